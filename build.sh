@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# One entry point for a fresh Debian 12 machine (run as root or with sudo):
+#   ./build.sh play   install what is missing, build, start the game
+#   ./build.sh test   install what is missing, build, run every test (exit code = result)
+set -euo pipefail
+cd "$(dirname "$0")"
+mode=${1:-play}
+jobs=$(nproc)
+
+packages=(
+  build-essential cmake pkg-config git
+  libglfw3-dev libsdl2-dev libopenal-dev libgl-dev libstb-dev
+  libvorbis-dev libespeak-ng-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth libgl1-mesa-dri
+  clang-14 libclang-rt-14-dev libfuzzer-14-dev
+)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {  # build <dir> [cmake options...]
+  local dir=$1; shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+case "$mode" in
+  play)
+    install_missing
+    build build
+    exec ./build/zelka
+    ;;
+  test)
+    install_missing
+    build build
+    # The unit tests run again under AddressSanitizer and UndefinedBehaviorSanitizer,
+    # on the data set the plain build generated.
+    build build-asan -DZELKA_SANITIZE=ON -DZELKA_BENCH=OFF -DZELKA_EXTERNAL_DATA="$PWD/build/data"
+    export ALSOFT_DRIVERS=null
+    status=0
+    xvfb-run -a -s "-screen 0 1920x1080x24" \
+      ctest --test-dir build -j "$jobs" --output-on-failure --timeout 300 || status=1
+    xvfb-run -a -s "-screen 0 1920x1080x24" \
+      ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 600 || status=1
+    exit $status
+    ;;
+  *)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
+esac

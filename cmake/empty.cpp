@@ -1,0 +1,1 @@
+// Placeholder source so an empty subsystem library still builds.
