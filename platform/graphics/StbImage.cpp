@@ -1,0 +1,106 @@
+// The one translation unit that compiles stb_image's implementation.
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_NO_STDIO   // files are read here, so paths stay plain byte strings
+#define STBI_FAILURE_USERMSG
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wunused-but-set-variable"
+#include <stb_image.h>
+#pragma GCC diagnostic pop
+
+#include "platform/graphics/GraphicsDevice.h"
+
+#include <climits>
+#include <cstdio>
+#include <memory>
+
+namespace zelka {
+
+namespace {
+
+constexpr std::size_t kReadChunk = 4096;   // bytes per fread while reading a whole file
+constexpr std::uint8_t kOpaque = 255;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+struct StbFree {
+    void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
+};
+
+bool ReadWholeFile(std::string_view path, std::vector<std::uint8_t>& bytes)
+{
+    const std::string name(path);
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
+    if (file == nullptr) {
+        return false;
+    }
+    for (;;) {
+        const std::size_t used = bytes.size();
+        bytes.resize(used + kReadChunk);
+        const std::size_t got = std::fread(bytes.data() + used, 1, kReadChunk, file.get());
+        bytes.resize(used + got);
+        if (got < kReadChunk) {
+            return std::ferror(file.get()) == 0;
+        }
+    }
+}
+
+}  // namespace
+
+bool DecodeImageData(std::span<const std::uint8_t> bytes, ImageData& out)
+{
+    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) {
+        return false;
+    }
+    int width = 0;
+    int height = 0;
+    int depth = 0;
+    std::unique_ptr<stbi_uc, StbFree> pixels(stbi_load_from_memory(
+        bytes.data(), static_cast<int>(bytes.size()), &width, &height, &depth, 0));
+    if (pixels == nullptr || depth < kSurfaceDepthGrey || depth > kSurfaceDepthRgba) {
+        return false;
+    }
+    const std::size_t size = static_cast<std::size_t>(width) * height * depth;
+    out.pixels.assign(pixels.get(), pixels.get() + size);
+    out.width = width;
+    out.height = height;
+    out.depth = depth;
+    return true;
+}
+
+bool LoadImageData(std::string_view path, ImageData& out)
+{
+    std::vector<std::uint8_t> bytes;
+    return ReadWholeFile(path, bytes) && DecodeImageData(bytes, out);
+}
+
+bool WidenToRgba(ImageData& image)
+{
+    const int depth = image.depth;
+    if (depth < kSurfaceDepthGrey || depth > kSurfaceDepthRgba) {
+        return false;
+    }
+    if (depth == kSurfaceDepthRgba) {
+        return true;
+    }
+    const std::size_t count = static_cast<std::size_t>(image.width) * image.height;
+    std::vector<std::uint8_t> rgba(count * kSurfaceDepthRgba);
+    for (std::size_t i = 0; i < count && (i + 1) * depth <= image.pixels.size(); ++i) {
+        const std::uint8_t* in = &image.pixels[i * depth];
+        std::uint8_t* px = &rgba[i * kSurfaceDepthRgba];
+        const bool grey = depth <= kSurfaceDepthGreyAlpha;
+        px[0] = in[0];
+        px[1] = grey ? in[0] : in[1];
+        px[2] = grey ? in[0] : in[2];
+        px[3] = depth == kSurfaceDepthGreyAlpha ? in[1] : kOpaque;
+    }
+    image.pixels = std::move(rgba);
+    image.depth = kSurfaceDepthRgba;
+    return true;
+}
+
+}  // namespace zelka

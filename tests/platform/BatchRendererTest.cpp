@@ -1,0 +1,305 @@
+#include "platform/graphics/gl/GLGraphicsDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <GLFW/glfw3.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "platform/graphics/gl/GLCounters.h"
+#include "platform/graphics/gl/GLSurface.h"
+
+namespace zelka {
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 360;
+constexpr int kRed = static_cast<int>(0xFFFF0000u);
+constexpr int kGreen = static_cast<int>(0xFF00FF00u);
+constexpr int kBlack = static_cast<int>(0xFF000000u);
+
+// A hidden window with a current compatibility context, and the device on it.
+class BatchRendererTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (std::getenv("DISPLAY") == nullptr) {
+            GTEST_SKIP() << "no display (run under xvfb-run)";
+        }
+        // Initialised once and never terminated: terminating unloads the GL driver, and
+        // LeakSanitizer could then no longer match the driver's own leaks to their library.
+        static const bool initialised = glfwInit() == GLFW_TRUE;
+        ASSERT_TRUE(initialised);
+        ASSERT_TRUE(OpenWindow());
+        device_ = std::make_unique<GLGraphicsDevice>(
+            [this](int& w, int& h) { glfwGetFramebufferSize(window_, &w, &h); });
+        device_->BeginRender();
+        device_->Cls(0, 0, 0);
+        counters_ = GLStats();
+    }
+
+    void TearDown() override
+    {
+        device_.reset();
+        CloseWindow();
+    }
+
+    bool OpenWindow()
+    {
+        glfwDefaultWindowHints();
+        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+        glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
+        glfwWindowHint(GLFW_ALPHA_BITS, 0);   // as the game's window
+        window_ = glfwCreateWindow(kWidth, kHeight, "batch test", nullptr, nullptr);
+        if (window_ == nullptr) {
+            return false;
+        }
+        glfwMakeContextCurrent(window_);
+        graphics::NotifyWindowOpened();
+        return true;
+    }
+
+    void CloseWindow()
+    {
+        if (window_ != nullptr) {
+            graphics::NotifyWindowClosed();
+            glfwDestroyWindow(window_);
+            window_ = nullptr;
+        }
+    }
+
+    long DrawCalls() const { return GLStats().drawCalls - counters_.drawCalls; }
+
+    int PixelAt(int x, int y)
+    {
+        std::vector<int> pixel(1, 0);
+        device_->ReadPixels(pixel, x, y, 1, 1, 0, 1);
+        return pixel[0];
+    }
+
+    // A 4x4 surface of one colour (0xAARRGGBB).
+    Ref<Surface> SolidSurface(int argb, int width = 4, int height = 4)
+    {
+        Ref<Surface> surface = device_->CreateSurface(width, height);
+        const std::vector<int> pixels(static_cast<std::size_t>(width) * height, argb);
+        device_->WritePixels2(surface, pixels, 0, 0, width, height, 0, width);
+        return surface;
+    }
+
+    GLFWwindow* window_ = nullptr;
+    std::unique_ptr<GLGraphicsDevice> device_;
+    GLCounters counters_;
+};
+
+TEST_F(BatchRendererTest, ThreeHundredQuadsOfOneSurfaceMakeTwoDrawCalls)
+{
+    Ref<Surface> surface = SolidSurface(kRed);
+    for (int i = 0; i < 300; ++i) {
+        device_->DrawSurface(surface, static_cast<float>(i % 20) * 5, static_cast<float>(i / 20) * 5);
+    }
+    // The 257th quad did not fit: 256 went out, 44 wait.
+    EXPECT_EQ(DrawCalls(), 1);
+    EXPECT_EQ(device_->BatchedVertices(), 44 * 4);
+    device_->EndRender();
+    EXPECT_EQ(DrawCalls(), 2);
+    EXPECT_EQ(PixelAt(2, 2), kRed);
+}
+
+TEST_F(BatchRendererTest, ColourAndMatrixChangesDoNotFlushButBlendChangesDo)
+{
+    device_->DrawRect(0, 0, 10, 10);
+    device_->SetColor(0, 255, 0);
+    device_->SetMatrix(1, 0, 0, 1, 20, 0);
+    device_->DrawRect(0, 0, 10, 10);
+    EXPECT_EQ(DrawCalls(), 0);
+    EXPECT_EQ(device_->BatchedVertices(), 8);
+
+    device_->SetBlend(kBlendAdditive);
+    EXPECT_EQ(DrawCalls(), 1);
+    EXPECT_EQ(device_->BatchedVertices(), 0);
+    // The colours stayed with their vertices.
+    EXPECT_EQ(PixelAt(5, 5), static_cast<int>(0xFFFFFFFFu));
+    EXPECT_EQ(PixelAt(25, 5), kGreen);
+
+    // A change of primitive kind or surface flushes too.
+    device_->DrawRect(0, 20, 5, 5);
+    device_->DrawLine(0, 30, 5, 30);
+    EXPECT_EQ(DrawCalls(), 2);
+    device_->DrawSurface(SolidSurface(kRed), 0, 40);
+    EXPECT_EQ(DrawCalls(), 3);
+}
+
+TEST_F(BatchRendererTest, FullWindowScissorDisablesTheScissor)
+{
+    device_->SetScissor(10, 20, 30, 40);
+    EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
+    GLint box[4] = {};
+    glGetIntegerv(GL_SCISSOR_BOX, box);
+    EXPECT_EQ(box[0], 10);
+    EXPECT_EQ(box[1], kHeight - 20 - 40);   // bottom-left origin
+    EXPECT_EQ(box[2], 30);
+    EXPECT_EQ(box[3], 40);
+
+    device_->DrawRect(0, 0, 100, 100);
+    device_->SetScissor(0, 0, kWidth, kHeight);
+    EXPECT_EQ(DrawCalls(), 1);   // the clipped rectangle went out first
+    EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+    EXPECT_EQ(PixelAt(15, 25), static_cast<int>(0xFFFFFFFFu));
+    EXPECT_EQ(PixelAt(5, 5), kBlack);
+}
+
+TEST_F(BatchRendererTest, ClsDropsWhatIsBatched)
+{
+    device_->DrawRect(0, 0, 50, 50);
+    device_->Cls(0, 0, 255);
+    EXPECT_EQ(device_->BatchedVertices(), 0);
+    device_->EndRender();
+    EXPECT_EQ(DrawCalls(), 0);
+    EXPECT_EQ(PixelAt(10, 10), static_cast<int>(0xFF0000FFu));
+}
+
+TEST_F(BatchRendererTest, OvalSegmentCountsFollowTheRadii)
+{
+    device_->DrawOval(0, 0, 10, 10);   // 5 + 5 = 10, raised to 12
+    EXPECT_EQ(device_->BatchKind(), 12);
+    device_->DrawOval(0, 0, 400, 300);   // 200 + 150 = 350, down to a multiple of 4
+    EXPECT_EQ(device_->BatchKind(), 348);
+    device_->DrawOval(0, 0, 1e30f, 1e30f);   // capped, without an overflowing conversion
+    EXPECT_EQ(device_->BatchKind(), 1024);
+    device_->DrawOval(0, 0, 10.9f, 10.9f);   // each radius truncated: 5 + 5
+    EXPECT_EQ(device_->BatchKind(), 12);
+    // With a matrix the axes' lengths scale the radii, summed before truncation.
+    device_->SetMatrix(3, 0, 0, 2, 0, 0);
+    device_->DrawOval(0, 0, 10.9f, 10.9f);   // 5.45*3 + 5.45*2 = 27.25
+    EXPECT_EQ(device_->BatchKind(), 24);
+    EXPECT_EQ(device_->BatchedVertices(), 24);
+}
+
+TEST_F(BatchRendererTest, RefusedExactSizeTextureFallsBackToPowersOfTwo)
+{
+    GLSurface::SetRefuseNonPowerOfTwo(true);
+    Ref<Surface> surface = SolidSurface(kGreen, 100, 50);
+    GLSurface::SetRefuseNonPowerOfTwo(false);
+    auto& texture = static_cast<GLSurface&>(*surface);
+    EXPECT_EQ(texture.TextureWidth(), 128);
+    EXPECT_EQ(texture.TextureHeight(), 64);
+    EXPECT_FLOAT_EQ(texture.UScale(), 1.0f / 128);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+    // Only the image's part of the texture is shown.
+    device_->DrawSurface(surface, 0, 0);
+    device_->EndRender();
+    EXPECT_EQ(PixelAt(99, 49), kGreen);
+    EXPECT_EQ(PixelAt(100, 49), kBlack);
+    EXPECT_EQ(PixelAt(99, 50), kBlack);
+
+    Ref<Surface> exact = device_->CreateSurface(100, 50);   // this driver takes it as is
+    EXPECT_EQ(static_cast<GLSurface&>(*exact).TextureWidth(), 100);
+}
+
+TEST_F(BatchRendererTest, ImageRedrawsFromItsPixelsAfterTheWindowReopens)
+{
+    Ref<Surface> surface = device_->NewSurface();
+    ASSERT_TRUE(surface->SetData({255, 0, 0, 255, 0, 255, 0, 255}, 2, 1, 4));
+    surface->Bind();
+    const long deletedBefore = GLStats().texturesDeleted;
+
+    CloseWindow();
+    ASSERT_TRUE(OpenWindow());
+    device_->BeginRender();
+    device_->Cls(0, 0, 0);
+    device_->DrawSurface(surface, 10, 10);
+    device_->EndRender();
+    EXPECT_EQ(PixelAt(10, 10), kRed);
+    EXPECT_EQ(PixelAt(11, 10), kGreen);
+    EXPECT_EQ(static_cast<GLSurface&>(*surface).TextureGeneration(), graphics::WindowGeneration());
+    // The old texture died with its context; nothing deleted it.
+    EXPECT_EQ(GLStats().texturesDeleted, deletedBefore);
+}
+
+TEST_F(BatchRendererTest, SurfaceOutlivingItsContextMakesNoGLCall)
+{
+    Ref<Surface> live = SolidSurface(kRed);
+    const long deleted = GLStats().texturesDeleted;
+    live->Discard();
+    live->Discard();   // idempotent
+    EXPECT_EQ(GLStats().texturesDeleted, deleted + 1);
+
+    Ref<Surface> orphan = SolidSurface(kRed);
+    CloseWindow();
+    orphan->Discard();
+    orphan.reset();
+    Ref<Surface> late = device_->CreateSurface(8, 8);   // no context: no texture yet
+    late.reset();
+    EXPECT_EQ(GLStats().texturesDeleted, deleted + 1);
+    EXPECT_EQ(GLStats().texturesCreated, counters_.texturesCreated + 2);
+}
+
+TEST_F(BatchRendererTest, ColourBytesClampInsteadOfWrapping)
+{
+    device_->SetColor(300, -5, 128);
+    device_->SetAlpha(2);
+    EXPECT_EQ(device_->PackedColor(), (std::array<std::uint8_t, 4>{255, 0, 255, 255}));
+    device_->SetColor(255, 255, 255);
+    device_->SetAlpha(0.5f);   // premultiplied, truncated
+    EXPECT_EQ(device_->PackedColor(), (std::array<std::uint8_t, 4>{127, 127, 127, 127}));
+    device_->SetAlpha(-1);
+    EXPECT_EQ(device_->PackedColor(), (std::array<std::uint8_t, 4>{0, 0, 0, 0}));
+}
+
+TEST_F(BatchRendererTest, ReadPixelsClipsToTheWindowAndTheArray)
+{
+    device_->Cls(255, 0, 0);
+    const int sentinel = 7;
+    // A 2x2 rectangle hanging over the top-left corner: only its last pixel is inside.
+    std::vector<int> corner(4, sentinel);
+    device_->ReadPixels(corner, -1, -1, 2, 2, 0, 2);
+    EXPECT_EQ(corner, (std::vector<int>{sentinel, sentinel, sentinel, kRed}));
+
+    // An array too short for the rectangle keeps to its bounds.
+    std::vector<int> shortArray(5, sentinel);
+    device_->ReadPixels(shortArray, 0, 0, 10, 10, 3, 10);
+    EXPECT_EQ(shortArray, (std::vector<int>{sentinel, sentinel, sentinel, kRed, kRed}));
+
+    // Rows come top-down with the pitch.
+    device_->SetColor(0, 255, 0);
+    device_->DrawRect(0, 1, kWidth, 1);
+    std::vector<int> column(6, sentinel);
+    device_->ReadPixels(column, 5, 0, 1, 3, 0, 2);
+    EXPECT_EQ(column, (std::vector<int>{kRed, sentinel, kGreen, sentinel, kRed, sentinel}));
+}
+
+TEST_F(BatchRendererTest, WritePixelsUpdatesALiveTexture)
+{
+    Ref<Surface> surface = SolidSurface(kRed, 4, 2);
+    // Part of a row: uploaded row by row; the texture shows it on the next draw.
+    const std::vector<int> green(2, kGreen);
+    device_->WritePixels2(surface, green, 1, 1, 2, 1, 0, 2);
+    device_->DrawSurface(surface, 0, 0);
+    device_->EndRender();
+    EXPECT_EQ(PixelAt(0, 1), kRed);
+    EXPECT_EQ(PixelAt(1, 1), kGreen);
+    EXPECT_EQ(PixelAt(2, 1), kGreen);
+    EXPECT_EQ(PixelAt(3, 1), kRed);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(BatchRendererTest, PolygonsOfBadSizesDrawNothing)
+{
+    const std::vector<float> one{1, 1, 2};   // one vertex and a stray float
+    device_->DrawPoly(one);
+    EXPECT_EQ(device_->BatchKind(), 1);
+    device_->EndRender();
+    std::vector<float> tooMany(2 * 1025, 1.0f);
+    device_->DrawPoly(tooMany);
+    device_->DrawPoly({});
+    EXPECT_EQ(device_->BatchedVertices(), 0);
+    const std::vector<float> triangle{0, 0, 10, 0, 0, 10};
+    device_->DrawPoly(triangle);
+    EXPECT_EQ(device_->BatchKind(), 3);
+}
+
+}  // namespace
+}  // namespace zelka

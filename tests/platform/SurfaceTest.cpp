@@ -1,0 +1,222 @@
+#include "platform/graphics/Surface.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/graphics/GraphicsDevice.h"
+#include "platform/graphics/null/RecordingGraphicsDevice.h"
+
+namespace zelka {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// --- A minimal PNG writer (stored deflate blocks), so decoding is tested on real files. ---
+
+std::uint32_t Crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0)
+{
+    crc = ~crc;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+void PutBig32(Bytes& out, std::uint32_t value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
+    }
+}
+
+void PutChunk(Bytes& out, const char* type, const Bytes& data)
+{
+    PutBig32(out, static_cast<std::uint32_t>(data.size()));
+    Bytes body(type, type + 4);
+    body.insert(body.end(), data.begin(), data.end());
+    out.insert(out.end(), body.begin(), body.end());
+    PutBig32(out, Crc32(body.data(), body.size()));
+}
+
+// colourType: 0 grey, 4 grey-alpha, 2 RGB, 6 RGBA; 8 bits per channel.
+Bytes EncodePng(int width, int height, int colourType, const Bytes& pixels)
+{
+    const int channels = colourType == 0 ? 1 : colourType == 4 ? 2 : colourType == 2 ? 3 : 4;
+    Bytes raw;
+    for (int y = 0; y < height; ++y) {
+        raw.push_back(0);   // filter: none
+        const auto* row = &pixels[static_cast<std::size_t>(y) * width * channels];
+        raw.insert(raw.end(), row, row + width * channels);
+    }
+    Bytes zlib{0x78, 0x01, 0x01};   // header, then one final stored block
+    const auto len = static_cast<std::uint16_t>(raw.size());
+    zlib.insert(zlib.end(), {static_cast<std::uint8_t>(len), static_cast<std::uint8_t>(len >> 8),
+                             static_cast<std::uint8_t>(~len), static_cast<std::uint8_t>(~len >> 8)});
+    zlib.insert(zlib.end(), raw.begin(), raw.end());
+    std::uint32_t a = 1;
+    std::uint32_t b = 0;
+    for (std::uint8_t byte : raw) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    PutBig32(zlib, (b << 16) | a);
+
+    Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    Bytes header;
+    PutBig32(header, static_cast<std::uint32_t>(width));
+    PutBig32(header, static_cast<std::uint32_t>(height));
+    header.insert(header.end(), {8, static_cast<std::uint8_t>(colourType), 0, 0, 0});
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "IDAT", zlib);
+    PutChunk(png, "IEND", {});
+    return png;
+}
+
+TEST(Surface, SetDataPremultipliesGreyAlphaAndRgbaOnly)
+{
+    RecordingSurface rgba;
+    ASSERT_TRUE(rgba.SetData({200, 100, 50, 128, 255, 255, 255, 0}, 2, 1, 4));
+    EXPECT_EQ(rgba.Pixels(), (Bytes{100, 50, 25, 128, 0, 0, 0, 0}));   // x*a/255, truncated
+
+    RecordingSurface greyAlpha;
+    ASSERT_TRUE(greyAlpha.SetData({255, 51}, 1, 1, 2));
+    EXPECT_EQ(greyAlpha.Pixels(), (Bytes{51, 51}));
+
+    RecordingSurface rgb;   // no alpha: unchanged
+    ASSERT_TRUE(rgb.SetData({1, 2, 3}, 1, 1, 3));
+    EXPECT_EQ(rgb.Pixels(), (Bytes{1, 2, 3}));
+    EXPECT_EQ(rgb.Depth(), 3);
+}
+
+TEST(Surface, SetDataRefusesBadShapes)
+{
+    RecordingSurface surface;
+    EXPECT_FALSE(surface.SetData(Bytes(8), 2, 1, 0));   // depth outside 1-4
+    EXPECT_FALSE(surface.SetData(Bytes(10), 2, 1, 5));
+    EXPECT_FALSE(surface.SetData(Bytes(7), 2, 1, 4));   // one byte short
+    EXPECT_FALSE(surface.SetData(Bytes(8), 0, 1, 4));
+    EXPECT_EQ(surface.Width(), 0);
+    EXPECT_FALSE(surface.HasPixels());
+}
+
+TEST(Surface, SetSubDataClipsToTheSurfaceAndTheArray)
+{
+    RecordingSurface surface(3, 2, kSurfaceDepthRgba);
+    const int white = static_cast<int>(0xFFFFFFFFu);
+    // A 3x3 rectangle at (1, -1): only (1..2, 0) and (1..2, 1) lie inside.
+    const std::vector<int> block(9, white);
+    surface.SetSubData(1, -1, 3, 3, block, 0, 3);
+    ASSERT_EQ(surface.Pixels().size(), 24u);
+    auto pixel = [&](int x, int y) { return surface.Pixels()[static_cast<std::size_t>((y * 3 + x) * 4 + 3)]; };
+    EXPECT_EQ(pixel(0, 0), 0);
+    EXPECT_EQ(pixel(1, 0), 255);
+    EXPECT_EQ(pixel(2, 1), 255);
+    EXPECT_EQ(pixel(0, 1), 0);
+    EXPECT_EQ(surface.Uploads(), 1);
+
+    // A source array shorter than the rectangle: entries past its end are skipped, as are
+    // negative indices from a negative offset.
+    RecordingSurface other(2, 2, kSurfaceDepthRgba);
+    const std::vector<int> two(2, white);
+    other.SetSubData(0, 0, 2, 2, two, -1, 2);
+    EXPECT_EQ(other.Pixels()[3], 0);      // index -1
+    EXPECT_EQ(other.Pixels()[7], 255);    // index 0
+    EXPECT_EQ(other.Pixels()[11], 255);   // index 1
+    EXPECT_EQ(other.Pixels()[15], 0);     // index 2, past the end
+
+    // Far outside, or sizes that overflow int arithmetic: nothing written.
+    other.SetSubData(2147483000, 0, 2147483000, 1, two, 0, 2);
+    other.SetSubData(-5, -5, 2, 2, two, 0, 2);
+    EXPECT_EQ(other.Uploads(), 1);
+}
+
+TEST(Surface, SetSubDataConvertsArgbToPremultipliedRgba)
+{
+    RecordingSurface surface(1, 1, kSurfaceDepthRgba);
+    const std::vector<int> half{static_cast<int>(0x80FF4020u)};
+    surface.SetSubData(0, 0, 1, 1, half, 0, 1);
+    EXPECT_EQ(surface.Pixels(), (Bytes{128, 32, 16, 128}));
+
+    RecordingSurface rgb;   // not RGBA: ignored
+    ASSERT_TRUE(rgb.SetData({1, 2, 3}, 1, 1, 3));
+    rgb.SetSubData(0, 0, 1, 1, half, 0, 1);
+    EXPECT_EQ(rgb.Pixels(), (Bytes{1, 2, 3}));
+}
+
+TEST(Surface, DiscardFreesPixelsOnceAndKeepsTheSize)
+{
+    RecordingSurface surface;
+    ASSERT_TRUE(surface.SetData(Bytes(16, 9), 2, 2, 4));
+    surface.Discard();
+    surface.Discard();
+    EXPECT_TRUE(surface.Discarded());
+    EXPECT_FALSE(surface.HasPixels());
+    EXPECT_EQ(surface.Width(), 2);
+}
+
+TEST(Surface, DecodesPngAtItsOwnChannelCount)
+{
+    struct Case {
+        int colourType;
+        int depth;
+    };
+    for (Case c : {Case{0, 1}, Case{4, 2}, Case{2, 3}, Case{6, 4}}) {
+        Bytes pixels(static_cast<std::size_t>(3 * 2 * c.depth));
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            pixels[i] = static_cast<std::uint8_t>(i * 7);
+        }
+        ImageData image;
+        ASSERT_TRUE(DecodeImageData(EncodePng(3, 2, c.colourType, pixels), image)) << c.colourType;
+        EXPECT_EQ(image.width, 3);
+        EXPECT_EQ(image.height, 2);
+        EXPECT_EQ(image.depth, c.depth);
+        EXPECT_EQ(image.pixels, pixels);
+    }
+    ImageData image;
+    EXPECT_FALSE(DecodeImageData(Bytes{1, 2, 3, 4}, image));
+    EXPECT_FALSE(DecodeImageData(Bytes{}, image));
+    EXPECT_FALSE(LoadImageData("no-such-file.png", image));
+}
+
+TEST(Surface, WidenToRgbaFillsGreyAndOpaqueAlpha)
+{
+    ImageData grey{{10, 20}, 2, 1, 1};
+    ASSERT_TRUE(WidenToRgba(grey));
+    EXPECT_EQ(grey.pixels, (Bytes{10, 10, 10, 255, 20, 20, 20, 255}));
+    ImageData greyAlpha{{10, 77}, 1, 1, 2};
+    ASSERT_TRUE(WidenToRgba(greyAlpha));
+    EXPECT_EQ(greyAlpha.pixels, (Bytes{10, 10, 10, 77}));   // not premultiplied
+    ImageData rgb{{1, 2, 3}, 1, 1, 3};
+    ASSERT_TRUE(WidenToRgba(rgb));
+    EXPECT_EQ(rgb.pixels, (Bytes{1, 2, 3, 255}));
+    ImageData bad{{1, 2, 3, 4, 5}, 1, 1, 5};
+    EXPECT_FALSE(WidenToRgba(bad));
+}
+
+TEST(Surface, DeviceLoadsAFileIntoAPremultipliedSurface)
+{
+    const std::string path = ::testing::TempDir() + "surface_test.png";
+    const Bytes png = EncodePng(1, 1, 6, {255, 255, 255, 51});
+    FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(std::fwrite(png.data(), 1, png.size(), file), png.size());
+    std::fclose(file);
+
+    RecordingGraphicsDevice device;
+    Ref<Surface> surface = device.LoadSurface(path);
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(surface->Pixels(), (Bytes{51, 51, 51, 51}));
+    EXPECT_EQ(static_cast<RecordingSurface&>(*surface).Binds(), 1);
+    EXPECT_EQ(device.LoadSurface(path + ".missing"), nullptr);
+    std::remove(path.c_str());
+}
+
+}  // namespace
+}  // namespace zelka
