@@ -25,3 +25,27 @@ TEST(Rnd, EveryCallAdvancesOneStep)
 }
 
 }  // namespace zelka
+
+namespace zelka {
+
+// Golden sequence from 1234, worked out with 64-bit arithmetic modulo 2^32.
+TEST(Rnd, FixedSequenceAndStateAfterDraws)
+{
+    random::Seed = 1234;
+    uint64_t s = 1234;
+    for (int i = 0; i < 1000; ++i) {
+        s = (s * 1664525u + 1013904223u) % 4294967296u;
+        const float expected = static_cast<float>(s >> 8) / 16777216.0f;
+        const float r = random::Rnd();
+        ASSERT_EQ(r, expected) << "draw " << i;
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+    }
+    EXPECT_EQ(random::Seed, static_cast<uint32_t>(s));
+    random::Seed = 1234;
+    random::Rnd();
+    EXPECT_EQ(random::Rnd(), 3473103.0f / 16777216.0f);
+    EXPECT_EQ(random::Seed, 889114580u);
+}
+
+}  // namespace zelka

@@ -1,0 +1,26 @@
+#include "engine/display/GDOWithTween.h"
+
+namespace zelka {
+
+Ref<GDOWithTween> GDOWithTween::New(Ref<GDO> child, Ref<Tween> tween, const String& property)
+{
+    auto node = std::make_shared<GDOWithTween>(std::move(tween), property);
+    if (child) {
+        node->width = child->GetWidth();
+        node->height = child->GetHeight();
+        node->AddChild(std::move(child));
+    }
+    return node;
+}
+
+void GDOWithTween::Update(int ms)
+{
+    GDO::Update(ms);
+    const Ref<Tween> tween = tween_;
+    if (IsEnabled() && tween && tween->IsPlaying()) {
+        tween->Update(ms);
+        SetFloatProperty(property_, tween->GetValue());
+    }
+}
+
+}  // namespace zelka

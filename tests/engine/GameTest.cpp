@@ -1,0 +1,393 @@
+#include "engine/stage/Game.h"
+
+#include "engine/core/EventManager.h"
+#include "engine/core/Timer.h"
+#include "engine/display/DrawingState.h"
+#include "engine/display/RectangleGDO.h"
+#include "engine/stage/Stage.h"
+#include "platform/clock/null/FakeClock.h"
+#include "platform/graphics/Graphics.h"
+#include "platform/graphics/null/RecordingGraphicsDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+namespace zelka {
+
+namespace {
+
+constexpr int kTestStage = 1;
+constexpr int kOtherStage = 2;
+constexpr int kUnknownStage = 99;
+constexpr int kLoadSteps = 3;
+
+using Log = std::vector<std::string>;
+
+class NoopListener : public EventListener {
+public:
+    void HandleEvent(Object*, int, Object*) override {}
+};
+
+class TestStage : public Stage {
+public:
+    TestStage(int id, Log& log) : Stage(kLoadSteps), id_(id), log_(log) {}
+    void LoadStep(int step) override { log_.push_back("load " + std::to_string(step)); }
+    void Update(int ms) override
+    {
+        log_.push_back("update " + std::to_string(id_));
+        Stage::Update(ms);
+    }
+    void Deallocate() override
+    {
+        log_.push_back("deallocate " + std::to_string(id_));
+        Stage::Deallocate();
+    }
+
+private:
+    int id_;
+    Log& log_;
+};
+
+class TestGame : public Game {
+public:
+    explicit TestGame(Log& log) : Game(60, 640, 360), log_(log) {}
+
+    void RenderLoadingScreen(int progress) override { loading.push_back(progress); }
+    bool OnTransitionInRender() override { return inFrames-- > 0; }
+    bool OnTransitionOutRender() override { return outFrames-- > 0; }
+    Ref<Stage> CreateStage(int id) override
+    {
+        log_.push_back("create " + std::to_string(id) + " listeners " +
+                       std::to_string(EventManager::ListenerCount()));
+        if (id == kUnknownStage) {
+            return nullptr;
+        }
+        auto stage = std::make_shared<TestStage>(id, log_);
+        // Every registration is auto-managed: the next switch drops it.
+        EventManager::RegisterListener(std::make_shared<NoopListener>(), nullptr, kEventAnyId);
+        world = RectangleGDO::New(20.0f, 10.0f, false);
+        world->position->Set(100.0f, 50.0f);
+        stage->GetRootGDO()->AddChild(world);
+        return stage;
+    }
+    void GameHasBecomeStable() override { log_.push_back("stable"); }
+    void OnStartTransition(int kind, int id) override
+    {
+        log_.push_back("transition " + std::to_string(kind) + " " + std::to_string(id));
+    }
+
+    std::vector<int> loading;
+    int inFrames = 0;
+    int outFrames = 0;
+    Ref<RectangleGDO> world;
+
+private:
+    Log& log_;
+};
+
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EventManager::RemoveAllListeners();
+        EventManager::mute = false;
+        graphics::ResetContext();
+        same::ResetDrawingState();
+        graphics::SetGraphicsDevice(&device);
+        game.SetClock(&clock);
+        game.OnCreate();
+        game.SetStabilityTestFrames(20);
+    }
+    void TearDown() override
+    {
+        if (game.GetCurrentStage()) {
+            game.GetCurrentStage()->Deallocate();
+        }
+        EventManager::RemoveAllListeners();
+        graphics::ResetContext();
+        same::ResetDrawingState();
+    }
+    void Update(int ms)
+    {
+        clock.Advance(ms / 1000.0);
+        game.OnUpdate();
+    }
+    void Frame()
+    {
+        device.BeginRender();
+        graphics::BeginRender();
+        game.OnRender();
+        graphics::EndRender();
+        device.EndRender();
+    }
+    // Switch and load: one switch update, then one per load step.
+    void SwitchAndLoad(int id)
+    {
+        game.GoToStage(id);
+        Frame();  // the outgoing transition ends at once
+        for (int i = 0; i <= kLoadSteps; ++i) {
+            Update(16);
+        }
+    }
+    int UpdatesLogged() const
+    {
+        int n = 0;
+        for (const std::string& line : log) {
+            n += line.rfind("update", 0) == 0;
+        }
+        return n;
+    }
+
+    Log log;
+    FakeClock clock;
+    RecordingGraphicsDevice device{640, 360};
+    TestGame game{log};
+};
+
+}  // namespace
+
+TEST(GameRate, SetGameFPSClamps)
+{
+    Game::SetGameFPS(0);
+    EXPECT_EQ(Game::GetGameFPS(), 1);
+    EXPECT_EQ(Game::GetUpdateInterval(), 1000);
+    Game::SetGameFPS(5000);
+    EXPECT_EQ(Game::GetGameFPS(), 1000);
+    EXPECT_EQ(Game::GetUpdateInterval(), 1);
+    Game::SetGameFPS(60);
+    EXPECT_EQ(Game::GetUpdateInterval(), 16);
+}
+
+TEST_F(GameTest, SecondGameIsFatal)
+{
+    EXPECT_EXIT(
+        {
+            dup2(STDERR_FILENO, STDOUT_FILENO);
+            Log other;
+            TestGame second(other);
+        },
+        ::testing::ExitedWithCode(255), "App has already been created");
+}
+
+TEST_F(GameTest, SwitchOrderDropsListenersReleasesOldThenCreates)
+{
+    SwitchAndLoad(kTestStage);
+    EXPECT_EQ(EventManager::ListenerCount(), 1u);
+    log.clear();
+    game.GoToStage(kOtherStage);
+    EXPECT_EQ(game.GetTransitionState(), kTransitionOut);
+    Update(16);  // the outgoing transition has not been drawn out: nothing happens
+    EXPECT_EQ(log, (Log{"transition 2 2"}));
+    Frame();
+    Update(16);
+    EXPECT_EQ(log, (Log{"transition 2 2", "deallocate 1", "create 2 listeners 0"}));
+    EXPECT_EQ(game.GetCurrentStageId(), kOtherStage);
+    EXPECT_EQ(game.GetNextStageId(), kNoStageId);
+    EXPECT_EQ(game.GetLoadingProgress(), 0);
+}
+
+TEST_F(GameTest, LoadingScreenShowsEachStepsProgress)
+{
+    game.GoToStage(kTestStage);
+    Frame();
+    Update(16);  // switch
+    Frame();
+    for (int i = 0; i < kLoadSteps; ++i) {
+        Update(16);
+        Frame();
+    }
+    Update(16);  // the first stability update
+    Frame();
+    EXPECT_EQ(game.loading, (std::vector<int>{0, 33, 66, 100, 100}));
+    EXPECT_EQ(log, (Log{"transition 2 1", "create 1 listeners 0", "load 0", "load 1", "load 2"}));
+}
+
+TEST_F(GameTest, StepsOf47CountAnd48Resets)
+{
+    SwitchAndLoad(kTestStage);
+    for (int i = 0; i < 19; ++i) {
+        Update(47);
+    }
+    EXPECT_EQ(game.GetStabilityCountdown(), 1);
+    Update(48);  // 3 intervals: too slow, the wait starts again
+    EXPECT_EQ(game.GetStabilityCountdown(), 20);
+    for (int i = 0; i < 19; ++i) {
+        Update(47);
+    }
+    EXPECT_FALSE(game.IsStable());
+    EXPECT_EQ(game.GetTransitionState(), kTransitionNone);
+    Update(47);
+    EXPECT_TRUE(game.IsStable());
+    EXPECT_EQ(game.GetTransitionState(), kTransitionIn);
+}
+
+TEST_F(GameTest, NoStageUpdateUntilIncomingTransitionEnds)
+{
+    SwitchAndLoad(kTestStage);
+    game.inFrames = 2;
+    log.clear();
+    for (int i = 0; i < 20; ++i) {
+        Update(16);
+    }
+    EXPECT_EQ(log, (Log{"stable", "transition 1 1"}));  // no update in the last one
+    Update(16);
+    Frame();  // in-transition still running
+    Update(16);
+    Frame();
+    Update(16);
+    EXPECT_EQ(UpdatesLogged(), 0);
+    Frame();  // it ends
+    EXPECT_EQ(game.GetTransitionState(), kTransitionNone);
+    Update(16);
+    EXPECT_EQ(UpdatesLogged(), 1);
+}
+
+TEST_F(GameTest, GoToStageDuringLoadingReplacesTheStage)
+{
+    game.GoToStage(kTestStage);
+    Frame();
+    Update(16);  // switch
+    Update(16);  // load 0
+    game.GoToStage(kOtherStage);
+    Update(16);  // outgoing transition not drawn yet: loading stops
+    EXPECT_EQ(game.GetLoadingProgress(), 33);
+    Frame();
+    Update(16);
+    EXPECT_EQ(log, (Log{"transition 2 1", "create 1 listeners 0", "load 0", "transition 2 2",
+                        "deallocate 1", "create 2 listeners 0"}));
+    EXPECT_EQ(game.GetCurrentStageId(), kOtherStage);
+}
+
+TEST_F(GameTest, UnknownStageLeavesGameWithoutStage)
+{
+    game.GoToStage(kUnknownStage);
+    Frame();
+    Update(16);
+    EXPECT_EQ(game.GetCurrentStage(), nullptr);
+    Update(16);
+    Frame();
+    EXPECT_TRUE(device.Draws().empty());
+}
+
+// The whole path headless: created by identifier, loaded, stabilised, transitioned in, then
+// the world drawn through the root window camera into the recording device.
+TEST_F(GameTest, StageRendersItsWorldThroughTheRootWindow)
+{
+    SwitchAndLoad(kTestStage);
+    for (int i = 0; i < 20; ++i) {
+        Update(16);
+    }
+    Frame();  // the incoming transition ends at once
+    game.GetCurrentStage()->GetRootWindow()->SetViewX(10.0f);
+    game.GetCurrentStage()->GetRootWindow()->SetViewY(-20.0f);
+    device.ClearCalls();
+    Frame();
+    EXPECT_EQ(device.Count(DeviceOp::Cls), 1);
+    const auto draws = device.Draws();
+    ASSERT_EQ(draws.size(), 1u);
+    // Window centre (320, 180) shows world (10, -20): world (100, 50) lands at (410, 250).
+    EXPECT_FLOAT_EQ(draws[0].matrix[4], 410.0f);
+    EXPECT_FLOAT_EQ(draws[0].matrix[5], 250.0f);
+    EXPECT_EQ(draws[0].args, (std::vector<float>{-10.0f, -5.0f, 20.0f, 10.0f}));
+    EXPECT_EQ(draws[0].scissor, (std::array<int, 4>{0, 0, 640, 360}));
+    Update(16);
+    EXPECT_EQ(UpdatesLogged(), 1);
+}
+
+TEST_F(GameTest, LetterboxScalesAndClips)
+{
+    device.SetSize(1280, 800);
+    Game::SetCenteredScreen(640.0f, 360.0f);
+    EXPECT_FLOAT_EQ(Game::globalScale.x, 2.0f);
+    EXPECT_FLOAT_EQ(Game::globalOffset.y, 40.0f);
+    SwitchAndLoad(kTestStage);
+    device.ClearCalls();
+    Frame();  // loading screen: ClearScreen under the letterbox scissor
+    const auto draws = device.Draws();
+    ASSERT_EQ(draws.size(), 1u);
+    EXPECT_EQ(draws[0].scissor, (std::array<int, 4>{0, 40, 1280, 720}));
+    EXPECT_EQ(draws[0].args, (std::vector<float>{-2.0f, -2.0f, 644.0f, 364.0f}));
+    EXPECT_EQ(device.Scissor(), (std::array<int, 4>{0, 0, 1280, 800}));  // reset after
+}
+
+TEST_F(GameTest, DeallocateReleasesWorldLayersAndCogs)
+{
+    auto stage = std::make_shared<TestStage>(kTestStage, log);
+    auto child = GDO::New();
+    stage->GetRootGDO()->AddChild(child);
+    auto overlay = GDO::New();
+    overlay->AddChild(GDO::New());
+    stage->AddLayer(overlay);
+    stage->AddCog(Timer::New(U"t", 100, true, nullptr));
+    stage->Deallocate();
+    EXPECT_EQ(stage->GetRootGDO()->ChildCount(), 0);
+    EXPECT_EQ(child->GetParent(), nullptr);
+    EXPECT_EQ(stage->LayerCount(), 2);  // layers stay listed
+    EXPECT_EQ(overlay->ChildCount(), 0);
+    EXPECT_EQ(stage->CogCount(), 0);
+}
+
+TEST_F(GameTest, AddLayerIndexRules)
+{
+    auto stage = Stage::New(0);
+    EXPECT_EQ(stage->GetRootGDO()->name, U"_STAGE");
+    EXPECT_EQ(stage->GetRootWindow()->position->x, 320.0f);
+    auto a = GDO::New();
+    auto b = GDO::New();
+    EXPECT_FALSE(stage->AddLayer(a, 1));  // index == count refused
+    EXPECT_TRUE(stage->AddLayer(a, -1));
+    EXPECT_TRUE(stage->AddLayer(b, 1));
+    EXPECT_EQ(stage->GetLayer(1), b);
+    EXPECT_EQ(stage->GetLayer(2), a);
+    EXPECT_EQ(stage->GetLoadingProgress(), 100);  // no steps: done at once
+}
+
+TEST_F(GameTest, TimerFiresOnTheSeventhUpdate)
+{
+    SwitchAndLoad(kTestStage);
+    auto timer = Timer::New(U"t", 100, true, nullptr);
+    for (int i = 1; i <= 6; ++i) {
+        timer->Update(16);
+    }
+    EXPECT_EQ(timer->GetFireCount(), 0);
+    EXPECT_EQ(timer->GetRemaining(), 4);
+    timer->Update(16);
+    EXPECT_EQ(timer->GetFireCount(), 1);
+    EXPECT_EQ(timer->GetRemaining(), 100);  // the 12 ms overshoot is dropped
+    EXPECT_TRUE(timer->IsEnabled());
+
+    auto exact = Timer::New(U"e", 16, false, nullptr);
+    exact->Update(16);  // remaining 0 is not above 0
+    EXPECT_EQ(exact->GetFireCount(), 1);
+    EXPECT_FALSE(exact->IsEnabled());
+    auto immediate = Timer::New2();
+    immediate->Update(0);
+    EXPECT_EQ(immediate->GetFireCount(), 1);
+}
+
+TEST_F(GameTest, OneShotTimerLeavesTheListAndItsNeighbourWaits)
+{
+    SwitchAndLoad(kTestStage);
+    for (int i = 0; i < 20; ++i) {
+        Update(16);
+    }
+    Frame();
+    const Ref<Stage> stage = game.GetCurrentStage();
+    auto oneShot = Timer::New(U"once", 10, false, nullptr);
+    auto behind = Timer::New(U"behind", 1000, true, nullptr);
+    stage->AddCog(oneShot);
+    stage->AddCog(behind);
+    Update(16);
+    EXPECT_EQ(oneShot->GetFireCount(), 1);
+    EXPECT_EQ(stage->CogCount(), 1);
+    EXPECT_EQ(stage->GetCogByName(U"behind"), behind);
+    EXPECT_EQ(behind->GetRemaining(), 1000);  // moved into the emptied slot: skipped
+    Update(16);
+    EXPECT_EQ(behind->GetRemaining(), 984);
+}
+
+}  // namespace zelka
