@@ -1,0 +1,473 @@
+// Menus, character select, results and HUD pieces, and the shared UI drawing helpers.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "tools/assetgen/Art.h"
+#include "tools/assetgen/Glyphs.h"
+#include "tools/assetgen/UiCommon.h"
+
+namespace zelka::assets {
+
+void Sparkle(Canvas& c, float x, float y, float r, Rgba col)
+{
+    c.ThickLine(x - r, y, x + r, y, std::max(1.0f, r / 4), col);
+    c.ThickLine(x, y - r, x, y + r, std::max(1.0f, r / 4), col);
+    c.Ellipse(x, y, std::max(0.8f, r / 4), std::max(0.8f, r / 4), kWhite);
+}
+
+// A bevelled panel with a gold rim.
+void Panel(Canvas& c, int x, int y, int w, int h, Rgba fill)
+{
+    c.Rect(x + 1, y, w - 2, h, kInk);
+    c.Rect(x, y + 1, w, h - 2, kInk);
+    c.Rect(x + 1, y + 1, w - 2, h - 2, kGoldDark);
+    c.Rect(x + 2, y + 2, w - 4, h - 4, kGold);
+    c.Rect(x + 3, y + 3, w - 6, h - 6, kGoldDark);
+    c.VGradient(x + 4, y + 4, w - 8, h - 8, Shade(fill, 1.15f), fill);
+    c.Rect(x + 4, y + 4, w - 8, 1, Shade(fill, 1.4f));
+}
+
+// Big lettering: the display face at scale, filled with a vertical gradient, outlined twice.
+Canvas Lettering(const std::string& text, int scale, Rgba top, Rgba bottom, int w, int h)
+{
+    Canvas c(w, h);
+    Canvas ink(w, h);
+    const int tw = TextWidth(FontFace::Display, text, scale, true);
+    const int th = 7 * scale;
+    const int x = (w - tw) / 2, y = (h - th) / 2 - scale / 2;
+    DrawText(ink, FontFace::Display, text, x, y, scale, kWhite, true);
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+            if (ink.Get(i, j).a) {
+                const float t = std::clamp(float(j - y) / th, 0.0f, 1.0f);
+                Rgba col = Mix(top, bottom, t);
+                if ((j - y) % scale == 0 && ink.Get(i, j - 1).a == 0) col = Shade(col, 1.4f);
+                c.Set(i, j, col);
+            }
+    // Drop shadow, then two outline rings.
+    Canvas shadow = c;
+    shadow.Tint(kInk);
+    Canvas out(w, h);
+    out.Draw(shadow, 2, 3);
+    out.Draw(c, 0, 0);
+    out.Outline(kInk, true);
+    return out;
+}
+
+namespace {
+
+
+Canvas InputIcons()
+{
+    Canvas c(128, 32);
+    // Keyboard.
+    c.Rect(6, 7, 52, 20, Hex(0xd8d8e4));
+    c.Rect(6, 24, 52, 3, Hex(0x9a9ab0));
+    for (int r = 0; r < 3; ++r)
+        for (int k = 0; k < 8; ++k) c.Rect(9 + k * 6 + (r == 1 ? 2 : 0), 10 + r * 5, 4, 3, Hex(0x5a5a78));
+    c.Rect(20, 20, 24, 3, Hex(0x5a5a78));
+    // Gamepad.
+    c.Ellipse(79, 18, 9, 9, Hex(0x5a5a7a));
+    c.Ellipse(113, 18, 9, 9, Hex(0x5a5a7a));
+    c.Rect(79, 9, 34, 15, Hex(0x5a5a7a));
+    c.Rect(76, 14, 8, 3, kWhite);
+    c.Rect(78, 12, 3, 7, kWhite);
+    c.Ellipse(110, 13, 2, 2, Hex(0xe84848));
+    c.Ellipse(115, 17, 2, 2, Hex(0x48c060));
+    c.Ellipse(106, 17, 2, 2, Hex(0x4890ff));
+    c.Ellipse(110, 21, 2, 2, Hex(0xf0d040));
+    c.Outline(kInk);
+    return c;
+}
+
+// White arrow pointing left inside w x h, outlined.
+Canvas ArrowLeft(int w, int h)
+{
+    Canvas c(w, h);
+    c.Polygon({{1, h / 2.0f}, {w - 1.0f, 1}, {w - 1.0f, h - 1.0f}}, kWhite);
+    c.Outline(Hex(0x202030));
+    return c;
+}
+
+Canvas ArrowUp(int w, int h)
+{
+    Canvas c(w, h);
+    c.Polygon({{w / 2.0f, 1}, {w - 1.0f, h - 1.0f}, {1, h - 1.0f}}, kWhite);
+    c.Outline(Hex(0x202030));
+    return c;
+}
+
+Canvas NavCursor()
+{
+    Canvas c(128, 16);
+    // RIGHT, LEFT, UP, DOWN; the second frame of each pair is nudged and slimmer.
+    for (int d = 0; d < 4; ++d)
+        for (int f = 0; f < 2; ++f) {
+            Canvas a(16, 16);
+            const float o = f ? 2.0f : 0.0f, s = f ? 1.5f : 0.0f;
+            a.Polygon({{3 + o, 2 + s}, {13 + o, 8}, {3 + o, 14 - s}, {6 + o, 8}}, kWhite);
+            a.Outline(Hex(0x303040));
+            const int tile = d * 2 + f;
+            switch (d) {
+            case 0: c.Draw(a, tile * 16, 0); break;
+            case 1: c.Draw(a, tile * 16, 0, true); break;
+            default: {
+                Canvas r(16, 16);   // rotate a quarter turn
+                for (int y = 0; y < 16; ++y)
+                    for (int x = 0; x < 16; ++x) r.Set(x, y, d == 2 ? a.Get(15 - y, x) : a.Get(y, 15 - x));
+                c.Draw(r, tile * 16, 0);
+            }
+            }
+        }
+    return c;
+}
+
+Canvas Pointer(int player)
+{
+    const Rgba col = player == 1 ? kP1 : kP2;
+    Canvas c(128, 32);
+    const int bob[4] = {0, -3, -4, -2};
+    for (int f = 0; f < 4; ++f) {
+        Canvas p(32, 32);
+        const int y = 4 + bob[f] + 3;
+        p.Rect(5, y, 22, 14, col);
+        p.Rect(5, y, 22, 2, Shade(col, 1.3f));
+        p.Polygon({{11, float(y + 14)}, {21, float(y + 14)}, {16, float(y + 20)}}, col);
+        DrawText(p, FontFace::Display, player == 1 ? "P1" : "P2", 8, y + 1, 1, kWhite, true);
+        p.Outline(kInk);
+        c.Draw(p, f * 32, 0);
+    }
+    return c;
+}
+
+Canvas ItFrame(int player)
+{
+    const Rgba col = player == 1 ? kP1 : kP2;
+    Canvas c(40, 40);
+    c.Frame(1, 1, 38, 38, col);
+    c.Frame(2, 2, 36, 36, col);
+    c.Frame(3, 3, 34, 34, Shade(col, 1.4f));
+    for (int i = 0; i < 4; ++i) {
+        const int x = i % 2 ? 30 : 0, y = i / 2 ? 30 : 0;
+        c.Rect(x, y, 10, 10, col);
+        c.Rect(x + 2, y + 2, 6, 6, Shade(col, 1.4f));
+    }
+    c.Outline(kInk);
+    return c;
+}
+
+Canvas TopBar()
+{
+    Canvas c(640, 76);
+    c.VGradient(0, 0, 640, 70, Hex(0x2a2548), Hex(0x181530));
+    c.Rect(0, 68, 640, 3, kGoldDark);
+    c.Rect(0, 70, 640, 2, kGold);
+    c.Rect(0, 72, 640, 2, kInk);
+    for (int x = 0; x < 640; x += 16) c.Rect(x, 70, 2, 2, kGoldLight);
+    // Face boxes at both ends (centres x 32 and 608), name and score plates, clock.
+    for (int side = 0; side < 2; ++side) {
+        const Rgba col = side == 0 ? kP1 : kP2;
+        const int fx = side == 0 ? 32 : 608;
+        Panel(c, fx - 32, 2, 64, 64, Hex(0x101020));
+        c.Frame(fx - 29, 5, 58, 58, col);
+        const int px = side == 0 ? 70 : 370;
+        Panel(c, px, 6, 200, 28, Hex(0x1c1a34));
+        Panel(c, px, 36, 200, 28, Hex(0x1c1a34));
+        c.Rect(side == 0 ? px + 6 : px + 188, 12, 6, 16, col);
+        for (int s = 0; s < 4; ++s) c.Frame(px + 110 + s * 22, 41, 18, 18, Hex(0x3a3560));
+    }
+    Panel(c, 276, 4, 88, 34, Hex(0x101020));
+    c.Ellipse(290, 21, 7, 7, kGold);
+    c.Ellipse(290, 21, 5, 5, Hex(0xfff8e0));
+    c.Line(290, 21, 290, 17, kInk);
+    c.Line(290, 21, 293, 21, kInk);
+    return c;
+}
+
+Canvas MsgBox()
+{
+    Canvas c(288, 64);
+    Panel(c, 0, 0, 288, 64);
+    Panel(c, 4, 6, 44, 52, Hex(0x101020));
+    return c;
+}
+
+Canvas Key()
+{
+    Canvas c(24, 24);
+    c.EllipseRing(7, 8, 6, 6, 2.5f, kGold);
+    c.ThickLine(11, 12, 21, 21, 3, kGold);
+    c.ThickLine(16, 17, 13, 20, 2.5f, kGold);
+    c.ThickLine(19, 20, 17, 22, 2, kGold);
+    c.Set(5, 5, kGoldLight);
+    c.Outline(kInk);
+    return c;
+}
+
+// Sunburst rays around (cx, cy) alternating two colours.
+void Sunburst(Canvas& c, float cx, float cy, Rgba a, Rgba b, int rays)
+{
+    for (int y = 0; y < c.H(); ++y)
+        for (int x = 0; x < c.W(); ++x) {
+            const float ang = std::atan2(y + 0.5f - cy, x + 0.5f - cx);
+            const int k = int(std::floor((ang + kPi) / (2 * kPi) * rays));
+            const float d = std::hypot(x - cx, y - cy) / std::hypot(float(c.W()), float(c.H()));
+            c.Set(x, y, Shade(k % 2 ? a : b, 1.0f - d * 0.6f));
+        }
+}
+
+Canvas ResultsBg()
+{
+    Canvas c(840, 360);
+    Sunburst(c, 420, 150, Hex(0x3a2a6a), Hex(0x2e2258), 28);
+    for (int i = 0; i < 60; ++i) {
+        const float x = Hash01(i, 1, 900) * 840, y = Hash01(i, 2, 900) * 360;
+        Sparkle(c, x, y, 1.5f + Hash01(i, 3, 900) * 2.5f, Hex(0xfff0c0, 180));
+    }
+    c.VGradient(0, 300, 840, 60, Hex(0x1a1430, 0), Hex(0x1a1430));
+    c.Rect(0, 330, 840, 30, Hex(0x1a1430));
+    c.Rect(0, 328, 840, 2, kGold);
+    return c;
+}
+
+Canvas VertBar()
+{
+    Canvas c(6, 360);
+    c.Rect(0, 0, 6, 360, kInk);
+    c.Rect(1, 0, 4, 360, kGoldDark);
+    c.Rect(2, 0, 2, 360, kGold);
+    for (int y = 0; y < 360; y += 24) c.Rect(1, y, 4, 3, kGoldLight);
+    return c;
+}
+
+Canvas Shine(int size)
+{
+    Canvas c(size, size);
+    const float m = size / 2.0f;
+    c.Polygon({{m, 0}, {m + size * 0.12f, m - size * 0.12f}, {float(size), m}, {m + size * 0.12f, m + size * 0.12f},
+               {m, float(size)}, {m - size * 0.12f, m + size * 0.12f}, {0, m}, {m - size * 0.12f, m - size * 0.12f}},
+              Hex(0xfff4b0));
+    c.Ellipse(m, m, size * 0.16f, size * 0.16f, kWhite);
+    return c;
+}
+
+Canvas CharDialog()
+{
+    Canvas c(400, 90);
+    // A rounded bubble with its tail at the lower left (mirrored toward the winner).
+    const Rgba fill = Hex(0xfafaff), rim = Hex(0x2a2448);
+    Canvas b(400, 90);
+    b.Rect(12, 2, 376, 74, fill);
+    b.Rect(4, 10, 392, 58, fill);
+    b.Ellipse(12, 10, 8, 8, fill);
+    b.Ellipse(388, 10, 8, 8, fill);
+    b.Ellipse(12, 68, 8, 8, fill);
+    b.Ellipse(388, 68, 8, 8, fill);
+    b.Polygon({{30, 70}, {56, 70}, {20, 89}}, fill);
+    b.Outline(rim, true);
+    b.Outline(rim);
+    b.Rect(8, 70, 380, 2, Hex(0xd8d8ec));
+    c.Draw(b, 0, 0);
+    return c;
+}
+
+Canvas HowToPlay()
+{
+    Canvas c(592, 308);
+    Panel(c, 0, 0, 592, 308, Hex(0x1e1a36));
+    // A little scene on the left: the hero in a maze with gems and a chest.
+    Panel(c, 16, 16, 272, 196, Hex(0x101020));
+    const Canvas floor = WorldArt("worlds/world0/floorset.imx");
+    const Canvas walls = WorldArt("worlds/world0/mazeset.imx");
+    const Canvas items = ItemArt("items.imx");
+    const Canvas hero = CharacterArt("mira/sprite.imx");
+    for (int ty = 0; ty < 5; ++ty)
+        for (int tx = 0; tx < 8; ++tx) c.Draw(floor.Crop(0, 0, 32, 32), 24 + tx * 32, 28 + ty * 32);
+    const int wallsRow[8] = {12, 12, 14, 12, 12, 12, 13, 12};
+    for (int tx = 0; tx < 8; ++tx) c.Draw(walls.Crop(wallsRow[tx] * 32, 0, 32, 32), 24 + tx * 32, 28);
+    c.Draw(walls.Crop(3 * 32, 0, 32, 32), 24 + 2 * 32, 60);
+    c.Draw(walls.Crop(2 * 32, 0, 32, 32), 24 + 2 * 32, 92);
+    c.Draw(items.Crop(0, 0, 32, 32), 24 + 4 * 32, 92);
+    c.Draw(items.Crop(32, 0, 32, 32), 24 + 5 * 32, 124);
+    c.Draw(items.Crop(10 * 32 % 256, 32, 32, 32), 24 + 6 * 32, 92);
+    c.Draw(hero.Crop(6 * 32, 0, 32, 40), 24 + 1 * 32, 84);
+    // Right: the item stack and the control arrows.
+    Panel(c, 304, 16, 272, 92, Hex(0x101020));
+    const Canvas icons = ItemArt("item_icons.imx");
+    for (int i = 0; i < 4; ++i) c.Draw(icons.Crop((i == 0 ? 1 : i * 2 + 1) * 32, 0, 32, 32), 320 + i * 42, 46);
+    c.Draw(ItFrame(1), 316, 42);
+    Panel(c, 304, 120, 272, 92, Hex(0x101020));
+    const int ax = 440, ay = 166;
+    c.Draw(ArrowUp(20, 14).Scaled(1), ax - 10, ay - 30);
+    c.Draw(ArrowUp(20, 14), ax - 10, ay + 16, false, true);
+    c.Draw(ArrowLeft(14, 20), ax - 40, ay - 10);
+    c.Draw(ArrowLeft(14, 20), ax + 26, ay - 10, true);
+    c.Draw(InputIcons().Crop(0, 0, 64, 32), ax - 32, ay - 16);
+    Panel(c, 16, 224, 560, 68, Hex(0x101020));
+    for (int i = 0; i < 8; ++i) Sparkle(c, 40.0f + i * 72, 258, 3, Hex(0xfff0c0, 160));
+    return c;
+}
+
+Canvas HtpCursor()
+{
+    Canvas c(160, 24);
+    const int off[5] = {0, 2, 4, 2, 0};
+    for (int f = 0; f < 5; ++f) {
+        Canvas a(32, 24);
+        a.Polygon({{4.0f + off[f], 4}, {24.0f + off[f], 12}, {4.0f + off[f], 20}, {9.0f + off[f], 12}}, kGold);
+        a.Polygon({{4.0f + off[f], 4}, {24.0f + off[f], 12}, {9.0f + off[f], 12}}, kGoldLight);
+        a.Outline(kInk);
+        c.Draw(a, f * 32, 0);
+    }
+    return c;
+}
+
+Canvas CharCursor(int player)
+{
+    const Rgba col = player == 1 ? kP1 : kP2;
+    Canvas c(72, 72);
+    for (int i = 0; i < 4; ++i) {
+        const bool r = i % 2, b = i / 2;
+        const int x = r ? 50 : 2, y = b ? 50 : 2;
+        c.Rect(x, b ? 66 : 2, 20, 4, col);
+        c.Rect(r ? 66 : 2, y, 4, 20, col);
+    }
+    c.Frame(5, 5, 62, 62, WithAlpha(col, 140));
+    c.Polygon({{30, 0}, {42, 0}, {36, 6}}, Shade(col, 1.3f));
+    c.Outline(kInk);
+    return c;
+}
+
+Canvas StoneMask(int variant)
+{
+    Canvas c(432, 56);
+    const Rgba stone = variant == 1 ? Hex(0x9a8a7a) : Hex(0x7a8a9a);
+    const Rgba dark = Shade(stone, 0.65f), light = Shade(stone, 1.2f);
+    const Rgba glow = variant == 1 ? kP1 : kP2;
+    for (int f = 0; f < 6; ++f) {
+        Canvas m(72, 56);
+        const float open = f / 5.0f;
+        m.Polygon({{10, 6}, {62, 6}, {66, 26}, {52, 52}, {20, 52}, {6, 26}}, stone);
+        m.Rect(14, 8, 44, 3, light);
+        m.Rect(24, 17, 9, 3, dark);    // brows
+        m.Rect(39, 17, 9, 3, dark);
+        const float eh = 1 + open * 5;
+        m.Ellipse(28, 24, 4.5f, eh, kInk);
+        m.Ellipse(44, 24, 4.5f, eh, kInk);
+        if (open > 0.3f) {
+            m.Ellipse(28, 24, 2, eh * 0.6f, glow);
+            m.Ellipse(44, 24, 2, eh * 0.6f, glow);
+        }
+        m.Rect(34, 26, 4, 8, dark);
+        m.Rect(26, 40, 20, int(2 + open * 8), kInk);
+        m.Rect(26, 40, 20, 2, dark);
+        m.Line(12, 30, 18, 44, dark);
+        m.Line(60, 30, 54, 44, dark);
+        m.Outline(kInk);
+        c.Draw(m, f * 72, 0);
+    }
+    return c;
+}
+
+Canvas Chains()
+{
+    Canvas c(64, 64);
+    for (int d = 0; d < 2; ++d)
+        for (int i = 0; i < 9; ++i) {
+            const float t = i / 8.0f;
+            const float x = d ? 60 - t * 56 : 4 + t * 56, y = 4 + t * 56;
+            if (i % 2) c.EllipseRing(x, y, 4, 2.5f, 1.5f, Hex(0xa8a8b8));
+            else c.EllipseRing(x, y, 2.5f, 4, 1.5f, Hex(0x8a8a9a));
+        }
+    c.Outline(kInk);
+    return c;
+}
+
+Canvas Padlock()
+{
+    Canvas c(24, 28);
+    c.EllipseRing(12, 10, 7, 8, 2.5f, Hex(0xb8b8c8));
+    c.Rect(3, 11, 18, 15, kGold);
+    c.Rect(3, 11, 18, 2, kGoldLight);
+    c.Ellipse(12, 17, 2.5f, 2.5f, kInk);
+    c.Rect(11, 18, 2, 5, kInk);
+    c.Outline(kInk);
+    return c;
+}
+
+Canvas Noise()
+{
+    Canvas c(400, 180);
+    for (int f = 0; f < 4; ++f)
+        for (int y = 0; y < 180; ++y)
+            for (int x = 0; x < 100; ++x) {
+                const float n = Hash01(x / 2, y / 2, 700 + f);
+                const uint8_t v = uint8_t(40 + n * 215);
+                c.Set(f * 100 + x, y, Rgba{v, v, v, uint8_t(y % 4 < 2 ? 200 : 150)});
+            }
+    return c;
+}
+
+Canvas CharSelOver()
+{
+    Canvas c(640, 360);
+    // An ornate frame: thick border, corner medallions, transparent middle.
+    Panel(c, 0, 0, 640, 24, Hex(0x2a2248));
+    Panel(c, 0, 336, 640, 24, Hex(0x2a2248));
+    Panel(c, 0, 0, 16, 360, Hex(0x2a2248));
+    Panel(c, 624, 0, 16, 360, Hex(0x2a2248));
+    for (int x = 40; x < 600; x += 40) {
+        c.Ellipse(float(x), 12, 3, 3, kGoldLight);
+        c.Ellipse(float(x), 348, 3, 3, kGoldLight);
+    }
+    for (int i = 0; i < 4; ++i) {
+        const float x = i % 2 ? 620 : 20, y = i / 2 ? 340 : 20;
+        c.Ellipse(x, y, 18, 18, kInk);
+        c.Ellipse(x, y, 16, 16, kGold);
+        c.Ellipse(x, y, 10, 10, Hex(0x30d0a0));
+        c.Ellipse(x - 3, y - 3, 3, 3, Hex(0xa8ffe0));
+    }
+    return c;
+}
+
+}  // namespace
+
+Canvas UiArt(const std::string& path)
+{
+    if (path == "inputicons.imx") return InputIcons();
+    if (path == "cursor1.imx") return ArrowLeft(12, 12);
+    if (path == "cursor2.imx") return ArrowUp(12, 8);
+    if (path == "cursor3.imx") return ArrowLeft(8, 8);
+    if (path == "nav_cursor.imx") return NavCursor();
+    if (path == "p1_pointer.imx") return Pointer(1);
+    if (path == "p2_pointer.imx") return Pointer(2);
+    if (path == "ready.imx") return Lettering("READY", 5, Hex(0xfff0a0), Hex(0xf08a20), 192, 48);
+    if (path == "go.imx") return Lettering("GO!", 6, Hex(0xd0ffb0), Hex(0x30c050), 96, 48);
+    if (path == "itframe_p1.imx") return ItFrame(1);
+    if (path == "itframe_p2.imx") return ItFrame(2);
+    if (path == "topbar.imx") return TopBar();
+    if (path == "msgbox.imx") return MsgBox();
+    if (path == "key.imx") return Key();
+    if (path == "results_bg.imx") return ResultsBg();
+    if (path == "vertbar.imx") return VertBar();
+    if (path == "shine1.imx") return Shine(16);
+    if (path == "shine2.imx") return Shine(12);
+    if (path == "shine3.imx") return Shine(8);
+    if (path == "chardialog.imx") return CharDialog();
+    if (path == "zelka.imx") return Lettering("ZELKA", 7, Hex(0xfff4b0), Hex(0xe07820), 240, 56);
+    if (path == "htp.imx") return HowToPlay();
+    if (path == "htp_cursor.imx") return HtpCursor();
+    if (path == "charcursor_p1.imx") return CharCursor(1);
+    if (path == "charcursor_p2.imx") return CharCursor(2);
+    if (path == "stonemask1.imx") return StoneMask(1);
+    if (path == "stonemask2.imx") return StoneMask(2);
+    if (path == "chains.imx") return Chains();
+    if (path == "padlock.imx") return Padlock();
+    if (path == "noise.imx") return Noise();
+    if (path == "charselover.imx") return CharSelOver();
+    return {};
+}
+
+}  // namespace zelka::assets
