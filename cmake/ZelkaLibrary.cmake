@@ -3,7 +3,8 @@
 function(zelka_library name folder)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
   list(FILTER sources EXCLUDE REGEX "/${folder}/main/")
-  list(FILTER sources EXCLUDE REGEX "/${folder}/crypt/")
+  # The asset cipher is its own library (see engine/CMakeLists.txt).
+  list(FILTER sources EXCLUDE REGEX "/engine/crypt/")
   if(NOT sources)
     set(sources ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
   endif()

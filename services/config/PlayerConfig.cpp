@@ -1,0 +1,303 @@
+#include "services/config/PlayerConfig.h"
+
+#include "platform/files/TextFile.h"
+#include "services/config/GlobalOptions.h"
+#include "services/crypt/DataCrypt.h"
+#include "services/crypt/Encoding.h"
+#include "services/data/GameData.h"
+#include "services/player/PlayerData.h"
+#include "services/player/PlayerStats.h"
+#include "services/xml/XMLNode.h"
+#include "services/xml/XMLParser.h"
+
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <system_error>
+
+namespace zelka::playerconfig {
+
+namespace {
+
+constexpr char32_t kRootName[] = U"SAVE";
+
+struct ConfigState {
+    bool read = false;
+    std::set<std::string> unreadable;  // files to keep as .bad before their first write
+    std::set<std::string> warned;      // files whose failed write was reported
+};
+
+ConfigState& State()
+{
+    static ConfigState state;
+    return state;
+}
+
+String Decimal(int n)
+{
+    return FromLatin1(std::to_string(n));
+}
+
+String Flag(bool on)
+{
+    return on ? U"1" : U"0";
+}
+
+// Reads one file. An unreadable non-empty file is reported once and remembered, so it is
+// kept as "<name>.bad" instead of being overwritten silently.
+Ref<XMLNode> ReadFile(const std::string& baseName)
+{
+    std::string path = FilePath(baseName);
+    String content = LoadString(path);
+    Ref<XMLNode> tree = ReadSaveNodeFromFileContent(content);
+    if (!tree && !content.empty()) {
+        State().unreadable.insert(path);
+        std::printf("Unreadable file %s: using defaults (it is kept as %s.bad)\n", path.c_str(),
+                    path.c_str());
+        std::fflush(stdout);
+    }
+    return tree;
+}
+
+void WriteTree(const Ref<XMLNode>& tree, const std::string& baseName)
+{
+    if (tree) SaveDataFile_(FileContentFromSaveNode(*tree), baseName);
+}
+
+Ref<XMLNode> NewRoot(Ref<XMLNode> tree)
+{
+    if (tree && tree->name == kRootName) return tree;
+    return XMLNode::New(kRootName);
+}
+
+void AppendStoredControls(const Ref<XMLNode>& mapping, const Ref<PlayerData>& player)
+{
+    mapping->children.clear();
+    if (!player) return;
+    // storedControls is ordered by device type.
+    for (const auto& [type, input] : player->storedControls) {
+        if (input) mapping->children.push_back(input);
+    }
+}
+
+void ReadStoredControls(const Ref<XMLNode>& mapping, const Ref<PlayerData>& player)
+{
+    if (!player) return;
+    for (const Ref<XMLNode>& input : mapping->GetChildren(U"input")) {
+        player->storedControls[input->GetAttribute(U"device")] = input;
+    }
+}
+
+const std::array<const char32_t*, 3> kCounterNames{U"matches", U"victories", U"draws"};
+
+}  // namespace
+
+std::string FilePath(const std::string& baseName)
+{
+    return std::string(kSaveFolder) + "/" + baseName + ".dat";
+}
+
+int ParseInt(const String& text)
+{
+    size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == U'-' || text[i] == U'+')) negative = text[i++] == U'-';
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= U'0' && text[i] <= U'9'; ++i) {
+        value = value * 10 + (text[i] - U'0');
+        if (value > int64_t{INT_MAX} + 1) value = int64_t{INT_MAX} + 1;  // saturate early
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+bool ParseBool(const String& text)
+{
+    return !text.empty() && ParseInt(text) != 0;
+}
+
+Ref<XMLNode> ReadSaveNodeFromFileContent(const String& text)
+{
+    String xml = DataCrypt::Decrypt(encoding::Base64ToString(text), DataCrypt::kSaveFileKey);
+    if (xml.empty()) return nullptr;
+    try {
+        Ref<XMLNode> root = XMLParser::New(xml)->GetRoot();
+        if (!root || root->name != kRootName) return nullptr;
+        return root;
+    } catch (const XMLParseError&) {
+        return nullptr;
+    }
+}
+
+String FileContentFromSaveNode(const XMLNode& tree)
+{
+    return encoding::StringToBase64(DataCrypt::Encrypt(tree.ToString(), DataCrypt::kSaveFileKey));
+}
+
+Ref<XMLNode> ChildNode_(const String& name, const Ref<XMLNode>& parent,
+                        const String& attributeName, const String& attributeValue)
+{
+    if (!parent) return nullptr;
+    Ref<XMLNode> child = parent->GetChild2(name, attributeName, attributeValue);
+    return child->name.empty() ? nullptr : child;
+}
+
+Ref<XMLNode> ChildNodeOrNew_(const String& name, const Ref<XMLNode>& parent,
+                             const String& attributeName, const String& attributeValue)
+{
+    if (Ref<XMLNode> found = ChildNode_(name, parent, attributeName, attributeValue)) return found;
+    Ref<XMLNode> child = XMLNode::New(name);
+    if (!attributeName.empty()) child->attributes[attributeName] = attributeValue;
+    if (parent) parent->children.push_back(child);
+    return child;
+}
+
+Ref<XMLNode> XMLConfigNode(Ref<XMLNode> tree)
+{
+    tree = NewRoot(std::move(tree));
+    Ref<XMLNode> optionsNode = ChildNodeOrNew_(U"options", tree);
+    GlobalOptions defaults;
+    const GlobalOptions& options = GameData::options ? *GameData::options : defaults;
+    const std::array<std::pair<const char32_t*, String>, 6> values{{
+        {U"displayHowToPlay", Flag(options.displayHowToPlay)},
+        {U"screenWidth", Decimal(options.screenWidth)},
+        {U"screenHeight", Decimal(options.screenHeight)},
+        {U"bgmVolume", Decimal(options.bgmVolume)},
+        {U"sfxVolume", Decimal(options.sfxVolume)},
+        {U"fullscreen", Flag(options.fullscreen)},
+    }};
+    for (const auto& [name, value] : values) {
+        ChildNodeOrNew_(U"option", optionsNode, U"name", name)->value = value;
+    }
+    AppendStoredControls(ChildNodeOrNew_(U"mapping", tree, U"player", U"1"), GameData::player1);
+    AppendStoredControls(ChildNodeOrNew_(U"mapping", tree, U"player", U"2"), GameData::player2);
+    return tree;
+}
+
+Ref<XMLNode> XMLSaveDataNode(Ref<XMLNode> tree)
+{
+    tree = NewRoot(std::move(tree));
+    Ref<PlayerStats> stats = GameData::stats ? GameData::stats : PlayerStats::New();
+    Ref<XMLNode> statsNode = ChildNodeOrNew_(U"stats", tree);
+    for (int mode = 0; mode < stats->GetTotalModes(); ++mode) {
+        Ref<XMLNode> counters = ChildNodeOrNew_(U"counters", statsNode, U"mode", Decimal(mode));
+        const MatchStats& record = *stats->GetModeStats(mode);
+        const std::array<int, 3> values{record.matches, record.victories, record.draws};
+        for (size_t i = 0; i < values.size(); ++i) {
+            ChildNodeOrNew_(kCounterNames[i], counters)->value = Decimal(values[i]);
+        }
+    }
+    Ref<XMLNode> items = ChildNodeOrNew_(U"items", tree);
+    for (int item = 0; item < kCountedItemTypes; ++item) {
+        Ref<XMLNode> node = ChildNodeOrNew_(U"item", items, U"id", Decimal(item));
+        node->attributes[U"uses"] = Decimal(stats->GetItemUses(1, item));
+        node->attributes[U"uses_p2"] = Decimal(stats->GetItemUses(2, item));
+    }
+    return tree;
+}
+
+void ApplyGameSettings_()
+{
+    Ref<XMLNode> tree = GameData::GetConfigNode();
+    if (!tree || !GameData::options) return;
+    GlobalOptions& options = *GameData::options;
+    Ref<XMLNode> optionsNode = ChildNodeOrNew_(U"options", tree);
+    auto option = [&](const char32_t* name) {
+        return ChildNodeOrNew_(U"option", optionsNode, U"name", name)->value;
+    };
+    options.displayHowToPlay = ParseBool(option(U"displayHowToPlay"));
+    options.fullscreen = ParseBool(option(U"fullscreen"));
+    options.screenWidth = ParseInt(option(U"screenWidth"));
+    options.screenHeight = ParseInt(option(U"screenHeight"));
+    // A missing volume keeps its default (unlike the flags above, which read false).
+    if (auto bgm = ChildNode_(U"option", optionsNode, U"name", U"bgmVolume")) {
+        options.bgmVolume = ParseInt(bgm->value);
+    }
+    if (auto sfx = ChildNode_(U"option", optionsNode, U"name", U"sfxVolume")) {
+        options.sfxVolume = ParseInt(sfx->value);
+    }
+    ReadStoredControls(ChildNodeOrNew_(U"mapping", tree, U"player", U"1"), GameData::player1);
+    ReadStoredControls(ChildNodeOrNew_(U"mapping", tree, U"player", U"2"), GameData::player2);
+}
+
+void ApplyUserData_()
+{
+    Ref<XMLNode> tree = GameData::GetSaveDataNode();
+    if (!tree || !GameData::stats) return;
+    PlayerStats& stats = *GameData::stats;
+    Ref<XMLNode> statsNode = ChildNodeOrNew_(U"stats", tree);
+    for (int mode = 0; mode < stats.GetTotalModes(); ++mode) {
+        Ref<XMLNode> counters = ChildNodeOrNew_(U"counters", statsNode, U"mode", Decimal(mode));
+        MatchStats& record = *stats.GetModeStats(mode);
+        std::array<int*, 3> targets{&record.matches, &record.victories, &record.draws};
+        for (size_t i = 0; i < targets.size(); ++i) {
+            *targets[i] = ParseInt(ChildNodeOrNew_(kCounterNames[i], counters)->value);
+        }
+    }
+    Ref<XMLNode> items = ChildNodeOrNew_(U"items", tree);
+    for (int item = 0; item < kCountedItemTypes; ++item) {
+        Ref<XMLNode> node = ChildNodeOrNew_(U"item", items, U"id", Decimal(item));
+        stats.SetItemUses(1, item, ParseInt(node->GetAttribute(U"uses")));
+        stats.SetItemUses(2, item, ParseInt(node->GetAttribute(U"uses_p2")));
+    }
+}
+
+void RefreshGameData()
+{
+    ConfigState& state = State();
+    if (state.read) {
+        GameData::SetConfigNode(XMLConfigNode(GameData::GetConfigNode()));
+        GameData::SetSaveDataNode(XMLSaveDataNode(GameData::GetSaveDataNode()));
+        return;
+    }
+    state.read = true;
+    Ref<XMLNode> settings = ReadFile(kSettingsBaseName);
+    GameData::SetConfigNode(settings ? settings : XMLConfigNode(nullptr));
+    ApplyGameSettings_();
+    Ref<XMLNode> save = ReadFile(kSaveBaseName);
+    GameData::SetSaveDataNode(save ? save : XMLSaveDataNode(nullptr));
+    ApplyUserData_();
+}
+
+void SaveUserData()
+{
+    // Closing the window before the game data exists has nothing to save.
+    if (!GameData::IsInitialized()) return;
+    RefreshGameData();
+    WriteTree(GameData::GetSaveDataNode(), kSaveBaseName);
+}
+
+void SaveGameSettings()
+{
+    if (!GameData::IsInitialized()) return;
+    RefreshGameData();
+    WriteTree(GameData::GetConfigNode(), kSettingsBaseName);
+}
+
+bool SaveDataFile_(const String& text, const std::string& baseName)
+{
+    ConfigState& state = State();
+    std::string path = FilePath(baseName);
+    std::error_code error;
+    if (state.unreadable.erase(path) > 0) std::filesystem::rename(path, path + ".bad", error);
+    std::filesystem::create_directories(kSaveFolder, error);
+    if (SaveString(text, path) == 0) return true;
+    if (state.warned.insert(path).second) {
+        std::printf("Could not write %s: the change is not saved\n", path.c_str());
+        std::fflush(stdout);
+    }
+    return false;
+}
+
+void ResetForTest()
+{
+    State() = ConfigState{};
+}
+
+}  // namespace zelka::playerconfig

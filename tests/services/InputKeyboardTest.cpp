@@ -1,0 +1,73 @@
+#include "services/input/InputKeyboard.h"
+
+#include "platform/input/InputDevice.h"
+#include "platform/input/KeyCodes.h"
+
+#include <gtest/gtest.h>
+
+namespace zelka {
+namespace {
+
+class InputKeyboardTest : public ::testing::Test {
+protected:
+    void SetUp() override { input::SetInputDevice(device_); }
+    void TearDown() override { input::SetInputDevice(nullptr); }
+
+    Ref<InputDevice> device_ = std::make_shared<InputDevice>();
+    Ref<InputKeyboard> keyboard_ = InputKeyboard::New();
+};
+
+TEST_F(InputKeyboardTest, HeldKeyIsOneHitAndManyDowns)
+{
+    device_->KeyEvent(kEventKeyDown, kKeySpace);
+    int hits = 0;
+    int downs = 0;
+    for (int update = 0; update < 5; ++update) {
+        hits += keyboard_->WasInputHit2(U"SPACE");
+        downs += keyboard_->IsInputDown2(U"SPACE");
+        device_->EndUpdate();
+    }
+    EXPECT_EQ(hits, 1);
+    EXPECT_EQ(downs, 5);
+    device_->KeyEvent(kEventKeyUp, kKeySpace);
+    EXPECT_FALSE(keyboard_->IsInputDown2(U"SPACE"));
+}
+
+TEST_F(InputKeyboardTest, AnyInputFollowsRegistrationOrder)
+{
+    EXPECT_EQ(keyboard_->GetAnyInput(), U"");
+    device_->KeyEvent(kEventKeyDown, kKeyA);
+    device_->KeyEvent(kEventKeyDown, kKeySpace);
+    EXPECT_EQ(keyboard_->GetAnyInput(), U"SPACE");  // registered before "A"
+    device_->EndUpdate();
+    EXPECT_EQ(keyboard_->GetAnyInput(), U"");       // held, not hit
+}
+
+TEST_F(InputKeyboardTest, NamesAndCodes)
+{
+    EXPECT_EQ(keyboard_->GetName(), U"KEYBOARD");
+    EXPECT_EQ(keyboard_->GetDeviceType(), U"keyboard");
+    EXPECT_EQ(keyboard_->GetEntries().size(), 91u);
+    EXPECT_EQ(keyboard_->SearchInputByName(U"NUMPAD /")->GetCode(), kKeyNumDivide);
+    EXPECT_EQ(keyboard_->SearchInputByName(U"\"")->GetCode(), kKeyQuotes);
+    EXPECT_EQ(keyboard_->SearchInputByName(U"INS")->GetCode(), kKeyInsert);
+    EXPECT_FALSE(keyboard_->SearchInputByName(U"ESC"));
+    EXPECT_FALSE(keyboard_->WasInputHit2(U"ESC"));   // unknown names read false
+    EXPECT_FALSE(keyboard_->IsInputDown(0));         // outside 1-511
+    EXPECT_FALSE(keyboard_->IsInputDown(512));
+}
+
+TEST(InputHardware, RegisteringANameAgainPointsAtTheNewerEntry)
+{
+    Ref<InputHardware> device = InputHardware::New(U"PAD", U"joystick");
+    device->RegisterInput(U"GO", 1);
+    device->RegisterInput(U"GO", 2, RGB(1, 2, 3));
+    EXPECT_EQ(device->GetEntries().size(), 2u);
+    EXPECT_EQ(device->SearchInputByName(U"GO")->GetCode(), 2);
+    EXPECT_EQ(device->SearchInputByName(U"GO")->GetColor()->g, 2);
+    EXPECT_FALSE(device->WasInputHit2(U"GO"));  // the base device reports nothing
+    EXPECT_EQ(device->GetAnyInput(), U"");
+}
+
+}  // namespace
+}  // namespace zelka

@@ -1,0 +1,82 @@
+#include "services/player/PlayerStats.h"
+
+#include "services/player/PlayerData.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace zelka {
+namespace {
+
+TEST(PlayerStats, MatchResultsGrowTheModeRecord)
+{
+    Ref<PlayerStats> stats = PlayerStats::New();
+    stats->AddMatchResult(1, 7, 7);   // draw
+    stats->AddMatchResult(1, 3, 9);   // player 2 wins: only a match
+    stats->AddMatchResult(1, 9, 3);   // player 1 wins
+    const MatchStats& mode1 = *stats->GetModeStats(1);
+    EXPECT_EQ(mode1.matches, 3);
+    EXPECT_EQ(mode1.draws, 1);
+    EXPECT_EQ(mode1.victories, 1);
+
+    stats->AddMatchResult(0, 1, 0);
+    stats->AddMatchResult(2, 1, 0);
+    stats->AddMatchResult(3, 1, 0);
+    stats->AddMatchResult(4, 1, 0);   // no such mode
+    stats->AddMatchResult(-1, 1, 0);
+    EXPECT_EQ(stats->GetTotalMatches(), 6);
+}
+
+TEST(PlayerStats, ItemUsesOutsideTheCountedItemsAreIgnored)
+{
+    Ref<PlayerStats> stats = PlayerStats::New();
+    stats->AddItemUse(1, 0);
+    stats->AddItemUse(2, 8);
+    stats->AddItemUse(1, 9);   // the roulette
+    stats->AddItemUse(2, -1);
+    stats->AddItemUse(3, 0);   // no such player
+    EXPECT_EQ(stats->GetItemUses(1, 0), 1);
+    EXPECT_EQ(stats->GetItemUses(2, 8), 1);
+    EXPECT_EQ(stats->GetItemUses(1, 9), 0);
+    EXPECT_EQ(stats->GetItemUses(2, -1), 0);
+    EXPECT_EQ(stats->GetTotalItemUses(0), 1);
+}
+
+TEST(PlayerStats, SumsSaturateOnHugeCounters)
+{
+    Ref<PlayerStats> stats = PlayerStats::New();
+    stats->SetItemUses(1, 3, INT_MAX);
+    stats->SetItemUses(2, 3, INT_MAX);
+    EXPECT_EQ(stats->GetTotalItemUses(3), INT_MAX);
+    stats->AddItemUse(1, 3);
+    EXPECT_EQ(stats->GetItemUses(1, 3), INT_MAX);
+    for (int mode = 0; mode < 4; ++mode) stats->GetModeStats(mode)->matches = INT_MAX;
+    EXPECT_EQ(stats->GetTotalMatches(), INT_MAX);
+}
+
+TEST(PlayerData, NumbersComeFromTheCounter)
+{
+    PlayerData::ResetPlayerCounter();
+    EXPECT_EQ(PlayerData::New()->GetPlayerNumber(), 1);
+    EXPECT_EQ(PlayerData::New()->GetPlayerNumber(), 2);
+    PlayerData::ResetPlayerCounter();
+    EXPECT_EQ(PlayerData::New()->GetPlayerNumber(), 1);
+}
+
+TEST(PlayerData, ResetScoreKeepsTheRunWins)
+{
+    Ref<PlayerData> p = PlayerData::New();
+    p->score = 5;
+    p->gems = 4;
+    p->treasures = 3;
+    p->chests = 2;
+    p->raceValue = 1;
+    p->wins = 6;
+    p->ResetScore();
+    EXPECT_EQ(p->score + p->gems + p->treasures + p->chests + p->raceValue, 0);
+    EXPECT_EQ(p->wins, 6);
+}
+
+}  // namespace
+}  // namespace zelka
