@@ -1,0 +1,166 @@
+#include "platform/files/TextFile.h"
+
+#include "platform/files/DataPath.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace zelka {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+String Decode(const Bytes& bytes, bool* invalid = nullptr)
+{
+    const DecodedText decoded = DecodeText(bytes);
+    if (invalid) *invalid = decoded.invalidUtf8;
+    return decoded.text;
+}
+
+// Ends the process with 0 when the save gave -2.
+[[noreturn]] void SaveWithSizeLimit(const String& text, const std::string& path)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{.rlim_cur = 1024, .rlim_max = 1024};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    _exit(SaveString(text, path) == -2 ? 0 : 1);
+}
+
+class TextFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() / ("zelka_textfile_" + std::to_string(getpid()));
+        fs::create_directories(dir_ / "data");
+        files::SetApplicationFolder(dir_.string());
+    }
+    void TearDown() override
+    {
+        files::SetApplicationFolder(std::nullopt);
+        fs::remove_all(dir_);
+    }
+
+    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+
+    void WriteBytes(const std::string& name, const Bytes& bytes) const
+    {
+        std::ofstream(PathOf(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    Bytes ReadBytes(const std::string& name) const
+    {
+        std::ifstream in(PathOf(name), std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path dir_;
+};
+
+TEST(DecodeText, ByteOrderMarksChooseTheEncoding)
+{
+    EXPECT_EQ(Decode({0xFF, 0xFE, 'h', 0, 0x91, 0x21}), U"h\u2191");        // UTF-16, low byte first
+    EXPECT_EQ(Decode({0xFE, 0xFF, 0, 'h', 0x21, 0x91}), U"h\u2191");        // high byte first
+    EXPECT_EQ(Decode({0xFF, 0xFE, 'a', 0, 'b'}), U"a");                     // odd last byte dropped
+    EXPECT_EQ(Decode({0xFF, 0xFE}), U"");                                   // only the mark
+    EXPECT_EQ(Decode({0xFF, 0xFE, 0x3D, 0xD8, 0x00, 0xDE}), U"\U0001F600");  // surrogate pair
+    EXPECT_EQ(Decode({0xEF, 0xBB, 0xBF, 'o', 'k'}), U"ok");                 // UTF-8 mark skipped
+    EXPECT_EQ(Decode({0xC3, 0xA9, 0xE2, 0x86, 0x91}), U"\u00e9\u2191");     // no mark: UTF-8
+    EXPECT_EQ(Decode({}), U"");
+}
+
+TEST(DecodeText, InvalidUtf8FallsBackToOneCharacterPerByte)
+{
+    bool invalid = false;
+    EXPECT_EQ(Decode({'a', 0xE9, 'b'}, &invalid), (String{U'a', 0xE9, U'b'}));
+    EXPECT_TRUE(invalid);
+    // With the mark, the fallback covers the bytes after it.
+    EXPECT_EQ(Decode({0xEF, 0xBB, 0xBF, 0xC3, 0xA9, 0xFF}, &invalid), (String{0xC3, 0xA9, 0xFF}));
+    EXPECT_TRUE(invalid);
+    // Each of these is not UTF-8 of one to three bytes.
+    const Bytes bad[] = {
+        {0xC3},                    // cut short at the end
+        {0xC3, 'a'},               // missing continuation
+        {0xC0, 0xAF},              // overlong two-byte form
+        {0xE0, 0x80, 0xAF},        // overlong three-byte form
+        {0xED, 0xA0, 0x80},        // a surrogate
+        {0xF0, 0x9F, 0x98, 0x80},  // four bytes
+        {0x80},                    // a lone continuation
+    };
+    for (const Bytes& bytes : bad) {
+        EXPECT_EQ(Decode(bytes, &invalid), String(bytes.begin(), bytes.end()));
+        EXPECT_TRUE(invalid);
+    }
+    Decode({'o', 'k'}, &invalid);
+    EXPECT_FALSE(invalid);
+}
+
+TEST_F(TextFileTest, LoadStringReportsInvalidUtf8ByPath)
+{
+    WriteBytes("latin.txt", {'c', 'a', 'f', 0xE9});
+    ::testing::internal::CaptureStdout();
+    const String text = LoadString(PathOf("latin.txt"));
+    const std::string printed = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(text, U"caf\u00e9");
+    EXPECT_EQ(printed, "Invalid UTF-8 in file: " + PathOf("latin.txt") + "\n");
+
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(LoadString(PathOf("missing.txt")), U"");
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+}
+
+TEST_F(TextFileTest, SchemeAndDataFolderForms)
+{
+    WriteBytes("data/a.fnt", {0xEF, 0xBB, 0xBF, 'f', 'n', 't'});
+    EXPECT_EQ(files::LoadString("kestro://data/a.fnt"), U"fnt");
+    EXPECT_EQ(app::LoadString("a.fnt"), U"fnt");
+    EXPECT_EQ(app::LoadString("b.fnt"), U"");
+    EXPECT_EQ(LoadString("kestro://data/a.fnt"), U"");  // the global form takes the path as given
+}
+
+TEST_F(TextFileTest, SaveStringWritesUtf8)
+{
+    EXPECT_EQ(SaveString(U"\u00e9", PathOf("e.txt")), 0);
+    EXPECT_EQ(ReadBytes("e.txt"), (Bytes{0xC3, 0xA9}));
+    EXPECT_EQ(SaveString(U"a\u2191", PathOf("arrow.txt")), 0);
+    EXPECT_EQ(ReadBytes("arrow.txt"), (Bytes{'a', 0xE2, 0x86, 0x91}));
+    EXPECT_EQ(SaveString(U"", PathOf("empty.txt")), 0);
+    EXPECT_TRUE(fs::exists(PathOf("empty.txt")));
+    EXPECT_EQ(fs::file_size(PathOf("empty.txt")), 0u);
+    EXPECT_EQ(LoadString(PathOf("arrow.txt")), U"a\u2191");
+}
+
+TEST_F(TextFileTest, SaveStringReplacesWholeFileAndLeavesNoTemporary)
+{
+    ASSERT_EQ(SaveString(U"a much longer first version", PathOf("save.dat")), 0);
+    ASSERT_EQ(SaveString(U"short", PathOf("save.dat")), 0);
+    EXPECT_EQ(LoadString(PathOf("save.dat")), U"short");
+    EXPECT_FALSE(fs::exists(PathOf("save.dat.tmp")));
+}
+
+TEST_F(TextFileTest, SaveStringIntoMissingFolderFails)
+{
+    EXPECT_EQ(SaveString(U"x", PathOf("savedata/save.dat")), -1);
+    EXPECT_FALSE(fs::exists(dir_ / "savedata"));
+}
+
+TEST_F(TextFileTest, FailedWriteLeavesOldFileWhole)
+{
+    const String old = U"<SAVE>old</SAVE>";
+    ASSERT_EQ(SaveString(old, PathOf("save.dat")), 0);
+    const String big(20000, U'x');
+    // In a child process: the file-size limit makes the write fail part way (EFBIG).
+    EXPECT_EXIT(SaveWithSizeLimit(big, PathOf("save.dat")), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(LoadString(PathOf("save.dat")), old);
+    EXPECT_FALSE(fs::exists(PathOf("save.dat.tmp")));
+}
+
+}  // namespace
+}  // namespace zelka
