@@ -52,6 +52,8 @@ case "$mode" in
       ctest --test-dir build -j "$jobs" --output-on-failure --timeout 300 || status=1
     xvfb-run -a -s "-screen 0 1920x1080x24" \
       ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 600 || status=1
+    # Bounded fuzz runs of the parsers that read files from disk.
+    fuzz/run.sh 20000 build/fuzz || status=1
     exit $status
     ;;
   *)
