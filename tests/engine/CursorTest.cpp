@@ -1,0 +1,86 @@
+#include "engine/ui/Cursor.h"
+
+#include "engine/display/GDOWithSize.h"
+#include "engine/ui/ArrowCursor.h"
+
+#include <gtest/gtest.h>
+
+namespace zelka {
+namespace {
+
+constexpr int kStepMs = 16;
+
+TEST(Cursor, SlidesAndResizesOntoItsTargetInOneHundredMs)
+{
+    Ref<Cursor> cursor = Cursor::New(nullptr);
+    ASSERT_EQ(cursor->ChildCount(), 1);
+    EXPECT_EQ(cursor->GetFrame()->tint.r, 96);
+    EXPECT_FLOAT_EQ(cursor->GetFrame()->width, 0);
+    Ref<GDOWithSize> item = GDOWithSize::New(120, 20);
+    item->position->Set(40, 60);
+    cursor->MoveTo(item);
+    cursor->Update(50);
+    // Cubic ease-in: an eighth of the way at half time.
+    EXPECT_FLOAT_EQ(cursor->position->x, 5);
+    EXPECT_FLOAT_EQ(cursor->GetFrame()->width, 15);
+    cursor->Update(50);
+    EXPECT_FLOAT_EQ(cursor->position->x, 40);
+    EXPECT_FLOAT_EQ(cursor->position->y, 60);
+    EXPECT_FLOAT_EQ(cursor->GetFrame()->width, 120);
+    EXPECT_FLOAT_EQ(cursor->GetFrame()->height, 20);
+    // Moving the item afterwards does not drag the cursor.
+    cursor->Update(kStepMs);
+    item->position->Set(0, 0);
+    cursor->Update(kStepMs);
+    EXPECT_FLOAT_EQ(cursor->position->x, 40);
+}
+
+TEST(Cursor, NextMoveStartsFromWhereTheCursorIs)
+{
+    Ref<Cursor> cursor = Cursor::New(RectangleGDO::New(10, 10, true));
+    Ref<GDOWithSize> a = GDOWithSize::New(100, 20);
+    Ref<GDOWithSize> b = GDOWithSize::New(50, 20);
+    a->position->Set(0, 100);
+    b->position->Set(0, 200);
+    cursor->MoveTo(a);
+    cursor->Update(50);
+    const float midY = cursor->position->y;
+    cursor->MoveTo(b);
+    cursor->Update(100);
+    EXPECT_FLOAT_EQ(cursor->position->y, 200);
+    EXPECT_FLOAT_EQ(cursor->GetFrame()->width, 50);
+    EXPECT_GT(midY, 0);
+    EXPECT_LT(midY, 100);
+}
+
+TEST(Cursor, NoTargetStaysPut)
+{
+    Ref<Cursor> cursor = Cursor::New(nullptr);
+    cursor->position->Set(7, 8);
+    cursor->MoveTo(nullptr);
+    cursor->Update(kStepMs);
+    EXPECT_FLOAT_EQ(cursor->position->x, 7);
+    EXPECT_FLOAT_EQ(cursor->position->y, 8);
+    EXPECT_EQ(cursor->GetTarget(), nullptr);
+}
+
+TEST(ArrowCursor, PulsesAndKeepsItsMirroring)
+{
+    Ref<ArrowCursor> arrow = ArrowCursor::New(1);
+    EXPECT_EQ(arrow->GetTexture()->GetSource(), U"cursor1.png");
+    arrow->scale.x = -1;
+    float low = 10;
+    float high = -10;
+    for (int t = 0; t < 1200; t += kStepMs) {
+        arrow->Update(kStepMs);
+        EXPECT_FLOAT_EQ(arrow->scale.y, -arrow->scale.x);
+        low = std::min(low, arrow->scale.x);
+        high = std::max(high, arrow->scale.x);
+    }
+    EXPECT_NEAR(low, -1.25f, 0.01f);
+    EXPECT_NEAR(high, -0.75f, 0.01f);
+    EXPECT_TRUE(arrow->GetTween()->IsPlaying());
+}
+
+}  // namespace
+}  // namespace zelka

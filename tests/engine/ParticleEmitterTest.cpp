@@ -1,0 +1,195 @@
+#include "engine/particles/ParticleEmitter.h"
+
+#include "engine/core/EventManager.h"
+#include "engine/particles/ParticleConstants.h"
+#include "engine/particles/ParticleEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace zelka {
+namespace {
+
+constexpr int kStepMs = 16;
+
+// Counts particle events by id and particle.
+class EventLog : public EventListener {
+public:
+    void HandleEvent(Object* source, int id, Object* data) override
+    {
+        EXPECT_EQ(source, expectedSource);
+        ++count[id];
+        byParticle[{id, data}] += 1;
+    }
+    Object* expectedSource = nullptr;
+    std::map<int, int> count;
+    std::map<std::pair<int, Object*>, int> byParticle;
+};
+
+class ParticleEmitterTest : public ::testing::Test {
+protected:
+    void SetUp() override { EventManager::RemoveAllListeners(); }
+    void TearDown() override { EventManager::RemoveAllListeners(); }
+
+    // An emitter whose particles all have their own node.
+    Ref<ParticleEmitter> WithNodes(int count)
+    {
+        Ref<ParticleEmitter> emitter = ParticleEmitter::New(count, parent_);
+        for (int i = 0; i < count; ++i) {
+            emitter->SetParticleGDO(i, GDO::New());
+        }
+        return emitter;
+    }
+
+    Ref<GDO> parent_ = GDO::New();
+};
+
+TEST_F(ParticleEmitterTest, FullPoolEmitsNothingMore)
+{
+    Ref<ParticleEmitter> emitter = WithNodes(20);
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_EQ(emitter->Emit(400, 0, 0), emitter->GetParticle(i));
+    }
+    EXPECT_EQ(emitter->Emit(400, 0, 0), nullptr);
+    EXPECT_EQ(parent_->ChildCount(), 20);
+    // One dies: the next emission revives exactly that one.
+    emitter->GetParticle(7)->Kill();
+    EXPECT_EQ(parent_->ChildCount(), 19);
+    EXPECT_EQ(emitter->Emit(400, 0, 0), emitter->GetParticle(7));
+    EXPECT_EQ(parent_->GetChild(19), emitter->GetParticle(7)->GetGDO());   // drawn on top
+}
+
+TEST_F(ParticleEmitterTest, RevivedNodeAppearsAtTheEmitterHiddenUntilItsFirstUpdate)
+{
+    Ref<ParticleEmitter> emitter = WithNodes(1);
+    emitter->position.Set(10, 20);
+    Ref<Particle> p = emitter->Emit(400, 0, 0);
+    const Ref<GDO> node = p->GetGDO();
+    EXPECT_FLOAT_EQ(node->position->x, 10);
+    EXPECT_FLOAT_EQ(node->position->y, 20);
+    EXPECT_FALSE(node->visible);
+    emitter->position.Set(50, 50);   // a copy: the live particle stays put
+    emitter->UpdateParticles(kStepMs);
+    EXPECT_TRUE(node->visible);
+    EXPECT_FLOAT_EQ(node->position->x, 10);
+}
+
+TEST_F(ParticleEmitterTest, AnimationRunsOverItsFractionOfLifeThenHolds)
+{
+    Ref<ParticleEmitter> emitter = WithNodes(1);
+    emitter->AddAnimation(U"alpha", 1.0f, 0.0f, 0.5f, nullptr);
+    Ref<Particle> p = emitter->Emit(800, 0, 0);
+    EXPECT_EQ(p->GetTweens()[0]->tween->GetDuration(), 400);
+    emitter->UpdateParticles(200);
+    EXPECT_FLOAT_EQ(p->GetGDO()->alpha, 0.5f);
+    emitter->UpdateParticles(200);
+    EXPECT_FLOAT_EQ(p->GetGDO()->alpha, 0.0f);
+    p->GetGDO()->alpha = 0.7f;
+    emitter->UpdateParticles(200);   // ended tweens still write their end value
+    EXPECT_FLOAT_EQ(p->GetGDO()->alpha, 0.0f);
+    EXPECT_TRUE(p->IsEnabled());
+    emitter->UpdateParticles(200);
+    EXPECT_FALSE(p->IsEnabled());
+    // A revival with another life rescales and restarts the animation.
+    emitter->Emit(100, 0, 0);
+    EXPECT_EQ(p->GetTweens()[0]->tween->GetDuration(), 50);
+    EXPECT_FLOAT_EQ(p->GetTweens()[0]->tween->GetValue(), 1.0f);
+}
+
+TEST_F(ParticleEmitterTest, SpeedMovesFirstThenGravityAddsPerStep)
+{
+    Ref<ParticleEmitter> emitter = WithNodes(1);
+    Ref<Particle> p = emitter->Emit(1000, 0, -140);
+    emitter->UpdateParticles(kStepMs);
+    EXPECT_NEAR(p->GetGDO()->position->y, -2.24f, 1e-5f);
+    EXPECT_NEAR(p->GetGDO()->position->x, 0.0f, 1e-6f);
+
+    emitter->gravity.Set(0, 500);   // pixels per second per second
+    const float before = p->GetGDO()->position->y;
+    emitter->UpdateParticles(kStepMs);
+    // This step still moves at -140; the speed then gains 500 x 0.016 = 8.
+    EXPECT_NEAR(p->GetGDO()->position->y - before, -2.24f, 1e-5f);
+    EXPECT_NEAR(p->speed.y, -132.0f, 1e-4f);
+}
+
+TEST_F(ParticleEmitterTest, LifeOf400LastsTwentyFiveUpdates)
+{
+    Ref<ParticleEmitter> emitter = WithNodes(1);
+    Ref<Particle> p = emitter->Emit(400, 0, 0);
+    for (int i = 0; i < 24; ++i) {
+        emitter->UpdateParticles(kStepMs);
+    }
+    EXPECT_TRUE(p->IsEnabled());
+    EXPECT_EQ(parent_->ChildCount(), 1);
+    emitter->UpdateParticles(kStepMs);
+    EXPECT_FALSE(p->IsEnabled());
+    EXPECT_EQ(parent_->ChildCount(), 0);
+    EXPECT_EQ(p->GetGDO()->GetParent(), nullptr);
+}
+
+TEST_F(ParticleEmitterTest, UpdateEventsOnlyWithTheFlagDeathEventsOncePerDeath)
+{
+    Ref<ParticleEmitter> emitter = WithNodes(3);
+    auto log = std::make_shared<EventLog>();
+    log->expectedSource = emitter.get();
+    EventManager::RegisterListener(log, emitter, kEventAnyId);
+    Ref<Particle> a = emitter->Emit(32, 0, 0);
+    Ref<Particle> b = emitter->Emit(48, 0, 0);
+    for (int i = 0; i < 5; ++i) {
+        emitter->UpdateParticles(kStepMs);
+    }
+    EXPECT_EQ(log->count[kEventParticleUpdated], 0);
+    EXPECT_EQ(log->count[kEventParticleDied], 2);
+    EXPECT_EQ((log->byParticle[{kEventParticleDied, a.get()}]), 1);
+    EXPECT_EQ((log->byParticle[{kEventParticleDied, b.get()}]), 1);
+
+    emitter->events = true;
+    Ref<Particle> c = emitter->Emit(32, 0, 0);
+    for (int i = 0; i < 4; ++i) {
+        emitter->UpdateParticles(kStepMs);
+    }
+    // Two live updates of c, the second of which kills it; dead ones are skipped.
+    EXPECT_EQ((log->byParticle[{kEventParticleUpdated, c.get()}]), 2);
+    EXPECT_EQ(log->count[kEventParticleUpdated], 2);
+    EXPECT_EQ(log->count[kEventParticleDied], 3);
+}
+
+TEST_F(ParticleEmitterTest, ParticlesWithoutNodesStillLive)
+{
+    Ref<ParticleEmitter> emitter = ParticleEmitter::New(2, parent_);
+    emitter->AddAnimation(U"speed.x", 0.0f, 100.0f, 1.0f, nullptr);
+    emitter->AddAnimation(U"alpha", 0.0f, 1.0f, 1.0f, nullptr);
+    Ref<Particle> p = emitter->Emit(100, 0, 0);
+    ASSERT_NE(p, nullptr);
+    emitter->UpdateParticles(50);
+    EXPECT_FLOAT_EQ(p->speed.x, 50.0f);
+    EXPECT_FALSE(p->SetFloatProperty(U"alpha", 1.0f));   // refused without a node
+    EXPECT_EQ(parent_->ChildCount(), 0);
+    emitter->SetParticleGDO(5, GDO::New());   // outside the pool: nothing
+    EXPECT_EQ(emitter->GetParticle(5), nullptr);
+}
+
+TEST(ParticleEngine, UpdatesEmittersByNameAndReplacesDuplicates)
+{
+    Ref<GDO> parent = GDO::New();
+    Ref<ParticleEngine> engine = ParticleEngine::New(U"particles");
+    EXPECT_TRUE(engine->IsEnabled());
+    Ref<ParticleEmitter> first = ParticleEmitter::New(1, parent);
+    Ref<ParticleEmitter> second = ParticleEmitter::New(1, parent);
+    engine->AddEmitter(U"dust", first);
+    engine->AddEmitter(U"dust", second);
+    EXPECT_EQ(engine->GetEmitter(U"dust"), second);
+    EXPECT_EQ(engine->GetEmitter(U"fire"), nullptr);
+    Ref<Particle> p = second->Emit(20, 0, 0);
+    Ref<Particle> q = first->Emit(20, 0, 0);
+    engine->Update(kStepMs);
+    EXPECT_EQ(p->GetAge(), kStepMs);
+    EXPECT_EQ(q->GetAge(), 0);   // replaced: no longer updated
+    engine->Deallocate();
+    EXPECT_EQ(engine->GetEmitter(U"dust"), nullptr);
+}
+
+}  // namespace
+}  // namespace zelka

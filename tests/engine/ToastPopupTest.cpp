@@ -1,0 +1,95 @@
+#include "engine/ui/ToastPopup.h"
+
+#include "engine/core/EventManager.h"
+#include "engine/display/GDOWithSize.h"
+
+#include <gtest/gtest.h>
+
+namespace zelka {
+namespace {
+
+constexpr int kStepMs = 16;
+
+class ToastPopupTest : public ::testing::Test {
+protected:
+    void SetUp() override { EventManager::RemoveAllListeners(); }
+    void TearDown() override { EventManager::RemoveAllListeners(); }
+};
+
+TEST_F(ToastPopupTest, StartsHiddenWithItsLabel)
+{
+    Ref<ToastPopup> toast = ToastPopup::New(U"UNLOCKED");
+    EXPECT_FALSE(toast->visible);
+    EXPECT_FLOAT_EQ(toast->width, 200);
+    EXPECT_FLOAT_EQ(toast->height, 48);
+    EXPECT_EQ(toast->tint.r, 64);
+    EXPECT_EQ(toast->GetLabel()->GetText(), U"UNLOCKED");
+    EXPECT_FLOAT_EQ(toast->GetLabel()->position->y, -12);
+    EXPECT_EQ(toast->GetLabel()->GetStyle(), kLabelSingleLine);
+    EXPECT_EQ(EventManager::ListenerCount(), 1u);
+    EventManager::RemoveAutoManagedListeners();   // a stage switch drops it
+    EXPECT_EQ(EventManager::ListenerCount(), 0u);
+}
+
+TEST_F(ToastPopupTest, SlidesUpHoldsFourSecondsSlidesDownAndHides)
+{
+    Ref<ToastPopup> toast = ToastPopup::New(U"NOTICE");
+    Ref<GDO> content = GDOWithSize::New(32, 32);
+    toast->DisplayToast(content);
+    EXPECT_TRUE(toast->visible);
+    EXPECT_EQ(content->GetParent(), toast.get());
+    EXPECT_FLOAT_EQ(content->position->y, 6);
+
+    int t = 0;
+    int upAt = -1;
+    int downAt = -1;
+    int goneAt = -1;
+    float lowestY = 1000;
+    for (; t <= 6000 && goneAt < 0; t += kStepMs) {
+        toast->Update(kStepMs);
+        const float y = toast->position->y;
+        lowestY = std::min(lowestY, y);
+        if (upAt < 0 && y == 156.0f) {
+            upAt = t;
+        }
+        if (upAt >= 0 && downAt < 0 && y > 156.0f) {
+            downAt = t;
+        }
+        if (!toast->visible) {
+            goneAt = t;
+        }
+    }
+    EXPECT_FLOAT_EQ(lowestY, 156);   // 180 - 24
+    EXPECT_NEAR(upAt, 300, kStepMs);
+    EXPECT_NEAR(downAt, 4300, 3 * kStepMs);
+    EXPECT_NEAR(goneAt, 4600, 3 * kStepMs);
+    EXPECT_EQ(content->GetParent(), nullptr);
+    EXPECT_EQ(toast->GetContent(), nullptr);
+    toast->Update(kStepMs);
+    EXPECT_FLOAT_EQ(toast->position->y, 204);   // back below the edge
+}
+
+TEST_F(ToastPopupTest, NewToastRestartsFromTheBottomWithNewContent)
+{
+    Ref<ToastPopup> toast = ToastPopup::New(U"A");
+    Ref<GDO> first = GDOWithSize::New(8, 8);
+    Ref<GDO> second = GDOWithSize::New(8, 8);
+    toast->DisplayToast(first);
+    for (int t = 0; t < 1000; t += kStepMs) {
+        toast->Update(kStepMs);
+    }
+    EXPECT_GT(toast->GetHoldTime(), 0);
+    toast->DisplayToast(second);
+    EXPECT_EQ(first->GetParent(), nullptr);
+    EXPECT_EQ(second->GetParent(), toast.get());
+    toast->Update(kStepMs);
+    EXPECT_FLOAT_EQ(toast->position->y, 204);
+    for (int t = 0; t < 400; t += kStepMs) {
+        toast->Update(kStepMs);
+    }
+    EXPECT_FLOAT_EQ(toast->position->y, 156);
+    EXPECT_GT(toast->GetHoldTime(), 3500);   // a full hold again
+}
+
+}  // namespace
+}  // namespace zelka
