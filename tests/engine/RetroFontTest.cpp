@@ -1,0 +1,186 @@
+#include "engine/text/RetroFont.h"
+
+#include <gtest/gtest.h>
+
+#include "MediaTestSupport.h"
+#include "engine/text/FontCache.h"
+#include "engine/text/RetroFontWithShadow.h"
+
+namespace zelka {
+namespace {
+
+constexpr int kClear = 0x00000000;
+constexpr int kInk = static_cast<int>(0x80FFFFFFu);   // half-transparent white
+constexpr std::array<int, 3> kColourA = {240, 240, 240};
+const RGB kColourB(160, 160, 240);
+constexpr int kArgbA = static_cast<int>(0xFFF0F0F0u);
+constexpr int kArgbB = static_cast<int>(0xFFA0A0F0u);
+
+CharInfo Glyph(int x, int y, int width, int height, int yOffset, int page)
+{
+    CharInfo g;
+    g.x = x;
+    g.y = y;
+    g.width = width;
+    g.height = height;
+    g.yOffset = yOffset;
+    g.page = page;
+    return g;
+}
+
+TEST(RetroFontRecolour, RowsTenAndFourteenOnwardTakeColourB)
+{
+    // One column of ink 20 rows tall, a glyph drawn from line-box row 0.
+    const int width = 3;
+    const int height = 20;
+    std::vector<int> pixels(width * height, kClear);
+    for (int row = 0; row < height; ++row) {
+        pixels[row * width + 1] = kInk;
+    }
+    const std::map<int, CharInfo> glyphs = {{65, Glyph(0, 0, 3, 20, 0, 0)}};
+    RetroFont::RecolourPage(pixels, width, height, glyphs, 0, kColourA, kColourB);
+    for (int row = 0; row < height; ++row) {
+        const bool lower = row == 10 || row > 13;
+        EXPECT_EQ(pixels[row * width + 1], lower ? kArgbB : kArgbA) << "row " << row;
+        EXPECT_EQ(pixels[row * width], kClear) << "transparent pixels stay";
+    }
+}
+
+TEST(RetroFontRecolour, BandFollowsTheLineBoxNotTheGlyphRow)
+{
+    // A glyph drawn 8 rows down the line box: its row 2 is line-box row 10.
+    std::vector<int> pixels(4 * 4, kInk);
+    const std::map<int, CharInfo> glyphs = {{66, Glyph(0, 0, 4, 4, 8, 0)}};
+    RetroFont::RecolourPage(pixels, 4, 4, glyphs, 0, kColourA, kColourB);
+    EXPECT_EQ(pixels[0], kArgbA);        // row 8
+    EXPECT_EQ(pixels[1 * 4], kArgbA);    // row 9
+    EXPECT_EQ(pixels[2 * 4], kArgbB);    // row 10
+    EXPECT_EQ(pixels[3 * 4], kArgbA);    // row 11
+}
+
+TEST(RetroFontRecolour, OnlyGlyphsOfThisPageAndOnlyInsideThePage)
+{
+    const int width = 8;
+    const int height = 8;
+    std::vector<int> pixels(width * height, kInk);
+    const std::map<int, CharInfo> glyphs = {
+        {65, Glyph(6, 6, 5, 5, 0, 0)},    // sticks out right and below: clipped
+        {66, Glyph(-2, -2, 4, 4, 0, 0)},  // sticks out left and above: clipped
+        {67, Glyph(3, 0, 2, 2, 0, 1)},    // another page: untouched here
+        {68, Glyph(0, 4, 2, -1, 0, 0)},   // negative height: skipped
+    };
+    RetroFont::RecolourPage(pixels, width, height, glyphs, 0, kColourA, kColourB);
+    EXPECT_EQ(pixels[7 * width + 7], kArgbA);   // inside A's visible part
+    EXPECT_EQ(pixels[6 * width + 6], kArgbA);
+    EXPECT_EQ(pixels[1 * width + 1], kArgbA);   // B's visible part: its rows 2 and 3
+    EXPECT_EQ(pixels[0 * width + 3], kInk);     // C is on page 1
+    EXPECT_EQ(pixels[4 * width + 0], kInk);
+    EXPECT_EQ(pixels[2 * width + 2], kInk);     // outside every rectangle
+    // A short pixel array is left alone rather than overrun.
+    std::vector<int> shortArray(10, kInk);
+    RetroFont::RecolourPage(shortArray, width, height, glyphs, 0, kColourA, kColourB);
+    EXPECT_EQ(shortArray[0], kInk);
+}
+
+class RetroFontTest : public testing_media::RecordingFixture {
+protected:
+    void SetUp() override
+    {
+        RecordingFixture::SetUp();
+        Texture::encryptionEnabled = true;   // the generated data set is enciphered
+        probe_ = Font::New(U"press_start_k.fnt");
+        if (probe_->GetPages().empty()) {
+            GTEST_SKIP() << "generated data set not found (build zelka_data)";
+        }
+    }
+
+    void TearDown() override
+    {
+        if (probe_) {
+            probe_->Deallocate();
+        }
+        FontCache::Clear();
+        RetroFontWithShadow::shadowFont.reset();
+        RecordingFixture::TearDown();
+    }
+
+    Ref<Font> probe_;
+};
+
+TEST_F(RetroFontTest, PagesAreReplacedByRecolouredCopies)
+{
+    const int before = Texture::RegisteredCount();
+    const Ref<RetroFont> font = RetroFont::New(U"press_start_k.fnt", kColourA, kColourB);
+    ASSERT_EQ(font->GetPages().size(), 1u);
+    const Ref<Texture>& page = font->GetPages().at(0);
+    EXPECT_EQ(page->GetSource(), U"__press_start_k_0.png");
+    EXPECT_EQ(Texture::RegisteredCount(), before + 1);   // the original page was released
+    EXPECT_TRUE(page->IsUndrawn());
+    EXPECT_FALSE(page->IsKept());
+
+    // Every pixel inside the glyph 'A' is transparent or one of the two colours.
+    const CharInfo* a = font->GetGlyph(U'A');
+    ASSERT_NE(a, nullptr);
+    const Surface& surface = *page->GetImage()->GetSurface();
+    const auto& bytes = surface.Pixels();
+    int inked = 0;
+    for (int i = 0; i < a->height; ++i) {
+        for (int j = 0; j < a->width; ++j) {
+            const std::size_t at = (static_cast<std::size_t>(a->y + i) * surface.Width() + a->x + j) * 4;
+            if (bytes[at + 3] == 0) {
+                continue;
+            }
+            ++inked;
+            const bool lower = a->yOffset + i == 10 || a->yOffset + i > 13;
+            EXPECT_EQ(bytes[at + 3], 255);
+            EXPECT_EQ(bytes[at], lower ? 160 : 240);       // red
+            EXPECT_EQ(bytes[at + 1], lower ? 160 : 240);   // green
+            EXPECT_EQ(bytes[at + 2], 240);                 // blue in both colours
+        }
+    }
+    EXPECT_GT(inked, 0);
+}
+
+TEST_F(RetroFontTest, VisitingAScreenAgainAddsNoTextures)
+{
+    const Ref<RetroFont> first = RetroFont::New(U"press_start_k.fnt", kColourA, kColourB);
+    const int registered = Texture::RegisteredCount();
+    const int nextId = Texture::NextId();
+    // The screen is left (its fonts are shared, so its release leaves them) and shown again.
+    first->Deallocate();
+    const Ref<RetroFont> second = RetroFont::New(U"press_start_k.fnt", kColourA, kColourB);
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(Texture::RegisteredCount(), registered);
+    EXPECT_EQ(Texture::NextId(), nextId);
+    EXPECT_EQ(second->GetPages().size(), 1u);
+    // Other colours are another font.
+    const Ref<RetroFont> other = RetroFont::New(U"press_start_k.fnt", kColourA, RGB(1, 2, 3));
+    EXPECT_NE(other, first);
+    EXPECT_EQ(FontCache::Size(), 2);
+}
+
+TEST_F(RetroFontTest, ShadowIsTheSecondaryFontTintedAndOffset)
+{
+    RetroFontWithShadow::shadowFont = Font::New(U"upheaval.fnt");
+    ASSERT_FALSE(RetroFontWithShadow::shadowFont->GetPages().empty());
+    const Ref<RetroFontWithShadow> font = RetroFontWithShadow::New(kColourA, kColourB);
+    EXPECT_EQ(font->GetFilename(), U"upheaval.fnt");
+    EXPECT_EQ(RetroFontWithShadow::New(kColourA, kColourB), font);
+    same::SetTint(255, 255, 255);
+    device_.ClearCalls();
+    font->RenderString(U"A", 100, 100);
+    const auto draws = SurfaceDraws();
+    ASSERT_EQ(draws.size(), 2u);
+    const CharInfo* a = font->GetGlyph(U'A');
+    EXPECT_EQ(draws[0].surface, RetroFontWithShadow::shadowFont->GetPages().at(0)->GetImage()->GetSurface());
+    EXPECT_EQ(draws[0].color, (std::array<float, 3>{56, 56, 116}));
+    EXPECT_FLOAT_EQ(DevicePoint(draws[0])[0], 104.0f + a->xOffset);
+    EXPECT_FLOAT_EQ(DevicePoint(draws[0])[1], 102.0f + a->yOffset);
+    EXPECT_EQ(draws[1].surface, font->GetPages().at(0)->GetImage()->GetSurface());
+    EXPECT_EQ(draws[1].color, (std::array<float, 3>{255, 255, 255}));
+    EXPECT_FLOAT_EQ(DevicePoint(draws[1])[0], 100.0f + a->xOffset);
+    RetroFontWithShadow::shadowFont->Deallocate();
+}
+
+}  // namespace
+}  // namespace zelka

@@ -1,0 +1,184 @@
+#include "engine/media/Texture.h"
+
+#include <gtest/gtest.h>
+
+#include "MediaTestSupport.h"
+#include "engine/stage/MediaSeam.h"
+
+namespace zelka {
+namespace {
+
+using testing_media::RecordingFixture;
+
+TEST(TextureEncryptedFileName, RenamesImageExtensionsOnly)
+{
+    EXPECT_EQ(Texture::EncryptedFileName_(U"ui/cursor0.png"), U"ui/cursor0.imx");
+    EXPECT_EQ(Texture::EncryptedFileName_(U"title/logo.PNG"), U"title/logo.imx");
+    EXPECT_EQ(Texture::EncryptedFileName_(U"bg.JPG"), U"bg.imy");
+    EXPECT_EQ(Texture::EncryptedFileName_(U"a/b.bmp"), U"a/b.bmp");
+    EXPECT_EQ(Texture::EncryptedFileName_(U"a/b.JPEG"), U"a/b.jpeg");   // only lower-cased
+    // A dot before a separator is no extension: the path gains a trailing dot.
+    EXPECT_EQ(Texture::EncryptedFileName_(U"maps.old/level"), U"maps.old/level.");
+    EXPECT_EQ(Texture::EncryptedFileName_(U"maps.old\\level"), U"maps.old\\level.");
+    EXPECT_EQ(Texture::EncryptedFileName_(U"noext"), U"noext.");
+    EXPECT_EQ(Texture::EncryptedFileName_(U"two.dots.png"), U"two.dots.imx");
+}
+
+TEST(TextureEncryptedFileName, PathPiecesAroundTheLastDot)
+{
+    EXPECT_EQ(filepath::ExtractExt(U"a/b.c.Png"), U"Png");
+    EXPECT_EQ(filepath::StripExt(U"a/b.c.Png"), U"a/b.c");
+    EXPECT_EQ(filepath::ExtractExt(U"a.b/c"), U"");
+    EXPECT_EQ(filepath::StripExt(U"a.b/c"), U"a.b/c");
+    EXPECT_EQ(filepath::ExtractExt(U"trailing."), U"");
+    EXPECT_EQ(filepath::StripExt(U"trailing."), U"trailing");
+}
+
+class TextureTest : public RecordingFixture {};
+
+TEST_F(TextureTest, RegistrySharesByExactPathAndFrameCount)
+{
+    device_.AddFakeImage("share_x.png", 64, 32);
+    device_.AddFakeImage("Share_X.png", 64, 32);
+    const Ref<Texture> a = Texture::GetTexture(U"share_x.png");
+    const Ref<Texture> b = Texture::GetTexture(U"share_x.png");
+    EXPECT_EQ(a, b);
+    ASSERT_TRUE(a->GetImage());
+    const Ref<Texture> fourFrames = Texture::GetTexture(U"share_x.png", 4, false);
+    EXPECT_NE(fourFrames, a);
+    EXPECT_EQ(fourFrames->GetTotalFrames(), 4);
+    EXPECT_EQ(fourFrames->GetWidth(), 16);   // frame width
+    EXPECT_EQ(fourFrames->GetHeight(), 32);
+    EXPECT_NE(Texture::GetTexture(U"Share_X.png"), a);   // case-sensitive key
+    EXPECT_EQ(Texture::SearchTexture(U"share_x.png", 4), fourFrames);
+    EXPECT_EQ(Texture::SearchTexture(U"share_x.png", 2), nullptr);
+    for (const Ref<Texture>& t : {a, fourFrames, Texture::GetTexture(U"Share_X.png")}) {
+        t->Deallocate();
+    }
+}
+
+TEST_F(TextureTest, FoundTextureKeepsItsKeepFlagAndNewNeverSearches)
+{
+    device_.AddFakeImage("keep_me.png", 8, 8);
+    const Ref<Texture> kept = Texture::GetTexture(U"keep_me.png", 1, true);
+    const Ref<Texture> again = Texture::GetTexture(U"keep_me.png", 1, false);
+    EXPECT_EQ(again, kept);
+    EXPECT_TRUE(again->IsKept());
+    const Ref<Texture> fresh = Texture::New2(U"keep_me.png");
+    EXPECT_NE(fresh, kept);
+    EXPECT_GT(fresh->GetId(), kept->GetId());
+    // The lowest id wins the search.
+    EXPECT_EQ(Texture::SearchTexture(U"keep_me.png", 1), kept);
+    fresh->Deallocate();
+}
+
+TEST_F(TextureTest, DeallocateReleasesForAllUsersButNotWhenKept)
+{
+    device_.AddFakeImage("release.png", 8, 8);
+    const Ref<Texture> t = Texture::GetTexture(U"release.png");
+    const int before = Texture::RegisteredCount();
+    const Ref<Surface> surface = t->GetImage()->GetSurface();
+    const int id = t->GetId();
+    t->Deallocate();
+    EXPECT_EQ(Texture::RegisteredCount(), before - 1);
+    EXPECT_FALSE(t->GetImage());
+    EXPECT_TRUE(static_cast<RecordingSurface&>(*surface).Discarded());
+    t->Deallocate();   // twice is harmless
+    EXPECT_EQ(Texture::RegisteredCount(), before - 1);
+    // The next request loads a fresh texture under a new id: ids are never reused.
+    const Ref<Texture> reloaded = Texture::GetTexture(U"release.png");
+    EXPECT_NE(reloaded, t);
+    EXPECT_GT(reloaded->GetId(), id);
+    reloaded->Deallocate();
+
+    const Ref<Texture> kept = Texture::New(U"release.png", 1, true);
+    kept->Deallocate();
+    EXPECT_TRUE(kept->IsRegistered());
+    ASSERT_TRUE(kept->GetImage());
+    EXPECT_EQ(Texture::SearchTexture(U"release.png", 1), kept);
+}
+
+TEST_F(TextureTest, MissingFileGivesTextureWithoutImageSizeZero)
+{
+    const Ref<Texture> t = Texture::GetTexture(U"no/such/picture.png", 0, false);
+    EXPECT_FALSE(t->GetImage());
+    EXPECT_EQ(t->GetTotalFrames(), 1);   // frames below 1 count as 1
+    EXPECT_EQ(t->GetWidth(), 0);
+    EXPECT_EQ(t->GetHeight(), 0);
+    EXPECT_TRUE(t->IsRegistered());
+    t->Deallocate();
+}
+
+TEST_F(TextureTest, WarmUpDrawsEveryFrameOnceAndSkipsImagelessTextures)
+{
+    device_.AddFakeImage("warm.png", 30, 10);
+    const Ref<Texture> warm = Texture::New(U"warm.png", 3, false);
+    const Ref<Texture> missing = Texture::New2(U"missing_warm.png");
+    Texture::RenderUndrawnTextures();
+    EXPECT_FALSE(warm->IsUndrawn());
+    EXPECT_TRUE(missing->IsUndrawn());
+    int draws = 0;
+    for (const DeviceCall& call : SurfaceDraws()) {
+        draws += call.surface == warm->GetImage()->GetSurface() ? 1 : 0;
+    }
+    EXPECT_EQ(draws, 3);
+
+    device_.ClearCalls();
+    texture::InstallEngineHooks();
+    media_seam::RenderUndrawnTextures();
+    for (const DeviceCall& call : SurfaceDraws()) {
+        EXPECT_NE(call.surface, warm->GetImage()->GetSurface());   // drawn once only
+    }
+    media_seam::Get().renderUndrawnTextures = nullptr;
+    warm->Deallocate();
+    missing->Deallocate();
+}
+
+TEST_F(TextureTest, New3WritesPixelsIntoACentredImage)
+{
+    const std::vector<int> pixels = {static_cast<int>(0xFF112233u), 0, 0, static_cast<int>(0x80FFFFFFu)};
+    const Ref<Texture> t = Texture::New3(pixels, 2, 2, U"__made", false, 1);
+    ASSERT_TRUE(t->GetImage());
+    EXPECT_TRUE(t->IsRegistered());
+    EXPECT_FLOAT_EQ(t->GetImage()->HandleX(), 1.0f);
+    const auto& bytes = t->GetImage()->GetSurface()->Pixels();
+    ASSERT_EQ(bytes.size(), 16u);
+    EXPECT_EQ(bytes[0], 0x11);
+    EXPECT_EQ(bytes[3], 0xFF);
+    EXPECT_EQ(bytes[15], 0x80);
+    t->Deallocate();
+}
+
+// The generated data set is enciphered: images are read from .imx files.
+TEST_F(TextureTest, EncipheredLoadingReadsTheRenamedFile)
+{
+    int size[2] = {0, 0};
+    const std::vector<int> probe = texture::GetImagePixels(U"cursor1.imx", size);
+    Texture::encryptionEnabled = true;
+    const Ref<Texture> t = Texture::GetTexture(U"cursor1.png");
+    if (!t->GetImage()) {
+        t->Deallocate();
+        GTEST_SKIP() << "generated data set not found (build zelka_data)";
+    }
+    EXPECT_GT(t->GetWidth(), 0);
+    EXPECT_FLOAT_EQ(t->GetImage()->HandleX(), static_cast<float>(t->GetWidth()) / 2);
+
+    // Pixels as ARGB ints, the image's size written out.
+    const std::vector<int> argb = texture::GetImagePixels(U"cursor1.png", size);
+    EXPECT_EQ(size[0], t->GetWidth());
+    EXPECT_EQ(size[1], t->GetHeight());
+    EXPECT_EQ(argb.size(), static_cast<size_t>(size[0] * size[1]));
+    bool anyOpaque = false;
+    for (const int p : argb) {
+        anyOpaque = anyOpaque || (static_cast<unsigned>(p) >> 24) == 0xFF;
+    }
+    EXPECT_TRUE(anyOpaque);
+    // The plain reader cannot decode a container: the .imx is not an image by itself.
+    EXPECT_TRUE(probe.empty());
+    EXPECT_EQ(texture::LoadImageEnc("no_such_file.imx", 1, 0), nullptr);
+    EXPECT_FALSE(texture::LoadImageDataEnc("no_such_file.imx", {}).has_value());
+    t->Deallocate();
+}
+
+}  // namespace
+}  // namespace zelka

@@ -1,0 +1,120 @@
+#include "engine/media/TileSet.h"
+
+#include <gtest/gtest.h>
+
+#include "MediaTestSupport.h"
+#include "engine/media/Sprite.h"
+
+namespace zelka {
+namespace {
+
+class TileSetTest : public testing_media::RecordingFixture {
+protected:
+    Ref<Texture> Sheet(const char* name, int width, int height)
+    {
+        device_.AddFakeImage(name, width, height);
+        return Texture::New2(FromLatin1(name));
+    }
+};
+
+TEST_F(TileSetTest, GridWithoutBorderClampsTheIndex)
+{
+    const Ref<TileSet> tiles = TileSet::New(Sheet("grid100x70.png", 100, 70), 32, 32);
+    EXPECT_EQ(tiles->GetColumns(), 3);
+    EXPECT_EQ(tiles->GetRows(), 2);
+    EXPECT_EQ(tiles->GetTotalDrawables(), 6);
+    tiles->SetCurrentDrawable(7);
+    EXPECT_EQ(tiles->GetCurrentIndex(), 5);
+    EXPECT_EQ(tiles->GetSourceX(), 64);
+    EXPECT_EQ(tiles->GetSourceY(), 32);
+    tiles->SetCurrentDrawable(-3);
+    EXPECT_EQ(tiles->GetCurrentIndex(), 0);
+    EXPECT_EQ(tiles->GetSourceX(), 0);
+    EXPECT_EQ(tiles->GetSourceY(), 0);
+    tiles->SetCurrentDrawable(4);
+    EXPECT_EQ(tiles->GetSourceX(), 32);
+    EXPECT_EQ(tiles->GetSourceY(), 32);
+    tiles->Deallocate();
+}
+
+TEST_F(TileSetTest, BorderStartsTheGridAtTheSpacing)
+{
+    // 3 tiles of 16 plus a 1-pixel gap after each: 51 pixels hold 3 columns.
+    const Ref<TileSet> tiles =
+        TileSet::New(Sheet("bordered.png", 51, 17), 16, 16, 1, 1, true);
+    EXPECT_EQ(tiles->GetColumns(), 3);
+    EXPECT_EQ(tiles->GetRows(), 1);
+    tiles->SetCurrentDrawable(0);
+    EXPECT_EQ(tiles->GetSourceX(), 1);
+    EXPECT_EQ(tiles->GetSourceY(), 1);
+    tiles->SetCurrentDrawable(1);
+    EXPECT_EQ(tiles->GetSourceX(), 1 + 16 + 1);
+    EXPECT_EQ(tiles->GetSourceY(), 1);
+    // Same spacing without the border flag: the grid starts at the corner.
+    const Ref<TileSet> plain = TileSet::New(Sheet("spaced.png", 51, 17), 16, 16, 1, 1, false);
+    plain->SetCurrentDrawable(1);
+    EXPECT_EQ(plain->GetSourceX(), 17);
+    EXPECT_EQ(plain->GetSourceY(), 0);
+    tiles->Deallocate();
+    plain->Deallocate();
+}
+
+TEST_F(TileSetTest, DrawCentresTheTileWithoutTouchingTheSharedHandle)
+{
+    const Ref<Texture> sheet = Sheet("drawsheet.png", 96, 32);
+    const Ref<TileSet> tiles = TileSet::New(sheet, 32, 32);
+    const float handleX = sheet->GetImage()->HandleX();
+    tiles->SetCurrentDrawable(2);
+    tiles->Draw();
+    tiles->DrawAt(100, 50);
+    const auto draws = SurfaceDraws();
+    ASSERT_EQ(draws.size(), 2u);
+    EXPECT_EQ(draws[0].op, DeviceOp::DrawSurface2);
+    EXPECT_FLOAT_EQ(draws[0].args[0], -16.0f);
+    EXPECT_FLOAT_EQ(draws[0].args[1], -16.0f);
+    EXPECT_FLOAT_EQ(draws[0].args[2], 64.0f);   // source x of tile 2
+    EXPECT_FLOAT_EQ(draws[0].args[4], 32.0f);
+    EXPECT_FLOAT_EQ(draws[1].args[0], 84.0f);
+    EXPECT_FLOAT_EQ(draws[1].args[1], 34.0f);
+    // The image is shared with every other user: its centred handle is unchanged.
+    EXPECT_FLOAT_EQ(sheet->GetImage()->HandleX(), handleX);
+    EXPECT_FLOAT_EQ(handleX, 48.0f);
+    tiles->Deallocate();
+}
+
+TEST_F(TileSetTest, ZeroColumnsDrawNothing)
+{
+    // Tiles wider than the image, and a zero-sized cell: no tile fits, nothing divides by 0.
+    const Ref<TileSet> wide = TileSet::New(Sheet("narrow.png", 20, 20), 32, 16);
+    EXPECT_EQ(wide->GetTotalDrawables(), 0);
+    wide->SetCurrentDrawable(3);
+    wide->Draw();
+    const Ref<TileSet> empty = TileSet::New(Sheet("zerocell.png", 20, 20), 0, 0);
+    empty->SetCurrentDrawable(1);
+    empty->Draw();
+    EXPECT_TRUE(SurfaceDraws().empty());
+    wide->Deallocate();
+    empty->Deallocate();
+}
+
+TEST_F(TileSetTest, DeallocateReleasesTheTexture)
+{
+    const Ref<Texture> sheet = Sheet("released.png", 32, 32);
+    const Ref<TileSet> tiles = TileSet::New(sheet, 16, 16);
+    tiles->Deallocate();
+    EXPECT_FALSE(sheet->IsRegistered());
+    EXPECT_EQ(tiles->GetTexture(), nullptr);
+    tiles->Draw();   // released: draws nothing
+    EXPECT_TRUE(SurfaceDraws().empty());
+}
+
+using TileSetDeathTest = TileSetTest;
+
+TEST_F(TileSetDeathTest, MissingSheetIsFatal)
+{
+    EXPECT_EXIT((testing_media::StdoutToStderr(), Sprite::New(U"no_such_sheet.png", 32, 32, 10)), ::testing::ExitedWithCode(255),
+                "Kestro Runtime Error : TileSet::Couldn't retrieve texture's image");
+}
+
+}  // namespace
+}  // namespace zelka
