@@ -1,0 +1,191 @@
+#include "screens/app/AppServices.h"
+
+#include "engine/audio/AudioManager.h"
+#include "engine/audio/SoundManager.h"
+#include "engine/core/EventManager.h"
+#include "engine/display/GDO.h"
+#include "engine/text/BlinkingLabel.h"
+#include "engine/text/Font.h"
+#include "engine/text/TextConstants.h"
+#include "engine/ui/Panel.h"
+#include "engine/ui/ToastPopup.h"
+#include "services/data/AppVideoHost.h"
+#include "services/data/GameData.h"
+#include "services/input/sdl/SdlJoystickBackend.h"
+#include "services/player/PlayerData.h"
+#include "screens/app/AppConstants.h"
+#include "screens/app/HostAccess.h"
+#include "screens/app/PlayerEventData.h"
+#include "screens/app/ZELKA.h"
+#include "screens/placeholders/PlaceholderStage.h"
+
+namespace zelka {
+
+namespace {
+
+// The prompt for player 2: "PRESS ANY KEY" in the standard font, blinking once a second.
+constexpr float kPromptFontScale = 1.0f;
+constexpr float kPromptBlinkRate = 0.5f;   // period = 500 / rate ms
+constexpr int kPromptBlinkPeriodMs = 1000;
+constexpr float kPromptWidth = 200.0f;     // px
+constexpr float kPromptHeight = 32.0f;
+
+Ref<PlayerData> Player(int player)
+{
+    return player == kOverlayPlayer1 ? GameData::player1 : GameData::player2;
+}
+
+}  // namespace
+
+// ---- Game data hooks ----
+
+void AppGameDataHooks::LoadFonts()
+{
+    GameData::stdFont = Font::New(U"press_start_k.fnt");
+    GameData::secFont = Font::New(U"upheaval.fnt");
+    ToastPopup::font = GameData::stdFont;
+}
+
+void AppGameDataHooks::NotifyPlayerInputMode(int player)
+{
+    ZELKA::NotifyPlayerInputMode(player);
+}
+
+void AppGameDataHooks::RaiseCfgConflictPanel()
+{
+    ZELKA::RaiseCfgConflictPanel();
+}
+
+void AppGameDataHooks::InputDeviceChanged(PlayerData& player)
+{
+    Game* game = Game::GetCurrentGame();
+    const Ref<PlayerData> data = &player == GameData::player1.get() ? GameData::player1
+                                                                   : GameData::player2;
+    if (game == nullptr || data.get() != &player) {
+        return;
+    }
+    PlayerEventData event(data);
+    EventManager::SendEvent(game, kEventPlayerInputModeChanged, &event);
+}
+
+// ---- Overlay hooks ----
+
+Ref<GDO> AppOverlayHooks::NewPausePanel()
+{
+    return NewPlaceholderPanel(U"PAUSE");
+}
+
+Ref<GDO> AppOverlayHooks::NewConflictPanel()
+{
+    return NewPlaceholderPanel(U"CFGCONFLICT");
+}
+
+Ref<GDO> AppOverlayHooks::NewInputConfigPanel()
+{
+    return NewPlaceholderInputConfigPanel();
+}
+
+Ref<GDO> AppOverlayHooks::NewSettingsPanel()
+{
+    return NewPlaceholderPanel(U"SETTINGS");
+}
+
+Ref<GDO> AppOverlayHooks::NewPrompt()
+{
+    if (!GameData::stdFont) {
+        return nullptr;
+    }
+    const Ref<BlinkingLabel> prompt =
+        BlinkingLabel::New(GameData::stdFont, kPromptBlinkRate, kPromptFontScale);
+    prompt->blinking = true;
+    prompt->blinkPeriod = kPromptBlinkPeriodMs;
+    prompt->SetText(U"PRESS ANY KEY");
+    prompt->SetSize(kPromptWidth, kPromptHeight);
+    prompt->SetStyle(kLabelShrinkToFit);
+    prompt->horizontalAlignment = kAlignCentre;
+    prompt->SetKeepFontProportional(true);
+    return prompt;
+}
+
+Ref<GDO> AppOverlayHooks::NewToast(const String& title)
+{
+    if (!ToastPopup::font) {
+        return nullptr;  // its title label needs the game's fonts
+    }
+    return ToastPopup::New(title);
+}
+
+void AppOverlayHooks::OpenPanel(GDO& panel)
+{
+    if (auto* real = dynamic_cast<Panel*>(&panel)) {
+        real->Open(false, true, 0);
+        return;
+    }
+    panel.visible = true;
+    panel.enabled = true;
+}
+
+void AppOverlayHooks::SelectInputConfigPlayer(GDO& panel, int player)
+{
+    const bool first = player != kOverlayPlayer2;
+    for (int i = 0; i < panel.ChildCount(); ++i) {
+        const Ref<GDO> menu = panel.GetChild(i);
+        if (!menu) {
+            continue;
+        }
+        const bool show = menu->name == (first ? U"P1_MENU" : U"P2_MENU");
+        menu->visible = show;
+        menu->enabled = show;
+    }
+}
+
+void AppOverlayHooks::DisplayToast(GDO& toast, Ref<GDO> content)
+{
+    if (auto* popup = dynamic_cast<ToastPopup*>(&toast)) {
+        popup->DisplayToast(std::move(content));
+    }
+}
+
+bool AppOverlayHooks::PlayerHasDevice(int player)
+{
+    const Ref<PlayerData> data = Player(player);
+    return data && data->GetInputMapping();
+}
+
+String AppOverlayHooks::AnyKeyFromAnyHardware(int forPlayer)
+{
+    if (forPlayer == kOverlayPlayer2 && GameData::player1) {
+        return GameData::GetAnyKeyFromAnyHardware(GameData::player1->GetInputMapping().get());
+    }
+    return GameData::GetAnyKeyFromAnyHardware();
+}
+
+void AppOverlayHooks::SetNewInputDeviceForPlayer(int player, const String& device)
+{
+    GameData::SetNewInputDeviceForPlayer(player, device);
+}
+
+bool AppOverlayHooks::Is2PMode()
+{
+    return GameData::Is2PMode();
+}
+
+void AppOverlayHooks::CheckActiveLocks()
+{
+    GameData::CheckActiveLocks();
+}
+
+// ---- Installation ----
+
+void InstallAppServices()
+{
+    static AppGameDataHooks gameDataHooks;
+    static AppOverlayHooks overlayHooks;
+    AudioManager::InstallEngineHooks();
+    GameData::SetHooks(&gameDataHooks);
+    GameData::SetVideoHost(std::make_shared<AppVideoHost>(&hostaccess::SetSwapInterval));
+    GameData::SetJoystickBackend(NewSdlJoystickBackend());
+    ExtendedStage::SetHooks(&overlayHooks);
+}
+
+}  // namespace zelka

@@ -1,0 +1,356 @@
+#include "engine/stage/ExtendedStage.h"
+
+#include "engine/EngineConstants.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zelka {
+
+namespace {
+
+// A node that counts its updates (panels, toasts, layers and world nodes alike).
+class CountingNode : public GDO {
+public:
+    CountingNode(float width = 0.0f, float height = 0.0f) : width_(width), height_(height) {}
+    void Update(int ms) override
+    {
+        ++updates;
+        GDO::Update(ms);
+    }
+    float GetWidth() const override { return width_; }
+    float GetHeight() const override { return height_; }
+    int updates = 0;
+
+private:
+    float width_;
+    float height_;
+};
+
+class CountingCog : public Cog {
+public:
+    void Update(int) override { ++updates; }
+    int updates = 0;
+};
+
+Ref<CountingNode> ClosedPanel()
+{
+    auto panel = std::make_shared<CountingNode>();
+    panel->visible = false;
+    panel->enabled = false;
+    return panel;
+}
+
+// Overlay parts and player devices as the test sets them; records every request.
+class FakeOverlayHooks : public OverlayHooks {
+public:
+    Ref<GDO> NewPausePanel() override { return pause; }
+    Ref<GDO> NewConflictPanel() override { return conflict; }
+    Ref<GDO> NewInputConfigPanel() override { return inputConfig; }
+    Ref<GDO> NewSettingsPanel() override { return settings; }
+    Ref<GDO> NewPrompt() override { return prompt; }
+    Ref<GDO> NewToast(const String& title) override
+    {
+        toastTitles.push_back(title);
+        return toastTitles.size() == 1 ? toast1 : toast2;
+    }
+    void OpenPanel(GDO& panel) override
+    {
+        ++opens;
+        panel.visible = true;
+        panel.enabled = true;
+    }
+    void SelectInputConfigPlayer(GDO&, int player) override { selectedPlayers.push_back(player); }
+    void DisplayToast(GDO& toast, Ref<GDO> content) override
+    {
+        shownOn = &toast;
+        shownContent = std::move(content);
+    }
+    bool PlayerHasDevice(int player) override { return player == 1 ? p1HasDevice : p2HasDevice; }
+    String AnyKeyFromAnyHardware(int forPlayer) override
+    {
+        askedFor.push_back(forPlayer);
+        return hitDevice;
+    }
+    void SetNewInputDeviceForPlayer(int player, const String& device) override
+    {
+        assigned.push_back({player, device});
+    }
+    bool Is2PMode() override { return twoPlayer; }
+    void CheckActiveLocks() override { ++lockChecks; }
+
+    Ref<CountingNode> pause = ClosedPanel();
+    Ref<CountingNode> conflict = ClosedPanel();
+    Ref<CountingNode> inputConfig = ClosedPanel();
+    Ref<CountingNode> settings = ClosedPanel();
+    Ref<CountingNode> prompt = std::make_shared<CountingNode>();
+    Ref<CountingNode> toast1 = std::make_shared<CountingNode>(200.0f, 40.0f);
+    Ref<CountingNode> toast2 = std::make_shared<CountingNode>(100.0f, 20.0f);
+
+    std::vector<String> toastTitles;
+    int opens = 0;
+    std::vector<int> selectedPlayers;
+    GDO* shownOn = nullptr;
+    Ref<GDO> shownContent;
+    bool p1HasDevice = true;
+    bool p2HasDevice = true;
+    bool twoPlayer = false;
+    String hitDevice;
+    std::vector<int> askedFor;
+    std::vector<std::pair<int, String>> assigned;
+    int lockChecks = 0;
+};
+
+// A screen with three load steps; its second step adds a layer of its own.
+class ThreeStepScreen : public ExtendedStage {
+public:
+    ThreeStepScreen() : ExtendedStage(3)
+    {
+        worldRoot_->AddChild(world);
+        AddCog(cog);
+    }
+    void LoadStep(int step) override
+    {
+        steps.push_back(step);
+        if (step == 1) {
+            AddLayer(screenLayer, -1);
+        }
+    }
+    std::vector<int> steps;
+    Ref<CountingNode> world = std::make_shared<CountingNode>();
+    Ref<CountingNode> screenLayer = std::make_shared<CountingNode>();
+    Ref<CountingCog> cog = std::make_shared<CountingCog>();
+};
+
+class ExtendedStageTest : public ::testing::Test {
+protected:
+    void SetUp() override { ExtendedStage::SetHooks(&hooks); }
+    void TearDown() override
+    {
+        stage->Deallocate();
+        ExtendedStage::SetHooks(nullptr);
+    }
+
+    void Load()
+    {
+        while (stage->GetLoadingProgress() < kFullProgress) {
+        }
+    }
+
+    // One game update of a loaded stage.
+    void GameUpdate(int ms = 16)
+    {
+        if (stage->BeforeUpdate(ms)) {
+            stage->Update(ms);
+        }
+    }
+
+    FakeOverlayHooks hooks;
+    Ref<ThreeStepScreen> stage = std::make_shared<ThreeStepScreen>();
+};
+
+}  // namespace
+
+TEST_F(ExtendedStageTest, ThreeLoadStepsTakeFourUpdates)
+{
+    EXPECT_EQ(stage->GetLoadingProgress(), 0);  // builds the overlay only
+    EXPECT_EQ(stage->GetBuildPhase(), 1);
+    EXPECT_TRUE(stage->steps.empty());
+    EXPECT_EQ(stage->GetLoadingProgress(), 33);
+    EXPECT_EQ(stage->GetLoadingProgress(), 66);
+    EXPECT_TRUE(hooks.toastTitles.empty());  // toasts come with the last step
+    EXPECT_EQ(stage->GetLoadingProgress(), 100);
+    EXPECT_EQ(stage->steps, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(hooks.toastTitles, (std::vector<String>{U"PLAYER 1", U"PLAYER 2"}));
+    EXPECT_EQ(stage->GetBuildPhase(), 2);
+    EXPECT_EQ(stage->GetLoadingProgress(), 100);  // done: nothing more is built
+    EXPECT_EQ(hooks.toastTitles.size(), 2u);
+}
+
+TEST_F(ExtendedStageTest, NoLoadStepsStillBuildsTheOverlayFirst)
+{
+    Ref<ExtendedStage> bare = ExtendedStage::New2();
+    EXPECT_EQ(bare->GetLoadingProgress(), 0);
+    EXPECT_EQ(bare->GetLoadingProgress(), 100);
+    EXPECT_EQ(bare->GetLayer(bare->LayerCount() - 1), bare->GetOverLayer());
+    bare->Deallocate();
+}
+
+TEST_F(ExtendedStageTest, OverlayEndsUpAsTheLastLayerWithItsPartsPlaced)
+{
+    Load();
+    ASSERT_EQ(stage->LayerCount(), 3);  // root window, the screen's layer, the overlay
+    EXPECT_EQ(stage->GetLayer(1), stage->screenLayer);
+    const Ref<EmptyGDOContainer>& overlay = stage->GetOverLayer();
+    EXPECT_EQ(stage->GetLayer(2), overlay);
+    EXPECT_FLOAT_EQ(overlay->position->x, 320.0f);
+    EXPECT_FLOAT_EQ(overlay->position->y, 180.0f);
+    // Panels in creation order, then the prompt, then the toasts.
+    ASSERT_EQ(overlay->ChildCount(), 7);
+    EXPECT_EQ(overlay->GetChild(0), hooks.pause);
+    EXPECT_EQ(overlay->GetChild(1), hooks.conflict);
+    EXPECT_EQ(overlay->GetChild(2), hooks.inputConfig);
+    EXPECT_EQ(overlay->GetChild(3), hooks.settings);
+    EXPECT_EQ(overlay->GetChild(4), hooks.prompt);
+    EXPECT_FALSE(hooks.prompt->IsVisible());
+    EXPECT_FALSE(hooks.prompt->IsEnabled());
+    EXPECT_FLOAT_EQ(hooks.prompt->position->x, 215.0f);
+    EXPECT_FLOAT_EQ(hooks.prompt->position->y, -164.0f);
+    // Bottom-left and bottom-right corners, by each toast's own size.
+    EXPECT_FLOAT_EQ(hooks.toast1->position->x, -220.0f);
+    EXPECT_FLOAT_EQ(hooks.toast1->position->y, 160.0f);
+    EXPECT_FLOAT_EQ(hooks.toast2->position->x, 270.0f);
+    EXPECT_FLOAT_EQ(hooks.toast2->position->y, 170.0f);
+}
+
+TEST_F(ExtendedStageTest, OpenPanelFreezesTheStageAndToastsRunAtSingleSpeed)
+{
+    Load();
+    GameUpdate();
+    // No panel: the stage updates, and toasts twice (before, and as overlay children).
+    EXPECT_EQ(stage->world->updates, 1);
+    EXPECT_EQ(stage->screenLayer->updates, 1);
+    EXPECT_EQ(stage->cog->updates, 1);
+    EXPECT_EQ(hooks.toast1->updates, 2);
+    EXPECT_EQ(hooks.toast2->updates, 2);
+
+    stage->ShowPauseMenu();
+    EXPECT_TRUE(hooks.pause->IsVisible());
+    hooks.p1HasDevice = false;
+    hooks.hitDevice = U"KEYBOARD";
+    GameUpdate();
+    EXPECT_EQ(hooks.pause->updates, 1);
+    EXPECT_EQ(stage->world->updates, 1);
+    EXPECT_EQ(stage->screenLayer->updates, 1);
+    EXPECT_EQ(stage->cog->updates, 1);
+    EXPECT_EQ(hooks.toast1->updates, 3);
+    EXPECT_EQ(hooks.toast2->updates, 3);
+    EXPECT_TRUE(hooks.assigned.empty());  // no device assignment while frozen
+}
+
+TEST_F(ExtendedStageTest, OnlyTheFirstEnabledPanelInPriorityOrderUpdates)
+{
+    Load();
+    stage->ShowPauseMenu();
+    stage->ShowConflictMenu();
+    stage->ShowSettingsPanel();
+    EXPECT_FALSE(stage->BeforeUpdate(16));
+    EXPECT_EQ(hooks.settings->updates, 1);
+    EXPECT_EQ(hooks.conflict->updates, 0);
+    EXPECT_EQ(hooks.pause->updates, 0);
+
+    stage->ShowInputConfigPanel(kOverlayPlayer2);
+    EXPECT_FALSE(stage->BeforeUpdate(16));
+    EXPECT_EQ(hooks.inputConfig->updates, 1);
+    EXPECT_EQ(hooks.settings->updates, 1);
+
+    // A visible but disabled panel (closing) does not hold the stage.
+    for (const Ref<CountingNode>& panel : {hooks.inputConfig, hooks.settings, hooks.conflict}) {
+        panel->enabled = false;
+    }
+    EXPECT_FALSE(stage->BeforeUpdate(16));
+    EXPECT_EQ(hooks.pause->updates, 1);
+    hooks.pause->enabled = false;
+    EXPECT_TRUE(stage->BeforeUpdate(16));
+}
+
+TEST_F(ExtendedStageTest, ShowingAnOpenPanelLeavesItAlone)
+{
+    Load();
+    stage->ShowSettingsPanel();
+    stage->ShowSettingsPanel();
+    EXPECT_EQ(hooks.opens, 1);
+    EXPECT_TRUE(stage->IsSettingsMenuOpen());
+
+    stage->ShowInputConfigPanel(kOverlayNoPlayer);
+    stage->ShowInputConfigPanel(kOverlayPlayer2);  // already visible: not reselected
+    EXPECT_EQ(hooks.opens, 2);
+    EXPECT_EQ(hooks.selectedPlayers, (std::vector<int>{kOverlayNoPlayer}));
+}
+
+TEST_F(ExtendedStageTest, EntryPointsDoNothingBeforeTheOverlayExists)
+{
+    // Focus lost while the stage is still loading: nothing exists yet.
+    stage->ShowPauseMenu();
+    stage->ShowSettingsPanel();
+    stage->ShowConflictMenu();
+    stage->ShowInputConfigPanel(kOverlayPlayer1);
+    stage->SetToastNotification(1, std::make_shared<CountingNode>());
+    EXPECT_FALSE(stage->IsSettingsMenuOpen());
+    EXPECT_EQ(hooks.opens, 0);
+    EXPECT_EQ(hooks.shownOn, nullptr);
+
+    // Built, but toasts not yet made (mid-load).
+    stage->GetLoadingProgress();
+    stage->SetToastNotification(2, std::make_shared<CountingNode>());
+    EXPECT_EQ(hooks.shownOn, nullptr);
+}
+
+TEST_F(ExtendedStageTest, ToastNotificationGoesToThePlayersToast)
+{
+    Load();
+    auto content = std::make_shared<CountingNode>();
+    stage->SetToastNotification(1, content);
+    EXPECT_EQ(hooks.shownOn, hooks.toast1.get());
+    EXPECT_EQ(hooks.shownContent, content);
+    stage->SetToastNotification(7, content);  // anything but 1 is player 2
+    EXPECT_EQ(hooks.shownOn, hooks.toast2.get());
+}
+
+TEST_F(ExtendedStageTest, PlayerOneWithoutDeviceTakesTheFirstHitDevice)
+{
+    Load();
+    hooks.p1HasDevice = false;
+    GameUpdate();  // nothing hit: the stage updates
+    EXPECT_EQ(stage->cog->updates, 1);
+    EXPECT_EQ(hooks.lockChecks, 1);
+
+    hooks.hitDevice = U"JOYSTICK 1";
+    GameUpdate();  // the assignment uses up the update
+    ASSERT_EQ(hooks.assigned.size(), 1u);
+    EXPECT_EQ(hooks.assigned[0], (std::pair<int, String>{1, U"JOYSTICK 1"}));
+    EXPECT_EQ(stage->cog->updates, 1);
+    EXPECT_EQ(hooks.lockChecks, 1);
+    EXPECT_EQ(hooks.askedFor, (std::vector<int>{1, 1}));
+}
+
+TEST_F(ExtendedStageTest, PlayerTwoIsPromptedOnlyInTwoPlayerModes)
+{
+    Load();
+    hooks.p2HasDevice = false;
+    GameUpdate();  // one-player mode: never asked, never prompted
+    EXPECT_TRUE(hooks.askedFor.empty());
+    EXPECT_FALSE(hooks.prompt->IsEnabled());
+
+    hooks.twoPlayer = true;
+    GameUpdate();  // no key: the prompt is enabled and the stage updates
+    EXPECT_EQ(hooks.askedFor, (std::vector<int>{2}));
+    EXPECT_TRUE(hooks.prompt->IsEnabled());
+    EXPECT_EQ(stage->cog->updates, 2);
+
+    hooks.hitDevice = U"KEYBOARD";
+    GameUpdate();
+    ASSERT_EQ(hooks.assigned.size(), 1u);
+    EXPECT_EQ(hooks.assigned[0], (std::pair<int, String>{2, U"KEYBOARD"}));
+    EXPECT_FALSE(hooks.prompt->IsEnabled());  // hidden again at the start of each update
+    EXPECT_EQ(stage->cog->updates, 2);
+}
+
+TEST_F(ExtendedStageTest, BaseHooksBuildNoOverlayPartsAndNeverAssign)
+{
+    ExtendedStage::SetHooks(nullptr);
+    Ref<ThreeStepScreen> plain = std::make_shared<ThreeStepScreen>();
+    while (plain->GetLoadingProgress() < kFullProgress) {
+    }
+    EXPECT_EQ(plain->GetOverLayer()->ChildCount(), 0);
+    plain->ShowPauseMenu();
+    EXPECT_FALSE(plain->IsSettingsMenuOpen());
+    EXPECT_TRUE(plain->BeforeUpdate(16));
+    plain->Update(16);
+    EXPECT_EQ(plain->cog->updates, 1);
+    plain->Deallocate();
+}
+
+}  // namespace zelka

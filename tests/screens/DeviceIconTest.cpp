@@ -1,0 +1,77 @@
+#include "screens/app/DeviceIcon.h"
+
+#include "engine/display/DrawingState.h"
+#include "engine/media/Sprite.h"
+#include "engine/media/Texture.h"
+#include "engine/text/Font.h"
+#include "engine/text/Label.h"
+#include "platform/graphics/Graphics.h"
+#include "platform/graphics/null/RecordingGraphicsDevice.h"
+#include "services/data/GameData.h"
+#include "services/input/InputHardware.h"
+
+#include <gtest/gtest.h>
+
+namespace zelka {
+
+class DeviceIconTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        graphics::ResetContext();
+        same::ResetDrawingState();
+        graphics::SetGraphicsDevice(&device);
+        Texture::encryptionEnabled = true;
+        GameData::stdFont = Font::New(U"press_start_k.fnt");
+    }
+    void TearDown() override
+    {
+        GameData::stdFont.reset();
+        Texture::encryptionEnabled = false;
+        graphics::ResetContext();
+        same::ResetDrawingState();
+    }
+    RecordingGraphicsDevice device{640, 360};
+};
+
+TEST_F(DeviceIconTest, DevicePictureAndGreyName)
+{
+    const String grey = Font::FT_Color(190, 190, 190);
+    for (const auto& [name, type, tile] : {std::tuple{U"KEYBOARD", U"keyboard", 0},
+                                           std::tuple{U"JOYSTICK 1", U"joystick", 1}}) {
+        const Ref<InputHardware> hardware = InputHardware::New(name, type);
+        const Ref<GDO> icon = NewDeviceIcon(hardware.get());
+        EXPECT_FLOAT_EQ(icon->GetWidth(), 200.0f);
+        EXPECT_FLOAT_EQ(icon->GetHeight(), 32.0f);
+        ASSERT_EQ(icon->ChildCount(), 2);
+        auto* picture = dynamic_cast<Sprite*>(icon->GetChild(0).get());
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->GetCurrentFrame(), tile);
+        EXPECT_FLOAT_EQ(picture->position->x, -66.0f);
+        auto* label = dynamic_cast<Label*>(icon->GetChild(1).get());
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->GetText(), grey + name);
+        EXPECT_FLOAT_EQ(label->position->x, 35.0f);
+        EXPECT_FLOAT_EQ(label->position->y, -2.0f);
+    }
+}
+
+TEST_F(DeviceIconTest, NoDeviceShowsOnlyTheCentredText)
+{
+    const Ref<GDO> icon = NewPlayerDeviceIcon(nullptr);
+    ASSERT_EQ(icon->ChildCount(), 1);
+    auto* label = dynamic_cast<Label*>(icon->GetChild(0).get());
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->GetText(), Font::FT_Color(190, 190, 190) + U"NO DEVICE");
+    EXPECT_FLOAT_EQ(label->position->x, 0.0f);
+}
+
+TEST_F(DeviceIconTest, WithoutFontsOnlyTheEmptyNode)
+{
+    GameData::stdFont.reset();
+    const Ref<GDO> icon = NewDeviceIcon(nullptr);
+    EXPECT_EQ(icon->ChildCount(), 0);
+    EXPECT_FLOAT_EQ(icon->GetWidth(), 200.0f);
+}
+
+}  // namespace zelka

@@ -1,0 +1,614 @@
+#include "screens/app/ZELKA.h"
+
+#include "engine/audio/AudioManager.h"
+#include "engine/audio/SoundManager.h"
+#include "engine/core/EventManager.h"
+#include "engine/core/Random.h"
+#include "engine/display/DrawingState.h"
+#include "engine/media/Texture.h"
+#include "engine/stage/ExtendedStage.h"
+#include "platform/clock/null/FakeClock.h"
+#include "platform/graphics/Graphics.h"
+#include "platform/graphics/null/RecordingGraphicsDevice.h"
+#include "screens/app/AppServices.h"
+#include "screens/app/PlayerEventData.h"
+#include "screens/placeholders/PlaceholderStage.h"
+#include "services/data/GameData.h"
+#include "services/player/PlayerData.h"
+#include "services/settings/GameMode.h"
+#include "tests/services/GameDataFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zelka {
+
+namespace {
+
+constexpr int kMatch = 1;
+constexpr int kCharSelect = 2;
+constexpr int kTitle = 3;
+constexpr int kResults = 4;
+constexpr int kIntro = 5;
+constexpr int kCredits = 6;
+constexpr int kIntro2 = 7;
+constexpr int kUnknown = 42;
+constexpr int kEventInputMode = 1010;
+
+using Log = std::vector<std::string>;
+
+class RecordingMusic final : public StageMusic {
+public:
+    void FadeOut(int ms) override { log.push_back("fade " + std::to_string(ms)); }
+    void Restart(int track) override { log.push_back("restart " + std::to_string(track)); }
+    Log log;
+};
+
+class CountingStage final : public Stage {
+public:
+    CountingStage() : Stage(0) {}
+    void Update(int ms) override
+    {
+        ++updates;
+        Stage::Update(ms);
+    }
+    int updates = 0;
+};
+
+class CountingExtendedStage final : public ExtendedStage {
+public:
+    CountingExtendedStage() : ExtendedStage(0) {}
+    void Update(int ms) override
+    {
+        ++updates;
+        ExtendedStage::Update(ms);
+    }
+    int updates = 0;
+};
+
+class EventRecorder final : public EventListener {
+public:
+    void HandleEvent(Object* source, int id, Object* data) override
+    {
+        sources.push_back(source);
+        ids.push_back(id);
+        auto* player = dynamic_cast<PlayerEventData*>(data);
+        players.push_back(player != nullptr ? player->player.get() : nullptr);
+    }
+    std::vector<Object*> sources;
+    std::vector<int> ids;
+    std::vector<PlayerData*> players;
+};
+
+}  // namespace
+
+class ZELKATest : public GameDataFixture {
+protected:
+    void SetUp() override
+    {
+        GameDataFixture::SetUp();
+        EventManager::RemoveAllListeners();
+        EventManager::mute = false;
+        graphics::ResetContext();
+        same::ResetDrawingState();
+        graphics::SetGraphicsDevice(&device);
+        ExtendedStage::SetHooks(&overlay);
+        clock.Set(10.0);
+        app = std::make_unique<ZELKA>();
+        app->SetClock(&clock);
+        app->SetMusic(music);
+        app->SetFullScreenToggle([this] { ++toggles; });
+        for (int id = kMatch; id <= kIntro2; ++id) {
+            app->SetStageBuilder(id, [this, id] { return MakeStage(id); });
+        }
+    }
+
+    void TearDown() override
+    {
+        if (app->GetCurrentStage()) {
+            app->GetCurrentStage()->Deallocate();
+        }
+        app.reset();
+        ExtendedStage::SetHooks(nullptr);
+        Texture::encryptionEnabled = false;
+        AudioManager::encryptionEnabled = false;
+        EventManager::RemoveAllListeners();
+        EventManager::mute = false;
+        graphics::ResetContext();
+        same::ResetDrawingState();
+        GameDataFixture::TearDown();
+    }
+
+    Ref<Stage> MakeStage(int id)
+    {
+        created.push_back(id);
+        if (id == kMatch || id == kCharSelect || id == kTitle) {
+            lastExtended = std::make_shared<CountingExtendedStage>();
+            return lastExtended;
+        }
+        lastPlain = std::make_shared<CountingStage>();
+        return lastPlain;
+    }
+
+    void Update(int ms = 16)
+    {
+        clock.Advance(ms / 1000.0);
+        keys_->BeginUpdate();
+        app->OnUpdate();
+        keys_->EndUpdate();
+    }
+
+    void Frame()
+    {
+        device.BeginRender();
+        graphics::BeginRender();
+        app->OnRender();
+        graphics::EndRender();
+        device.EndRender();
+    }
+
+    void Key(int type, int code) { keys_->KeyEvent(type, code); }
+
+    // Frames and updates of 16 ms until the stage `id` has started its incoming transition.
+    void RunUntilArriving(int id)
+    {
+        for (int i = 0; i < 500; ++i) {
+            if (app->GetCurrentStageId() == id && app->GetTransitionState() == kTransitionIn) {
+                return;
+            }
+            Frame();
+            Update();
+        }
+        FAIL() << "stage " << id << " never arrived";
+    }
+
+    // A whole switch: out, load, stability, in, until the stage runs.
+    void SwitchTo(int id)
+    {
+        app->GoToStage(id);
+        RunUntilArriving(id);
+        for (int i = 0; i < 500 && app->GetTransitionState() != kTransitionNone; ++i) {
+            Frame();
+            clock.Advance(0.016);
+        }
+        ASSERT_EQ(app->GetTransitionState(), kTransitionNone);
+    }
+
+    void Start()
+    {
+        app->OnCreate();
+        RunUntilArriving(kIntro);
+        Frame();  // the first intro has no incoming transition
+        ASSERT_EQ(app->GetTransitionState(), kTransitionNone);
+    }
+
+    FakeClock clock;
+    RecordingGraphicsDevice device{640, 360};
+    AppOverlayHooks overlay;
+    Ref<RecordingMusic> music = std::make_shared<RecordingMusic>();
+    std::unique_ptr<ZELKA> app;
+    int toggles = 0;
+    std::vector<int> created;
+    Ref<CountingStage> lastPlain;
+    Ref<CountingExtendedStage> lastExtended;
+};
+
+TEST_F(ZELKATest, OnCreateFixesRateAndScreenThenGoesToTheFirstIntro)
+{
+    app->OnCreate();
+    EXPECT_EQ(Game::GetGameFPS(), 60);
+    EXPECT_EQ(Game::GetUpdateInterval(), 16);
+    EXPECT_TRUE(Texture::encryptionEnabled);
+    EXPECT_FLOAT_EQ(Game::screenSize.x, 640.0f);
+    EXPECT_FLOAT_EQ(Game::screenSize.y, 360.0f);
+    EXPECT_EQ(app->GetNextStageId(), kIntro);
+    EXPECT_TRUE(EventManager::mute);
+    Frame();
+    clock.Advance(0.5);
+    Frame();
+    Update();  // the switch
+    EXPECT_EQ(app->GetStabilityCountdown(), 20);
+    EXPECT_TRUE(music->log.empty());  // nothing to fade when leaving no stage
+}
+
+TEST_F(ZELKATest, TransitionsByStageWithTheirLengthsAndMute)
+{
+    auto recorder = std::make_shared<EventRecorder>();
+    EventManager::RegisterListener(recorder, nullptr, kEventAnyId, true);
+    Start();
+    EXPECT_FALSE(EventManager::mute);
+
+    // Leaving the first intro draws nothing, whatever the extra wait.
+    app->GoToStageWithWaitTime(kIntro2, 3000);
+    EXPECT_EQ(app->GetExtraWait(), 3000);
+    EXPECT_TRUE(EventManager::mute);
+    Frame();
+    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+
+    // The second intro fades in over 1200 ms; events sent meanwhile are lost.
+    RunUntilArriving(kIntro2);
+    Frame();
+    EXPECT_EQ(app->GetTransitionState(), kTransitionIn);
+    EventManager::SendEvent(app.get(), 1);
+    clock.Advance(1.199);
+    Frame();
+    EXPECT_EQ(app->GetTransitionState(), kTransitionIn);
+    EXPECT_TRUE(EventManager::mute);
+    clock.Advance(0.001);
+    Frame();
+    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_FALSE(EventManager::mute);
+    EXPECT_TRUE(recorder->ids.empty());
+    EventManager::SendEvent(app.get(), 2);
+    EXPECT_EQ(recorder->ids, (std::vector<int>{2}));
+
+    // Leaving it fades out over 1200 ms but lasts the extra wait.
+    app->GoToStageWithWaitTime(kTitle, 2000);
+    Frame();
+    clock.Advance(1.3);
+    Frame();
+    EXPECT_EQ(app->GetTransitionState(), kTransitionOut);
+    clock.Advance(0.7);
+    Frame();
+    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+
+    // The title uses the 500 ms diamonds.
+    RunUntilArriving(kTitle);
+    clock.Advance(0.499);
+    Frame();
+    EXPECT_EQ(app->GetTransitionState(), kTransitionIn);
+    EXPECT_GT(device.Count(DeviceOp::DrawPoly), 0);
+    clock.Advance(0.001);
+    Frame();
+    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_FALSE(EventManager::mute);
+
+    // Going on plainly: diamonds out for 500 ms, no extra wait.
+    app->GoToStage(kCredits);
+    EXPECT_EQ(app->GetExtraWait(), 0);
+    clock.Advance(0.499);
+    Frame();
+    EXPECT_EQ(app->GetTransitionState(), kTransitionOut);
+    clock.Advance(0.001);
+    Frame();
+    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+}
+
+TEST_F(ZELKATest, MusicFadesOnLeavingAndEachStageStartsItsTrack)
+{
+    Start();
+    EXPECT_EQ(music->log, (Log{"restart -99"}));  // the intro stops the music: no track
+    music->log.clear();
+
+    SwitchTo(kCharSelect);
+    GameData::currentWorldNdx = -1;
+    SwitchTo(kMatch);        // no world chosen: character select's track
+    SwitchTo(kResults);      // keeps the match's music: neither a fade nor a restart
+    GameData::SetCurrentWorldByIndex(GameData::GetWorldIndexById(3));
+    SwitchTo(kMatch);
+    SwitchTo(kCredits);
+    SwitchTo(kTitle);
+    SwitchTo(kIntro2);
+    EXPECT_EQ(music->log, (Log{"fade 500", "restart 1", "fade 500", "restart 1", "fade 500",
+                               "restart 5", "fade 500", "restart 10", "fade 500", "restart 0",
+                               "fade 500", "restart -99"}));
+}
+
+TEST_F(ZELKATest, CreateStageReseedsInitialisesAndSavesBeforeBuilding)
+{
+    bool savedFirst = false;
+    bool initialised = false;
+    uint32_t seed = 0;
+    int clockMs = 0;
+    app->SetStageBuilder(kIntro, [&] {
+        savedFirst = std::filesystem::exists("savedata/save.dat");
+        initialised = GameData::IsInitialized();
+        seed = random::Seed;
+        clockMs = app->Millisecs();
+        return MakeStage(kIntro);
+    });
+    ASSERT_FALSE(std::filesystem::exists("savedata/save.dat"));
+    Start();
+    EXPECT_TRUE(savedFirst);
+    EXPECT_TRUE(initialised);
+    EXPECT_EQ(seed, static_cast<uint32_t>(clockMs));
+    EXPECT_GT(clockMs, 10000);
+}
+
+TEST_F(ZELKATest, TitleResetsTheSessionWithoutReachingTheOldStage)
+{
+    Start();
+    SwitchTo(kCharSelect);
+    const Ref<CountingExtendedStage> old = lastExtended;
+    ASSERT_TRUE(old->GetSettingsPanel());
+    GameData::SetGameMode(1);
+    GameData::SetDemo(true);
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(2, U"KEYBOARD"));
+    hooks_.notified.clear();
+
+    bool modeCleared = false;
+    bool demoOff = false;
+    bool deviceCleared = false;
+    app->SetStageBuilder(kTitle, [&] {
+        modeCleared = GameData::curGameMode == -1;
+        demoOff = !GameData::isDemoMode;
+        deviceCleared = !GameData::player2->GetInputMapping();
+        // During creation the current stage counts as none.
+        EXPECT_EQ(ZELKA::CurrentExtendedStage(), nullptr);
+        ZELKA::RaiseSettingsPanel();
+        ZELKA::RaiseCfgConflictPanel();
+        ZELKA::RaiseInputCfgPanel(nullptr);
+        return MakeStage(kTitle);
+    });
+    SwitchTo(kTitle);
+    EXPECT_TRUE(modeCleared);
+    EXPECT_TRUE(demoOff);
+    EXPECT_TRUE(deviceCleared);
+    EXPECT_TRUE(hooks_.notified.empty());  // a direct clear: no notice
+    EXPECT_FALSE(old->GetSettingsPanel()->IsVisible());
+    EXPECT_FALSE(old->GetConflictPanel()->IsVisible());
+    EXPECT_FALSE(old->GetInputConfigPanel()->IsVisible());
+    EXPECT_EQ(GameData::GetCurrentWorldId(), 2);  // ResetPlayerInfo
+}
+
+TEST_F(ZELKATest, UnknownStageGivesNoStageAndDoesNotStayMuted)
+{
+    Start();
+    app->GoToStage(kUnknown);
+    EXPECT_TRUE(EventManager::mute);
+    Frame();  // leaving the first intro: at once
+    Update();
+    EXPECT_EQ(app->GetCurrentStage(), nullptr);
+    EXPECT_EQ(app->GetCurrentStageId(), kUnknown);
+    EXPECT_FALSE(EventManager::mute);
+    for (int i = 0; i < 30; ++i) {  // a game without a stage keeps running
+        Frame();
+        Update();
+    }
+    EXPECT_EQ(app->GetCurrentStage(), nullptr);
+    EXPECT_FALSE(EventManager::mute);
+}
+
+TEST_F(ZELKATest, AltEnterTogglesOncePerPressAndReleaseAndSkipsTwoUpdates)
+{
+    Start();
+    ASSERT_TRUE(lastPlain);
+    int expected = lastPlain->updates;
+    Key(kEventKeyDown, kKeyLeftAlt);
+    Update();
+    EXPECT_EQ(lastPlain->updates, ++expected);
+    Key(kEventKeyDown, kKeyEnter);
+    Update();  // Enter hit: taken by the toggle
+    EXPECT_EQ(lastPlain->updates, expected);
+    Update();  // both held: the game runs
+    EXPECT_EQ(lastPlain->updates, ++expected);
+    Key(kEventKeyUp, kKeyEnter);
+    Update();
+    EXPECT_EQ(lastPlain->updates, ++expected);
+    EXPECT_EQ(toggles, 0);
+    Key(kEventKeyUp, kKeyLeftAlt);
+    Update();  // both released: toggle, no game update
+    EXPECT_EQ(lastPlain->updates, expected);
+    EXPECT_EQ(toggles, 1);
+    Update();
+    EXPECT_EQ(lastPlain->updates, ++expected);
+    EXPECT_EQ(toggles, 1);
+}
+
+TEST_F(ZELKATest, AltEnterDoesNotToggleWhileTheSettingsPanelIsOpen)
+{
+    Start();
+    SwitchTo(kTitle);
+    ZELKA::RaiseSettingsPanel();
+    ASSERT_TRUE(lastExtended->IsSettingsMenuOpen());
+    for (int round = 0; round < 2; ++round) {
+        Key(kEventKeyDown, kKeyRightAlt);
+        Key(kEventKeyDown, kKeyEnter);
+        Update();
+        Key(kEventKeyUp, kKeyEnter);
+        Key(kEventKeyUp, kKeyRightAlt);
+        Update();
+        EXPECT_EQ(toggles, round) << round;  // blocked, then allowed once it is closed
+        lastExtended->GetSettingsPanel()->visible = false;
+        lastExtended->GetSettingsPanel()->enabled = false;
+    }
+}
+
+TEST_F(ZELKATest, FocusLossForgetsHeldKeysAndPausesOnlyAPlayerWithADevice)
+{
+    Start();
+    SwitchTo(kTitle);
+    GameData::player1->ClearInputMapping();
+    Key(kEventKeyDown, kKeyLeftAlt);
+    Key(kEventKeyDown, kKeyEnter);
+    Update();
+    ASSERT_EQ(app->GetAltEnter().RememberedAlt(), kKeyLeftAlt);
+
+    app->OnSuspend();  // the key-ups will go to another window
+    EXPECT_FALSE(input::KeyDown(kKeyLeftAlt));
+    EXPECT_FALSE(input::KeyDown(kKeyEnter));
+    EXPECT_EQ(app->GetAltEnter().RememberedAlt(), -1);
+    EXPECT_FALSE(lastExtended->GetPausePanel()->IsVisible());  // player 1 has no device
+
+    Key(kEventKeyDown, kKeyEnter);  // a later Enter is an Enter again
+    Update();
+    EXPECT_EQ(app->GetAltEnter().RememberedAlt(), -1);
+    EXPECT_EQ(toggles, 0);
+
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
+    app->OnSuspend();
+    EXPECT_TRUE(lastExtended->GetPausePanel()->IsVisible());
+}
+
+TEST_F(ZELKATest, FocusLossWhileLoadingOpensNothing)
+{
+    Start();
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
+    app->GoToStage(kTitle);
+    Frame();
+    Update();  // created, overlay not built yet
+    ASSERT_EQ(app->GetCurrentStageId(), kTitle);
+    app->OnSuspend();
+    ZELKA::RaiseSettingsPanel();
+    ZELKA::ShowPlayerNotification(1, nullptr);
+    EXPECT_EQ(lastExtended->GetPausePanel(), nullptr);
+    Update();  // overlay built; the pause panel starts closed
+    EXPECT_FALSE(lastExtended->GetPausePanel()->IsVisible());
+}
+
+TEST_F(ZELKATest, InputConfigPanelShowsTheAskedPlayersMenu)
+{
+    Start();
+    SwitchTo(kTitle);
+    const Ref<GDO> panel = lastExtended->GetInputConfigPanel();
+    ZELKA::RaiseInputCfgPanel(nullptr);
+    EXPECT_TRUE(panel->IsVisible());
+    EXPECT_TRUE(panel->GetChildByName(U"P1_MENU")->IsVisible());
+    EXPECT_FALSE(panel->GetChildByName(U"P2_MENU")->IsVisible());
+    panel->visible = false;
+    ZELKA::RaiseInputCfgPanel(GameData::player2.get());
+    EXPECT_FALSE(panel->GetChildByName(U"P1_MENU")->IsEnabled());
+    EXPECT_TRUE(panel->GetChildByName(U"P2_MENU")->IsEnabled());
+}
+
+TEST_F(ZELKATest, NotifyPlayerInputModeShowsTheIconAndSendsEvent1010)
+{
+    Start();
+    SwitchTo(kTitle);
+    std::vector<const PlayerData*> iconsFor;
+    app->SetDeviceIconMaker([&](const PlayerData* player) {
+        iconsFor.push_back(player);
+        return GDO::New();
+    });
+    auto recorder = std::make_shared<EventRecorder>();
+    EventManager::RegisterListener(recorder, nullptr, kEventInputMode, true);
+    ZELKA::NotifyPlayerInputMode(2);
+    ZELKA::NotifyPlayerInputMode(1);
+    EXPECT_EQ(iconsFor, (std::vector<const PlayerData*>{GameData::player2.get(),
+                                                       GameData::player1.get()}));
+    ASSERT_EQ(recorder->ids.size(), 2u);
+    EXPECT_EQ(recorder->sources[0], app.get());
+    EXPECT_EQ(recorder->players[0], GameData::player2.get());
+    EXPECT_EQ(recorder->players[1], GameData::player1.get());
+}
+
+TEST_F(ZELKATest, StartGameWithModeKeepsPlayerTwoOnlyInTwoPlayerModes)
+{
+    Start();
+    for (const auto& [mode, keeps] : {std::pair{1, true}, std::pair{0, false},
+                                      std::pair{9, false}}) {
+        ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(2, U"KEYBOARD"));
+        app->StartGameWithMode(mode);
+        EXPECT_EQ(GameData::curGameMode, mode == 9 ? -1 : mode);
+        EXPECT_EQ(GameData::player2->GetInputMapping() != nullptr, keeps) << mode;
+        EXPECT_EQ(app->GetNextStageId(), kCharSelect);
+    }
+}
+
+TEST_F(ZELKATest, LetterboxFollowsTheWindowAndKeepsTheLastOnZeroSize)
+{
+    app->ApplyLetterbox(1280, 1024);
+    EXPECT_FLOAT_EQ(Game::globalScale.x, 2.0f);
+    EXPECT_FLOAT_EQ(Game::globalScale.y, 2.0f);
+    EXPECT_FLOAT_EQ(Game::globalOffset.x, 0.0f);
+    EXPECT_FLOAT_EQ(Game::globalOffset.y, 152.0f);
+    app->ApplyLetterbox(0, 0);  // minimised
+    EXPECT_FLOAT_EQ(Game::globalScale.x, 2.0f);
+    EXPECT_FLOAT_EQ(Game::globalOffset.y, 152.0f);
+}
+
+TEST_F(ZELKATest, CloseSavesBothFilesAndExitsWithZero)
+{
+    GameData::Init();
+    EXPECT_EXIT(app->Close(), ::testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(std::filesystem::exists("savedata/settings.dat"));
+    EXPECT_TRUE(std::filesystem::exists("savedata/save.dat"));
+    std::filesystem::remove_all("savedata");
+    EXPECT_EXIT(app->OnClose(), ::testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(std::filesystem::exists("savedata/settings.dat"));
+}
+
+TEST_F(ZELKATest, PlaceholdersRunFromTheIntrosToTheTitleWhichWaitsForAKey)
+{
+    for (int id = kMatch; id <= kIntro2; ++id) {
+        app->SetStageBuilder(id, [id] { return NewPlaceholderStage(id); });
+    }
+    app->OnCreate();
+    std::vector<int> visited;
+    for (int i = 0; i < 2000; ++i) {
+        if (visited.empty() || visited.back() != app->GetCurrentStageId()) {
+            visited.push_back(app->GetCurrentStageId());
+        }
+        if (app->GetCurrentStageId() == kTitle && app->IsStable() &&
+            app->GetTransitionState() == kTransitionNone) {
+            break;
+        }
+        Frame();
+        Update();
+    }
+    EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kIntro, kIntro2, kTitle}));
+    ASSERT_EQ(app->GetCurrentStageId(), kTitle);
+    auto* title = dynamic_cast<PlaceholderExtendedStage*>(app->GetCurrentStage().get());
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->Flow().Name(), U"TITLE (3)");
+
+    for (int i = 0; i < 300; ++i) {  // five seconds without a key: it stays
+        Frame();
+        Update();
+    }
+    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
+    // The first key gives player 1 the keyboard and uses up that update; the next goes on.
+    ASSERT_FALSE(GameData::player1->GetInputMapping());
+    Key(kEventKeyDown, kKeySpace);
+    Update();
+    Key(kEventKeyUp, kKeySpace);
+    Update();
+    EXPECT_TRUE(GameData::player1->GetInputMapping());
+    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
+    Key(kEventKeyDown, kKeySpace);
+    Update();
+    EXPECT_EQ(app->GetNextStageId(), kCharSelect);
+    EXPECT_EQ(GameData::curGameMode, GameData::GetGameModeEntryByIndex(0)->GetId());
+}
+
+TEST(PlaceholderStage, EachIdentifierGetsItsKindAndLoadSteps)
+{
+    const std::vector<std::pair<int, int>> extended{{1, 11}, {2, 7}, {3, 8}};
+    for (const auto& [id, steps] : extended) {
+        const Ref<Stage> stage = NewPlaceholderStage(id);
+        ASSERT_NE(dynamic_cast<PlaceholderExtendedStage*>(stage.get()), nullptr) << id;
+        int updates = 1;  // the last one reports 100
+        while (stage->GetLoadingProgress() < 100) {
+            ++updates;
+        }
+        EXPECT_EQ(updates, steps + 1) << id;  // the overlay's own step
+        stage->Deallocate();
+    }
+    const std::vector<std::pair<int, int>> plain{{4, 5}, {5, 3}, {6, 2}, {7, 1}};
+    for (const auto& [id, steps] : plain) {
+        const Ref<Stage> stage = NewPlaceholderStage(id);
+        ASSERT_NE(dynamic_cast<PlaceholderStage*>(stage.get()), nullptr) << id;
+        int updates = 1;  // the last step reports 100
+        while (stage->GetLoadingProgress() < 100) {
+            ++updates;
+        }
+        EXPECT_EQ(updates, steps) << id;
+    }
+    EXPECT_EQ(NewPlaceholderStage(0), nullptr);
+    EXPECT_EQ(NewPlaceholderStage(8), nullptr);
+}
+
+TEST(PlaceholderStage, FlowFollowsTheScreenOrder)
+{
+    const std::vector<std::pair<int, int>> next{{5, 7}, {7, 3}, {3, 2}, {2, 1}, {1, 4}, {4, 2}, {6, 3}};
+    for (const auto& [id, to] : next) {
+        EXPECT_EQ(PlaceholderFlow(id).NextStage(), to) << id;
+    }
+    EXPECT_EQ(PlaceholderFlow(3).ShowTimeMs(), 0);  // waits for a key
+    EXPECT_GT(PlaceholderFlow(5).ShowTimeMs(), 0);
+}
+
+}  // namespace zelka
