@@ -4,8 +4,10 @@
 #include "engine/audio/SoundManager.h"
 #include "engine/core/EventManager.h"
 #include "engine/display/GDO.h"
+#include "engine/media/Texture.h"
 #include "engine/text/BlinkingLabel.h"
 #include "engine/text/Font.h"
+#include "engine/text/RetroFontWithShadow.h"
 #include "engine/text/TextConstants.h"
 #include "engine/ui/Panel.h"
 #include "engine/ui/ToastPopup.h"
@@ -44,6 +46,7 @@ void AppGameDataHooks::LoadFonts()
     GameData::stdFont = Font::New(U"press_start_k.fnt");
     GameData::secFont = Font::New(U"upheaval.fnt");
     ToastPopup::font = GameData::stdFont;
+    RetroFontWithShadow::shadowFont = GameData::secFont;
 }
 
 void AppGameDataHooks::NotifyPlayerInputMode(int player)
@@ -182,6 +185,7 @@ void InstallAppServices()
     static AppGameDataHooks gameDataHooks;
     static AppOverlayHooks overlayHooks;
     AudioManager::InstallEngineHooks();
+    texture::InstallEngineHooks();
     GameData::SetHooks(&gameDataHooks);
     GameData::SetVideoHost(std::make_shared<AppVideoHost>(&hostaccess::SetSwapInterval));
     GameData::SetJoystickBackend(NewSdlJoystickBackend());

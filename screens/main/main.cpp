@@ -1,5 +1,18 @@
-// The game's entry point. Until the host lands this only proves the build links.
-int main()
+// The game's entry point.
+#include "platform/host/glfw/HostMain.h"
+#include "screens/app/ZELKA.h"
+
+namespace {
+
+void Program()
 {
-    return 0;
+    // Lives until the process ends (which never runs static destructors).
+    zelka::ZELKA::New();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    zelka::RunHost(argc, argv, Program);
 }

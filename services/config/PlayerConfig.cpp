@@ -53,8 +53,10 @@ Ref<XMLNode> ReadFile(const std::string& baseName)
 {
     std::string path = FilePath(baseName);
     String content = LoadString(path);
+    // A missing or empty file is a first start, not damage: nothing to decode or report.
+    if (content.empty()) return nullptr;
     Ref<XMLNode> tree = ReadSaveNodeFromFileContent(content);
-    if (!tree && !content.empty()) {
+    if (!tree) {
         State().unreadable.insert(path);
         std::printf("Unreadable file %s: using defaults (it is kept as %s.bad)\n", path.c_str(),
                     path.c_str());

@@ -1,0 +1,218 @@
+#include "platform/host/Host.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/clock/null/FakeClock.h"
+#include "platform/input/InputDevice.h"
+#include "platform/window/WindowConstants.h"
+#include "platform/window/null/NullWindow.h"
+#include "tests/platform/FatalTestSupport.h"
+
+namespace zelka {
+namespace {
+
+// Records every delegate call as a short string, with the host's flags as the delegate
+// saw them.
+class RecordingDelegate final : public HostDelegate {
+public:
+    explicit RecordingDelegate(Host& host) : host_(host) {}
+
+    void StartGame() override { Log("start"); }
+    void SuspendGame() override { Log("suspend"); }
+    void ResumeGame() override { Log("resume"); }
+    void UpdateGame() override { Log("update"); }
+    void RenderGame() override { Log("render"); }
+    void KeyEvent(int type, int code) override
+    {
+        Log("key " + std::to_string(type) + " " + std::to_string(code) + " w" +
+            std::to_string(window ? window->Opens() : -1));
+    }
+    void MouseEvent(int type, int button, float, float) override
+    {
+        Log("mouse " + std::to_string(type) + " " + std::to_string(button));
+    }
+
+    std::vector<std::string> calls;
+    NullWindow* window = nullptr;
+
+private:
+    void Log(std::string call)
+    {
+        if (host_.Started()) call += host_.Suspended() ? " [S]" : " [s]";
+        calls.push_back(std::move(call));
+    }
+
+    Host& host_;
+};
+
+class HostTest : public ::testing::Test {
+protected:
+    HostTest() { host.SetDelegate(&delegate); }
+
+    FakeClock clock;
+    NullWindow window;
+    Host host{window, clock};
+    RecordingDelegate delegate{host};
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(HostTest, EventsFollowTheGameFlags)
+{
+    EXPECT_EQ(Host::Current(), &host);
+
+    // Nothing but the start reaches the delegate before the game has started.
+    host.UpdateGame();
+    host.RenderGame();
+    host.SuspendGame();
+    host.KeyEvent(kEventKeyDown, kKeyA);
+    EXPECT_TRUE(delegate.calls.empty());
+
+    host.StartGame();
+    host.StartGame();  // once per process
+    host.ResumeGame();  // not suspended: ignored
+    host.SuspendGame();
+    host.SuspendGame();
+    host.UpdateGame();  // not while suspended
+    host.RenderGame();  // still renders
+    host.ResumeGame();
+    host.UpdateGame();
+    // The flag changes before the delegate runs, so it sees the new state.
+    EXPECT_EQ(delegate.calls, (Calls{"start [s]", "suspend [S]", "render [S]", "resume [s]",
+                                     "update [s]"}));
+}
+
+TEST_F(HostTest, ExceptionFromTheDelegateIsFatal)
+{
+    class Throwing final : public HostDelegate {
+    public:
+        void UpdateGame() override { throw std::runtime_error("boom"); }
+    } throwing;
+    host.SetDelegate(&throwing);
+    host.StartGame();
+    const auto result = testing::RunInChild([&] { host.UpdateGame(); });
+    EXPECT_EQ(result.status, 255);
+    EXPECT_EQ(result.out, "Kestro Runtime Error : Uncaught Kestro Exception\n\n");
+}
+
+TEST_F(HostTest, FirstWindowIsCentredAndTheLoopEndsWithIt)
+{
+    window.OnEventStep([this](bool) {
+        if (window.Swaps() == 3) window.Vanish();
+    });
+    host.SetUpdateRate(0);
+    host.Run();
+    EXPECT_EQ(window.Opens(), 1);
+    EXPECT_FALSE(window.IsFullscreen());
+    EXPECT_EQ(window.Width(), 0);  // gone
+    EXPECT_EQ(window.Position().x, (1920 - 640) / 2);
+    EXPECT_EQ(window.Position().y, (1080 - 360) / 2);
+    // The pass in which the close request arrives still finishes its update.
+    EXPECT_EQ(delegate.calls, (Calls{"start [s]", "render [s]", "update [s]", "render [s]",
+                                     "update [s]", "render [s]", "update [s]"}));
+}
+
+TEST_F(HostTest, ReopeningReleasesHeldKeysFirstAndCentres)
+{
+    delegate.window = &window;
+    ASSERT_TRUE(window.Open(640, 360, false));
+    host.StartGame();
+    window.SetHeldKeys({kKeyLeft, kKeyShift});
+    host.SetDeviceWindow(1280, 720, 0);
+    // Both key-ups arrive while the old window (opening 1) is still the current one.
+    EXPECT_EQ(delegate.calls, (Calls{"start [s]", "key 2 37 w1 [s]", "key 2 16 w1 [s]"}));
+    EXPECT_EQ(window.Opens(), 2);
+    EXPECT_EQ(window.Position().x, 320);
+    EXPECT_EQ(window.Position().y, 180);
+    EXPECT_EQ(host.GetDeviceWidth(), 1280);
+}
+
+TEST_F(HostTest, SwapIntervalIsReappliedAtEveryOpening)
+{
+    ASSERT_TRUE(window.Open(640, 360, false));
+    host.SetSwapInterval(-1);
+    EXPECT_EQ(window.SwapInterval(), -1);  // stored, driver default kept
+    host.SetSwapInterval(1);
+    EXPECT_EQ(window.SwapInterval(), 1);
+    host.SetVSync(false);  // the window only
+    EXPECT_EQ(window.SwapInterval(), 0);
+    host.SetDeviceWindow(800, 600, kDeviceWindowFullscreen);
+    EXPECT_EQ(window.SwapInterval(), 1);
+    EXPECT_TRUE(window.IsFullscreen());
+}
+
+TEST_F(HostTest, FailedFullscreenReopenFallsBackToTheStartWindow)
+{
+    ASSERT_TRUE(window.Open(640, 360, false));
+    window.FailNextOpens(1);
+    host.SetDeviceWindow(1920, 1080, kDeviceWindowFullscreen);
+    EXPECT_TRUE(window.IsOpen());
+    EXPECT_FALSE(window.IsFullscreen());
+    EXPECT_EQ(window.Width(), 640);
+    EXPECT_EQ(window.Height(), 360);
+}
+
+TEST_F(HostTest, WindowThatCannotOpenIsARuntimeError)
+{
+    ASSERT_TRUE(window.Open(640, 360, false));
+    window.FailNextOpens(2);
+    auto result = testing::RunInChild([&] { host.SetDeviceWindow(1920, 1080, kDeviceWindowFullscreen); });
+    EXPECT_EQ(result.status, 255);
+    EXPECT_EQ(result.out, "Kestro Runtime Error : Unable to open the game window\n\n");
+
+    // The first window has no fallback.
+    NullWindow broken;
+    broken.FailNextOpens(1);
+    FakeClock otherClock;
+    Host other(broken, otherClock);
+    other.SetDelegate(&delegate);
+    result = testing::RunInChild([&] { other.Run(); });
+    EXPECT_EQ(result.status, 255);
+    EXPECT_EQ(result.out, "Kestro Runtime Error : Unable to open the game window\n\n");
+    EXPECT_TRUE(delegate.calls.empty());  // the game never started
+}
+
+TEST_F(HostTest, MillisecsTruncatesTheClock)
+{
+    clock.Set(1.2349);
+    EXPECT_EQ(host.Millisecs(), 1234);
+    clock.Set(0.0009);
+    EXPECT_EQ(host.Millisecs(), 0);
+}
+
+TEST_F(HostTest, GetDateFillsOnlyWhatFits)
+{
+    std::vector<int> date(9, -7);
+    Host::GetDate(date);
+    EXPECT_GE(date[0], 2024);
+    EXPECT_GE(date[1], 1);
+    EXPECT_LE(date[1], 12);
+    EXPECT_GE(date[2], 1);
+    EXPECT_LE(date[2], 31);
+    EXPECT_EQ(date[6], 0);
+    EXPECT_EQ(date[7], -7);  // no eighth entry
+    EXPECT_EQ(date[8], -7);
+
+    std::vector<int> shortDate(2, -7);
+    Host::GetDate(shortDate);
+    EXPECT_EQ(shortDate[0], date[0]);
+}
+
+TEST_F(HostTest, InputReachesTheDelegateInsideTheEventStep)
+{
+    delegate.window = &window;
+    ASSERT_TRUE(window.Open(640, 360, false));
+    host.StartGame();
+    window.QueueKey(kEventKeyDown, kKeyA);
+    window.QueueEvent([](WindowEvents& sink) { sink.MouseEvent(kEventMouseDown, 0, 1, 2); });
+    EXPECT_EQ(delegate.calls.size(), 1u);
+    host.EventStep(false);
+    EXPECT_EQ(delegate.calls, (Calls{"start [s]", "key 1 65 w1 [s]", "mouse 4 0 [s]"}));
+}
+
+}  // namespace
+}  // namespace zelka

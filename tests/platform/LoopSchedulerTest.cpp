@@ -1,0 +1,200 @@
+#include "platform/host/LoopScheduler.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/clock/null/FakeClock.h"
+
+namespace zelka {
+namespace {
+
+// A loop target over counters: rendering costs `renderSeconds` of fake time, and a
+// blocking event step lets `waitSeconds` pass (the time spent waiting for an event).
+class FakeTarget final : public LoopTarget {
+public:
+    explicit FakeTarget(FakeClock& clock) : clock_(clock) {}
+
+    bool IsOpen() override { return true; }
+    void RenderFrame() override
+    {
+        ++frames;
+        clock_.Advance(renderSeconds);
+    }
+    void EventStep(bool wait) override
+    {
+        if (wait) {
+            ++waits;
+            clock_.Advance(waitSeconds);
+        } else {
+            ++polls;
+        }
+    }
+    bool IsFocused() override { return focused; }
+    bool IsSuspended() override { return suspended; }
+    void Suspend() override
+    {
+        suspended = true;
+        ++suspends;
+    }
+    void Resume() override
+    {
+        suspended = false;
+        ++resumes;
+    }
+    void Update() override
+    {
+        ++updates;
+        if (onUpdate) onUpdate();
+    }
+
+    double renderSeconds = 0;
+    double waitSeconds = 0;
+    bool focused = true;
+    bool suspended = false;
+    int frames = 0;
+    int polls = 0;
+    int waits = 0;
+    int suspends = 0;
+    int resumes = 0;
+    int updates = 0;
+    std::function<void()> onUpdate;
+
+private:
+    FakeClock& clock_;
+};
+
+class LoopSchedulerTest : public ::testing::Test {
+protected:
+    void RunPasses(int count)
+    {
+        for (int i = 0; i < count; ++i) scheduler.RunPass(target);
+    }
+
+    FakeClock clock;
+    LoopScheduler scheduler{clock};
+    FakeTarget target{clock};
+};
+
+TEST_F(LoopSchedulerTest, FastFramesSleepUntilEachUpdateIsDue)
+{
+    scheduler.SetUpdateRate(60);
+    RunPasses(60);
+    EXPECT_EQ(target.updates, 60);
+    EXPECT_EQ(target.polls, 60);
+    // The first pass schedules from its own time; each later one sleeps one period.
+    EXPECT_EQ(clock.Sleeps(), 59);
+    EXPECT_NEAR(clock.Now(), 59.0 / 60.0, 1e-9);
+}
+
+TEST_F(LoopSchedulerTest, SlowFramesRunFiveUpdatesPerTwoFrames)
+{
+    // 100 ms frames at 60 updates a second: one pass schedules from its own time and runs
+    // one update, the next is behind, runs four and drops the rest of the backlog.
+    scheduler.SetUpdateRate(60);
+    target.renderSeconds = 0.1;
+    RunPasses(1);
+    EXPECT_EQ(target.updates, 1);
+    RunPasses(1);
+    EXPECT_EQ(target.updates, 5);
+    EXPECT_FALSE(scheduler.IsScheduled());
+
+    RunPasses(18);  // two seconds of frames in all
+    EXPECT_NEAR(clock.Now(), 2.0, 1e-9);
+    EXPECT_EQ(target.updates, 50);  // 25 a second instead of 60
+    EXPECT_EQ(clock.Sleeps(), 0);
+}
+
+TEST_F(LoopSchedulerTest, RateChangeInsideAnUpdateEndsTheCatchUp)
+{
+    scheduler.SetUpdateRate(60);
+    target.renderSeconds = 0.1;
+    RunPasses(1);
+    ASSERT_EQ(target.updates, 1);
+
+    // This pass is behind by five periods; its second update changes the rate.
+    target.onUpdate = [this] {
+        if (target.updates == 3) scheduler.SetUpdateRate(30);
+    };
+    RunPasses(1);
+    EXPECT_EQ(target.updates, 3);
+    EXPECT_FALSE(scheduler.IsScheduled());
+
+    // The next pass schedules from its own current time: one update, no backlog.
+    target.onUpdate = nullptr;
+    RunPasses(1);
+    EXPECT_EQ(target.updates, 4);
+    EXPECT_NEAR(scheduler.NextUpdate(), clock.Now() + 1.0 / 30, 1e-9);
+}
+
+TEST_F(LoopSchedulerTest, NoUpdatesWhileUnfocusedAndNoBurstOnRefocus)
+{
+    scheduler.SetUpdateRate(60);
+    RunPasses(10);
+    ASSERT_EQ(target.updates, 10);
+
+    target.focused = false;
+    RunPasses(1);
+    EXPECT_EQ(target.suspends, 1);
+    EXPECT_EQ(target.updates, 10);
+    EXPECT_FALSE(scheduler.IsScheduled());
+
+    // Suspended: every pass renders one frame and then blocks for an event.
+    target.waitSeconds = 1.0;
+    RunPasses(5);
+    EXPECT_EQ(target.updates, 10);
+    EXPECT_EQ(target.waits, 5);
+    EXPECT_EQ(target.suspends, 1);
+    EXPECT_EQ(target.frames, 16);
+
+    // Refocused after five seconds away: one update, not five seconds' worth.
+    target.focused = true;
+    RunPasses(1);
+    EXPECT_EQ(target.resumes, 1);
+    EXPECT_EQ(target.updates, 11);
+    RunPasses(1);
+    EXPECT_EQ(target.updates, 12);
+}
+
+TEST_F(LoopSchedulerTest, RateZeroRunsOneUpdatePerPass)
+{
+    scheduler.SetUpdateRate(0);
+    target.renderSeconds = 0.1;
+    RunPasses(3);
+    EXPECT_EQ(target.updates, 3);
+
+    target.renderSeconds = 0;
+    RunPasses(3);
+    EXPECT_EQ(target.updates, 6);
+    EXPECT_EQ(clock.Sleeps(), 0);
+}
+
+TEST_F(LoopSchedulerTest, ScheduleStartsAtClockZero)
+{
+    // A reading of exactly 0 is an ordinary time, not "unscheduled".
+    scheduler.SetUpdateRate(50);
+    RunPasses(2);
+    EXPECT_EQ(target.updates, 2);
+    EXPECT_NEAR(clock.Now(), 0.02, 1e-9);
+}
+
+TEST_F(LoopSchedulerTest, RunStopsWhenTheWindowCloses)
+{
+    class ClosingTarget final : public LoopTarget {
+    public:
+        bool IsOpen() override { return frames < 3; }
+        void RenderFrame() override { ++frames; }
+        void EventStep(bool) override {}
+        bool IsFocused() override { return true; }
+        bool IsSuspended() override { return false; }
+        void Suspend() override {}
+        void Resume() override {}
+        void Update() override {}
+        int frames = 0;
+    } closing;
+    scheduler.Run(closing);
+    EXPECT_EQ(closing.frames, 3);
+}
+
+}  // namespace
+}  // namespace zelka
