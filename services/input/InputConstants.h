@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/input/JoystickBackend.h"
+
 // The game has four direction orders; each has its own names here so a call site never
 // passes one order's number where another is meant:
 //   match and sprite sequences: services/roster/CharProfile.h (0 right, 1 left, 2 up, 3 down)
@@ -45,9 +47,6 @@ inline constexpr int kJoyCodeDown = 11;
 inline constexpr int kJoyCodeMenu = 14;
 inline constexpr int kJoyCodeButton1 = 100000;     // buttons 1-32: 100000-100031
 inline constexpr int kJoyCodeAxisBase = 100032;    // + direction state: axes 2-7 use 100036-100047
-inline constexpr int kJoyButtonCount = 32;
-inline constexpr int kJoyAxisCount = 8;            // axes read per pad
 inline constexpr float kJoyAxisThreshold = 0.5f;   // |position| at which a stick direction counts
-inline constexpr int kJoysticksTried = 3;           // pads tried at start: indexes 0-2
 
 }  // namespace zelka

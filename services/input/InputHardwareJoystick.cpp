@@ -1,6 +1,6 @@
 #include "services/input/InputHardwareJoystick.h"
 
-#include "services/input/JoystickBackend.h"
+#include "platform/input/JoystickBackend.h"
 #include "services/input/RawJoystick.h"
 
 #include <algorithm>

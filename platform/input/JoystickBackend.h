@@ -2,6 +2,10 @@
 
 namespace zelka {
 
+inline constexpr int kJoyButtonCount = 32;
+inline constexpr int kJoyAxisCount = 8;    // axes read per pad
+inline constexpr int kJoysticksTried = 3;  // pads tried at start: indexes 0-2
+
 // Up to three pads, addressed by their index at start (0-2). A pad is opened once and its
 // handle kept for the process: pads plugged in later are ignored, and a pad unplugged
 // later stays known and reads as released.

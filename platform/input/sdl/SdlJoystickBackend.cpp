@@ -1,6 +1,5 @@
-#include "services/input/sdl/SdlJoystickBackend.h"
+#include "platform/input/sdl/SdlJoystickBackend.h"
 
-#include "services/input/InputConstants.h"
 
 #include <SDL.h>
 

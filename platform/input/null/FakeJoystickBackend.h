@@ -1,7 +1,6 @@
 #pragma once
 
-#include "services/input/InputConstants.h"
-#include "services/input/JoystickBackend.h"
+#include "platform/input/JoystickBackend.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "services/input/sdl/SdlVirtualPad.h"
+#include "platform/input/sdl/SdlVirtualPad.h"
 
 #include <SDL.h>
 

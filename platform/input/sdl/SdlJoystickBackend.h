@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/Ref.h"
-#include "services/input/JoystickBackend.h"
+#include "platform/input/JoystickBackend.h"
 
 namespace zelka {
 
