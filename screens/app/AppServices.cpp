@@ -13,7 +13,7 @@
 #include "engine/ui/ToastPopup.h"
 #include "services/data/AppVideoHost.h"
 #include "services/data/GameData.h"
-#include "services/input/sdl/SdlJoystickBackend.h"
+#include "platform/input/sdl/SdlJoystickBackend.h"
 #include "services/player/PlayerData.h"
 #include "screens/app/AppConstants.h"
 #include "screens/app/HostAccess.h"

@@ -10,7 +10,7 @@
 #include "services/input/InputHardware.h"
 #include "services/input/InputHardwareJoystick.h"
 #include "services/input/InputKeyboard.h"
-#include "services/input/JoystickBackend.h"
+#include "platform/input/JoystickBackend.h"
 #include "services/input/RawJoystick.h"
 #include "services/mapping/BothPlayersInput.h"
 #include "services/player/PlayerData.h"

@@ -9,7 +9,7 @@
 #include "services/data/GameData.h"
 #include "services/data/GameDataHooks.h"
 #include "services/data/null/NullVideoHost.h"
-#include "services/input/null/FakeJoystickBackend.h"
+#include "platform/input/null/FakeJoystickBackend.h"
 #include "services/player/PlayerData.h"
 #include "services/roster/CharProfile.h"
 

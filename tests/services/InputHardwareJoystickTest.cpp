@@ -1,9 +1,9 @@
 #include "services/input/InputHardwareJoystick.h"
 
-#include "services/input/JoystickBackend.h"
+#include "platform/input/JoystickBackend.h"
 #include "services/input/RawJoystick.h"
-#include "services/input/sdl/SdlJoystickBackend.h"
-#include "services/input/sdl/SdlVirtualPad.h"
+#include "platform/input/sdl/SdlJoystickBackend.h"
+#include "platform/input/sdl/SdlVirtualPad.h"
 
 #include <gtest/gtest.h>
 
@@ -211,7 +211,7 @@ TEST_F(InputHardwareJoystickTest, DetachedPadReadsReleasedWithoutHits)
 }  // namespace
 }  // namespace zelka
 
-#include "services/input/null/FakeJoystickBackend.h"
+#include "platform/input/null/FakeJoystickBackend.h"
 
 namespace zelka {
 namespace {
