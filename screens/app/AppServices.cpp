@@ -2,7 +2,6 @@
 
 #include "engine/audio/AudioManager.h"
 #include "engine/audio/SoundManager.h"
-#include "engine/core/EventManager.h"
 #include "engine/display/GDO.h"
 #include "engine/media/Texture.h"
 #include "engine/text/BlinkingLabel.h"
@@ -17,7 +16,6 @@
 #include "services/player/PlayerData.h"
 #include "screens/app/AppConstants.h"
 #include "screens/app/HostAccess.h"
-#include "screens/app/PlayerEventData.h"
 #include "screens/app/ZELKA.h"
 #include "screens/placeholders/PlaceholderStage.h"
 
@@ -57,18 +55,6 @@ void AppGameDataHooks::NotifyPlayerInputMode(int player)
 void AppGameDataHooks::RaiseCfgConflictPanel()
 {
     ZELKA::RaiseCfgConflictPanel();
-}
-
-void AppGameDataHooks::InputDeviceChanged(PlayerData& player)
-{
-    Game* game = Game::GetCurrentGame();
-    const Ref<PlayerData> data = &player == GameData::player1.get() ? GameData::player1
-                                                                   : GameData::player2;
-    if (game == nullptr || data.get() != &player) {
-        return;
-    }
-    PlayerEventData event(data);
-    EventManager::SendEvent(game, kEventPlayerInputModeChanged, &event);
 }
 
 // ---- Overlay hooks ----

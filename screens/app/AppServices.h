@@ -12,7 +12,6 @@ public:
     void LoadFonts() override;
     void NotifyPlayerInputMode(int player) override;
     void RaiseCfgConflictPanel() override;
-    void InputDeviceChanged(PlayerData& player) override;
 };
 
 // The overlay as the game builds it: the panels (placeholders until the menus exist), the

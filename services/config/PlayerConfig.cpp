@@ -53,10 +53,10 @@ Ref<XMLNode> ReadFile(const std::string& baseName)
 {
     std::string path = FilePath(baseName);
     String content = LoadString(path);
-    // A missing or empty file is a first start, not damage: nothing to decode or report.
-    if (content.empty()) return nullptr;
+    // A missing or empty file still goes through the decoder (which prints its length
+    // line), but it is a first start, not damage: nothing to keep as ".bad".
     Ref<XMLNode> tree = ReadSaveNodeFromFileContent(content);
-    if (!tree) {
+    if (!tree && !content.empty()) {
         State().unreadable.insert(path);
         std::printf("Unreadable file %s: using defaults (it is kept as %s.bad)\n", path.c_str(),
                     path.c_str());

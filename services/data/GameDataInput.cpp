@@ -110,8 +110,7 @@ bool GameData::ResetDeviceSettings(int player)
     Ref<PlayerData> self = GetPlayer(player);
     if (!self) return false;
     self->ResetCurrentInputMapping(Is2PMode());
-    Hooks().NotifyPlayerInputMode(player);
-    Hooks().InputDeviceChanged(*self);
+    Hooks().NotifyPlayerInputMode(player);  // the icon toast and event 1010, once
     return true;
 }
 

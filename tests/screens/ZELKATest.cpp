@@ -495,6 +495,23 @@ TEST_F(ZELKATest, NotifyPlayerInputModeShowsTheIconAndSendsEvent1010)
     EXPECT_EQ(recorder->players[1], GameData::player1.get());
 }
 
+TEST_F(ZELKATest, ResettingAPlayersControlsSendsEvent1010Once)
+{
+    Start();
+    SwitchTo(kTitle);
+    app->SetDeviceIconMaker([](const PlayerData*) { return GDO::New(); });
+    AppGameDataHooks appHooks;
+    GameData::SetHooks(&appHooks);
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
+    auto recorder = std::make_shared<EventRecorder>();
+    EventManager::RegisterListener(recorder, nullptr, kEventInputMode, true);
+    GameData::ResetDeviceSettings(1);
+    GameData::SetHooks(&hooks_);
+    ASSERT_EQ(recorder->ids.size(), 1u);
+    EXPECT_EQ(recorder->sources[0], app.get());
+    EXPECT_EQ(recorder->players[0], GameData::player1.get());
+}
+
 TEST_F(ZELKATest, StartGameWithModeKeepsPlayerTwoOnlyInTwoPlayerModes)
 {
     Start();

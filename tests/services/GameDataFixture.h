@@ -25,15 +25,18 @@ namespace zelka {
 
 class RecordingHooks final : public GameDataHooks {
 public:
-    void NotifyPlayerInputMode(int player) override { ++notified[player]; }
+    void NotifyPlayerInputMode(int player) override
+    {
+        ++notified[player];
+        notices.push_back(player);
+    }
     void RaiseCfgConflictPanel() override { ++conflictPanels; }
-    void InputDeviceChanged(PlayerData& player) override { events.push_back(player.GetPlayerNumber()); }
     void ShowCharacterUnlocked(const CharProfile& p) override { unlocks.push_back(p.GetName()); }
     void ShowWorldUnlocked(const String& name) override { unlocks.push_back(name); }
 
     std::map<int, int> notified;
     int conflictPanels = 0;
-    std::vector<int> events;
+    std::vector<int> notices;  // players notified, in order (each one event 1010)
     std::vector<String> unlocks;
 };
 

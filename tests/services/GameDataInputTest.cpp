@@ -45,7 +45,8 @@ TEST_F(GameDataInputTest, KeyboardClashResetsBothAndRaisesThePanelOnce)
     // Player 2's defaults use the arrows too: both are reset for two players.
     EXPECT_TRUE(GameData::SetNewInputDeviceForPlayer(2, U"KEYBOARD"));
     EXPECT_EQ(hooks_.conflictPanels, 1);
-    EXPECT_EQ(hooks_.events, (std::vector<int>{2, 1}));  // the asking player first
+    // One notice (one event 1010) per reset, the asking player first.
+    EXPECT_EQ(hooks_.notices, (std::vector<int>{1, 2, 1}));
     EXPECT_EQ(Scheme(1), U"W A S D");
     EXPECT_EQ(Mapping(2).GetKey(kActionAccept), U"INS");
     EXPECT_FALSE(GameData::CheckInputDeviceClashes());

@@ -55,7 +55,12 @@ using PlayerConfigTest = GameDataFixture;
 
 TEST_F(PlayerConfigTest, FreshFilesHoldTheDefaults)
 {
+    // Without files the decoder reports the empty text once per file; nothing is kept.
+    ::testing::internal::CaptureStdout();
     GameData::Init();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Base64ToString: Data length must be divisible by 4\n"
+              "Base64ToString: Data length must be divisible by 4\n");
     // The tree made when there is no file, before the video mode stores the desktop size.
     Ref<XMLNode> fresh = GameData::GetConfigNode();
     EXPECT_EQ(ToUtf8(fresh->ToString()), kFreshSettings);
@@ -72,6 +77,8 @@ TEST_F(PlayerConfigTest, FreshFilesHoldTheDefaults)
               "</option><option name=\"sfxVolume\">80</option><option name=\"fullscreen\">1</option>"
               "</options><mapping player=\"1\"></mapping><mapping player=\"2\"></mapping></SAVE>");
 
+    EXPECT_FALSE(std::filesystem::exists("savedata/settings.dat.bad"));
+    EXPECT_FALSE(std::filesystem::exists("savedata/save.dat.bad"));
     std::string save = Decoded(kSavePath);
     EXPECT_EQ(save.size(), 772u);
     EXPECT_EQ(save.rfind("<SAVE><stats><counters mode=\"0\"><matches>0</matches><victories>0"
