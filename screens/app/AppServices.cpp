@@ -61,7 +61,7 @@ void AppGameDataHooks::RaiseCfgConflictPanel()
 
 Ref<GDO> AppOverlayHooks::NewPausePanel()
 {
-    return NewPlaceholderPanel(U"PAUSE");
+    return NewPlaceholderPausePanel();
 }
 
 Ref<GDO> AppOverlayHooks::NewConflictPanel()

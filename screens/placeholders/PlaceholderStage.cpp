@@ -6,6 +6,8 @@
 #include "engine/text/TextConstants.h"
 #include "engine/ui/Panel.h"
 #include "services/data/GameData.h"
+#include "services/input/InputConstants.h"
+#include "services/mapping/BothPlayersInput.h"
 #include "services/settings/GameMode.h"
 #include "screens/app/AppConstants.h"
 #include "screens/app/ZELKA.h"
@@ -163,6 +165,45 @@ Ref<GDO> NewPlaceholderPanel(const String& name)
 {
     const Ref<Panel> panel = Panel::New(U"scale.y");  // starts closed
     panel->name = name + U"_PANEL";
+    return panel;
+}
+
+namespace {
+
+// Updated only while its panel is open: closes the panel on a resume request.
+class PauseResumer final : public GDO {
+public:
+    explicit PauseResumer(Panel* panel) : panel_(panel) {}
+
+    void Update(int /*ms*/) override
+    {
+        const bool resume = GameData::GlobalCancelPressed() ||
+                            (GameData::bothPlayersIn &&
+                             (GameData::bothPlayersIn->InputHit(kActionStart) ||
+                              GameData::bothPlayersIn->InputHit(kActionCancel)));
+        if (resume && panel_->IsFullyOpen() && !panel_->IsAnimating()) {
+            panel_->Close2(false, true);
+        }
+    }
+
+private:
+    Panel* panel_;  // the parent: it owns this node and outlives its updates
+};
+
+}  // namespace
+
+Ref<GDO> NewPlaceholderPausePanel()
+{
+    const Ref<Panel> panel = Panel::New(U"scale.y");  // starts closed
+    panel->name = U"PAUSE_PANEL";
+    if (const Ref<Font> font = GameData::secFont ? GameData::secFont : GameData::stdFont) {
+        const Ref<Label> label = Label::New(font, kNameScale);
+        label->SetStyle(kLabelSingleLine);
+        label->SetSize(kNameBoxWidth, kNameBoxHeight);
+        label->SetText(U"PAUSED");
+        panel->AddChild(label);
+    }
+    panel->AddChild(std::make_shared<PauseResumer>(panel.get()));
     return panel;
 }
 

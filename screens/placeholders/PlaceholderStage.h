@@ -69,5 +69,8 @@ private:
 // players' controls menus.
 [[nodiscard]] Ref<GDO> NewPlaceholderPanel(const String& name);
 [[nodiscard]] Ref<GDO> NewPlaceholderInputConfigPanel();
+// The pause panel for now: shows "PAUSED" and closes again on start, cancel or Escape, so a
+// focus loss never leaves the game frozen until the real pause menu lands.
+[[nodiscard]] Ref<GDO> NewPlaceholderPausePanel();
 
 }  // namespace zelka

@@ -443,6 +443,29 @@ TEST_F(ZELKATest, FocusLossForgetsHeldKeysAndPausesOnlyAPlayerWithADevice)
     EXPECT_TRUE(lastExtended->GetPausePanel()->IsVisible());
 }
 
+TEST_F(ZELKATest, PausePanelClosesOnEscapeSoTheGameGoesOn)
+{
+    Start();
+    SwitchTo(kTitle);
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
+    app->OnSuspend();
+    app->OnResume();
+    const Ref<GDO> pause = lastExtended->GetPausePanel();
+    ASSERT_TRUE(pause->IsVisible());
+
+    Key(kEventKeyDown, kKeyEscape);  // while it still unfolds: ignored
+    Update();
+    Key(kEventKeyUp, kKeyEscape);
+    for (int i = 0; i < 60; ++i) Update();
+    ASSERT_TRUE(pause->IsVisible());
+
+    Key(kEventKeyDown, kKeyEscape);
+    Update();
+    Key(kEventKeyUp, kKeyEscape);
+    for (int i = 0; i < 60; ++i) Update();
+    EXPECT_FALSE(pause->IsVisible());
+}
+
 TEST_F(ZELKATest, FocusLossWhileLoadingOpensNothing)
 {
     Start();
