@@ -63,15 +63,24 @@ void Host::GetDate(std::span<int> date)
 void Host::SetSwapInterval(int interval)
 {
     swapInterval_ = interval;
-    if (interval >= 0) window_.SetSwapInterval(interval);
+    if (interval >= 0) ApplySwapInterval(interval);
+}
+
+void Host::ApplySwapInterval(int interval)
+{
+    // The game asks for vsync at every update; only a change needs the driver.
+    if (interval == appliedSwapInterval_) return;
+    window_.SetSwapInterval(interval);
+    appliedSwapInterval_ = interval;
 }
 
 bool Host::OpenWindow(int width, int height, bool fullscreen)
 {
     // No key may stay down across the reopening: the new window never reports its release.
     for (int code : window_.HeldKeyCodes()) KeyEvent(kEventKeyUp, code);
+    appliedSwapInterval_ = -1;  // a new window starts at the driver's default
     if (!window_.Open(width, height, fullscreen)) return false;
-    if (swapInterval_ >= 0) window_.SetSwapInterval(swapInterval_);
+    if (swapInterval_ >= 0) ApplySwapInterval(swapInterval_);
     return true;
 }
 

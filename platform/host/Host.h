@@ -52,7 +52,8 @@ public:
     // default.
     void SetSwapInterval(int interval);
     // Vsync on the current window only (a reopening applies the stored swap interval).
-    void SetVSync(bool on) { window_.SetSwapInterval(on ? 1 : 0); }
+    // The game sets it every update: only a change reaches the driver.
+    void SetVSync(bool on) { ApplySwapInterval(on ? 1 : 0); }
 
     // Host events. Each checks the game's flags (start once; suspend, resume and update
     // only when started, update not while suspended; the rest when started), changes them
@@ -90,6 +91,8 @@ public:
 
 private:
     [[nodiscard]] bool OpenWindow(int width, int height, bool fullscreen);
+    // Sets the current window's swap interval unless it already has that one.
+    void ApplySwapInterval(int interval);
 
     HostWindow& window_;
     Clock& clock_;
@@ -99,6 +102,7 @@ private:
     bool started_ = false;
     bool suspended_ = false;
     int swapInterval_ = -1;
+    int appliedSwapInterval_ = -1;  // the current window's, -1 = not set by us
 };
 
 }  // namespace zelka

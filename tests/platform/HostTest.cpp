@@ -145,6 +145,22 @@ TEST_F(HostTest, SwapIntervalIsReappliedAtEveryOpening)
     EXPECT_TRUE(window.IsFullscreen());
 }
 
+TEST_F(HostTest, RepeatedVSyncRequestsReachTheDriverOnlyWhenTheyChange)
+{
+    // The application asks for vsync at every update.
+    host.SetDeviceWindow(640, 360, 0);
+    const int before = window.SwapIntervalCalls();
+    for (int update = 0; update < 60; ++update) host.SetVSync(true);
+    EXPECT_EQ(window.SwapIntervalCalls(), before + 1);
+    host.SetVSync(false);
+    EXPECT_EQ(window.SwapInterval(), 0);
+    EXPECT_EQ(window.SwapIntervalCalls(), before + 2);
+    // A new window has the driver's default again, so the next request goes through.
+    host.SetDeviceWindow(800, 600, 0);
+    host.SetVSync(false);
+    EXPECT_EQ(window.SwapIntervalCalls(), before + 3);
+}
+
 TEST_F(HostTest, FailedFullscreenReopenFallsBackToTheStartWindow)
 {
     ASSERT_TRUE(window.Open(640, 360, false));

@@ -138,5 +138,28 @@ TEST_F(GlfwWindowTest, CloseRequestBecomesTheCloseKeyAndTheWindowStays)
     dlclose(xlib);
 }
 
+TEST_F(GlfwWindowTest, SizeIsKeptWithoutAskingTheServerEveryFrame)
+{
+    ASSERT_TRUE(window_->Open(640, 360, false));
+    void* xlib = dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(xlib, nullptr);
+    // The serial number of the next request: it grows with every request sent to the server.
+    auto nextRequest = reinterpret_cast<unsigned long (*)(Display*)>(dlsym(xlib, "XNextRequest"));
+    ASSERT_NE(nextRequest, nullptr);
+    Display* display = glfwGetX11Display();
+
+    // The host, the delegate and the renderer read the size several times per frame.
+    const unsigned long before = nextRequest(display);
+    int sum = 0;
+    for (int frame = 0; frame < 100; ++frame) sum += window_->Width() + window_->Height();
+    EXPECT_EQ(nextRequest(display), before);
+    EXPECT_EQ(sum, 100 * (640 + 360));
+
+    // A size change made by the system reaches the kept size with the next events.
+    glfwSetWindowSize(glfwGetCurrentContext(), 800, 600);
+    EXPECT_TRUE(PollUntil([&] { return window_->Width() == 800 && window_->Height() == 600; }));
+    dlclose(xlib);
+}
+
 }  // namespace
 }  // namespace zelka

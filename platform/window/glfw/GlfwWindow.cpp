@@ -43,6 +43,8 @@ void GlfwWindow::Destroy()
     graphics::NotifyWindowClosed();
     glfwDestroyWindow(window_);
     window_ = nullptr;
+    width_ = 0;
+    height_ = 0;
 }
 
 bool GlfwWindow::Open(int width, int height, bool fullscreen)
@@ -81,6 +83,9 @@ bool GlfwWindow::Open(int width, int height, bool fullscreen)
     glfwFocusWindow(window_);
 
     glfwSetWindowUserPointer(window_, this);
+    // A full-screen window gets the nearest mode, which need not be the size asked for.
+    glfwGetWindowSize(window_, &width_, &height_);
+    glfwSetWindowSizeCallback(window_, OnSize);
     glfwSetKeyCallback(window_, OnKey);
     glfwSetCharCallback(window_, OnChar);
     glfwSetMouseButtonCallback(window_, OnMouseButton);
@@ -106,16 +111,12 @@ bool GlfwWindow::IsIconified() const
 
 int GlfwWindow::Width() const
 {
-    int width = 0;
-    if (window_) glfwGetWindowSize(window_, &width, nullptr);
-    return width;
+    return window_ ? width_ : 0;
 }
 
 int GlfwWindow::Height() const
 {
-    int height = 0;
-    if (window_) glfwGetWindowSize(window_, nullptr, &height);
-    return height;
+    return window_ ? height_ : 0;
 }
 
 WindowPosition GlfwWindow::Position() const
@@ -216,6 +217,14 @@ void GlfwWindow::OnCursorPos(GLFWwindow* window, double x, double y)
 {
     if (WindowEvents* sink = SinkOf(window)) {
         sink->MouseEvent(kEventMouseMove, -1, static_cast<float>(x), static_cast<float>(y));
+    }
+}
+
+void GlfwWindow::OnSize(GLFWwindow* window, int width, int height)
+{
+    if (auto* self = static_cast<GlfwWindow*>(glfwGetWindowUserPointer(window))) {
+        self->width_ = width;
+        self->height_ = height;
     }
 }
 

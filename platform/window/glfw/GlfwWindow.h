@@ -40,11 +40,17 @@ private:
     static void OnMouseButton(GLFWwindow* window, int button, int action, int mods);
     static void OnCursorPos(GLFWwindow* window, double x, double y);
     static void OnClose(GLFWwindow* window);
+    static void OnSize(GLFWwindow* window, int width, int height);
     static WindowEvents* SinkOf(GLFWwindow* window);
 
     void Destroy();
 
     GLFWwindow* window_ = nullptr;
+    // The window's size, read once at opening and then kept by the size callback: asking
+    // the library costs a round trip to the X server, and the size is read several times
+    // per frame.
+    int width_ = 0;
+    int height_ = 0;
     WindowEvents* sink_ = nullptr;
     std::optional<VideoMode> desktop_;
 };

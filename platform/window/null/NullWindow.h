@@ -29,7 +29,11 @@ public:
     void PollEvents() override;
     void WaitEvents() override;
     void SetMouseVisible(bool visible) override { mouseVisible_ = visible; }
-    void SetSwapInterval(int interval) override { swapInterval_ = interval; }
+    void SetSwapInterval(int interval) override
+    {
+        swapInterval_ = interval;
+        ++swapIntervalCalls_;
+    }
     std::vector<int> HeldKeyCodes() const override { return held_; }
     std::vector<VideoMode> VideoModes() const override { return modes_; }
     std::optional<VideoMode> DesktopMode() const override { return desktop_; }
@@ -57,6 +61,7 @@ public:
     [[nodiscard]] int Waits() const { return waits_; }
     [[nodiscard]] bool MouseVisible() const { return mouseVisible_; }
     [[nodiscard]] int SwapInterval() const { return swapInterval_; }
+    [[nodiscard]] int SwapIntervalCalls() const { return swapIntervalCalls_; }
 
 private:
     void Deliver(bool wait);
@@ -75,6 +80,7 @@ private:
     bool focused_ = true;
     bool mouseVisible_ = true;
     int swapInterval_ = -1;
+    int swapIntervalCalls_ = 0;
     int failOpens_ = 0;
     int opens_ = 0;
     int swaps_ = 0;
