@@ -2,6 +2,7 @@
 
 #include "engine/audio/AudioManager.h"
 
+#include "engine/core/FilePath.h"
 #include "engine/crypt/FileCrypt.h"
 #include "platform/audio/AudioDecoders.h"
 #include "platform/audio/AudioModule.h"
@@ -13,29 +14,9 @@
 namespace zelka::audiomanager {
 namespace {
 
-// The extension is the text after the last '.', unless a folder separator follows it.
-std::size_t ExtensionDot(const String& path)
-{
-    const std::size_t dot = path.rfind(U'.');
-    if (dot == String::npos || path.find_first_of(U"/\\", dot) != String::npos) {
-        return String::npos;
-    }
-    return dot;
-}
-
 bool EndsWith(const String& text, std::u32string_view tail)
 {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-String LowerAscii(String text)
-{
-    for (char32_t& c : text) {
-        if (c >= U'A' && c <= U'Z') {
-            c = c - U'A' + U'a';
-        }
-    }
-    return text;
 }
 
 // The decoded sound of an enciphered data file, none on any failure.
@@ -79,15 +60,7 @@ Ref<Sample> LoadSampleEnc(const String& path)
 
 String EncryptedAudioFileName_(const String& path)
 {
-    const std::size_t dot = ExtensionDot(path);
-    const String base = dot == String::npos ? path : path.substr(0, dot);
-    String ext = dot == String::npos ? String() : LowerAscii(path.substr(dot + 1));
-    if (ext == U"wav") {
-        ext = U"aux";
-    } else if (ext == U"ogg") {
-        ext = U"auy";
-    }
-    return base + U"." + ext;
+    return filepath::EncipheredName(path, {{U"wav", U"aux"}, {U"ogg", U"auy"}});
 }
 
 int AudioFormatFromEncryptedPath_(const String& path)

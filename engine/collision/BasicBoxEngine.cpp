@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <limits>
 
 namespace zelka {
 
@@ -22,15 +23,27 @@ Ref<BasicBoxEngine> BasicBoxEngine::New(int cellWidth, int cellHeight, const Str
     return std::make_shared<BasicBoxEngine>(cellWidth, cellHeight, name);
 }
 
+namespace {
+
+// Cells are walked up to and including the last one: a last cell of INT_MAX would overflow
+// the loop counter and never end, so a far-off box (a runaway or infinite coordinate)
+// counts as lying in the cell before it.
+constexpr int kLastCell = std::numeric_limits<int>::max() - 1;
+
 // std::floor, not a cast: a cast rounds negative coordinates toward zero.
+int CellOf(float coordinate, float cellSize)
+{
+    return std::min(math::TruncToInt(std::floor(coordinate / cellSize)), kLastCell);
+}
+
+}  // namespace
+
 BasicBoxEngine::CellRange BasicBoxEngine::Cover(const Rectangle& box) const
 {
     const float cw = static_cast<float>(cellWidth_);
     const float ch = static_cast<float>(cellHeight_);
-    return {math::TruncToInt(std::floor((box.center.x - box.halfWidth) / cw)),
-            math::TruncToInt(std::floor((box.center.x + box.halfWidth) / cw)),
-            math::TruncToInt(std::floor((box.center.y - box.halfHeight) / ch)),
-            math::TruncToInt(std::floor((box.center.y + box.halfHeight) / ch))};
+    return {CellOf(box.center.x - box.halfWidth, cw), CellOf(box.center.x + box.halfWidth, cw),
+            CellOf(box.center.y - box.halfHeight, ch), CellOf(box.center.y + box.halfHeight, ch)};
 }
 
 BasicBoxEngine::SolidList* BasicBoxEngine::GetSolidRectsForCluster_(int column, int row,

@@ -62,53 +62,14 @@ std::vector<int> PackArgb(const std::vector<std::uint8_t>& rgba)
     return argb;
 }
 
-// The last "." counts only when no path separator follows it.
-std::size_t ExtensionDot(const String& path)
-{
-    const std::size_t dot = path.rfind(U'.');
-    if (dot == String::npos) {
-        return String::npos;
-    }
-    const std::size_t separator = path.find_first_of(U"/\\", dot);
-    return separator == String::npos ? dot : String::npos;
-}
-
-char32_t LowerAscii(char32_t c)
-{
-    return (c >= U'A' && c <= U'Z') ? c - U'A' + U'a' : c;
-}
-
 }  // namespace
-
-namespace filepath {
-
-String ExtractExt(const String& path)
-{
-    const std::size_t dot = ExtensionDot(path);
-    return dot == String::npos ? String() : path.substr(dot + 1);
-}
-
-String StripExt(const String& path)
-{
-    const std::size_t dot = ExtensionDot(path);
-    return dot == String::npos ? path : path.substr(0, dot);
-}
-
-}  // namespace filepath
 
 // title/logo.PNG -> title/logo.imx, bg.JPG -> bg.imy, a/b.bmp stays, and a path without an
 // extension gains a trailing "." (maps.old/level -> maps.old/level.): the asset tool names
 // its files by the same rule.
 String Texture::EncryptedFileName_(const String& path)
 {
-    String ext = filepath::ExtractExt(path);
-    std::transform(ext.begin(), ext.end(), ext.begin(), LowerAscii);
-    if (ext == U"png") {
-        ext = U"imx";
-    } else if (ext == U"jpg") {
-        ext = U"imy";
-    }
-    return filepath::StripExt(path) + U"." + ext;
+    return filepath::EncipheredName(path, {{U"png", U"imx"}, {U"jpg", U"imy"}});
 }
 
 Ref<Texture> Texture::Create(const String& path, int frames, bool keep)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/core/FilePath.h"
 #include "engine/core/Interfaces.h"
 #include "engine/core/Object.h"
 #include "platform/core/Ref.h"
@@ -111,14 +112,5 @@ namespace texture {
 void InstallEngineHooks();
 
 }  // namespace texture
-
-// Path pieces after the last "." (extension) and before it (base); a "/" or "\" after the
-// dot means there is no extension: ExtractExt gives "" and StripExt the whole path.
-namespace filepath {
-
-[[nodiscard]] String ExtractExt(const String& path);
-[[nodiscard]] String StripExt(const String& path);
-
-}  // namespace filepath
 
 }  // namespace zelka

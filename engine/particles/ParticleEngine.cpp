@@ -11,12 +11,17 @@ Ref<ParticleEngine> ParticleEngine::New(const String& name)
 
 void ParticleEngine::Update(int ms)
 {
-    for (const auto& entry : emitters_) {
-        // Held here: a listener of the particle events may replace this entry.
-        const Ref<ParticleEmitter> emitter = entry.second;
+    // The walk finds its place again by name after every emitter instead of keeping an
+    // iterator: a listener of the particle events may add or replace emitters or release
+    // the engine, which would leave an iterator into the map dangling.
+    auto it = emitters_.begin();
+    while (it != emitters_.end()) {
+        const String name = it->first;
+        const Ref<ParticleEmitter> emitter = it->second;
         if (emitter) {
             emitter->UpdateParticles(ms);
         }
+        it = emitters_.upper_bound(name);
     }
 }
 

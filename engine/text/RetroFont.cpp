@@ -22,7 +22,7 @@ int OpaqueArgb(int r, int g, int b)
     return static_cast<int>(kOpaque | (channel(r) << 16) | (channel(g) << 8) | channel(b));
 }
 
-bool IsLowerBand(int row)
+bool IsLowerBand(long long row)
 {
     return row > kLowerBandAfter || row == kShadeRow;
 }
@@ -45,15 +45,19 @@ void RetroFont::RecolourPage(std::span<int> pixels, int width, int height,
         if (g.page != pageId || g.height < 0) {
             continue;
         }
-        const int firstRow = std::max(0, -g.y);
-        const int lastRow = std::min(g.height, height - g.y);          // exclusive
-        const int firstColumn = std::max(0, -g.x);
-        const int lastColumn = std::min(g.width, width - g.x);         // exclusive
-        for (int i = firstRow; i < lastRow; ++i) {
+        // In 64 bits: the rectangle comes from the font file and may hold any int, and
+        // -INT_MIN or INT_MAX + row would overflow.
+        const long long x = g.x;
+        const long long y = g.y;
+        const long long firstRow = std::max(0LL, -y);
+        const long long lastRow = std::min<long long>(g.height, height - y);     // exclusive
+        const long long firstColumn = std::max(0LL, -x);
+        const long long lastColumn = std::min<long long>(g.width, width - x);    // exclusive
+        for (long long i = firstRow; i < lastRow; ++i) {
             const int colour = IsLowerBand(g.yOffset + i) ? argbB : argbA;
-            int* row = &pixels[static_cast<std::size_t>(g.y + i) * static_cast<std::size_t>(width)];
-            for (int j = firstColumn; j < lastColumn; ++j) {
-                int& pixel = row[g.x + j];
+            int* row = &pixels[static_cast<std::size_t>(y + i) * static_cast<std::size_t>(width)];
+            for (long long j = firstColumn; j < lastColumn; ++j) {
+                int& pixel = row[x + j];
                 if ((static_cast<std::uint32_t>(pixel) >> kAlphaShift) != 0) {
                     pixel = colour;
                 }

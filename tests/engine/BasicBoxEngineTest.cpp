@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace zelka {
@@ -167,6 +168,26 @@ TEST_F(BasicBoxEngineTest, LaterSolidsSeeTheCorrectedPosition)
     engine->Update(16);
     EXPECT_EQ(listener->contacts.size(), 1u);
     EXPECT_EQ(anchor->x, 35.0f);
+}
+
+TEST_F(BasicBoxEngineTest, RunawayCoordinatesEndTheCellWalk)
+{
+    // A box beyond the last grid cell (or at infinity) once made the cell counter run past
+    // INT_MAX: the walk never ended. Far-off boxes are filed and found in the last cell.
+    const float far = 1e30f;
+    auto solid = engine->AddSolid2(far, far, 20.0f, 20.0f, nullptr);
+    auto box = CollisionBox::New2(far, far, 10.0f, 10.0f);
+    auto listener = ListenTo(box);
+    engine->AddDynamic(box);
+    auto lost = CollisionBox::New2(std::numeric_limits<float>::infinity(), 0.0f, 10.0f, 10.0f);
+    engine->AddDynamic(lost);
+    engine->Update(16);
+    ASSERT_EQ(listener->contacts.size(), 1u);
+    EXPECT_EQ(listener->contacts[0].other, solid.get());
+    engine->RemoveSolid(solid);
+    EXPECT_TRUE(engine->GetSolidRectsForCluster_(std::numeric_limits<int>::max() - 1,
+                                                 std::numeric_limits<int>::max() - 1, false)
+                    ->empty());
 }
 
 TEST_F(BasicBoxEngineTest, NonSolidKinematicIsReportedButNeverPushes)

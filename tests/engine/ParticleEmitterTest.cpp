@@ -191,5 +191,41 @@ TEST(ParticleEngine, UpdatesEmittersByNameAndReplacesDuplicates)
     EXPECT_EQ(engine->GetEmitter(U"dust"), nullptr);
 }
 
+TEST(ParticleEngine, ListenerMayReleaseTheEngineMidPass)
+{
+    // A death-event handler that releases the engine once left the walk on a freed map
+    // node (a use after free under ASan); the walk now stops cleanly.
+    EventManager::RemoveAllListeners();
+    Ref<GDO> parent = GDO::New();
+    Ref<ParticleEngine> engine = ParticleEngine::New(U"particles");
+    Ref<ParticleEmitter> dust = ParticleEmitter::New(1, parent);
+    Ref<ParticleEmitter> fire = ParticleEmitter::New(1, parent);
+    engine->AddEmitter(U"dust", dust);
+    engine->AddEmitter(U"fire", fire);
+    Ref<Particle> spark = fire->Emit(kStepMs, 0, 0);
+    dust->Emit(kStepMs, 0, 0);
+
+    class Releaser : public EventListener {
+    public:
+        explicit Releaser(ParticleEngine& engine) : engine_(engine) {}
+        void HandleEvent(Object* /*source*/, int /*id*/, Object* /*data*/) override
+        {
+            ++deaths;
+            engine_.Deallocate();
+        }
+        int deaths = 0;
+    private:
+        ParticleEngine& engine_;
+    };
+    auto releaser = std::make_shared<Releaser>(*engine);
+    EventManager::RegisterListener(releaser, dust, kEventParticleDied);
+    dust.reset();
+    engine->Update(kStepMs);
+    EXPECT_EQ(releaser->deaths, 1);
+    EXPECT_EQ(engine->GetEmitter(U"dust"), nullptr);
+    EXPECT_EQ(spark->GetAge(), 0);   // released before its turn: not updated
+    EventManager::RemoveAllListeners();
+}
+
 }  // namespace
 }  // namespace zelka

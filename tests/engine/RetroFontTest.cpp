@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "MediaTestSupport.h"
 #include "engine/text/FontCache.h"
 #include "engine/text/RetroFontWithShadow.h"
@@ -80,6 +82,27 @@ TEST(RetroFontRecolour, OnlyGlyphsOfThisPageAndOnlyInsideThePage)
     std::vector<int> shortArray(10, kInk);
     RetroFont::RecolourPage(shortArray, width, height, glyphs, 0, kColourA, kColourB);
     EXPECT_EQ(shortArray[0], kInk);
+}
+
+TEST(RetroFontRecolour, ExtremeRectanglesFromTheFileAreClippedWithoutOverflow)
+{
+    // Font files may hold any int: rectangles at INT_MIN or INT_MAX lie outside the page
+    // (no pixel changes), and a huge y offset still picks a band. Runs clean under UBSan.
+    const int width = 4;
+    const int height = 4;
+    std::vector<int> pixels(width * height, kInk);
+    const int low = std::numeric_limits<int>::min();
+    const int high = std::numeric_limits<int>::max();
+    const std::map<int, CharInfo> outside = {
+        {65, Glyph(low, low, high, high, 0, 0)},
+        {66, Glyph(high, high, high, high, 0, 0)},
+    };
+    RetroFont::RecolourPage(pixels, width, height, outside, 0, kColourA, kColourB);
+    EXPECT_EQ(pixels, std::vector<int>(width * height, kInk));
+    const std::map<int, CharInfo> deep = {{67, Glyph(0, 0, 1, 2, high, 0)}};
+    RetroFont::RecolourPage(pixels, width, height, deep, 0, kColourA, kColourB);
+    EXPECT_EQ(pixels[0], kArgbB);
+    EXPECT_EQ(pixels[width], kArgbB);
 }
 
 class RetroFontTest : public testing_media::RecordingFixture {
