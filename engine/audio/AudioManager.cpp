@@ -1,7 +1,6 @@
 #include "engine/audio/AudioManager.h"
 
 #include "engine/core/MathUtil.h"
-#include "engine/stage/MediaSeam.h"
 #include "platform/audio/AudioModule.h"
 
 #include <array>
@@ -156,14 +155,6 @@ void AudioManager::Init()
     s.maxSFXChannel = 1;
     SetSFXChannels(kDefaultSFXChannels);
     muted = false;
-}
-
-void AudioManager::InstallEngineHooks()
-{
-    media_seam::Hooks& hooks = media_seam::Get();
-    hooks.audioInit = &AudioManager::Init;
-    hooks.audioFrameUpdate = &AudioManager::FrameUpdate;
-    hooks.unloadDiscardableSfx = &AudioManager::UnloadDiscardableSFX;
 }
 
 void AudioManager::ResetState()

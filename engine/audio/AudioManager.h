@@ -77,9 +77,6 @@ public:
 
     // Once only: every channel idle at volume 1 and maximum 1, 2 effect channels, unmuted.
     static void Init();
-    // Makes the stage code call Init, FrameUpdate and UnloadDiscardableSFX. The
-    // application calls this once, before the game object is created.
-    static void InstallEngineHooks();
     // For tests: forgets every effect and channel state and the Init flag (no device call).
     static void ResetState();
 

@@ -1,7 +1,6 @@
 #include "engine/media/Texture.h"
 
 #include "engine/crypt/FileCrypt.h"
-#include "engine/stage/MediaSeam.h"
 #include "platform/files/DataPath.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/GraphicsDevice.h"
@@ -264,11 +263,6 @@ Ref<Image> LoadImageEnc2(std::string_view path, int frameWidth, int frameHeight,
         return nullptr;
     }
     return whole->GrabImage(0, 0, frameWidth, frameHeight, frames, flags);
-}
-
-void InstallEngineHooks()
-{
-    media_seam::Get().renderUndrawnTextures = &Texture::RenderUndrawnTextures;
 }
 
 }  // namespace texture

@@ -107,10 +107,6 @@ namespace texture {
 [[nodiscard]] Ref<Image> LoadImageEnc2(std::string_view path, int frameWidth, int frameHeight,
                                        int frames, int flags);
 
-// Installs Texture::RenderUndrawnTextures as the game's loading-frame warm-up. The
-// application calls this once at start-up.
-void InstallEngineHooks();
-
 }  // namespace texture
 
 }  // namespace zelka

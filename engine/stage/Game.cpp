@@ -3,7 +3,8 @@
 #include "engine/core/EventManager.h"
 #include "engine/core/MathUtil.h"
 #include "engine/display/DrawingState.h"
-#include "engine/stage/MediaSeam.h"
+#include "engine/audio/AudioManager.h"
+#include "engine/media/Texture.h"
 #include "engine/stage/Stage.h"
 #include "platform/clock/Clock.h"
 #include "platform/core/Fatal.h"
@@ -67,7 +68,7 @@ void Game::SetGameFPS(int rate)
 
 int Game::OnCreate()
 {
-    media_seam::AudioInit();
+    AudioManager::Init();
     SetGameFPS(updateRate_);
     app::SetUpdateRate(updateRate_);
     return 0;
@@ -102,7 +103,7 @@ int Game::OnUpdate()
     const int now = Millisecs();
     step_ = now - lastUpdate_;
     lastUpdate_ = now;
-    media_seam::AudioFrameUpdate(updateInterval_);
+    AudioManager::FrameUpdate(updateInterval_);
     if (transition_ != kTransitionNone) {
         return 0;
     }
@@ -209,7 +210,7 @@ void Game::RenderStage()
         return;
     }
     if (progress_ < kFullProgress || countdown_ > 0) {
-        media_seam::RenderUndrawnTextures();
+        Texture::RenderUndrawnTextures();
         ClearScreen();
         RenderLoadingScreen(progress_ < kFullProgress ? progress_ : kFullProgress);
         return;

@@ -4,7 +4,7 @@
 #include "engine/core/MathUtil.h"
 #include "engine/display/DrawingState.h"
 #include "engine/stage/Game.h"
-#include "engine/stage/MediaSeam.h"
+#include "engine/audio/AudioManager.h"
 
 namespace zelka {
 
@@ -48,7 +48,7 @@ void Stage::Deallocate()
     std::vector<Ref<Cog>> old = std::move(cogs_);
     cogs_.clear();
     old.clear();
-    media_seam::UnloadDiscardableSfx();
+    AudioManager::UnloadDiscardableSFX();
 }
 
 bool Stage::BeforeUpdate(int /*ms*/)

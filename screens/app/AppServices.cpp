@@ -170,8 +170,6 @@ void InstallAppServices()
 {
     static AppGameDataHooks gameDataHooks;
     static AppOverlayHooks overlayHooks;
-    AudioManager::InstallEngineHooks();
-    texture::InstallEngineHooks();
     GameData::SetHooks(&gameDataHooks);
     GameData::SetVideoHost(std::make_shared<AppVideoHost>(&hostaccess::SetSwapInterval));
     GameData::SetJoystickBackend(NewSdlJoystickBackend());

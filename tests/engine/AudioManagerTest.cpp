@@ -1,6 +1,5 @@
 #include "engine/audio/AudioManager.h"
 
-#include "engine/stage/MediaSeam.h"
 #include "tests/engine/AudioTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -241,22 +240,6 @@ TEST_F(AudioManagerTest, MusicNameClearsOnceTheTrackStops)
     AudioManager::StopBGM();
     EXPECT_EQ(AudioManager::GetBGMCurrentlyPlaying(), U"");
     EXPECT_EQ(Device().MusicState(), kChannelStopped);
-}
-
-TEST_F(AudioManagerTest, EngineHooksReachTheManager)
-{
-    AudioManager::ResetState();
-    AudioManager::InstallEngineHooks();
-    media_seam::AudioInit();
-    EXPECT_EQ(AudioManager::GetSFXChannels(), kDefaultSFXChannels);
-    LoadEffect(U"a");
-    AudioManager::PlaySFX(U"a", 1, false, nullptr, 0, 1);
-    Device().FinishChannel(1);
-    media_seam::AudioFrameUpdate(16);
-    EXPECT_TRUE(AudioManager::GetSFXChannelInfo(1)->soundName.empty());
-    media_seam::UnloadDiscardableSfx();
-    EXPECT_FALSE(AudioManager::IsSFXLoaded(U"a"));
-    media_seam::Get() = media_seam::Hooks();
 }
 
 TEST_F(AudioManagerTest, InitRunsOnce)

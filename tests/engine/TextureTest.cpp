@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "MediaTestSupport.h"
-#include "engine/stage/MediaSeam.h"
 
 namespace zelka {
 namespace {
@@ -124,12 +123,10 @@ TEST_F(TextureTest, WarmUpDrawsEveryFrameOnceAndSkipsImagelessTextures)
     EXPECT_EQ(draws, 3);
 
     device_.ClearCalls();
-    texture::InstallEngineHooks();
-    media_seam::RenderUndrawnTextures();
+    Texture::RenderUndrawnTextures();
     for (const DeviceCall& call : SurfaceDraws()) {
         EXPECT_NE(call.surface, warm->GetImage()->GetSurface());   // drawn once only
     }
-    media_seam::Get().renderUndrawnTextures = nullptr;
     warm->Deallocate();
     missing->Deallocate();
 }
