@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <GLFW/glfw3.h>
-
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -20,6 +18,7 @@
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/WindowGeneration.h"
 #include "platform/graphics/gl/GLGraphicsDevice.h"
+#include "tests/support/HiddenGlWindow.h"
 
 namespace zelka {
 namespace {
@@ -44,22 +43,13 @@ class GeneratedMedia : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (std::getenv("DISPLAY") == nullptr) {
+        if (!testing::HiddenGlWindow::Available()) {
             GTEST_SKIP() << "no display (run under xvfb-run)";
         }
-        // Initialised once and never terminated (the GL driver must stay loaded for LSan).
-        static const bool initialised = glfwInit() == GLFW_TRUE;
-        ASSERT_TRUE(initialised);
-        glfwDefaultWindowHints();
-        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
-        glfwWindowHint(GLFW_ALPHA_BITS, 0);
-        window_ = glfwCreateWindow(kWidth, kHeight, "media test", nullptr, nullptr);
-        ASSERT_NE(window_, nullptr);
-        glfwMakeContextCurrent(window_);
-        graphics::NotifyWindowOpened();
+        window_ = std::make_unique<testing::HiddenGlWindow>(kWidth, kHeight);
+        ASSERT_TRUE(window_->IsOpen());
         device_ = std::make_unique<GLGraphicsDevice>(
-            [this](int& w, int& h) { glfwGetFramebufferSize(window_, &w, &h); });
+            [this](int& w, int& h) { window_->Size(w, h); });
         graphics::ResetContext();
         same::ResetDrawingState();
         graphics::SetGraphicsDevice(device_.get());
@@ -78,10 +68,7 @@ protected:
         graphics::ResetContext();
         same::ResetDrawingState();
         device_.reset();
-        if (window_ != nullptr) {
-            graphics::NotifyWindowClosed();
-            glfwDestroyWindow(window_);
-        }
+        window_.reset();
     }
 
     void BeginFrame()
@@ -108,7 +95,7 @@ protected:
         return font;
     }
 
-    GLFWwindow* window_ = nullptr;
+    std::unique_ptr<testing::HiddenGlWindow> window_;
     std::unique_ptr<GLGraphicsDevice> device_;
     std::vector<Ref<Texture>> textures_;
 };

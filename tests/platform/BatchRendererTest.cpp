@@ -1,15 +1,13 @@
 #include "platform/graphics/gl/GLGraphicsDevice.h"
 
-#include <gtest/gtest.h>
-
-#include <GLFW/glfw3.h>
-
-#include <cstdlib>
-#include <memory>
-#include <vector>
-
 #include "platform/graphics/gl/GLCounters.h"
 #include "platform/graphics/gl/GLSurface.h"
+#include "tests/support/HiddenGlWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 namespace zelka {
 namespace {
@@ -25,16 +23,12 @@ class BatchRendererTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (std::getenv("DISPLAY") == nullptr) {
+        if (!testing::HiddenGlWindow::Available()) {
             GTEST_SKIP() << "no display (run under xvfb-run)";
         }
-        // Initialised once and never terminated: terminating unloads the GL driver, and
-        // LeakSanitizer could then no longer match the driver's own leaks to their library.
-        static const bool initialised = glfwInit() == GLFW_TRUE;
-        ASSERT_TRUE(initialised);
         ASSERT_TRUE(OpenWindow());
         device_ = std::make_unique<GLGraphicsDevice>(
-            [this](int& w, int& h) { glfwGetFramebufferSize(window_, &w, &h); });
+            [this](int& w, int& h) { window_->Size(w, h); });
         device_->BeginRender();
         device_->Cls(0, 0, 0);
         counters_ = GLStats();
@@ -48,27 +42,11 @@ protected:
 
     bool OpenWindow()
     {
-        glfwDefaultWindowHints();
-        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
-        glfwWindowHint(GLFW_ALPHA_BITS, 0);   // as the game's window
-        window_ = glfwCreateWindow(kWidth, kHeight, "batch test", nullptr, nullptr);
-        if (window_ == nullptr) {
-            return false;
-        }
-        glfwMakeContextCurrent(window_);
-        graphics::NotifyWindowOpened();
-        return true;
+        window_ = std::make_unique<testing::HiddenGlWindow>(kWidth, kHeight);
+        return window_->IsOpen();
     }
 
-    void CloseWindow()
-    {
-        if (window_ != nullptr) {
-            graphics::NotifyWindowClosed();
-            glfwDestroyWindow(window_);
-            window_ = nullptr;
-        }
-    }
+    void CloseWindow() { window_.reset(); }
 
     long DrawCalls() const { return GLStats().drawCalls - counters_.drawCalls; }
 
@@ -88,7 +66,7 @@ protected:
         return surface;
     }
 
-    GLFWwindow* window_ = nullptr;
+    std::unique_ptr<testing::HiddenGlWindow> window_;
     std::unique_ptr<GLGraphicsDevice> device_;
     GLCounters counters_;
 };

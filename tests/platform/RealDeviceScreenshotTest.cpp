@@ -2,8 +2,6 @@
 // read-back frame and saves it as tests/screenshots/shapes.png beside the test binary.
 #include <gtest/gtest.h>
 
-#include <GLFW/glfw3.h>
-
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 #pragma GCC diagnostic ignored "-Wunused-parameter"
@@ -23,6 +21,7 @@
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/WindowGeneration.h"
 #include "platform/graphics/gl/GLGraphicsDevice.h"
+#include "tests/support/HiddenGlWindow.h"
 
 namespace zelka {
 namespace {
@@ -82,23 +81,13 @@ class RealDeviceScreenshotTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (std::getenv("DISPLAY") == nullptr) {
+        if (!testing::HiddenGlWindow::Available()) {
             GTEST_SKIP() << "no display (run under xvfb-run)";
         }
-        // Never terminated: unloading the GL driver would hide its own leaks' origin from
-        // LeakSanitizer's suppressions.
-        static const bool initialised = glfwInit() == GLFW_TRUE;
-        ASSERT_TRUE(initialised);
-        glfwDefaultWindowHints();
-        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
-        glfwWindowHint(GLFW_ALPHA_BITS, 0);
-        window_ = glfwCreateWindow(kWidth, kHeight, "screenshot test", nullptr, nullptr);
-        ASSERT_NE(window_, nullptr);
-        glfwMakeContextCurrent(window_);
-        graphics::NotifyWindowOpened();
+        window_ = std::make_unique<testing::HiddenGlWindow>(kWidth, kHeight);
+        ASSERT_TRUE(window_->IsOpen());
         device_ = std::make_unique<GLGraphicsDevice>(
-            [this](int& w, int& h) { glfwGetFramebufferSize(window_, &w, &h); });
+            [this](int& w, int& h) { window_->Size(w, h); });
         graphics::SetGraphicsDevice(device_.get());
     }
 
@@ -106,13 +95,10 @@ protected:
     {
         graphics::ResetContext();
         device_.reset();
-        if (window_ != nullptr) {
-            graphics::NotifyWindowClosed();
-            glfwDestroyWindow(window_);
-        }
+        window_.reset();
     }
 
-    GLFWwindow* window_ = nullptr;
+    std::unique_ptr<testing::HiddenGlWindow> window_;
     std::unique_ptr<GLGraphicsDevice> device_;
 };
 

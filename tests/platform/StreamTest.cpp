@@ -2,6 +2,7 @@
 
 #include "platform/files/DataPath.h"
 #include "platform/files/FileIO.h"
+#include "tests/support/AppFolderFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,36 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
 
-class StreamTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("zelka_stream_" + std::to_string(getpid()));
-        fs::create_directories(dir_ / "data");
-        files::SetApplicationFolder(dir_.string());
-    }
-    void TearDown() override
-    {
-        files::SetApplicationFolder(std::nullopt);
-        fs::remove_all(dir_);
-    }
-
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
-    void WriteBytes(const std::string& name, const Bytes& bytes) const
-    {
-        std::ofstream(PathOf(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-
-    Bytes ReadBytes(const std::string& name) const
-    {
-        std::ifstream in(PathOf(name), std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-
-    fs::path dir_;
-};
+using StreamTest = testing::AppFolderFixture;
 
 Bytes Pattern(std::size_t count)
 {

@@ -1,6 +1,7 @@
 #include "platform/files/TextFile.h"
 
 #include "platform/files/DataPath.h"
+#include "tests/support/AppFolderFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -33,36 +34,7 @@ String Decode(const Bytes& bytes, bool* invalid = nullptr)
     _exit(SaveString(text, path) == -2 ? 0 : 1);
 }
 
-class TextFileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("zelka_textfile_" + std::to_string(getpid()));
-        fs::create_directories(dir_ / "data");
-        files::SetApplicationFolder(dir_.string());
-    }
-    void TearDown() override
-    {
-        files::SetApplicationFolder(std::nullopt);
-        fs::remove_all(dir_);
-    }
-
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
-    void WriteBytes(const std::string& name, const Bytes& bytes) const
-    {
-        std::ofstream(PathOf(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-
-    Bytes ReadBytes(const std::string& name) const
-    {
-        std::ifstream in(PathOf(name), std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-
-    fs::path dir_;
-};
+using TextFileTest = testing::AppFolderFixture;
 
 TEST(DecodeText, ByteOrderMarksChooseTheEncoding)
 {
