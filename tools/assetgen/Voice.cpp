@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "tools/assetgen/Audio.h"
@@ -147,6 +148,10 @@ Wave Speak(const Speaker& sp, const char* text)
     espeak_SetParameter(espeakVOLUME, 100, 0);
     gTarget = &w;
     const std::string s = text;
+    // The speech engine's breath noise draws from rand(), and so does the sound-server
+    // client it starts on a fresh machine (to name its runtime folder): reseed before every
+    // line so the same text always gives the same samples.
+    std::srand(1);
     espeak_Synth(s.c_str(), s.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
     espeak_Synchronize();
     gTarget = nullptr;
