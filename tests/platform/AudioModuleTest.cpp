@@ -2,6 +2,7 @@
 
 #include "platform/audio/null/NullAudioDevice.h"
 #include "platform/files/DataPath.h"
+#include "tests/support/AppFolderFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,21 +17,20 @@ constexpr char kWavBytes[] = "RIFF\x26\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x
                              "data\x02\0\0\0\x80\x80";
 
 // A data folder holding sfx/01.wav, and the module on a fresh headless device.
-class AudioModuleTest : public ::testing::Test {
+class AudioModuleTest : public testing::AppFolderFixture {
 protected:
     void SetUp() override
     {
-        std::string app = ::testing::TempDir() + "zelka_audio_module";
-        std::filesystem::create_directories(app + "/data/sfx");
-        std::ofstream(app + "/data/sfx/01.wav", std::ios::binary).write(kWavBytes, sizeof kWavBytes - 1);
-        files::SetApplicationFolder(app);
+        AppFolderFixture::SetUp();
+        std::filesystem::create_directories(dir_ / "data" / "sfx");
+        WriteBytes("data/sfx/01.wav", Bytes(kWavBytes, kWavBytes + sizeof kWavBytes - 1));
         device_ = std::make_shared<NullAudioDevice>();
         audio::SetAudioDevice(device_);
     }
     void TearDown() override
     {
         audio::SetAudioDevice(nullptr);
-        files::SetApplicationFolder(std::nullopt);
+        AppFolderFixture::TearDown();
     }
 
     Ref<NullAudioDevice> device_;

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string>
+#include <unistd.h>
 
 namespace zelka {
 namespace {
@@ -16,9 +19,11 @@ class SourceReuseTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string conf = ::testing::TempDir() + "zelka_four_sources.conf";
-        std::ofstream(conf) << "[general]\nsources = " << kSources << "\n";
-        setenv("ALSOFT_CONF", conf.c_str(), 1);
+        // One file per process: ctest runs these cases side by side, and a file another case
+        // is rewriting can read as empty (no source limit at all).
+        conf_ = ::testing::TempDir() + "zelka_four_sources_" + std::to_string(getpid()) + ".conf";
+        std::ofstream(conf_) << "[general]\nsources = " << kSources << "\n";
+        setenv("ALSOFT_CONF", conf_.c_str(), 1);
         setenv("ALSOFT_DRIVERS", "null", 1);
         ::testing::internal::CaptureStdout();
         device_ = std::make_unique<OpenALAudioDevice>();
@@ -35,6 +40,9 @@ protected:
         ASSERT_NE(sample_, nullptr);
     }
 
+    void TearDown() override { std::remove(conf_.c_str()); }
+
+    std::string conf_;
     std::unique_ptr<OpenALAudioDevice> device_;
     Ref<Sample> sample_;
 };
