@@ -82,9 +82,12 @@ TEST_F(SplitScreenCameraTest, SharedScreenFollowsTheMidpointAndSharesOneShaker)
     EXPECT_NE(w1->position->y, 212);
 }
 
-TEST_F(SplitScreenCameraTest, SplitsBeyond544ApartOr236Point8Above)
+TEST_F(SplitScreenCameraTest, SplitsBeyond544AcrossOr236Point8Down)
 {
     Place(-272, 0, 272, 0);   // exactly 544
+    Step(30);
+    EXPECT_FALSE(camera->IsSplit());
+    Place(0, -118, 0, 118.5f);   // 236.5 up and down: 0.8 of the 296-px window is 236.8
     Step(30);
     EXPECT_FALSE(camera->IsSplit());
 
@@ -104,16 +107,6 @@ TEST_F(SplitScreenCameraTest, SplitsBeyond544ApartOr236Point8Above)
     Step();
     EXPECT_EQ(p1.shaker, camera->GetShaker1());
     EXPECT_EQ(p2.shaker, camera->GetShaker2());
-}
-
-TEST_F(SplitScreenCameraTest, SplitsVerticallyBeyond236Point8)
-{
-    Place(0, -118, 0, 118.5f);   // 236.5: 0.8 of the 296-px window is 236.8
-    Step(30);
-    EXPECT_FALSE(camera->IsSplit());
-    Place(0, -118, 0, 119);      // 237
-    Step();
-    EXPECT_TRUE(camera->IsSplit());
 }
 
 TEST_F(SplitScreenCameraTest, StaysSplitAt409AndJoinsOnlyOnceBothHalvesConverge)
@@ -150,8 +143,8 @@ TEST_F(SplitScreenCameraTest, StaysSplitAt409AndJoinsOnlyOnceBothHalvesConverge)
 
 TEST_F(SplitScreenCameraTest, CrossedPlayersKeepTheirWindowsUntilTheOrderMatches)
 {
-    // Split by height with player 1 a little left, then they cross while apart.
-    Place(-10, -150, 10, 150);
+    // Split by height (237 px) with player 1 a little left, then they cross while apart.
+    Place(-10, -118, 10, 119);
     Step();
     ASSERT_TRUE(camera->IsSplit());
     ASSERT_EQ(w1->position->x, 160);
@@ -204,19 +197,18 @@ TEST_F(SplitScreenCameraTest, TeleportSwapHoldsThenJumpsAndSwapsHalves)
     p1.teleporting = p2.teleporting = false;
     Step(10);
     EXPECT_EQ(w1->position->x, 480);
-}
 
-TEST_F(SplitScreenCameraTest, TeleportOnASharedScreenOnlyPausesTheCamera)
-{
-    Place(-100, 0, 100, 0);
-    Step(20);
+    // On a shared screen a teleport only pauses the camera.
+    Place(420, 0, 380, 0);
+    Step(100);
+    ASSERT_FALSE(camera->IsSplit());
+    const float shared = w1->GetViewX();
     p1.teleporting = p2.teleporting = true;
-    Place(0, 0, 30, 0);
+    p1.reached = false;
+    Place(300, 0, 500, 0);
     Step(5);
-    EXPECT_TRUE(camera->IsHolding());
-    EXPECT_EQ(w1->GetViewX(), 0);
-    Place(100, 0, -100, 0);
-    p1.reached = p2.reached = true;
+    EXPECT_EQ(w1->GetViewX(), shared);
+    p1.reached = true;
     Step();
     EXPECT_FALSE(camera->IsHolding());
     EXPECT_FALSE(camera->IsSplit());
