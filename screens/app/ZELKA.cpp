@@ -8,6 +8,7 @@
 #include "engine/media/Texture.h"
 #include "engine/stage/ExtendedStage.h"
 #include "engine/stage/Stage.h"
+#include "match/stage/ZELKAStage.h"
 #include "engine/text/Font.h"
 #include "platform/app/App.h"
 #include "platform/input/InputDevice.h"
@@ -65,6 +66,9 @@ ZELKA::ZELKA()
     for (int id = kStageMatch; id <= kStageIntro2; ++id) {
         builders_[id] = [id] { return NewPlaceholderStage(id); };
     }
+    builders_[kStageMatch] = [] {
+        return ZELKAStage::New(GameData::gameSettings ? GameData::gameSettings->GetTime() : 0);
+    };
 }
 
 ZELKA::~ZELKA() = default;

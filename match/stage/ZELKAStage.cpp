@@ -1,0 +1,484 @@
+#include "match/stage/ZELKAStage.h"
+
+#include "engine/EngineConstants.h"
+#include "engine/audio/SoundManager.h"
+#include "engine/collision/BasicBoxEngine.h"
+#include "engine/core/Cog.h"
+#include "engine/core/MathUtil.h"
+#include "engine/display/EmptyGDOContainer.h"
+#include "engine/display/GDOWithTween.h"
+#include "engine/display/HorizGDOStrip.h"
+#include "engine/display/RectangleGDO.h"
+#include "engine/media/StaticImage.h"
+#include "engine/media/Texture.h"
+#include "engine/particles/ParticleEngine.h"
+#include "engine/stage/Game.h"
+#include "engine/stage/Window.h"
+#include "engine/text/FXLabel.h"
+#include "engine/text/RetroFont.h"
+#include "engine/tween/Ease.h"
+#include "engine/tween/Tween.h"
+#include "engine/ui/VerticalShaker.h"
+#include "match/MatchConstants.h"
+#include "match/MatchEvents.h"
+#include "match/PlayerStageData.h"
+#include "match/camera/SplitScreenCamera.h"
+#include "match/items/ItemStack.h"
+#include "match/maze/ExtendedMaze.h"
+#include "match/stage/StageConstants.h"
+#include "match/topbar/PlayerProfilePic.h"
+#include "match/topbar/SETimersBar.h"
+#include "match/topbar/TopBar.h"
+#include "match/topbar/TopBarConstants.h"
+#include "services/data/GameData.h"
+#include "services/input/InputConstants.h"
+#include "services/mapping/BothPlayersInput.h"
+#include "services/player/PlayerData.h"
+#include "services/settings/GameMode.h"
+#include "services/settings/StageSettings.h"
+
+#include <array>
+#include <utility>
+
+namespace zelka {
+namespace {
+
+ZELKAStage::ControlFactory computerFactory;
+bool computerForBoth = false;
+
+constexpr int kStepWithoutGameMs = 16;   // 60 updates a second, before any game exists
+
+const std::array<int, 3> kMessageColourA = {240, 240, 240};
+const RGB kMessageColourB(160, 160, 240);
+
+// Every effect the match plays, loaded before the first update.
+constexpr std::array<int, 32> kMatchSounds = {
+    6,   7,   8,   10,  11,  12,  13,  17,  18,  20,  21,  22,  23,  24,  25,  26,
+    27,  28,  302, 303, 500, 501, 400, 401, 402, 403, 404, 405, 406, 407, 408, 409};
+
+}  // namespace
+
+ZELKAStage::ZELKAStage(int timeLimitMs)
+    : ExtendedStage(kMatchStageLoadSteps),
+      limit_(math::Max(timeLimitMs, 0)),
+      remaining_(limit_),
+      race_(GameData::GetCurrentGameType() == kGameKindIdolRace),
+      attract_(GameData::isDemoMode)
+{
+}
+
+Ref<ZELKAStage> ZELKAStage::New(int timeLimitMs)
+{
+    return std::make_shared<ZELKAStage>(timeLimitMs);
+}
+
+void ZELKAStage::SetComputerControlFactory(ControlFactory factory)
+{
+    computerFactory = std::move(factory);
+}
+
+void ZELKAStage::SetComputerForBothPlayers(bool both)
+{
+    computerForBoth = both;
+}
+
+int ZELKAStage::StepMs()
+{
+    const int rate = Game::GetGameFPS();
+    return rate > 0 ? kMsPerSecond / rate : kStepWithoutGameMs;
+}
+
+Ref<EventListener> ZELKAStage::Self()
+{
+    return std::dynamic_pointer_cast<ZELKAStage>(shared_from_this());
+}
+
+void ZELKAStage::Deallocate()
+{
+    ExtendedStage::Deallocate();
+    for (const Ref<PlayerStageData>& player : {p1_, p2_}) {
+        if (player) {
+            player->Deallocate();
+        }
+    }
+}
+
+// ---- Loading.
+
+void ZELKAStage::LoadStep(int step)
+{
+    switch (step) {
+    case 0: BuildMaze(); break;
+    case 1: BuildPlayers(); break;
+    case 2: BuildDust(); break;
+    case 3: BuildWindows(); break;
+    case 4: BuildCollisionAndLabels(); break;
+    case 5: break;
+    case 6: break;
+    case 7: BuildHud(); break;
+    case 8: StartPlayers(); break;
+    case 9: BuildBanner(); break;
+    case 10: PreloadSounds(); break;
+    default: break;
+    }
+}
+
+void ZELKAStage::BuildMaze()
+{
+    if (race_) {
+        cellMaze_ = ExtendedMaze::New(kRaceTrackWidth, kRaceTrackHeight);
+        orientation_ = cellMaze_->GenerateRFTIMaze();
+    } else {
+        const Ref<StageSettings>& settings = GameData::gameSettings;
+        cellMaze_ = ExtendedMaze::New(settings ? settings->GetMazeWidth() : kRaceTrackWidth,
+                                      settings ? settings->GetMazeHeight() : kRaceTrackHeight);
+        cellMaze_->GenerateMaze();
+    }
+    particles_ = ParticleEngine::New(U"PARTICLE_ENGINE");
+    AddCog(particles_);
+}
+
+void ZELKAStage::BuildPlayers()
+{
+    for (const Ref<PlayerData>& player : {GameData::player1, GameData::player2}) {
+        if (!player) {
+            continue;
+        }
+        player->stageData = PlayerStageData::New(player, nullptr);
+        player->score = 0;
+        player->gems = 0;
+        player->treasures = 0;
+        player->chests = 0;
+        player->raceValue = 0;
+    }
+    p1_ = GameData::player1 ? GameData::player1->stageData : nullptr;
+    p2_ = GameData::player2 ? GameData::player2->stageData : nullptr;
+}
+
+void ZELKAStage::BuildDust()
+{
+}
+
+void ZELKAStage::BuildWindows()
+{
+    p2Window_ = Window::New(0.0f, 0.0f);
+    p2Window_->name = U"P2WIN";
+    AddLayer(p2Window_);
+    camera_ = SplitScreenCamera::New(rootWindow_, p2Window_);
+    SetScreens(false, false);
+}
+
+void ZELKAStage::BuildCollisionAndLabels()
+{
+    boxEngine_ = BasicBoxEngine::New(kBoxCellSize, kBoxCellSize, U"BASIC_BOX_ENGINE");
+    AddCog(boxEngine_);
+    if (GameData::secFont) {
+        messageFont_ = RetroFont::New(GameData::secFont->GetFilename(), kMessageColourA,
+                                      kMessageColourB);
+    }
+    for (Ref<FXLabel>* label : {&msgLabel1_, &msgLabel2_}) {
+        *label = FXLabel::New(messageFont_, kMessageFontScale);
+        (*label)->SetSize(kMessageLabelWidth, kMessageLabelHeight);
+        AddLayer(*label);
+    }
+}
+
+void ZELKAStage::BuildHud()
+{
+    hud_ = EmptyGDOContainer::New();
+    topBar_ = TopBar::New(this, GameData::player1, GameData::player2);
+    hud_->AddChild2(same::GDOWithName(topBar_, U"TOP_BAR"), kTopBarX, kTopBarY);
+    const std::array<PlayerStageData*, 2> players = {p1_.get(), p2_.get()};
+    const std::array<Ref<PlayerProfilePic>, 2> faces = {topBar_->GetP1ProfilePic(),
+                                                        topBar_->GetP2ProfilePic()};
+    for (int i = 0; i < 2; ++i) {
+        PlayerStageData* player = players[static_cast<size_t>(i)];
+        if (player == nullptr || player->playerData == nullptr) {
+            continue;
+        }
+        const bool first = i == 0;
+        player->profilePic = faces[static_cast<size_t>(i)];
+        player->itemStack = ItemStack::New(*player->playerData);
+        hud_->AddChild2(same::GDOWithName(player->itemStack, first ? U"P1_ITEMS" : U"P2_ITEMS"),
+                        first ? kItemsP1X : kItemsP2X, kItemsY);
+        player->statusBar = SETimersBar::New(GetStatus(i + 1), first ? 1 : -1);
+        hud_->AddChild2(
+            same::GDOWithName(player->statusBar, first ? U"P1_STATUSBAR" : U"P2_STATUSBAR"),
+            first ? kStatusBarP1X : kStatusBarP2X, kStatusBarY);
+    }
+    AddLayer(hud_);
+}
+
+void ZELKAStage::StartPlayers()
+{
+    for (const Ref<PlayerStageData>& player : {p1_, p2_}) {
+        if (player && player->control) {
+            player->control->Start();
+        }
+    }
+    SetWindowToPlayers();
+}
+
+void ZELKAStage::BuildBanner()
+{
+    const Ref<StaticImage> go = StaticImage::New(Texture::GetTexture(U"go.png"));
+    const Ref<HorizGDOStrip> goGroup = HorizGDOStrip::New(RectangleGDO::New2());
+    goGroup->GetChild(0)->SetFloatProperty(U"width", kBannerGoPadWidth);
+    goGroup->AppendRight(go, 0.0f);
+    goGroup->AppendRight(RectangleGDO::New(kBannerGoPadWidth, 0.0f, false), 0.0f);
+    intro2_ = TweenWithName::New(U"INTRO_2", LinearEase::New(), 1.0f, kBannerGrowTo,
+                                 kBannerGrowMs, false, false);
+    intro2_->SetEvents(true);
+
+    const Ref<HorizGDOStrip> strip = HorizGDOStrip::New(RectangleGDO::New(kBannerLeadWidth, 0.0f, false));
+    strip->AppendRight(StaticImage::New(Texture::GetTexture(U"ready.png")), 0.0f);
+    strip->AppendRight(RectangleGDO::New(kBannerGapWidth, 0.0f, false), 0.0f);
+    strip->AppendRight(GDOWithTween::New(goGroup, intro2_, U"scale"), 0.0f);
+
+    const float half = strip->GetWidth() * 0.5f;
+    intro1_ = TweenWithName::New(U"INTRO_1", LinearEase::New(), half, kScreenWidthPx - half,
+                                 kBannerSlideMs, false, false);
+    intro1_->SetEvents(true);
+    banner_ = GDOWithTween::New(strip, intro1_, U"position.x");
+    banner_->position->Set(half, kBannerY);
+    EventManager::RegisterListener(Self(), intro1_, kEventTweenRunEnded);
+    EventManager::RegisterListener(Self(), intro2_, kEventTweenRunEnded);
+    intro1_->Start();
+    AddLayer(banner_);
+}
+
+void ZELKAStage::PreloadSounds()
+{
+    for (const int sound : kMatchSounds) {
+        SoundManager::PreloadSFX(sound);
+    }
+}
+
+// ---- Updates.
+
+bool ZELKAStage::IsIntroRunning() const
+{
+    return banner_ && banner_->IsEnabled();
+}
+
+void ZELKAStage::Update(int /*ms*/)
+{
+    const int t = StepMs();
+    if (IsIntroRunning()) {
+        banner_->Update(t);
+        return;
+    }
+    ShakeWindows(t);
+    if (!CheckAttractOrPause(t)) {
+        return;
+    }
+    ExtendedStage::Update(t);
+    // Taking the idol asks for the results, which the attract demo must never show.
+    if (Game* game = Game::GetCurrentGame(); attract_ && game != nullptr &&
+                                             game->GetNextStageId() == kStageResultsId) {
+        game->GoToStage(kStageTitleId);
+        requestedStage_ = kStageTitleId;
+    }
+    for (const Ref<PlayerStageData>& player : {p1_, p2_}) {
+        if (player) {
+            player->Process2(t);
+        }
+    }
+    if (race_ || attract_) {
+        SetWindowToPlayers();
+        return;
+    }
+    RunClock(t);
+}
+
+void ZELKAStage::ShakeWindows(int t)
+{
+    if (!camera_) {
+        return;
+    }
+    camera_->GetShaker1()->Process2(t);
+    camera_->GetShaker2()->Process2(t);
+}
+
+bool ZELKAStage::CheckAttractOrPause(int t)
+{
+    const bool escape = GameData::GlobalCancelPressed();
+    if (attract_) {
+        remaining_ = math::Clamp(remaining_ - t, 0, limit_);
+        if (limit_ - remaining_ >= kAttractLengthMs || escape ||
+            !GameData::GetAnyKeyFromAnyHardware().empty()) {
+            LeaveTo(kStageTitleId);
+        }
+        return true;
+    }
+    const bool start = GameData::bothPlayersIn && GameData::bothPlayersIn->InputHit(kActionStart);
+    if (start || escape) {
+        ShowPauseMenu();
+        return false;
+    }
+    return true;
+}
+
+void ZELKAStage::RunClock(int t)
+{
+    SetTime(remaining_ - t);
+    if (remaining_ != 0) {
+        SetWindowToPlayers();
+        return;
+    }
+    if (requestedStage_ == kNoStageId) {
+        SoundManager::PlaySFX(kSfxMatchEnd, kSfxChannelVoice, false);
+    }
+    LeaveTo(kStageResultsId);
+}
+
+void ZELKAStage::LeaveTo(int stageId)
+{
+    if (requestedStage_ != kNoStageId) {
+        return;
+    }
+    requestedStage_ = stageId;
+    if (Game* game = Game::GetCurrentGame()) {
+        game->GoToStage(stageId);
+    }
+}
+
+void ZELKAStage::SetTime(int ms)
+{
+    remaining_ = ms < 0 ? 0 : math::Min(ms, limit_);
+}
+
+void ZELKAStage::ShowPauseMenu()
+{
+    if (!banner_ || IsIntroRunning()) {
+        return;
+    }
+    const Ref<GDO>& panel = GetPausePanel();
+    if (!panel || panel->IsVisible()) {
+        return;
+    }
+    ExtendedStage::ShowPauseMenu();
+    SoundManager::PlaySFX(kSfxPause + pauseToggle_, kSfxChannelVoice, false);
+    pauseToggle_ = 1 - pauseToggle_;
+}
+
+void ZELKAStage::FirstStageUpdate()
+{
+    SoundManager::PlaySFX(kSfxMatchStart, kSfxChannelVoice, false);
+}
+
+void ZELKAStage::HandleEvent(Object* source, int id, Object* /*data*/)
+{
+    if (auto* tween = dynamic_cast<TweenWithName*>(source); tween != nullptr) {
+        if (id != kEventTweenRunEnded) {
+            return;
+        }
+        if (tween == intro1_.get() && intro2_) {
+            intro2_->Start();
+        } else if (tween == intro2_.get() && banner_) {
+            banner_->enabled = false;
+            banner_->visible = false;
+        }
+        return;
+    }
+    if (source != nullptr && source == p1Character_) {
+        if (id == kEventTeleportStarted) {
+            SoundManager::PlaySFX(kSfxTeleportStart, kSfxChannelGeneral, false);
+        } else if (id == kEventTeleportArrived) {
+            SoundManager::PlaySFX(kSfxTeleportArrive, kSfxChannelGeneral, false);
+        }
+        return;
+    }
+    if (source != nullptr && source == tileMap_ && id == kEventTrapsToggled) {
+        SoundManager::PlaySFX(kSfxTrapsMoved, kSfxChannelGeneral, false);
+        Quake(kStageQuakeMs);
+    }
+}
+
+// ---- Camera and effects.
+
+void ZELKAStage::SetScreens(bool split, bool order)
+{
+    if (camera_) {
+        camera_->SetScreens(split, order);
+    }
+}
+
+void ZELKAStage::SetCameraOrder(bool order)
+{
+    if (camera_) {
+        camera_->SetCameraOrder(order);
+    }
+}
+
+void ZELKAStage::SetWindowToPlayers()
+{
+    if (camera_ && p1_ && p2_) {
+        camera_->SetWindowToPlayers(*p1_, *p2_);
+    }
+}
+
+void ZELKAStage::Quake(int ms)
+{
+    if (!camera_) {
+        return;
+    }
+    camera_->GetShaker1()->Shake(ms);
+    camera_->GetShaker2()->Shake(ms);
+}
+
+void ZELKAStage::EmitDust(float x, float y)
+{
+    const Ref<ParticleEmitter> emitter = particles_ ? particles_->GetEmitter(U"dustEmitter") : nullptr;
+    if (!emitter) {
+        return;
+    }
+    emitter->position.Set(x, y);
+    emitter->Emit(kDustLifeMs, 0.0f, 0.0f);
+}
+
+void ZELKAStage::AddMsgLabel(const String& text, int player, bool big)
+{
+    const bool first = player == 1;
+    const Ref<FXLabel>& label = first ? msgLabel1_ : msgLabel2_;
+    const Ref<PlayerStageData>& who = first ? p1_ : p2_;
+    if (!label) {
+        return;
+    }
+    if (big) {
+        label->ChangeFont(messageFont_);
+        label->SetFontScale(kMessageFontScale, kMessageFontScale);
+    } else {
+        label->ChangeFont(GameData::stdFont);
+        label->SetFontScale(kSmallMessageScaleX, kSmallMessageScaleY);
+    }
+    if (who) {
+        const Vector at = who->GetCameraPosition();
+        const bool ownWindow = !first && camera_ && camera_->IsSplit();
+        const Window& window = ownWindow ? *p2Window_ : *rootWindow_;
+        const Vector screen = window.WorldCoordsToScreen(at.x, at.y - kMessageAboveCharacter);
+        label->position->Set(screen.x, screen.y);
+    }
+    label->Show4(text);
+}
+
+// ---- TopBarSource.
+
+int ZELKAStage::GetScore(int player) const
+{
+    const Ref<PlayerData> data = GameData::GetPlayer(player);
+    return data ? data->score : 0;
+}
+
+int ZELKAStage::GetIdolDistance(int player) const
+{
+    const Ref<PlayerData> data = GameData::GetPlayer(player);
+    return data ? data->raceValue : -1;
+}
+
+const StatusEffectSource* ZELKAStage::GetStatus(int /*player*/) const
+{
+    return nullptr;
+}
+
+}  // namespace zelka

@@ -1,0 +1,218 @@
+#include "match/stage/ZELKAStage.h"
+
+#include "engine/core/Cog.h"
+#include "engine/display/GDOWithTween.h"
+#include "engine/stage/Window.h"
+#include "engine/text/FXLabel.h"
+#include "engine/text/Label.h"
+#include "match/camera/SplitScreenCamera.h"
+#include "match/topbar/TopBar.h"
+#include "tests/match/StageTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace zelka {
+namespace {
+
+using stagetest::StageFixture;
+
+constexpr int kVersus2P = 1;
+constexpr int kRace2P = 2;
+
+// Counts the updates the stage gives its cogs.
+class CountingCog final : public Cog {
+public:
+    void Update(int) override { ++updates; }
+    int updates = 0;
+};
+
+// Stands for the item manager taking the idol: asks the game for the results.
+class IdolTaker final : public Cog {
+public:
+    void Update(int) override
+    {
+        if (armed) {
+            Game::GetCurrentGame()->GoToStage(4);
+            armed = false;
+        }
+    }
+    bool armed = false;
+};
+
+using ZELKAStageTest = StageFixture;
+
+TEST_F(ZELKAStageTest, LimitOfZeroOrLessEndsTheMatchOnTheFirstUpdateAfterTheBanner)
+{
+    ZELKAStage& stage = Load(kVersus2P, -5000);
+    EXPECT_EQ(stage.GetTime(), 0);
+    EXPECT_TRUE(stage.IsIntroRunning());
+    RunIntro();
+    EXPECT_EQ(stage.GetRequestedStage(), kNoStageId);   // the banner never ends a match
+
+    Step();
+    EXPECT_EQ(stage.GetRequestedStage(), 4);
+    EXPECT_EQ(game_->requests, std::vector<int>{4});
+    EXPECT_EQ(Plays(303, kSfxChannelVoice), 1);
+    Step();   // a late update asks again for nothing
+    EXPECT_EQ(game_->requests.size(), 1u);
+    EXPECT_EQ(Plays(303, kSfxChannelVoice), 1);
+}
+
+TEST_F(ZELKAStageTest, SixtySecondsLast3750UpdatesAndTheBannerFreezesEverything)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    auto cog = std::make_shared<CountingCog>();
+    stage.AddCog(cog);
+
+    // 2200 ms of slide and 300 ms of "GO": the world and the clock stand still meanwhile.
+    const int introUpdates = RunIntro();
+    EXPECT_EQ(introUpdates, 2200 / 16 + 1 + 300 / 16 + 1);
+    EXPECT_EQ(cog->updates, 0);
+    EXPECT_EQ(stage.GetTime(), 60000);
+    EXPECT_FALSE(stage.GetBanner()->visible);
+
+    EXPECT_EQ(RunUntilLeaving(5000), 3750);
+    EXPECT_EQ(stage.GetRequestedStage(), 4);
+    EXPECT_EQ(stage.GetTime(), 0);
+    EXPECT_EQ(cog->updates, 3750);
+}
+
+TEST_F(ZELKAStageTest, SetTimeKeepsTheClockWithinZeroAndTheLimit)
+{
+    ZELKAStage& stage = Load(kVersus2P, 90000);
+    stage.SetTime(-1);
+    EXPECT_EQ(stage.GetTime(), 0);
+    stage.SetTime(90001);
+    EXPECT_EQ(stage.GetTime(), 90000);
+    stage.SetTime(1234);
+    EXPECT_EQ(stage.GetTime(), 1234);
+}
+
+TEST_F(ZELKAStageTest, TopBarShowsTheStageClock)
+{
+    ZELKAStage& stage = Load(kVersus2P, 150000);
+    RunIntro();
+    Step();
+    // The bar updates with the layers, before the clock runs: it shows the time the
+    // previous update left.
+    EXPECT_EQ(stage.GetTopBar()->GetTimeLabel()->GetText(), U"02:30");
+    Step();
+    EXPECT_EQ(stage.GetTopBar()->GetTimeLabel()->GetText(), U"02:29");
+    EXPECT_NE(stage.GetTopBar()->GetChildByName(U"P1_FACE"), nullptr);
+}
+
+TEST_F(ZELKAStageTest, RaceHasNoClock)
+{
+    ZELKAStage& stage = Load(kRace2P, 0);
+    EXPECT_TRUE(stage.IsRace());
+    RunIntro();
+    EXPECT_EQ(RunUntilLeaving(200), 200);   // a limit of 0 ends only a versus match
+    EXPECT_EQ(stage.GetRequestedStage(), kNoStageId);
+}
+
+TEST_F(ZELKAStageTest, AttractEndsAfter1563UpdatesAtTheTitle)
+{
+    GameData::isDemoMode = true;
+    ZELKAStage& stage = Load(kVersus2P, 150000);
+    RunIntro();
+    // 25000 ms at 16 ms an update: 1562 updates make 24992 ms.
+    EXPECT_EQ(RunUntilLeaving(5000), 1563);
+    EXPECT_EQ(game_->requests, std::vector<int>{3});
+    EXPECT_EQ(Plays(303, kSfxChannelVoice), 0);
+}
+
+TEST_F(ZELKAStageTest, AttractEndsAtOnceOnAKeyOrEscape)
+{
+    for (const int key : {static_cast<int>('A'), 27}) {
+        GameData::isDemoMode = true;
+        ZELKAStage& stage = Load(kVersus2P, 150000);
+        RunIntro();
+        Step();
+        EXPECT_EQ(stage.GetRequestedStage(), kNoStageId) << key;
+        Press(key);
+        Step();
+        EXPECT_EQ(stage.GetRequestedStage(), 3) << key;
+        EXPECT_EQ(overlay_.opens, 0);   // no pause menu in the demo
+        stage.Deallocate();
+        EventManager::RemoveAllListeners();
+    }
+}
+
+TEST_F(ZELKAStageTest, AttractTakingTheIdolGoesBackToTheTitleNotToTheResults)
+{
+    GameData::isDemoMode = true;
+    ZELKAStage& stage = Load(kRace2P, 150000);
+    auto idol = std::make_shared<IdolTaker>();
+    stage.AddCog(idol);
+    RunIntro();
+    idol->armed = true;
+    Step();
+    EXPECT_EQ(game_->GetNextStageId(), 3);
+
+    // Outside the demo the idol leads to the results.
+    stage.Deallocate();
+    EventManager::RemoveAllListeners();
+    GameData::isDemoMode = false;
+    ZELKAStage& race = Load(kRace2P, 150000);
+    auto idol2 = std::make_shared<IdolTaker>();
+    race.AddCog(idol2);
+    RunIntro();
+    idol2->armed = true;
+    Step();
+    EXPECT_EQ(game_->GetNextStageId(), 4);
+}
+
+TEST_F(ZELKAStageTest, PauseIsRefusedUntilTheBannerHasGoneThenAlternates500And501)
+{
+    // Before the banner exists.
+    stage_ = ZELKAStage::New(60000);
+    stage_->ShowPauseMenu();
+    EXPECT_EQ(overlay_.opens, 0);
+
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    Press(27);
+    Step();
+    stage.ShowPauseMenu();
+    EXPECT_EQ(overlay_.opens, 0);
+    EXPECT_EQ(Plays(500, kSfxChannelVoice), 0);
+
+    RunIntro();
+    const int before = stage.GetTime();
+    Press(27);
+    Step();
+    EXPECT_EQ(overlay_.opens, 1);
+    EXPECT_EQ(stage.GetTime(), before);   // the pausing update runs nothing else
+    stage.ShowPauseMenu();                // already open: nothing more
+    EXPECT_EQ(overlay_.opens, 1);
+    overlay_.Close();
+    stage.ShowPauseMenu();
+    overlay_.Close();
+    stage.ShowPauseMenu();
+    EXPECT_EQ(overlay_.opens, 3);
+    EXPECT_EQ(Plays(500, kSfxChannelVoice), 2);
+    EXPECT_EQ(Plays(501, kSfxChannelVoice), 1);
+}
+
+TEST_F(ZELKAStageTest, FirstStageUpdateAnnouncesTheStart)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    stage.FirstStageUpdate();
+    EXPECT_EQ(Plays(302, kSfxChannelVoice), 1);
+}
+
+TEST_F(ZELKAStageTest, QuakeShakesBothWindowsForItsTime)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    RunIntro();
+    const float restY = stage.GetRootWindow()->position->y;
+    stage.Quake(300);
+    Step();
+    EXPECT_NE(stage.GetRootWindow()->position->y, restY);
+    for (int i = 0; i < 300 / 16; ++i) {
+        Step();
+    }
+    EXPECT_EQ(stage.GetRootWindow()->position->y, restY);
+}
+
+}  // namespace
+}  // namespace zelka
