@@ -88,6 +88,19 @@ inline constexpr int kRockConfusionMs = 5000;
 inline constexpr int kQuakeMs = 300;
 inline constexpr float kIceAccel = 300.0f;          // px/s^2 on ice
 
+// ---- Characters.
+inline constexpr int kCharWalking = 0;
+inline constexpr int kCharTeleporting = 1;
+inline constexpr int kCharDigAnimation = 2;         // going down or coming up
+inline constexpr int kCharUnderground = 3;
+// Buff types (at most one at a time), then debuff types (likewise).
+inline constexpr int kBuffNone = 0;
+inline constexpr int kBuffWallBreaker = 1;
+inline constexpr int kBuffTurbo = 2;
+inline constexpr int kDebuffConfused = 3;           // turns inverted
+inline constexpr int kDebuffSlow = 4;
+inline constexpr int kDebuffFrozen = 5;
+
 // ---- Sound effects of the maze.
 inline constexpr int kSfxConfused = 8;              // per player channel
 inline constexpr int kSfxWallBreak = 23;
