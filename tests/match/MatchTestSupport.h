@@ -117,6 +117,14 @@ protected:
         device_.AddFakeImage("fallingrock.png", 8 * 32, 96);
         device_.AddFakeImage("wallbreak.png", 5 * 48, 48);
         device_.AddFakeImage("items.png", 8 * 32, 8 * 32);
+        device_.AddFakeImage("sprite.png", 12 * 32, 2 * 40);    // 24 frames of 32 x 40
+        device_.AddFakeImage("dig2.png", 7 * 32, 32);
+        device_.AddFakeImage("teleport.png", 32, 32);
+        device_.AddFakeImage("status_fx.png", 4 * 32, 16);
+        device_.AddFakeImage("nav_cursor.png", 8 * 16, 16);
+        device_.AddFakeImage("item_icons.png", 10 * 32, 32);
+        device_.AddFakeImage("itframe_p1.png", 40, 40);
+        device_.AddFakeImage("itframe_p2.png", 40, 40);
         SoundManager::SetSpy([this](const SoundManager::Request& r) {
             if (!r.preload) sfx.push_back({r.number, r.channel});
         });

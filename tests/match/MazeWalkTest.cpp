@@ -1,5 +1,5 @@
-// A figure walks a generated maze only by the maze's answers to its turn and move events:
-// from its start tile to a dead end, and back.
+// A character walks a generated maze only by the maze's answers to its turn and move
+// events: from its start tile to a dead end, and back.
 
 #include "match/maze/GameMaze.h"
 
@@ -11,15 +11,12 @@
 #include <map>
 
 #include "MatchTestSupport.h"
-#include "match/character/CharacterDirectionRequest.h"
+#include "match/character/Character.h"
 
 namespace zelka {
 namespace {
 
-using matchtest::StandInWalker;
-using matchtest::WalkerStage;
-
-constexpr float kStepPx = 1.6f;   // 100 px/s for 16 ms
+using matchtest::kStep;
 
 // Tiles from `from` to the nearest dead-end cell tile, through open tiles.
 std::vector<TilePos> PathToDeadEnd(const GameMaze& maze, TilePos from)
@@ -64,33 +61,34 @@ protected:
     {
         size_t k = 0;
         for (int n = 0; n < 20000; ++n) {
-            const TilePos here{maze_->TileColAt(w_->position.x), maze_->TileRowAt(w_->position.y)};
+            const TilePos here{maze_->TileColAt(w_->position->x), maze_->TileRowAt(w_->position->y)};
             while (k + 1 < path.size() && !(path[k] == here)) ++k;
-            if (k + 1 == path.size() && std::fabs(w_->position.x - maze_->TileCenterX(here.c)) < 4 &&
-                std::fabs(w_->position.y - maze_->TileCenterY(here.r)) < 4) {
+            if (k + 1 == path.size() && std::fabs(w_->position->x - maze_->TileCenterX(here.c)) < 4 &&
+                std::fabs(w_->position->y - maze_->TileCenterY(here.r)) < 4) {
                 return n;
             }
-            const int wanted = k + 1 < path.size() ? DirBetween(path[k], path[k + 1]) : w_->direction;
-            if (wanted != w_->direction) {
-                CharacterDirectionRequest request;
-                request.oldDirection = w_->direction;
-                request.newDirection = wanted;
-                EventManager::SendEvent(w_.get(), kEventTurnRequest, &request);
-                if (request.allowed) w_->direction = wanted;
+            if (k + 1 < path.size()) {
+                w_->SetDirection(DirBetween(path[k], path[k + 1]));   // the maze may refuse
             }
-            w_->position.x += kStepPx * static_cast<float>(kDirStepC[w_->direction]);
-            w_->position.y += kStepPx * static_cast<float>(kDirStepR[w_->direction]);
-            stage_.SendMoved(*w_, *maze_);
+            Step();
             EXPECT_FALSE(OverlapsWall()) << "update " << n;
             if (OverlapsWall()) return -1;
         }
         return -1;
     }
 
+    // One match update: the character moves, its box follows, the move event goes out.
+    void Step()
+    {
+        w_->Update(kStep);
+        stage_->collisionAnchor->Set(w_->position->x, w_->position->y);
+        EventManager::SendEvent(w_.get(), kEventMoved, stage_.get());
+    }
+
     bool OverlapsWall() const
     {
-        const float x = w_->position.x;
-        const float y = w_->position.y;
+        const float x = w_->position->x;
+        const float y = w_->position->y;
         for (int r = maze_->TileRowAt(y) - 1; r <= maze_->TileRowAt(y) + 1; ++r) {
             for (int c = maze_->TileColAt(x) - 1; c <= maze_->TileColAt(x) + 1; ++c) {
                 if (maze_->IsWall(c, r) && std::fabs(maze_->TileCenterX(c) - x) < 32.0f - 1e-3f &&
@@ -103,39 +101,38 @@ protected:
     }
 
     Ref<GameMaze> maze_;
-    Ref<StandInWalker> w_ = std::make_shared<StandInWalker>();
-    WalkerStage stage_;
+    Ref<Character> w_;
+    Ref<PlayerStageData> stage_ = std::make_shared<PlayerStageData>();
 };
 
-TEST_F(MazeWalkTest, AStandInWalksToADeadEndAndBackWithoutEnteringAWall)
+TEST_F(MazeWalkTest, ACharacterWalksToADeadEndAndBackWithoutEnteringAWall)
 {
+    stage_->collisionBox = CollisionBox::New(stage_->collisionAnchor, 0, 0, 32, 32, nullptr);
     for (uint32_t seed : {5u, 77u, 2026u}) {
         auto cells = Versus(16, 15, seed);
         maze_ = MakeMaze(*cells);
         EventManager::RemoveAllListeners();
-        EventManager::RegisterListener(maze_, w_, kEventAnyId);
+        w_ = Character::New(U"Player1", nullptr);
         const TilePos start = cells->VersusStartTile(1);
-        w_->position.Set(maze_->TileCenterX(start.c), maze_->TileCenterY(start.r));
-        w_->direction = maze_->GetFirstExitFromCell(start.c, start.r);
-        stage_.data->tileC = -1;
+        w_->position->Set(maze_->TileCenterX(start.c), maze_->TileCenterY(start.r));
+        EventManager::RegisterListener(maze_, w_, kEventAnyId);
+        w_->SetDirection(maze_->GetFirstExitFromCell(start.c, start.r));
+        stage_->tileC = -1;
         const std::vector<TilePos> there = PathToDeadEnd(*maze_, start);
         ASSERT_GE(there.size(), 2u);
         ASSERT_GT(Walk(there), 0) << "seed " << seed;
-        EXPECT_EQ(stage_.data->tileC, there.back().c);
-        EXPECT_EQ(stage_.data->tileR, there.back().r);
+        EXPECT_EQ(stage_->tileC, there.back().c);
+        EXPECT_EQ(stage_->tileR, there.back().r);
         // Facing the dead end's wall it rests 3 px short of the centre, inside the window.
-        for (int n = 0; n < 10; ++n) {
-            w_->position.x += kStepPx * static_cast<float>(kDirStepC[w_->direction]);
-            w_->position.y += kStepPx * static_cast<float>(kDirStepR[w_->direction]);
-            stage_.SendMoved(*w_, *maze_);
-        }
-        const float off = std::fabs(w_->position.x - maze_->TileCenterX(there.back().c)) +
-                          std::fabs(w_->position.y - maze_->TileCenterY(there.back().r));
+        for (int n = 0; n < 10; ++n) Step();
+        const float off = std::fabs(w_->position->x - maze_->TileCenterX(there.back().c)) +
+                          std::fabs(w_->position->y - maze_->TileCenterY(there.back().r));
         EXPECT_NEAR(off, 3.0f, 1e-3f);
         std::vector<TilePos> back(there.rbegin(), there.rend());
         ASSERT_GT(Walk(back), 0) << "seed " << seed;
-        EXPECT_EQ(stage_.data->tileC, start.c);
-        EXPECT_EQ(stage_.data->tileR, start.r);
+        EXPECT_EQ(stage_->tileC, start.c);
+        EXPECT_EQ(stage_->tileR, start.r);
+        w_->Deallocate();
     }
 }
 
