@@ -9,8 +9,10 @@
 #include "engine/display/GDOWithTween.h"
 #include "engine/display/HorizGDOStrip.h"
 #include "engine/display/RectangleGDO.h"
+#include "engine/media/Sprite.h"
 #include "engine/media/StaticImage.h"
 #include "engine/media/Texture.h"
+#include "engine/particles/ParticleEmitter.h"
 #include "engine/particles/ParticleEngine.h"
 #include "engine/stage/Game.h"
 #include "engine/stage/Window.h"
@@ -20,11 +22,17 @@
 #include "engine/tween/Tween.h"
 #include "engine/ui/VerticalShaker.h"
 #include "match/MatchConstants.h"
+#include "match/MatchHooks.h"
 #include "match/MatchEvents.h"
 #include "match/PlayerStageData.h"
 #include "match/camera/SplitScreenCamera.h"
+#include "match/character/Character.h"
+#include "match/character/ManualLogic.h"
 #include "match/items/ItemStack.h"
 #include "match/maze/ExtendedMaze.h"
+#include "match/maze/GameMaze.h"
+#include "match/maze/MazeTileMap.h"
+#include "match/maze/TileMap.h"
 #include "match/stage/StageConstants.h"
 #include "match/topbar/PlayerProfilePic.h"
 #include "match/topbar/SETimersBar.h"
@@ -95,6 +103,9 @@ Ref<EventListener> ZELKAStage::Self()
 
 void ZELKAStage::Deallocate()
 {
+    if (&match::Hooks() == this) {
+        match::SetHooks(nullptr);
+    }
     ExtendedStage::Deallocate();
     for (const Ref<PlayerStageData>& player : {p1_, p2_}) {
         if (player) {
@@ -114,7 +125,7 @@ void ZELKAStage::LoadStep(int step)
     case 3: BuildWindows(); break;
     case 4: BuildCollisionAndLabels(); break;
     case 5: break;
-    case 6: break;
+    case 6: BuildCharacters(); break;
     case 7: BuildHud(); break;
     case 8: StartPlayers(); break;
     case 9: BuildBanner(); break;
@@ -125,6 +136,7 @@ void ZELKAStage::LoadStep(int step)
 
 void ZELKAStage::BuildMaze()
 {
+    match::SetHooks(this);
     if (race_) {
         cellMaze_ = ExtendedMaze::New(kRaceTrackWidth, kRaceTrackHeight);
         orientation_ = cellMaze_->GenerateRFTIMaze();
@@ -140,11 +152,14 @@ void ZELKAStage::BuildMaze()
 
 void ZELKAStage::BuildPlayers()
 {
+    maze_ = GameMaze::New(*cellMaze_, U"THE_MAZE");
+    const Ref<MazeTileMap>& map = maze_->GetMazeBaseGDO();
+    worldRoot_->AddChild(map);
     for (const Ref<PlayerData>& player : {GameData::player1, GameData::player2}) {
         if (!player) {
             continue;
         }
-        player->stageData = PlayerStageData::New(player, nullptr);
+        player->stageData = PlayerStageData::New(player, maze_.get());
         player->score = 0;
         player->gems = 0;
         player->treasures = 0;
@@ -153,10 +168,26 @@ void ZELKAStage::BuildPlayers()
     }
     p1_ = GameData::player1 ? GameData::player1->stageData : nullptr;
     p2_ = GameData::player2 ? GameData::player2->stageData : nullptr;
+    tileMap_ = map.get();
+    EventManager::RegisterListener(Self(), map, kEventTrapsToggled);
 }
 
 void ZELKAStage::BuildDust()
 {
+    const Ref<MazeTileMap>& map = maze_->GetMazeBaseGDO();
+    for (const Ref<PlayerStageData>& player : {p1_, p2_}) {
+        if (player) {
+            map->AddChild(player->pointer);
+        }
+    }
+    const Ref<ParticleEmitter> dust = ParticleEmitter::New(kDustParticles, map->GetWalls());
+    const Ref<Texture> image = Texture::GetTexture(GameData::WorldAssetPath(U"dust.png"));
+    for (int i = 0; i < kDustParticles; ++i) {
+        dust->SetParticleGDO(i, StaticImage::New(image));
+    }
+    dust->AddAnimation(U"scale.x", 1.0f, kDustEndScale, 1.0f, nullptr);
+    dust->AddAnimation(U"scale.y", 1.0f, kDustEndScale, 1.0f, nullptr);
+    particles_->AddEmitter(U"dustEmitter", dust);
 }
 
 void ZELKAStage::BuildWindows()
@@ -180,6 +211,71 @@ void ZELKAStage::BuildCollisionAndLabels()
         *label = FXLabel::New(messageFont_, kMessageFontScale);
         (*label)->SetSize(kMessageLabelWidth, kMessageLabelHeight);
         AddLayer(*label);
+    }
+}
+
+void ZELKAStage::BuildCharacters()
+{
+    const Ref<TileMap>& walls = maze_->GetMazeWalls();
+    for (const Ref<PlayerStageData>& player : {p1_, p2_}) {
+        if (!player) {
+            continue;
+        }
+        const int number = player->GetPlayerNumber();
+        player->character = Character::New(number == 1 ? U"Player1" : U"Player2",
+                                           player->playerData);
+        player->collisionBox =
+            CollisionBox::New(player->collisionAnchor, 0.0f, 0.0f, player->character->GetWidth(),
+                              player->character->GetHeight(), player->character);
+        boxEngine_->AddDynamic(player->collisionBox);
+        walls->AddChild(player->character);
+    }
+    PlaceAtStart();
+    if (p1_) {
+        p1Character_ = p1_->character.get();
+        EventManager::RegisterListener(Self(), p1_->character, kEventTeleportStarted);
+        EventManager::RegisterListener(Self(), p1_->character, kEventTeleportArrived);
+    }
+    const bool bothComputer = attract_ || computerForBoth;
+    const bool p2Human = !bothComputer && GameData::player2 && GameData::player2->GetInputMapping();
+    InstallControl(p1_, !bothComputer);
+    InstallControl(p2_, p2Human);
+}
+
+void ZELKAStage::PlaceAtStart()
+{
+    const int w = cellMaze_->MazeWidth();
+    const int h = cellMaze_->MazeHeight();
+    if (race_) {
+        const int column = (orientation_ & kTrackStartOnRight) ? 2 * w - 1 : 1;
+        CommitAt(p1_, column, 2 * h - 1);
+        CommitAt(p2_, column, 2 * h - 3);
+    } else {
+        CommitAt(p1_, w - 1, h);
+        CommitAt(p2_, w + 1, h);
+    }
+}
+
+void ZELKAStage::CommitAt(const Ref<PlayerStageData>& player, int col, int row)
+{
+    if (player) {
+        player->CommitPlayerToMaze(col, row);
+    }
+}
+
+void ZELKAStage::InstallControl(const Ref<PlayerStageData>& player, bool human)
+{
+    if (!player) {
+        return;
+    }
+    if (human) {
+        player->control = ManualLogic::New(player.get());
+    } else if (computerFactory) {
+        player->control = computerFactory(*this, *player);
+    }
+    if (player->control) {
+        player->control->Stop();   // runs from the end of loading
+        AddCog(player->control);
     }
 }
 
@@ -217,6 +313,12 @@ void ZELKAStage::StartPlayers()
         }
     }
     SetWindowToPlayers();
+    if (race_ && p1_ && p2_) {
+        const Vector a = p1_->GetCameraPosition();
+        const Vector b = p2_->GetCameraPosition();
+        rootWindow_->SetViewX((a.x + b.x) * 0.5f);
+        rootWindow_->SetViewY((a.y + b.y) * 0.5f);
+    }
 }
 
 void ZELKAStage::BuildBanner()
@@ -476,9 +578,17 @@ int ZELKAStage::GetIdolDistance(int player) const
     return data ? data->raceValue : -1;
 }
 
-const StatusEffectSource* ZELKAStage::GetStatus(int /*player*/) const
+const StatusEffectSource* ZELKAStage::GetStatus(int player) const
 {
-    return nullptr;
+    return player == 1 ? p1_.get() : player == 2 ? p2_.get() : nullptr;
+}
+
+void ZELKAStage::ShakeFace(int player, int ms, int mode)
+{
+    const Ref<PlayerStageData>& who = player == 1 ? p1_ : p2_;
+    if (who && who->profilePic) {
+        who->profilePic->Shake2(ms, mode);
+    }
 }
 
 }  // namespace zelka

@@ -2,6 +2,7 @@
 
 #include "engine/core/EventManager.h"
 #include "engine/stage/ExtendedStage.h"
+#include "match/MatchHooks.h"
 #include "match/topbar/TopBarSource.h"
 
 #include <functional>
@@ -14,6 +15,7 @@ class EmptyGDOContainer;
 class ExtendedMaze;
 class FXLabel;
 class Font;
+class GameMaze;
 class GDOWithTween;
 class ParticleEngine;
 class PlayerStageData;
@@ -31,7 +33,10 @@ class Window;
 //
 // Match time is counted, not measured: every update adds 1000 / update rate ms (16 at 60
 // updates a second), whatever the step the game passes in.
-class ZELKAStage : public ExtendedStage, public EventListener, public TopBarSource {
+class ZELKAStage : public ExtendedStage,
+                   public EventListener,
+                   public TopBarSource,
+                   public MatchHooks {
 public:
     // Builds the cog of a computer-controlled player (player 1 or 2); null installs none.
     using ControlFactory = std::function<Ref<Cog>(ZELKAStage& stage, PlayerStageData& player)>;
@@ -67,15 +72,19 @@ public:
     void SetWindowToPlayers();
 
     // ---- Effects asked for by the maze, the characters and the items.
+    // The stage installs itself as the match hooks from its first load step until its
+    // release.
     // Shakes the windows (each with its shaker) for ms.
-    void Quake(int ms);
+    void Quake(int ms) override;
     // A dust puff at (x, y), px relative to the tile map's centre: the first idle particle of
     // the 20 lives 800 ms. Nothing when all are in use or before the dust exists.
-    void EmitDust(float x, float y);
+    void EmitDust(float x, float y) override;
     // A message popping over player 1's character (player 1) or player 2's (any other
     // number): big in the message font at scale 2, else small in the standard font. An empty
     // text pops the previous one again.
-    void AddMsgLabel(const String& text, int player, bool big);
+    void AddMsgLabel(const String& text, int player, bool big) override;
+    // The player's face in the top bar.
+    void ShakeFace(int player, int ms, int mode) override;
 
     // ---- TopBarSource.
     bool IsRace() const override { return race_; }
@@ -90,6 +99,7 @@ public:
     bool IsIntroRunning() const;
     const Ref<PlayerStageData>& GetPlayer(int player) const { return player == 1 ? p1_ : p2_; }
     const Ref<ExtendedMaze>& GetCellMaze() const { return cellMaze_; }
+    const Ref<GameMaze>& GetMaze() const { return maze_; }
     int GetTrackOrientation() const { return orientation_; }
     const Ref<ParticleEngine>& GetParticleEngine() const { return particles_; }
     const Ref<BasicBoxEngine>& GetBoxEngine() const { return boxEngine_; }
@@ -116,6 +126,12 @@ private:
     void BuildDust();
     void BuildWindows();
     void BuildCollisionAndLabels();
+    void BuildCharacters();
+    void PlaceAtStart();
+    void CommitAt(const Ref<PlayerStageData>& player, int col, int row);
+    // A human's ManualLogic, else the computer's cog (none while no factory is set); stopped
+    // until loading ends.
+    void InstallControl(const Ref<PlayerStageData>& player, bool human);
     void BuildHud();
     void StartPlayers();
     void BuildBanner();
@@ -138,6 +154,7 @@ private:
     int requestedStage_ = kNoStageId;
 
     Ref<ExtendedMaze> cellMaze_;
+    Ref<GameMaze> maze_;
     Ref<ParticleEngine> particles_;
     Ref<BasicBoxEngine> boxEngine_;
     Ref<PlayerStageData> p1_;

@@ -21,6 +21,7 @@
 #include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "platform/input/KeyCodes.h"
 #include "services/data/GameData.h"
+#include "services/roster/Roster.h"
 #include "tests/services/GameDataFixture.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,9 @@ protected:
         GameData::stdFont = Font::New(U"press_start_k.fnt");
         GameData::secFont = Font::New(U"upheaval.fnt");
         GameData::SetCurrentWorldByIndex(0);
+        Roster::Init();
+        GameData::player1->character = Roster::GetCharacterByIndex(0);
+        GameData::player2->character = Roster::GetCharacterByIndex(1);
         ExtendedStage::SetHooks(&overlay_);
         SoundManager::SetSpy([this](const SoundManager::Request& r) {
             if (!r.preload) {
