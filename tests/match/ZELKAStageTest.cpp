@@ -5,7 +5,13 @@
 #include "engine/stage/Window.h"
 #include "engine/text/FXLabel.h"
 #include "engine/text/Label.h"
+#include "engine/particles/ParticleEmitter.h"
+#include "engine/particles/ParticleEngine.h"
 #include "match/camera/SplitScreenCamera.h"
+#include "match/character/Character.h"
+#include "match/maze/ExtendedMaze.h"
+#include "match/maze/GameMaze.h"
+#include "match/maze/MazeTileMap.h"
 #include "match/topbar/TopBar.h"
 #include "tests/match/StageTestSupport.h"
 
@@ -212,6 +218,142 @@ TEST_F(ZELKAStageTest, QuakeShakesBothWindowsForItsTime)
         Step();
     }
     EXPECT_EQ(stage.GetRootWindow()->position->y, restY);
+}
+
+}  // namespace
+}  // namespace zelka
+
+namespace zelka {
+namespace {
+
+using ZELKAStageBuildTest = stagetest::StageFixture;
+
+TEST_F(ZELKAStageBuildTest, PlayersStartBesideTheCentreWithTheirCountersZeroed)
+{
+    GameData::player1->score = 12;
+    GameData::player2->gems = 3;
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    const int w = stage.GetCellMaze()->MazeWidth();
+    const int h = stage.GetCellMaze()->MazeHeight();
+    const GameMaze& maze = *stage.GetMaze();
+    const Character& p1 = *stage.GetPlayer(1)->character;
+    const Character& p2 = *stage.GetPlayer(2)->character;
+    EXPECT_EQ(p1.position->x, maze.TileCenterX(w - 1));
+    EXPECT_EQ(p2.position->x, maze.TileCenterX(w + 1));
+    EXPECT_EQ(p1.position->y, maze.TileCenterY(h));
+    EXPECT_EQ(GameData::player1->score, 0);
+    EXPECT_EQ(GameData::player2->gems, 0);
+    EXPECT_EQ(GameData::player1->stageData, stage.GetPlayer(1));
+    EXPECT_EQ(stage.GetPlayer(1)->maze, stage.GetMaze().get());
+    // The collision boxes ride on the characters from the start.
+    EXPECT_EQ(stage.GetPlayer(1)->collisionAnchor->x,
+              p1.position->x + stage.GetMaze()->GetMazeBaseGDO()->position->x);
+}
+
+TEST_F(ZELKAStageBuildTest, RaceStartsBothPlayersAtTheTrackEndTheCodeNames)
+{
+    ZELKAStage& stage = Load(kRace2P, 0);
+    const int code = stage.GetTrackOrientation();
+    const GameMaze& maze = *stage.GetMaze();
+    const int column = (code & kTrackStartOnRight) ? 2 * 18 - 1 : 1;
+    EXPECT_EQ(stage.GetPlayer(1)->character->position->x, maze.TileCenterX(column));
+    EXPECT_EQ(stage.GetPlayer(2)->character->position->x, maze.TileCenterX(column));
+    EXPECT_EQ(stage.GetPlayer(1)->character->position->y, maze.TileCenterY(2 * 19 - 1));
+    EXPECT_EQ(stage.GetPlayer(2)->character->position->y, maze.TileCenterY(2 * 19 - 3));
+}
+
+TEST_F(ZELKAStageBuildTest, TeleportSwapPlaysTheBeamSoundsOnceEach)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    RunIntro();
+    Character& p1 = *stage.GetPlayer(1)->character;
+    Character& p2 = *stage.GetPlayer(2)->character;
+    const Vector a = *p1.position;
+    const Vector b = *p2.position;
+    p1.Teleport(b.x, b.y);
+    p2.Teleport(a.x, a.y);
+    for (int i = 0; i < 150; ++i) {
+        Step();
+    }
+    EXPECT_FALSE(p1.IsTeleporting());
+    EXPECT_FALSE(p2.IsTeleporting());
+    // Only player 1's character is heard: one start, one arrival.
+    EXPECT_EQ(Plays(10, kSfxChannelGeneral), 1);
+    EXPECT_EQ(Plays(11, kSfxChannelGeneral), 1);
+}
+
+TEST_F(ZELKAStageBuildTest, BlockTrapsMovingPlaySound12AndQuake)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    RunIntro();
+    const float restY = stage.GetRootWindow()->position->y;
+    stage.GetMaze()->ToggleBlockTraps();
+    EXPECT_EQ(Plays(12, kSfxChannelGeneral), 1);
+    Step();
+    EXPECT_NE(stage.GetRootWindow()->position->y, restY);
+}
+
+TEST_F(ZELKAStageBuildTest, DustPoolOfTwentyCanBeExhaustedAndRefills)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    const Ref<ParticleEmitter> dust = stage.GetParticleEngine()->GetEmitter(U"dustEmitter");
+    ASSERT_NE(dust, nullptr);
+    auto live = [&] {
+        int n = 0;
+        for (int i = 0; i < dust->GetParticleCount(); ++i) {
+            n += dust->GetParticle(i)->IsEnabled() ? 1 : 0;
+        }
+        return n;
+    };
+    for (int i = 0; i < 25; ++i) {
+        stage.EmitDust(static_cast<float>(i), 5.0f);
+    }
+    EXPECT_EQ(dust->GetParticleCount(), 20);
+    EXPECT_EQ(live(), 20);
+    EXPECT_EQ(dust->GetParticle(0)->GetGDO()->position->x, 0.0f);   // placed where emitted
+    dust->UpdateParticles(800);
+    EXPECT_EQ(live(), 0);
+    stage.EmitDust(1.0f, 1.0f);
+    EXPECT_EQ(live(), 1);
+}
+
+TEST_F(ZELKAStageBuildTest, MessagesPopOverTheCharacterInTheirFont)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    RunIntro();
+    stage.AddMsgLabel(U"SWITCH", 1, true);
+    const FXLabel& big = *stage.GetMsgLabel(1);
+    EXPECT_EQ(big.GetText(), U"SWITCH");
+    EXPECT_EQ(big.GetFontScaleX(), 2.0f);
+    EXPECT_NE(big.GetFont(), GameData::stdFont);
+    const Vector at = stage.GetPlayer(1)->GetCameraPosition();
+    EXPECT_EQ(big.position->x, at.x);   // no letterbox and no view moved yet
+    EXPECT_EQ(big.position->y, at.y - 16.0f);
+
+    stage.AddMsgLabel(U"", 7, false);   // any other number is player 2; empty keeps the text
+    const FXLabel& small = *stage.GetMsgLabel(2);
+    EXPECT_EQ(small.GetFont(), GameData::stdFont);
+    EXPECT_EQ(small.GetFontScaleX(), 0.25f);
+    EXPECT_EQ(small.GetFontScaleY(), 0.6f);
+    Step();
+    EXPECT_TRUE(small.visible);
+}
+
+TEST_F(ZELKAStageBuildTest, PlayerStateOutlivesTheStageWithoutTouchingTheDevice)
+{
+    Load(kVersus2P, 60000);
+    RunIntro();
+    stage_->Deallocate();
+    EventManager::RemoveAllListeners();
+    stage_.reset();
+    const Ref<PlayerStageData> data = GameData::player1->stageData;
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->character, nullptr);
+    data->Deallocate();   // a second release is harmless
+    device_.ClearCalls();
+    GameData::player1->stageData.reset();
+    GameData::player2->stageData.reset();
+    EXPECT_TRUE(device_.Calls().empty());
 }
 
 }  // namespace
