@@ -42,6 +42,7 @@
 #include "services/input/InputConstants.h"
 #include "services/mapping/BothPlayersInput.h"
 #include "services/player/PlayerData.h"
+#include "services/roster/Roster.h"
 #include "services/settings/GameMode.h"
 #include "services/settings/StageSettings.h"
 
@@ -158,6 +159,13 @@ void ZELKAStage::BuildPlayers()
     for (const Ref<PlayerData>& player : {GameData::player1, GameData::player2}) {
         if (!player) {
             continue;
+        }
+        // A character is always chosen before a match; should none be, the player plays
+        // the roster's character of its own number rather than a body without pictures.
+        if (!player->character) {
+            Roster::Init();
+            const int index = player == GameData::player1 ? 0 : 1;
+            player->character = Roster::GetCharacterByIndex(index);
         }
         player->stageData = PlayerStageData::New(player, maze_.get());
         player->score = 0;
@@ -302,6 +310,10 @@ void ZELKAStage::BuildHud()
             same::GDOWithName(player->statusBar, first ? U"P1_STATUSBAR" : U"P2_STATUSBAR"),
             first ? kStatusBarP1X : kStatusBarP2X, kStatusBarY);
     }
+    // The clock reads the match's time from the start, not only once the banner has gone.
+    if (!race_) {
+        topBar_->UpdateTime();
+    }
     AddLayer(hud_);
 }
 
@@ -313,7 +325,10 @@ void ZELKAStage::StartPlayers()
         }
     }
     SetWindowToPlayers();
-    if (race_ && p1_ && p2_) {
+    // The view starts on the players. In a versus match too: the application centres every
+    // root window on the virtual screen, so the camera would otherwise first slide in from
+    // the screen's corner.
+    if (p1_ && p2_) {
         const Vector a = p1_->GetCameraPosition();
         const Vector b = p2_->GetCameraPosition();
         rootWindow_->SetViewX((a.x + b.x) * 0.5f);
