@@ -9,6 +9,7 @@
 #include "engine/text/Font.h"
 #include "engine/text/LabelWithShadow.h"
 #include "engine/ui/Panel.h"
+#include "match/items/ItemStackSlot.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "screens/locks/UnlockNotices.h"
@@ -128,8 +129,9 @@ TEST_F(LockCardTest, IconsByKind)
     const Ref<Panel> item = contentlock::CreateLockGDO(Lock(kLockItemUses, kIceWand, 30));
     ASSERT_NE(item, nullptr);
     ASSERT_EQ(item->GetContent()->ChildCount(), 2);
-    auto* icon = dynamic_cast<Sprite*>(item->GetContent()->GetChild(1).get());
+    auto* icon = dynamic_cast<ItemStackSlot*>(item->GetContent()->GetChild(1).get());
     ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->GetItemType(), kIceWand);
     EXPECT_EQ(icon->GetCurrentFrame(), kIceWand + 1);  // frame 0 is the empty slot
     EXPECT_FLOAT_EQ(icon->position->x, -104.0f - 16.0f);
 
