@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 namespace zelka {
@@ -110,9 +111,13 @@ protected:
     }
 
     // Both players' match as the match stage leaves it, then the screen, loaded.
-    void Finish(int mode, const Side& one, const Side& two)
+    // `rawMode`, when given, is set directly (SetGameMode refuses unknown modes).
+    void Finish(int mode, const Side& one, const Side& two, std::optional<int> rawMode = {})
     {
         GameData::SetGameMode(mode);
+        if (rawMode) {
+            GameData::curGameMode = *rawMode;
+        }
         for (const auto& [player, side] : {std::pair{GameData::player1, one},
                                            std::pair{GameData::player2, two}}) {
             player->score = side.score;
@@ -184,11 +189,13 @@ TEST_F(ResultStageTest, StatisticsTruthTableSurvivesTheSaveFile)
         {kModeIdol1P, 0, 7, false, 1, 0, 0},
         {kMode2P, 50, 30, true, 0, 0, 0},       // attract: nothing
         {-1, 50, 30, false, 0, 0, 0},           // no mode chosen: nothing
+        {4, 50, 30, false, 0, 0, 0},            // outside the table: skipped, not written
+        {1000, 40, 40, false, 0, 0, 0},
     };
     for (const Case& c : cases) {
         const PlayerStats before = *GameData::stats;
         GameData::isDemoMode = c.attract;
-        Finish(c.mode, {c.score1}, {c.score2, 0, 0, 0, 1});
+        Finish(kMode2P, {c.score1}, {c.score2, 0, 0, 0, 1}, c.mode);
         stage->Deallocate();
         stage.reset();
         GameData::isDemoMode = false;
@@ -204,20 +211,6 @@ TEST_F(ResultStageTest, StatisticsTruthTableSurvivesTheSaveFile)
         }
     }
     EXPECT_EQ(GameData::stats->GetTotalMatches(), 5);
-}
-
-TEST_F(ResultStageTest, ModeOutsideTheTableSkipsTheStatistics)
-{
-    const PlayerStats before = *GameData::stats;
-    for (int mode : {-1, 4, 1000, -7}) {
-        GameData::curGameMode = mode;  // set directly: SetGameMode would refuse it
-        stage = ResultStage::New();
-        stage->LoadStep(0);
-        stage->Deallocate();
-    }
-    stage.reset();
-    EXPECT_EQ(GameData::stats->GetTotalMatches(), before.GetTotalMatches());
-    EXPECT_EQ(GameData::stats->GetTotalModes(), before.GetTotalModes());
 }
 
 TEST_F(ResultStageTest, VersusRowsComeOneByOne)
@@ -253,19 +246,6 @@ TEST_F(ResultStageTest, RaceRowsShowItemsAndTheIdolForTheWinner)
     Run(16);
     ASSERT_NE(stage->GetScoreLabel(2), nullptr);
     EXPECT_EQ(stage->GetScoreLabel(2)->GetTarget(), 20);
-}
-
-TEST_F(ResultStageTest, DrawShowsOnePanelWithBothCounts)
-{
-    Finish(kMode2P, {60, 3, 2, 1, 0}, {60, 5, 0, 4, 1});
-    EXPECT_EQ(Node(U"P2_PANEL"), nullptr);
-    Run(3008);
-    EXPECT_EQ(Texts(*Node(U"P1_PANEL")),
-              (std::vector<String>{U"DIAMONDS", U"x3 vs x5", U"TREASURE", U"x2 vs x0", U"ITEMS",
-                                   U"x1 vs x4", U"0"}));
-    ASSERT_NE(stage->GetScoreLabel(1), nullptr);
-    EXPECT_EQ(stage->GetScoreLabel(2), nullptr);
-    EXPECT_EQ(sound->Plays(kCountChannel), 0);  // a draw counts silently
 }
 
 TEST_F(ResultStageTest, WinnerFlowCountsScrollsGreysTheLoserAndSpeaks)
@@ -316,12 +296,18 @@ TEST_F(ResultStageTest, EscapeFastForwardsThenLeavesOnce)
     EXPECT_EQ(GameData::player2->wins, 1);
 }
 
-TEST_F(ResultStageTest, DrawScrollsBackAndClosesTheGapBeforeItIsDone)
+TEST_F(ResultStageTest, DrawShowsBothCountsThenScrollsBackAndClosesTheGap)
 {
-    Finish(kMode1P, {35, 1, 1, 1, 2}, {35, 1, 1, 1, 3});
+    Finish(kMode1P, {35, 3, 2, 1, 2}, {35, 5, 0, 4, 3});
+    EXPECT_EQ(Node(U"P2_PANEL"), nullptr);
     EXPECT_EQ(stage->GetDialog(), nullptr);
     EXPECT_EQ(stage->GetVoice(), -1);
     Run(3008 + 35 * kStepMs);  // the one count, 1 by 1
+    EXPECT_EQ(Texts(*Node(U"P1_PANEL")),
+              (std::vector<String>{U"DIAMONDS", U"x3 vs x5", U"TREASURE", U"x2 vs x0", U"ITEMS",
+                                   U"x1 vs x4", U"35"}));
+    EXPECT_EQ(stage->GetScoreLabel(2), nullptr);
+    EXPECT_EQ(sound->Plays(kCountChannel), 0);  // a draw counts silently
     ASSERT_TRUE(stage->GetScoreLabel(1)->IsDone());
     EXPECT_FALSE(stage->IsDone());
     RunUntilDone();
@@ -333,7 +319,7 @@ TEST_F(ResultStageTest, DrawScrollsBackAndClosesTheGapBeforeItIsDone)
     EXPECT_EQ(GameData::player2->wins, 1);
 }
 
-TEST_F(ResultStageTest, VoiceNumbers)
+TEST_F(ResultStageTest, VoiceNumbersAndTheGuestsQuote)
 {
     EXPECT_EQ(ResultStage::VoiceNumber(0, 0), 600);
     EXPECT_EQ(ResultStage::VoiceNumber(1, 2), 612);
@@ -343,10 +329,7 @@ TEST_F(ResultStageTest, VoiceNumbers)
     for (int guest : {4, 5, 6}) {
         EXPECT_EQ(ResultStage::VoiceNumber(guest, 0), -1) << guest;
     }
-}
-
-TEST_F(ResultStageTest, GuestWinnerShowsItsQuoteWithoutAVoice)
-{
+    // A guest's win shows its quote without a voice.
     Finish(kMode2P, {10, 0, 0, 0, 0}, {20, 0, 0, 0, 5});
     EXPECT_EQ(stage->GetVoice(), -1);
     ASSERT_NE(stage->GetDialog(), nullptr);
