@@ -8,8 +8,8 @@
 #include "engine/media/Texture.h"
 #include "engine/stage/ExtendedStage.h"
 #include "engine/stage/Stage.h"
-#include "match/stage/ZELKAStage.h"
 #include "engine/text/Font.h"
+#include "match/stage/ZELKAStage.h"
 #include "platform/app/App.h"
 #include "platform/input/InputDevice.h"
 #include "services/config/GlobalOptions.h"
@@ -25,6 +25,7 @@
 #include "screens/app/PlayerEventData.h"
 #include "screens/app/StageTransitions.h"
 #include "screens/placeholders/PlaceholderStage.h"
+#include "screens/results/ResultStage.h"
 
 #include <cmath>
 
@@ -69,6 +70,7 @@ ZELKA::ZELKA()
     builders_[kStageMatch] = [] {
         return ZELKAStage::New(GameData::gameSettings ? GameData::gameSettings->GetTime() : 0);
     };
+    builders_[kStageResults] = [] { return ResultStage::New(); };
 }
 
 ZELKA::~ZELKA() = default;
