@@ -76,6 +76,13 @@ ZELKAStage::ZELKAStage(int timeLimitMs)
 {
 }
 
+ZELKAStage::~ZELKAStage()
+{
+    if (&match::Hooks() == this) {
+        match::SetHooks(nullptr);
+    }
+}
+
 Ref<ZELKAStage> ZELKAStage::New(int timeLimitMs)
 {
     return std::make_shared<ZELKAStage>(timeLimitMs);

@@ -44,6 +44,8 @@ public:
     // timeLimitMs: the match settings' time; negative counts as 0 (the first versus update
     // after the banner then ends the match).
     explicit ZELKAStage(int timeLimitMs);
+    // Uninstalls the match hooks if a stage dropped without its release still holds them.
+    ~ZELKAStage() override;
     static Ref<ZELKAStage> New(int timeLimitMs);
 
     // The stage's own release, then both players' match state (which stays hung on the
