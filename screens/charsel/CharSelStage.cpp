@@ -92,6 +92,7 @@ void CharSelStage::LoadStep(int step)
         worldRoot_->position->Set(kCharSelHalfWidth, kCharSelHalfHeight);
         engine_ = TweenEngine::New(U"TWEEN_ENGINE");
         AddCog(engine_);
+        plates_ = EmptyGDOContainer::New();
         break;
     case kStepRoulettes:
         SetRouletteForPlayer_(0, GameData::player1.get());
@@ -178,13 +179,13 @@ void CharSelStage::BuildSide(int i)
     const float barY = height / 2 - kNameBarAboveBottom;
     const Ref<RectangleGDO> bar = RectangleGDO::New(kNameBarWidth, kNameBarHeight, false);
     bar->tint = RGB(0, 0, 0);
-    worldRoot_->AddChild2(bar, x, barY);
+    plates_->AddChild2(bar, x, barY);
     if (GameData::stdFont) {
         const Ref<LabelWithShadow> label = LabelWithShadow::New(GameData::stdFont, 1.0f);
         label->name = SideName(U"CharName_p", n, U"");
         label->SetStyle(kLabelShrinkToFit);
         label->SetSize(kNameBoxWidth, kNameBoxHeight);
-        worldRoot_->AddChild2(label, x, barY);
+        plates_->AddChild2(label, x, barY);
         names_[i] = label;
 
         const PlayerData* player = (i == 0 ? GameData::player1 : GameData::player2).get();
@@ -193,13 +194,13 @@ void CharSelStage::BuildSide(int i)
         wins->SetSize(kWinsBoxWidth, kWinsBoxHeight);
         wins->horizontalAlignment = i == 0 ? kAlignStart : kAlignEnd;
         wins->SetText(U"WINS " + FromLatin1(std::to_string(player ? player->wins : 0)));
-        worldRoot_->AddChild2(wins, x + kWinsInset * static_cast<float>(d), kWinsY);
+        plates_->AddChild2(wins, x + kWinsInset * static_cast<float>(d), kWinsY);
         wins_[i] = wins;
     }
     // Player 1's card lies over player 1's portrait on the left: the card's side is the
     // screen edge it rests on, the opposite sign of d.
     cards_[i] = ProfileCard::New(engine_, SideName(U"p", n, U"bioCard"), -d);
-    worldRoot_->AddChild(cards_[i]);
+    plates_->AddChild(cards_[i]);
 }
 
 void CharSelStage::SlidePortrait(int i, bool downward)
@@ -280,6 +281,9 @@ void CharSelStage::BuildLogo()
     engine_->AddTweenBinding(U"logoTweenY", logo, U"position.y", 1.0f, kLogoY);
     bob->Start();
     worldRoot_->AddChild(StaticImage::New(Texture::GetTexture(U"charselover.png")));
+    // The frame's borders cross the name plates, the win counters and the cards: those
+    // lie on top of it.
+    worldRoot_->AddChild(plates_);
 }
 
 void CharSelStage::BuildCursors()

@@ -93,6 +93,7 @@ private:
     std::array<Ref<ProfileCard>, 2> cards_;
     std::array<Ref<Label>, 2> names_;
     std::array<Ref<Label>, 2> wins_;
+    Ref<EmptyGDOContainer> plates_;  // name plates, win counters and cards, over the frame
     Ref<Panel> worldPanel_;
     Ref<Panel> settingsPanel_;
     Ref<WorldSelector> worldSelector_;
