@@ -211,11 +211,10 @@ void CharSelStage::SlidePortrait(int i, bool downward)
     if (!picture) {
         return;
     }
-    // Exactly one copy of the leaving portrait slides out beside the new one.
-    if (const int old = side.FindChild(U"OTHER"); old >= 0) {
-        side.GetChild(old)->Deallocate();
-        side.RemoveChild(old);
-    }
+    // Exactly one copy of the leaving portrait slides out beside the new one. The old copy
+    // is only dropped: releasing it would release the portrait and noise textures it
+    // shares with the roulette and the current picture.
+    side.RemoveChild(side.FindChild(U"OTHER"));
     const Ref<StaticImage> other = CreateCharacterProfilePic_(picture->GetTexture(), picture->scale.x);
     other->name = U"OTHER";
     const auto oldNoise = std::dynamic_pointer_cast<Sprite>(picture->GetChildByName(U"LOCKED"));

@@ -1,6 +1,9 @@
 #include "screens/charsel/CharSelStage.h"
 
 #include "CharSelFixture.h"
+#include "engine/media/Sprite.h"
+#include "engine/media/StaticImage.h"
+#include "engine/media/TileSet.h"
 #include "engine/stage/Game.h"
 #include "engine/text/Label.h"
 #include "engine/ui/Panel.h"
@@ -278,6 +281,13 @@ TEST_F(CharSelStageTest, ALockedCharacterShowsQuestionMarksAndOnlyItsNotice)
 
     Hold(kActionUp, kStepMs);  // back to 6: its notice is reused, not rebuilt
     EXPECT_EQ(Named(U"CHAR0_LOCK"), notice);
+
+    // Dropping the old sliding copy released nothing that is still on screen.
+    const Ref<GDO> picture = stage->GetPortraits(0)->GetChildByName(U"PROFILE_PIC");
+    EXPECT_NE(dynamic_cast<StaticImage&>(*picture).GetTexture()->GetImage(), nullptr);
+    const auto& noise = dynamic_cast<Sprite&>(*picture->GetChildByName(U"LOCKED"));
+    EXPECT_NE(dynamic_cast<TileSet&>(*noise.GetTileSet()).GetTexture()->GetImage(), nullptr);
+    EXPECT_NE(Roulette(0).GetPortrait(5)->GetImage(), nullptr);
 }
 
 TEST_F(CharSelStageTest, LeftOrRightTogglesTheCardAndConfirmingHidesIt)
