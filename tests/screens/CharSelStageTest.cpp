@@ -259,6 +259,7 @@ TEST_F(CharSelStageTest, ALockedCharacterShowsQuestionMarksAndOnlyItsNotice)
     Load(kVersus1P);
     Hold(kActionDown, kStepMs);  // 0 -> 6, a guest
     ASSERT_EQ(Roulette(0).GetSelected(), 6);
+    EXPECT_FLOAT_EQ(stage->GetPortraits(0)->position->y, 0.0f);  // the slide has ended
     EXPECT_EQ(stage->GetNameLabel(0)->GetText(), U"?????????");
     EXPECT_TRUE(stage->GetPortraits(0)->GetChildByName(U"PROFILE_PIC")->GetChildByName(U"LOCKED")->visible);
     const Ref<GDO> notice = Named(U"CHAR0_LOCK");
