@@ -25,6 +25,7 @@
 #include "screens/app/StageTransitions.h"
 #include "screens/charsel/CharSelStage.h"
 #include "screens/placeholders/PlaceholderStage.h"
+#include "screens/results/ResultStage.h"
 
 #include <cmath>
 
@@ -67,6 +68,7 @@ ZELKA::ZELKA()
         builders_[id] = [id] { return NewPlaceholderStage(id); };
     }
     builders_[kStageCharSelect] = [] { return CharSelStage::New(); };
+    builders_[kStageResults] = [] { return ResultStage::New(); };
 }
 
 ZELKA::~ZELKA() = default;

@@ -19,7 +19,7 @@ namespace zelka {
 namespace {
 
 constexpr int kIntroShowMs = 1500;    // each intro placeholder, like a short logo
-constexpr int kShortShowMs = 1500;    // results, credits
+constexpr int kShortShowMs = 1500;    // credits
 constexpr int kMatchShowMs = 3000;
 constexpr int kWaitForKey = 0;
 constexpr float kNameScale = 1.0f;
@@ -31,7 +31,6 @@ const char* ScreenName(int id)
     switch (id) {
     case kStageMatch: return "MATCH";
     case kStageTitle: return "TITLE";
-    case kStageResults: return "RESULTS";
     case kStageIntro: return "INTRO";
     case kStageCredits: return "CREDITS";
     case kStageIntro2: return "INTRO 2";
@@ -53,7 +52,6 @@ int PlaceholderFlow::NextStage() const
     case kStageIntro2: return kStageTitle;
     case kStageTitle: return kStageCharSelect;
     case kStageMatch: return kStageResults;
-    case kStageResults: return kStageCharSelect;
     default: return kStageTitle;  // credits
     }
 }
@@ -144,8 +142,6 @@ Ref<Stage> NewPlaceholderStage(int id)
         return std::make_shared<PlaceholderExtendedStage>(id, kMatchLoadSteps);
     case kStageTitle:
         return std::make_shared<PlaceholderExtendedStage>(id, kTitleLoadSteps);
-    case kStageResults:
-        return std::make_shared<PlaceholderStage>(id, kResultsLoadSteps);
     case kStageIntro:
         return std::make_shared<PlaceholderStage>(id, kIntroLoadSteps);
     case kStageCredits:
