@@ -24,6 +24,7 @@
 #include "screens/app/HostAccess.h"
 #include "screens/app/PlayerEventData.h"
 #include "screens/app/StageTransitions.h"
+#include "screens/charsel/CharSelStage.h"
 #include "screens/placeholders/PlaceholderStage.h"
 #include "screens/results/ResultStage.h"
 
@@ -70,6 +71,7 @@ ZELKA::ZELKA()
     builders_[kStageMatch] = [] {
         return ZELKAStage::New(GameData::gameSettings ? GameData::gameSettings->GetTime() : 0);
     };
+    builders_[kStageCharSelect] = [] { return CharSelStage::New(); };
     builders_[kStageResults] = [] { return ResultStage::New(); };
 }
 

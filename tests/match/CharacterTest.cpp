@@ -192,7 +192,9 @@ TEST_F(CharacterTest, DigTakesSevenFramesStandingThenGoesUndergroundAtPointFour)
         if (ch_->GetDigSprite()->GetCurrentFrame() != frames.back()) {
             frames.push_back(ch_->GetDigSprite()->GetCurrentFrame());
         }
-        if (ch_->GetState() == kCharDigAnimation) EXPECT_FLOAT_EQ(ch_->position->y, 0.0f);
+        if (ch_->GetState() == kCharDigAnimation) {
+            EXPECT_FLOAT_EQ(ch_->position->y, 0.0f);
+        }
     }
     EXPECT_EQ(frames, (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
     // Each 83 ms frame (12 fps) shows for whole 16 ms updates: 6 each.
