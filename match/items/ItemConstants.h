@@ -23,6 +23,12 @@ inline constexpr int kNoItemId = -99999;        // RandomItemId with an all-zero
 
 // Item categories (stripe colour of a chest); 0 for anything that is not an inventory item.
 inline constexpr int kCategoryNone = 0;
+inline constexpr int kCategorySelf = 1;       // pickaxe, sneakers, shovel: help the user
+inline constexpr int kCategoryTrick = 2;      // teleporter, trap switch, hand, roulette
+inline constexpr int kCategoryAttack = 3;     // hammer, ball and chain, wand: hit the opponent
+
+// Maze items.
+inline constexpr int kItemTileSize = 32;       // px, tiles of "items.png"
 
 // Inventory.
 inline constexpr int kStackSlots = 4;
