@@ -43,4 +43,22 @@ inline constexpr float kSlotShakeRate = 2.0f;     // degrees of the sine per ms 
 inline constexpr int kShakeMs = 300;          // a failed use shakes the slot this long
 inline constexpr int kRouletteIntervalMs = 300;  // a roulette's icon changes this often
 
+// Item effects.
+inline constexpr int kItemEffectMs = 5000;    // buffs and debuffs given by items
+inline constexpr int kHitShakeMs = 300;       // the victim's face and window
+
+// Sound effects of the items.
+inline constexpr int kSfxChestPlaced = 6;
+inline constexpr int kSfxTreasureTaken = 7;
+inline constexpr int kSfxUseFailed = 13;
+inline constexpr int kSfxChestTaken = 17;
+inline constexpr int kSfxTurbo = 18;
+inline constexpr int kSfxDig = 20;
+inline constexpr int kSfxResurface = 21;
+inline constexpr int kSfxPickaxe = 22;
+inline constexpr int kSfxHit = 25;            // an item hits the opponent
+inline constexpr int kSfxRouletteStop = 28;
+inline constexpr int kSfxMatchOver = 303;     // the idol is taken
+inline constexpr int kSfxItemAnnounceBase = 400;  // + item type, on the voice channel
+
 }  // namespace zelka
