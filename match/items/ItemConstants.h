@@ -21,6 +21,12 @@ inline constexpr int kInventoryItemTypes = 10;  // ids 0 .. 9 carry drop weights
 inline constexpr int kIconItemTypes = 9;        // ids 0 .. 8 have an icon (the roulette none)
 inline constexpr int kNoItemId = -99999;        // RandomItemId with an all-zero table; "no item"
 
+// Ids 0 .. 9: what a chest holds and a stack carries.
+inline constexpr bool IsInventoryItem(int type)
+{
+    return type >= 0 && type < kInventoryItemTypes;
+}
+
 // Item categories (stripe colour of a chest); 0 for anything that is not an inventory item.
 inline constexpr int kCategoryNone = 0;
 inline constexpr int kCategorySelf = 1;       // pickaxe, sneakers, shovel: help the user
@@ -50,7 +56,6 @@ inline constexpr int kHitShakeMs = 300;       // the victim's face and window
 // Sound effects of the items.
 inline constexpr int kSfxChestPlaced = 6;
 inline constexpr int kSfxTreasureTaken = 7;
-inline constexpr int kSfxUseFailed = 13;
 inline constexpr int kSfxChestTaken = 17;
 inline constexpr int kSfxTurbo = 18;
 inline constexpr int kSfxDig = 20;

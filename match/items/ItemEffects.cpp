@@ -4,7 +4,7 @@
 #include "match/items/ItemConstants.h"
 #include "match/items/ItemStack.h"
 #include "match/items/ItemUser.h"
-#include "match/items/PendingMatchConstants.h"
+#include "match/MatchConstants.h"
 #include "services/data/GameData.h"
 #include "services/player/PlayerStats.h"
 
@@ -101,15 +101,17 @@ bool UseOnOpponent(int type, int slot, ItemUser& user, ItemUser& opponent, ItemM
     case kItemIceWand:
         Debuff(user, opponent, kDebuffFrozen, U"FREEZE");
         return true;
-    case kItemHyperHand:
-        if (opponent.GetItemStack().GetTotalItems() == 0 ||
-            !user.GetItemStack().StealItemFromOtherStack(slot, opponent.GetItemStack())) {
+    case kItemHyperHand: {
+        ItemStack* victim = opponent.GetItemStack();
+        if (victim == nullptr || victim->GetTotalItems() == 0 ||
+            !user.GetItemStack()->StealItemFromOtherStack(slot, *victim)) {
             return false;
         }
         opponent.ShowMessage(U"ROBBED!", true);
         user.ShowMessage(U"STEAL!", true);
         Play(kSfxHit, kSfxChannelGeneral);
         return true;
+    }
     default:
         return false;
     }
@@ -141,7 +143,10 @@ bool ItemEffects::UseCurrentItem(ItemUser& user, ItemUser& opponent, ItemMaze& m
 bool ItemEffects::UseCurrentItem(ItemUser& user, ItemUser& opponent, ItemMaze& maze,
                                  const ItemUseRules& rules)
 {
-    ItemStack& stack = user.GetItemStack();
+    if (user.GetItemStack() == nullptr) {
+        return false;
+    }
+    ItemStack& stack = *user.GetItemStack();
     const int slot = stack.GetCursorPos();
     const int type = stack.GetItemType(slot);
     const int state = user.GetCharacterState();
@@ -188,16 +193,6 @@ void ItemEffects::SafeResurface(ItemUser& user, ItemMaze& maze)
         user.Resurface();
         Play(kSfxResurface, kSfxChannelGeneral);
     }
-}
-
-void ItemEffects::SignalFailedUse(ItemUser& user)
-{
-    ItemStack& stack = user.GetItemStack();
-    if (IsDiggingState(user.GetCharacterState()) || stack.GetTotalItems() == 0) {
-        return;
-    }
-    Play(kSfxUseFailed, user.GetPlayerNumber());
-    stack.ShakeCurrentItem();
 }
 
 }  // namespace zelka

@@ -30,11 +30,6 @@ public:
     // Brings a digging or underground character up on the centre of its tile, unless a wall
     // or a raised block trap stands there.
     static void SafeResurface(ItemUser& user, ItemMaze& maze);
-
-    // The refusal of a failed use: sound 13 on the player's channel and the selected slot
-    // shakes, unless the character is digging or underground or the stack is empty (the
-    // use then meant resurfacing, or there was nothing to use).
-    static void SignalFailedUse(ItemUser& user);
 };
 
 }  // namespace zelka

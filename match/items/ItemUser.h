@@ -15,7 +15,8 @@ public:
     virtual ~ItemUser() = default;
 
     virtual PlayerData& GetPlayerData() = 0;
-    virtual ItemStack& GetItemStack() = 0;
+    // Null when the player carries no inventory.
+    virtual ItemStack* GetItemStack() = 0;
     // 1 or 2: also the sound channel of the player's effects.
     virtual int GetPlayerNumber() const = 0;
     // The character's tile.

@@ -279,25 +279,5 @@ TEST_F(ItemEffectsTest, ResurfacingNeedsAClearTile)
     EXPECT_TRUE(sounds_.played.empty());
 }
 
-TEST_F(ItemEffectsTest, AFailedUseBuzzesAndShakesTheSlot)
-{
-    user_->Stack().Add(kItemIceWand, 0);
-    opponent_->state = kCharUnderground;
-    ASSERT_FALSE(Use());
-    ItemEffects::SignalFailedUse(*user_);
-    EXPECT_TRUE(sounds_.Has(kSfxUseFailed, kCh1));
-    EXPECT_EQ(user_->Stack().GetSlot(0).GetShakeTime(), 300);
-    EXPECT_EQ(user_->Stack().GetItemType(0), kItemIceWand);
-
-    // Digging, or with nothing to use, there is no buzz.
-    sounds_.played.clear();
-    user_->state = kCharUnderground;
-    ItemEffects::SignalFailedUse(*user_);
-    user_->state = kCharWalking;
-    user_->Stack().Remove(0);
-    ItemEffects::SignalFailedUse(*user_);
-    EXPECT_TRUE(sounds_.played.empty());
-}
-
 }  // namespace
 }  // namespace zelka

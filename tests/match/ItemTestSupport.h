@@ -5,7 +5,7 @@
 #include "engine/audio/SoundManager.h"
 #include "match/items/ItemStack.h"
 #include "match/items/ItemUser.h"
-#include "match/items/PendingMatchConstants.h"
+#include "match/MatchConstants.h"
 #include "services/player/PlayerData.h"
 
 #include <utility>
@@ -21,7 +21,7 @@ public:
     }
 
     PlayerData& GetPlayerData() override { return *player_; }
-    ItemStack& GetItemStack() override { return *stack_; }
+    ItemStack* GetItemStack() override { return stack_.get(); }
     int GetPlayerNumber() const override { return player_->GetPlayerNumber(); }
     int GetTileC() const override { return tileC; }
     int GetTileR() const override { return tileR; }
