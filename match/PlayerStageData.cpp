@@ -8,6 +8,7 @@
 #include "engine/tween/Tween.h"
 #include "match/MatchEvents.h"
 #include "match/character/Character.h"
+#include "match/items/PlayerItemUser.h"
 #include "match/maze/GameMaze.h"
 #include "match/stage/StageConstants.h"
 #include "services/player/PlayerData.h"
@@ -65,7 +66,7 @@ int PlayerStageData::GetPlayerNumber() const
 
 bool PlayerStageData::UseCurrentItem()
 {
-    return false;
+    return UsePlayerItem(*this);
 }
 
 void PlayerStageData::Process2(int ms)

@@ -100,12 +100,6 @@ void ZELKAStage::Update(int /*ms*/)
         return;
     }
     ExtendedStage::Update(t);
-    // Taking the idol asks for the results, which the attract demo must never show.
-    if (Game* game = Game::GetCurrentGame(); attract_ && game != nullptr &&
-                                             game->GetNextStageId() == kStageResultsId) {
-        game->GoToStage(kStageTitleId);
-        requestedStage_ = kStageTitleId;
-    }
     for (const Ref<PlayerStageData>& player : {p1_, p2_}) {
         if (player) {
             player->Process2(t);

@@ -17,6 +17,7 @@ class FXLabel;
 class Font;
 class GameMaze;
 class GDOWithTween;
+class ItemManager;
 class ParticleEngine;
 class PlayerStageData;
 class SplitScreenCamera;
@@ -105,6 +106,7 @@ public:
     int GetTrackOrientation() const { return orientation_; }
     const Ref<ParticleEngine>& GetParticleEngine() const { return particles_; }
     const Ref<BasicBoxEngine>& GetBoxEngine() const { return boxEngine_; }
+    const Ref<ItemManager>& GetItemManager() const { return itemManager_; }
     const Ref<SplitScreenCamera>& GetCamera() const { return camera_; }
     const Ref<Window>& GetP2Window() const { return p2Window_; }
     const Ref<FXLabel>& GetMsgLabel(int player) const { return player == 1 ? msgLabel1_ : msgLabel2_; }
@@ -128,6 +130,7 @@ private:
     void BuildDust();
     void BuildWindows();
     void BuildCollisionAndLabels();
+    void BuildItems();
     void BuildCharacters();
     void PlaceAtStart();
     void CommitAt(const Ref<PlayerStageData>& player, int col, int row);
@@ -159,6 +162,7 @@ private:
     Ref<GameMaze> maze_;
     Ref<ParticleEngine> particles_;
     Ref<BasicBoxEngine> boxEngine_;
+    Ref<ItemManager> itemManager_;
     Ref<PlayerStageData> p1_;
     Ref<PlayerStageData> p2_;
     Ref<Window> p2Window_;

@@ -26,6 +26,7 @@
 #include "match/camera/SplitScreenCamera.h"
 #include "match/character/Character.h"
 #include "match/character/ManualLogic.h"
+#include "match/items/ItemManager.h"
 #include "match/items/ItemStack.h"
 #include "match/maze/ExtendedMaze.h"
 #include "match/maze/GameMaze.h"
@@ -80,7 +81,7 @@ void ZELKAStage::LoadStep(int step)
     case 2: BuildDust(); break;
     case 3: BuildWindows(); break;
     case 4: BuildCollisionAndLabels(); break;
-    case 5: break;
+    case 5: BuildItems(); break;
     case 6: BuildCharacters(); break;
     case 7: BuildHud(); break;
     case 8: StartPlayers(); break;
@@ -177,6 +178,20 @@ void ZELKAStage::BuildCollisionAndLabels()
     }
 }
 
+void ZELKAStage::BuildItems()
+{
+    itemManager_ = ItemManager::New(boxEngine_);
+    // Taking the idol ends a race at the results; the attract demo must never show them.
+    const std::weak_ptr<ZELKAStage> self = std::dynamic_pointer_cast<ZELKAStage>(shared_from_this());
+    itemManager_->goToStage = [self](int stageId) {
+        if (const Ref<ZELKAStage> stage = self.lock()) {
+            stage->LeaveTo(stage->attract_ ? kStageTitleId : stageId);
+        }
+    };
+    AddCog(itemManager_);
+    itemManager_->AddStartingItems(*maze_, *cellMaze_, orientation_);
+}
+
 void ZELKAStage::BuildCharacters()
 {
     const Ref<TileMap>& walls = maze_->GetMazeWalls();
@@ -194,6 +209,7 @@ void ZELKAStage::BuildCharacters()
         walls->AddChild(player->character);
     }
     PlaceAtStart();
+    itemManager_->RegisterForPlayerEvents();
     if (p1_) {
         p1Character_ = p1_->character.get();
         EventManager::RegisterListener(Self(), p1_->character, kEventTeleportStarted);

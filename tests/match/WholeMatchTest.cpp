@@ -6,6 +6,7 @@
 
 #include "engine/core/Random.h"
 #include "match/character/Character.h"
+#include "services/player/PlayerData.h"
 #include "services/settings/StageSettings.h"
 #include "tests/match/StageTestSupport.h"
 #include "tests/match/WanderLogic.h"
@@ -80,6 +81,15 @@ TEST_P(WholeVersusMatch, EndsOnTheClockAfterOneMinute)
     EXPECT_EQ(stage_->GetTime(), 0);
     // The players moved: the stand-in does control them.
     EXPECT_NE(trace[0], trace[trace.size() - 4]);
+    // Every point comes from something picked up.
+    const StageSettings& settings = *GameData::gameSettings;
+    int taken = 0;
+    for (const Ref<PlayerData>& player : {GameData::player1, GameData::player2}) {
+        EXPECT_EQ(player->score, player->gems + player->treasures * settings.GetCornerTreasure() +
+                                     player->chests * settings.GetGemsInItems());
+        taken += player->gems;
+    }
+    EXPECT_GT(taken, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(SizesAndWorlds, WholeVersusMatch,
@@ -90,6 +100,23 @@ INSTANTIATE_TEST_SUITE_P(SizesAndWorlds, WholeVersusMatch,
                              return std::string(size.begin(), size.end()) + "World" +
                                     std::to_string(std::get<1>(info.param));
                          });
+
+class WholeRace : public WholeMatch, public ::testing::WithParamInterface<int> {};
+
+TEST_P(WholeRace, EndsWhenAPlayerTakesTheIdol)
+{
+    Choose(U"normal", GetParam());
+    Play(kRace2P, 4242, 20 * kMinuteUpdates);
+    EXPECT_EQ(stage_->GetRequestedStage(), 4);
+    EXPECT_EQ(Plays(303, kSfxChannelVoice), 1);
+    // Only the idol scores in a race, and only one player took it.
+    const int idol = GameData::player1->score + GameData::player2->score;
+    EXPECT_GT(idol, 0);
+    EXPECT_TRUE(GameData::player1->score == 0 || GameData::player2->score == 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Worlds, WholeRace, ::testing::Values(0, 1, 2, 3),
+                         [](const auto& info) { return "World" + std::to_string(info.param); });
 
 TEST_F(WholeMatch, SameSeedGivesTheSameMatchUpdateForUpdate)
 {

@@ -32,19 +32,6 @@ public:
     int updates = 0;
 };
 
-// Stands for the item manager taking the idol: asks the game for the results.
-class IdolTaker final : public Cog {
-public:
-    void Update(int) override
-    {
-        if (armed) {
-            Game::GetCurrentGame()->GoToStage(4);
-            armed = false;
-        }
-    }
-    bool armed = false;
-};
-
 using ZELKAStageTest = StageFixture;
 
 TEST_F(ZELKAStageTest, LimitOfZeroOrLessEndsTheMatchOnTheFirstUpdateAfterTheBanner)
@@ -144,28 +131,21 @@ TEST_F(ZELKAStageTest, AttractEndsAtOnceOnAKeyOrEscape)
     }
 }
 
-TEST_F(ZELKAStageTest, AttractTakingTheIdolGoesBackToTheTitleNotToTheResults)
+TEST_F(ZELKAStageTest, TakingTheIdolEndsARaceAtTheResultsButTheDemoAtTheTitle)
 {
-    GameData::isDemoMode = true;
-    ZELKAStage& stage = Load(kRace2P, 150000);
-    auto idol = std::make_shared<IdolTaker>();
-    stage.AddCog(idol);
-    RunIntro();
-    idol->armed = true;
-    Step();
-    EXPECT_EQ(game_->GetNextStageId(), 3);
-
-    // Outside the demo the idol leads to the results.
-    stage.Deallocate();
-    EventManager::RemoveAllListeners();
-    GameData::isDemoMode = false;
-    ZELKAStage& race = Load(kRace2P, 150000);
-    auto idol2 = std::make_shared<IdolTaker>();
-    race.AddCog(idol2);
-    RunIntro();
-    idol2->armed = true;
-    Step();
-    EXPECT_EQ(game_->GetNextStageId(), 4);
+    for (const bool attract : {false, true}) {
+        GameData::isDemoMode = attract;
+        ZELKAStage& stage = Load(kRace2P, 150000);
+        RunIntro();
+        const GameMaze& maze = *stage.GetMaze();
+        const int column = (stage.GetTrackOrientation() & kTrackIdolOnRight) ? maze.GetCols() - 2 : 1;
+        stage.GetPlayer(1)->character->position->Set(maze.TileCenterX(column), maze.TileCenterY(2));
+        RunUntilLeaving(10);
+        EXPECT_EQ(stage.GetRequestedStage(), attract ? 3 : 4) << attract;
+        EXPECT_EQ(game_->requests.back(), attract ? 3 : 4) << attract;
+        stage.Deallocate();
+        EventManager::RemoveAllListeners();
+    }
 }
 
 TEST_F(ZELKAStageTest, PauseIsRefusedUntilTheBannerHasGoneThenAlternates500And501)
