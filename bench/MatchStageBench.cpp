@@ -219,9 +219,9 @@ void BM_MatchFrameSplitGL(benchmark::State& state)
         return;
     }
     GLWindow& window = SharedWindow();
+    MatchWorld world;   // its game object resets the letterbox: set it afterwards
     Game::globalScale.Set(2.0f, 2.0f);
     Game::globalOffset.Set(0.0f, 0.0f);
-    MatchWorld world;
     const Ref<ZELKAStage> stage = world.Load();
     MatchWorld::RunIntro(*stage);
     for (int i = 0; i < 60; ++i) {
