@@ -1,13 +1,9 @@
 #include "screens/placeholders/PlaceholderStage.h"
 
-#include "engine/display/EmptyGDOContainer.h"
 #include "engine/text/Font.h"
 #include "engine/text/Label.h"
 #include "engine/text/TextConstants.h"
-#include "engine/ui/Panel.h"
 #include "services/data/GameData.h"
-#include "services/input/InputConstants.h"
-#include "services/mapping/BothPlayersInput.h"
 #include "services/settings/GameMode.h"
 #include "screens/app/AppConstants.h"
 #include "screens/app/ZELKA.h"
@@ -159,63 +155,6 @@ Ref<Stage> NewPlaceholderStage(int id)
     default:
         return nullptr;
     }
-}
-
-Ref<GDO> NewPlaceholderPanel(const String& name)
-{
-    const Ref<Panel> panel = Panel::New(U"scale.y");  // starts closed
-    panel->name = name + U"_PANEL";
-    return panel;
-}
-
-namespace {
-
-// Updated only while its panel is open: closes the panel on a resume request.
-class PauseResumer final : public GDO {
-public:
-    explicit PauseResumer(Panel* panel) : panel_(panel) {}
-
-    void Update(int /*ms*/) override
-    {
-        const bool resume = GameData::GlobalCancelPressed() ||
-                            (GameData::bothPlayersIn &&
-                             (GameData::bothPlayersIn->InputHit(kActionStart) ||
-                              GameData::bothPlayersIn->InputHit(kActionCancel)));
-        if (resume && panel_->IsFullyOpen() && !panel_->IsAnimating()) {
-            panel_->Close2(false, true);
-        }
-    }
-
-private:
-    Panel* panel_;  // the parent: it owns this node and outlives its updates
-};
-
-}  // namespace
-
-Ref<GDO> NewPlaceholderPausePanel()
-{
-    const Ref<Panel> panel = Panel::New(U"scale.y");  // starts closed
-    panel->name = U"PAUSE_PANEL";
-    if (const Ref<Font> font = GameData::secFont ? GameData::secFont : GameData::stdFont) {
-        const Ref<Label> label = Label::New(font, kNameScale);
-        label->SetStyle(kLabelSingleLine);
-        label->SetSize(kNameBoxWidth, kNameBoxHeight);
-        label->SetText(U"PAUSED");
-        panel->AddChild(label);
-    }
-    panel->AddChild(std::make_shared<PauseResumer>(panel.get()));
-    return panel;
-}
-
-Ref<GDO> NewPlaceholderInputConfigPanel()
-{
-    const Ref<GDO> panel = NewPlaceholderPanel(U"JOYSTICKCFG");
-    for (const char32_t* menuName : {U"P1_MENU", U"P2_MENU"}) {
-        const Ref<EmptyGDOContainer> menu = EmptyGDOContainer::New();
-        menu->name = menuName;
-        panel->AddChild(menu);
-    }
-    return panel;
 }
 
 }  // namespace zelka

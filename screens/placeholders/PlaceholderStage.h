@@ -63,14 +63,4 @@ private:
 // null for an identifier outside 1..7.
 [[nodiscard]] Ref<Stage> NewPlaceholderStage(int id);
 
-// The four overlay panels for now: plain closed Panels (scale.y, 300 ms) named
-// "<name>_PANEL". The input
-// configuration one holds two children, "P1_MENU" and "P2_MENU", standing for the two
-// players' controls menus.
-[[nodiscard]] Ref<GDO> NewPlaceholderPanel(const String& name);
-[[nodiscard]] Ref<GDO> NewPlaceholderInputConfigPanel();
-// The pause panel for now: shows "PAUSED" and closes again on start, cancel or Escape, so a
-// focus loss never leaves the game frozen until the real pause menu lands.
-[[nodiscard]] Ref<GDO> NewPlaceholderPausePanel();
-
 }  // namespace zelka

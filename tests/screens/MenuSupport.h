@@ -4,6 +4,7 @@
 // input provider, a record of the effects played and key presses on the keyboard.
 #include "engine/audio/SoundManager.h"
 #include "engine/core/EventManager.h"
+#include "engine/media/Texture.h"
 #include "platform/input/KeyCodes.h"
 #include "services/data/GameData.h"
 #include "services/mapping/InputProvider.h"
@@ -31,6 +32,7 @@ protected:
         SoundManager::SetSpy([this](const SoundManager::Request& r) {
             if (!r.preload) played.push_back(r.number);
         });
+        Texture::encryptionEnabled = true;  // the data set holds the enciphered images
         GameData::Init();
         GameData::stdFont = testing_media::StubFont::New();
         GameData::secFont = testing_media::StubFont::New();
@@ -40,6 +42,7 @@ protected:
     {
         SoundManager::SetSpy(nullptr);
         EventManager::RemoveAllListeners();
+        Texture::encryptionEnabled = false;
         GameDataFixture::TearDown();
     }
 
