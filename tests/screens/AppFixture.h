@@ -48,9 +48,7 @@ protected:
         MenuFixture::SetUp();
         GameData::SetHooks(&flowHooks);
         EventManager::mute = false;
-        graphics::ResetContext();
         same::ResetDrawingState();
-        graphics::SetGraphicsDevice(&device);
         ExtendedStage::SetHooks(&overlay);
         clock.Set(10.0);
         app = std::make_unique<ZELKA>();
@@ -72,7 +70,6 @@ protected:
         Texture::encryptionEnabled = false;
         AudioManager::encryptionEnabled = false;
         EventManager::mute = false;
-        graphics::ResetContext();
         same::ResetDrawingState();
         MenuFixture::TearDown();
     }
@@ -135,7 +132,6 @@ protected:
 
     FlowHooks flowHooks;
     FakeClock clock;
-    RecordingGraphicsDevice device{640, 360};
     AppOverlayHooks overlay;
     std::unique_ptr<ZELKA> app;
 };

@@ -53,13 +53,6 @@ public:
     std::vector<std::string> log;
 };
 
-// The device code behind one of a player's actions.
-int CodeOf(const Ref<PlayerData>& player, int action)
-{
-    const Ref<InputMapping>& mapping = player->GetInputMapping();
-    return mapping->GetHardware()->SearchInputByName(mapping->GetKey(action))->GetCode();
-}
-
 }  // namespace
 
 class MenuWithOptionsTest : public MenuFixture {
