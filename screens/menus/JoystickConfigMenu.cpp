@@ -46,9 +46,9 @@ const String kNoneValue = U"< NONE >";
 void TintMovement(Label& value, bool current)
 {
     if (current) {
-        value.tint.Set(255, 204, 0);
+        value.tint.Set(255, 204, 0);  // gold
     } else {
-        value.tint.Set(255, 255, 255);
+        value.tint.Set(255, 255, 255);  // white
     }
 }
 
@@ -304,11 +304,13 @@ int JoystickConfigMenu::CheckBeforeOptionChange(int from, int to)
         return 0;
     }
     if (!GameData::SafeMoveSchemeSet(PlayerNumber(), displayedScheme_)) {
-        ShowOverMsg(Font::FT_Color(255, 108, 0) + U"SCHEME CONFLICT!", kSchemeConflictMs, false);
+        ShowOverMsg(Font::FT_Color(255, 108, 0) /* orange */ + U"SCHEME CONFLICT!",
+                    kSchemeConflictMs, false);
         return 1;
     }
     UpdateInputKeysWithCurrentConfig();
-    ShowOverMsg(Font::FT_Color(120, 120, 120) + U"SCHEME CHANGED!", kSchemeChangedMs, false);
+    ShowOverMsg(Font::FT_Color(120, 120, 120) /* grey */ + U"SCHEME CHANGED!", kSchemeChangedMs,
+                false);
     return 0;
 }
 
@@ -326,7 +328,7 @@ void JoystickConfigMenu::OkPressed(int index)
             ZELKA::NotifyPlayerInputMode(other_->GetPlayerNumber());
         }
         UpdateInputKeysWithCurrentConfig();
-        ShowOverMsg(Font::FT_Color(120, 120, 120) + U"RESET OK!", kResetOkMs, false);
+        ShowOverMsg(Font::FT_Color(120, 120, 120) /* grey */ + U"RESET OK!", kResetOkMs, false);
     } else if (index == kRowExit) {
         playerconfig::SaveGameSettings();
         CloseEnclosingPanel();

@@ -80,8 +80,9 @@ Ref<PauseMenu> PauseMenu::New(Ref<PlayerData> owner)
 
 void PauseMenu::SetRandomTitle()
 {
-    const int index = math::Clamp(math::TruncToInt(random::Rnd() * static_cast<float>(kTitles.size())),
-                                  0, static_cast<int>(kTitles.size()) - 1);
+    const int count = static_cast<int>(kTitles.size());
+    const int index =
+        math::Clamp(math::TruncToInt(random::Rnd() * static_cast<float>(count)), 0, count - 1);
     title_->SetText(kTitles[index]);
 }
 

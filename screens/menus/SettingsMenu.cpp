@@ -70,14 +70,14 @@ Ref<SettingsMenu> SettingsMenu::New(Ref<PlayerData> owner)
     title->SetStyle(kLabelShrinkToFit);
     title->horizontalAlignment = kAlignCentre;
     title->SetSize(kTitleWidth, kTitleHeight);
-    title->tint.Set(160, 160, 220);
+    title->tint.Set(160, 160, 220);  // pale lilac
     title->SetText(U"SETTINGS");
     m.AddChild2(title, 0.0f, kTitleY);
     m.AddChild2(m.CreateLabelForOption(U"RESOLUTION", kAlignStart, kRowLabelWidth), 0.0f,
                 kResolutionCaptionY);
 
     m.resolutionLabel_ = m.CreateLabelForOption(U"<RES>", kAlignCentre, kResolutionWidth);
-    m.resolutionLabel_->tint.Set(255, 204, 0);
+    m.resolutionLabel_->tint.Set(255, 204, 0);  // gold, as every value
     m.AddOption(m.resolutionLabel_, 0.0f, kResolutionY);
 
     m.AddOption(m.CreateLabelForOption(U"FULLSCREEN", kAlignStart, kRowLabelWidth), 0.0f,
@@ -94,10 +94,10 @@ Ref<SettingsMenu> SettingsMenu::New(Ref<PlayerData> owner)
                 kEffectsY);
 
     const Ref<Label> apply = m.CreateLabelForOption(U"APPLY", kAlignCentre, kButtonWidth);
-    apply->tint.Set(255, 180, 70);
+    apply->tint.Set(255, 180, 70);  // orange
     m.AddOption(apply, 0.0f, kApplyY);
     m.backLabel_ = m.CreateLabelForOption(U"BACK", kAlignCentre, kButtonWidth);
-    m.backLabel_->tint.Set(160, 160, 160);
+    m.backLabel_->tint.Set(160, 160, 160);  // grey
     m.AddOption(m.backLabel_, 0.0f, kBackY);
 
     m.Reset();
@@ -195,8 +195,8 @@ void SettingsMenu::OkPressed(int index)
         if (SelectedIsWindowedOnly()) {
             fullScreenBar_->SetValue(0);
         } else {
-            fullScreenBar_->SetValue(fullScreenBar_->GetValue() > kFullScreenThreshold ? 0
-                                                                                       : kFullScreenOn);
+            const bool on = fullScreenBar_->GetValue() > kFullScreenThreshold;
+            fullScreenBar_->SetValue(on ? 0 : kFullScreenOn);
         }
         break;
     case kRowApply:
@@ -225,7 +225,8 @@ void SettingsMenu::Apply()
     const bool wantFullScreen = fullScreenBar_->GetValue() > kFullScreenThreshold;
     if (selectedResolution_ == previousMode_ && wantFullScreen == options.fullscreen) {
         videoChangePending_ = false;
-        ShowOverMsg(Font::FT_Color(128, 220, 0) + U"CHANGES SAVED!", kSavedMessageMs, false);
+        ShowOverMsg(Font::FT_Color(128, 220, 0) /* green */ + U"CHANGES SAVED!", kSavedMessageMs,
+                    false);
         return;
     }
     GameData::ChangeVideoMode(selectedResolution_, wantFullScreen);
@@ -264,7 +265,7 @@ void SettingsMenu::CloseThisDialog()
 
 void SettingsMenu::RefreshOverMsgTimeOutText()
 {
-    SetOverMsgText(Font::FT_Color(223, 226, 0) + U"LOOKIN' GOOD? ... " +
+    SetOverMsgText(Font::FT_Color(223, 226, 0) /* yellow */ + U"LOOKIN' GOOD? ... " +
                    Decimal(OverMsgTimeout() / kMillisPerSecond));
 }
 
@@ -272,9 +273,10 @@ void SettingsMenu::RefreshBackText()
 {
     const GlobalOptions fallback;
     const GlobalOptions& options = GameData::options ? *GameData::options : fallback;
+    const bool fullScreenShown = fullScreenBar_->GetValue() > kFullScreenThreshold;
     const bool unchanged = options.bgmVolume == savedMusic_ && options.sfxVolume == savedEffects_ &&
                            selectedResolution_ == GameData::GetCurrentVideoModeIndex() &&
-                           (fullScreenBar_->GetValue() > kFullScreenThreshold) == options.fullscreen;
+                           fullScreenShown == options.fullscreen;
     const String text = unchanged ? U"BACK" : U"DISCARD";
     if (backLabel_->GetText() != text) {
         backLabel_->SetText(text);

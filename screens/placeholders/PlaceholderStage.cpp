@@ -4,6 +4,8 @@
 #include "engine/text/Label.h"
 #include "engine/text/TextConstants.h"
 #include "services/data/GameData.h"
+#include "services/input/InputConstants.h"
+#include "services/mapping/BothPlayersInput.h"
 #include "services/settings/GameMode.h"
 #include "screens/app/AppConstants.h"
 #include "screens/app/ZELKA.h"
@@ -80,6 +82,20 @@ void PlaceholderFlow::Build(GDO& worldRoot) const
     worldRoot.AddChild2(label, kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
 }
 
+bool PlaceholderFlow::PausedByStart() const
+{
+    if (id_ != kStageMatch && id_ != kStageCharSelect) {
+        return false;
+    }
+    ExtendedStage* stage = ZELKA::CurrentExtendedStage();
+    if (stage == nullptr || !GameData::bothPlayersIn ||
+        !GameData::bothPlayersIn->InputHit(kActionStart)) {
+        return false;
+    }
+    stage->ShowPauseMenu();
+    return true;
+}
+
 void PlaceholderFlow::Update(int ms)
 {
     ZELKA* game = ZELKA::Current();
@@ -98,6 +114,9 @@ void PlaceholderFlow::Update(int ms)
         leaving_ = true;
         const Ref<GameMode> first = GameData::GetGameModeEntryByIndex(0);
         game->StartGameWithMode(first ? first->GetId() : -1);
+        return;
+    }
+    if (PausedByStart()) {
         return;
     }
     if (escape) {

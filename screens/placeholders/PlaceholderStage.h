@@ -9,7 +9,8 @@ class GDO;
 // Seams for the screens still to come: each stage identifier gets a placeholder that
 // shows its screen's name and moves on along the flow (5 -> 7 -> 3; title -> 2 -> 1 -> 4
 // -> 2; credits -> 3). The title placeholder waits for a key (Escape there quits, as the
-// title's exit does); Escape on any other goes back to the title. A later screen replaces
+// title's exit does); Escape on any other goes back to the title; start on character
+// select or the match opens the pause menu, as those screens do. A later screen replaces
 // exactly one of them through ZELKA::SetStageBuilder.
 
 // The placeholder's behaviour, shared by the plain and the extended kind: a cog, so it
@@ -31,6 +32,9 @@ public:
     void Update(int ms) override;
 
 private:
+    // Character select and the match: start opens the pause menu (true when it did).
+    bool PausedByStart() const;
+
     int id_;
     String name_;
     int elapsed_ = 0;

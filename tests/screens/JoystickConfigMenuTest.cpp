@@ -23,7 +23,8 @@ namespace {
 
 bool EndsWith(const String& text, const String& tail)
 {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // Any node below `node` named `name` with that value.

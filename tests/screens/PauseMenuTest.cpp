@@ -155,4 +155,18 @@ TEST_F(PauseMenuTest, EachOpeningStartsOnTheFirstRowWithAFreshTitle)
     EXPECT_EQ(pause.GetMenu()->GetTitle()->GetText(), U"GIVE ME A SEC!");
 }
 
+TEST_F(PauseMenuTest, StartOnThePlaceholderMatchPausesItUntilResumed)
+{
+    UsePlaceholderScreens();
+    GiveP1TheKeyboard();
+    RunTo(kStageMatch);
+    Step(kKeyEnter);  // player 1's start
+    EXPECT_TRUE(Stage().GetPausePanel()->IsVisible());
+    Steps(300);  // longer than the placeholder match lasts
+    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
+    Step(kKeyEscape);
+    for (int i = 0; i < 300 && app->GetNextStageId() == kNoStageId; ++i) Step();
+    EXPECT_EQ(app->GetNextStageId(), kStageResults);
+}
+
 }  // namespace zelka

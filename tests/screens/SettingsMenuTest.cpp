@@ -23,7 +23,8 @@ constexpr int kLarge = 2;     // 1920 x 1080
 
 bool EndsWith(const String& text, const String& tail)
 {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 }  // namespace
@@ -132,11 +133,13 @@ TEST_F(SettingsMenuTest, AppliedModeCountsDownAndOnlyCancelPutsBackTheOldOne)
         if (end == End::TimeOut) {
             for (int i = 0; i < 700; ++i) {
                 panel->Update(16);
-                if (seen.back() != menu->GetOverMsg()->GetText()) seen.push_back(menu->GetOverMsg()->GetText());
+                const String& text = menu->GetOverMsg()->GetText();
+                if (seen.back() != text) seen.push_back(text);
             }
             ASSERT_EQ(seen.size(), 11u);
             for (int s = 10; s >= 0; --s) {
-                EXPECT_TRUE(EndsWith(seen[10 - s], U"LOOKIN' GOOD? ... " + FromLatin1(std::to_string(s))));
+                const String count = FromLatin1(std::to_string(s));
+                EXPECT_TRUE(EndsWith(seen[10 - s], U"LOOKIN' GOOD? ... " + count)) << s;
             }
             EXPECT_FALSE(menu->OverMsgVisible());
             Hit({kActionCancel});  // the dialog closes; the mode stays
@@ -177,7 +180,8 @@ TEST_F(SettingsMenuTest, VolumesStepByTenAndStopAtBothEndsFromAStoredFive)
         Hit({kActionLeft});
         const int& volume = row == SettingsMenu::kRowMusic ? GameData::options->bgmVolume
                                                            : GameData::options->sfxVolume;
-        const auto& bar = row == SettingsMenu::kRowMusic ? menu->GetMusicBar() : menu->GetEffectsBar();
+        const auto& bar =
+            row == SettingsMenu::kRowMusic ? menu->GetMusicBar() : menu->GetEffectsBar();
         EXPECT_EQ(volume, 0) << row;
         EXPECT_EQ(bar->GetValue(), 0);
         Hit({kActionRight});
@@ -206,7 +210,8 @@ TEST_F(SettingsMenuTest, BackRestoresTheVolumesKeptByApplyAndWritesTheSettingsFi
         const Ref<XMLNode> tree = playerconfig::ReadSaveNodeFromFileContent(FromUtf8(bytes));
         if (!tree) return String(U"unreadable");
         const Ref<XMLNode> options = playerconfig::ChildNode_(U"options", tree);
-        const Ref<XMLNode> music = playerconfig::ChildNode_(U"option", options, U"name", U"bgmVolume");
+        const Ref<XMLNode> music =
+            playerconfig::ChildNode_(U"option", options, U"name", U"bgmVolume");
         return music ? music->value : String(U"missing");
     };
     EXPECT_EQ(storedMusic(), U"50");
