@@ -136,25 +136,6 @@ TEST_F(PauseMenuTest, RowsOpenTheirPanelsOverThePauseMenuAndCancelResumes)
     EXPECT_FALSE(pause.IsVisible());
 }
 
-TEST_F(PauseMenuTest, EachOpeningStartsOnTheFirstRowWithAFreshTitle)
-{
-    GiveP1TheKeyboard();
-    RunTo(kStageMatch);
-    PauseMenuPanel& pause = OpenPause();
-    Step(kKeyDown);
-    Step(kKeyDown);
-    Step(kKeySpace);  // P2 CONTROLS, greyed: nothing
-    EXPECT_EQ(pause.GetMenu()->GetSelectedOption(), PauseMenu::kRowP2Controls);
-    pause.GetMenu()->OkPressed(PauseMenu::kRowResume);
-    Steps(30);
-    ASSERT_FALSE(pause.IsVisible());
-
-    random::Seed = 1234;
-    OpenPause();
-    EXPECT_EQ(pause.GetMenu()->GetSelectedOption(), PauseMenu::kRowResume);
-    EXPECT_EQ(pause.GetMenu()->GetTitle()->GetText(), U"GIVE ME A SEC!");
-}
-
 TEST_F(PauseMenuTest, StartOnThePlaceholderMatchPausesItUntilResumed)
 {
     UsePlaceholderScreens();
