@@ -1,6 +1,7 @@
 #include "engine/ui/Panel.h"
 
 #include "engine/audio/SoundManager.h"
+#include "engine/core/RefusedProperty.h"
 
 #include <utility>
 
@@ -26,7 +27,9 @@ void Panel::Setup(Panel& panel, Ref<GDO> content, const String& property, float 
     panel.openValue_ = openValue;
     panel.tween_ = TweenWithDelay::New(std::move(ease), closedValue, openValue, durationMs, 0,
                                        false, false);
-    panel.SetPropertyValue(closedValue);
+    if (!panel.SetFloatProperty(property, closedValue)) {
+        ReportRefusedProperty(property);  // such a panel never opens visibly
+    }
     panel.visible = false;
     panel.enabled = false;
     if (content) {

@@ -24,6 +24,7 @@
 #include "screens/app/PlayerEventData.h"
 #include "screens/app/StageTransitions.h"
 #include "screens/placeholders/PlaceholderStage.h"
+#include "screens/results/ResultStage.h"
 
 #include <cmath>
 
@@ -65,6 +66,7 @@ ZELKA::ZELKA()
     for (int id = kStageMatch; id <= kStageIntro2; ++id) {
         builders_[id] = [id] { return NewPlaceholderStage(id); };
     }
+    builders_[kStageResults] = [] { return ResultStage::New(); };
 }
 
 ZELKA::~ZELKA() = default;

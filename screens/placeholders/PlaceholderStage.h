@@ -41,7 +41,7 @@ private:
     bool leaving_ = false;
 };
 
-// Plain placeholder (results, intros, credits).
+// Plain placeholder (intros, credits).
 class PlaceholderStage : public Stage {
 public:
     PlaceholderStage(int id, int loadSteps);
