@@ -1,6 +1,7 @@
 #include "screens/menus/MenuWithOptions.h"
 
 #include "engine/display/GDOWithSize.h"
+#include "services/data/ContentLock.h"
 #include "services/input/InputConstants.h"
 #include "services/input/InputHardware.h"
 #include "services/mapping/InputMapping.h"
@@ -244,6 +245,18 @@ TEST_F(MenuWithOptionsTest, GameModeEntriesFollowTheListAndRememberTheChoice)
     EXPECT_EQ(empty->GetIndex(), 0);
     EXPECT_EQ(empty->GetOption2(), nullptr);
     EXPECT_EQ(empty->GetCode(), -1);
+}
+
+TEST_F(MenuWithOptionsTest, OnlyAnEntryWhoseLockHoldsCarriesACard)
+{
+    const Ref<ContentLock> soon =
+        ContentLock::New(static_cast<const GameWorld*>(nullptr), kLockComingSoon, 0, 0);
+    const Ref<MenuOption> locked = MenuOption::New(U"SOON", 7, soon);
+    const Ref<MenuOption> open = MenuOption::New(U"OPEN", 8, ContentLock::New2());
+    EXPECT_NE(locked->GetLock(), nullptr);
+    EXPECT_EQ(locked->GetLock(), locked->GetLock());  // made once
+    EXPECT_EQ(open->GetLock(), nullptr);
+    EXPECT_EQ(MenuOption::New(U"NONE", 9, nullptr)->GetLock(), nullptr);
 }
 
 }  // namespace zelka
