@@ -113,7 +113,8 @@ public:
     MatchWorld()
     {
         static const bool once = [] {
-            const std::filesystem::path home = std::filesystem::temp_directory_path() / "zelka-bench";
+            const std::filesystem::path home =
+                std::filesystem::temp_directory_path() / "zelka-bench";
             std::filesystem::create_directories(home);
             files::SetHomeFolder(home.string());
             files::SetApplicationFolder(files::FolderOf(files::ApplicationFolder()));

@@ -11,6 +11,8 @@ inline constexpr int kStageTitleId = 3;              // where the attract demo e
 inline constexpr int kAttractLengthMs = 25000;
 
 // What the load steps build.
+inline constexpr int kDefaultMazeWidth = 16;         // cells, without match settings
+inline constexpr int kDefaultMazeHeight = 15;
 inline constexpr int kDustParticles = 20;            // dust pool; a full pool emits nothing
 inline constexpr int kDustLifeMs = 800;
 inline constexpr float kDustEndScale = 0.2f;         // scale.x and scale.y shrink to this

@@ -250,7 +250,8 @@ void ZELKAStage::Quake(int ms)
 
 void ZELKAStage::EmitDust(float x, float y)
 {
-    const Ref<ParticleEmitter> emitter = particles_ ? particles_->GetEmitter(U"dustEmitter") : nullptr;
+    const Ref<ParticleEmitter> emitter =
+        particles_ ? particles_->GetEmitter(U"dustEmitter") : nullptr;
     if (!emitter) {
         return;
     }

@@ -109,7 +109,10 @@ public:
     const Ref<ItemManager>& GetItemManager() const { return itemManager_; }
     const Ref<SplitScreenCamera>& GetCamera() const { return camera_; }
     const Ref<Window>& GetP2Window() const { return p2Window_; }
-    const Ref<FXLabel>& GetMsgLabel(int player) const { return player == 1 ? msgLabel1_ : msgLabel2_; }
+    const Ref<FXLabel>& GetMsgLabel(int player) const
+    {
+        return player == 1 ? msgLabel1_ : msgLabel2_;
+    }
     const Ref<GDOWithTween>& GetBanner() const { return banner_; }
     const Ref<TopBar>& GetTopBar() const { return topBar_; }
     // The stage this match asked the game for; kNoStageId while none.

@@ -99,8 +99,8 @@ void ZELKAStage::BuildMaze()
         orientation_ = cellMaze_->GenerateRFTIMaze();
     } else {
         const Ref<StageSettings>& settings = GameData::gameSettings;
-        cellMaze_ = ExtendedMaze::New(settings ? settings->GetMazeWidth() : kRaceTrackWidth,
-                                      settings ? settings->GetMazeHeight() : kRaceTrackHeight);
+        cellMaze_ = ExtendedMaze::New(settings ? settings->GetMazeWidth() : kDefaultMazeWidth,
+                                      settings ? settings->GetMazeHeight() : kDefaultMazeHeight);
         cellMaze_->GenerateMaze();
     }
     particles_ = ParticleEngine::New(U"PARTICLE_ENGINE");
@@ -124,11 +124,7 @@ void ZELKAStage::BuildPlayers()
             player->character = Roster::GetCharacterByIndex(index);
         }
         player->stageData = PlayerStageData::New(player, maze_.get());
-        player->score = 0;
-        player->gems = 0;
-        player->treasures = 0;
-        player->chests = 0;
-        player->raceValue = 0;
+        player->ResetScore();
     }
     p1_ = GameData::player1 ? GameData::player1->stageData : nullptr;
     p2_ = GameData::player2 ? GameData::player2->stageData : nullptr;
@@ -182,7 +178,8 @@ void ZELKAStage::BuildItems()
 {
     itemManager_ = ItemManager::New(boxEngine_);
     // Taking the idol ends a race at the results; the attract demo must never show them.
-    const std::weak_ptr<ZELKAStage> self = std::dynamic_pointer_cast<ZELKAStage>(shared_from_this());
+    const std::weak_ptr<ZELKAStage> self =
+        std::dynamic_pointer_cast<ZELKAStage>(shared_from_this());
     itemManager_->goToStage = [self](int stageId) {
         if (const Ref<ZELKAStage> stage = self.lock()) {
             stage->LeaveTo(stage->attract_ ? kStageTitleId : stageId);
@@ -318,7 +315,8 @@ void ZELKAStage::BuildBanner()
                                  kBannerGrowMs, false, false);
     intro2_->SetEvents(true);
 
-    const Ref<HorizGDOStrip> strip = HorizGDOStrip::New(RectangleGDO::New(kBannerLeadWidth, 0.0f, false));
+    const Ref<HorizGDOStrip> strip =
+        HorizGDOStrip::New(RectangleGDO::New(kBannerLeadWidth, 0.0f, false));
     strip->AppendRight(StaticImage::New(Texture::GetTexture(U"ready.png")), 0.0f);
     strip->AppendRight(RectangleGDO::New(kBannerGapWidth, 0.0f, false), 0.0f);
     strip->AppendRight(GDOWithTween::New(goGroup, intro2_, U"scale"), 0.0f);

@@ -138,7 +138,8 @@ TEST_F(ZELKAStageTest, TakingTheIdolEndsARaceAtTheResultsButTheDemoAtTheTitle)
         ZELKAStage& stage = Load(kRace2P, 150000);
         RunIntro();
         const GameMaze& maze = *stage.GetMaze();
-        const int column = (stage.GetTrackOrientation() & kTrackIdolOnRight) ? maze.GetCols() - 2 : 1;
+        const bool right = (stage.GetTrackOrientation() & kTrackIdolOnRight) != 0;
+        const int column = right ? maze.GetCols() - 2 : 1;
         stage.GetPlayer(1)->character->position->Set(maze.TileCenterX(column), maze.TileCenterY(2));
         RunUntilLeaving(10);
         EXPECT_EQ(stage.GetRequestedStage(), attract ? 3 : 4) << attract;
