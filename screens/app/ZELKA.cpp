@@ -23,6 +23,9 @@
 #include "screens/app/HostAccess.h"
 #include "screens/app/PlayerEventData.h"
 #include "screens/app/StageTransitions.h"
+#include "screens/credits/CreditsStage.h"
+#include "screens/intro/IntroStage.h"
+#include "screens/intro/IntroStage2.h"
 #include "screens/placeholders/PlaceholderStage.h"
 
 #include <cmath>
@@ -65,6 +68,9 @@ ZELKA::ZELKA()
     for (int id = kStageMatch; id <= kStageIntro2; ++id) {
         builders_[id] = [id] { return NewPlaceholderStage(id); };
     }
+    builders_[kStageIntro] = [] { return IntroStage::New(); };
+    builders_[kStageIntro2] = [] { return IntroStage2::New(); };
+    builders_[kStageCredits] = [] { return CreditsStage::New(); };
 }
 
 ZELKA::~ZELKA() = default;
