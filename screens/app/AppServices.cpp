@@ -17,6 +17,7 @@
 #include "screens/app/AppConstants.h"
 #include "screens/app/HostAccess.h"
 #include "screens/app/ZELKA.h"
+#include "screens/locks/UnlockNotices.h"
 #include "screens/placeholders/PlaceholderStage.h"
 
 namespace zelka {
@@ -55,6 +56,17 @@ void AppGameDataHooks::NotifyPlayerInputMode(int player)
 void AppGameDataHooks::RaiseCfgConflictPanel()
 {
     ZELKA::RaiseCfgConflictPanel();
+}
+
+void AppGameDataHooks::ShowCharacterUnlocked(const CharProfile& profile)
+{
+    ZELKA::ShowPlayerNotification(kOverlayPlayer1,
+                                  contentlock::CreateCharUnlockNotification(profile));
+}
+
+void AppGameDataHooks::ShowWorldUnlocked(const String& name)
+{
+    ZELKA::ShowPlayerNotification(kOverlayPlayer1, contentlock::CreateGeneralUnlockNotification(name));
 }
 
 // ---- Overlay hooks ----

@@ -12,6 +12,9 @@ public:
     void LoadFonts() override;
     void NotifyPlayerInputMode(int player) override;
     void RaiseCfgConflictPanel() override;
+    // Player 1's toast shows the "UNLOCKED" notice.
+    void ShowCharacterUnlocked(const CharProfile& profile) override;
+    void ShowWorldUnlocked(const String& name) override;
 };
 
 // The overlay as the game builds it: the panels (placeholders until the menus exist), the
