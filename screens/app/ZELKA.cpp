@@ -27,6 +27,7 @@
 #include "screens/intro/IntroStage.h"
 #include "screens/intro/IntroStage2.h"
 #include "screens/placeholders/PlaceholderStage.h"
+#include "screens/title/TitleStage.h"
 
 #include <cmath>
 
@@ -68,6 +69,7 @@ ZELKA::ZELKA()
     for (int id = kStageMatch; id <= kStageIntro2; ++id) {
         builders_[id] = [id] { return NewPlaceholderStage(id); };
     }
+    builders_[kStageTitle] = [] { return TitleStage::New(); };
     builders_[kStageIntro] = [] { return IntroStage::New(); };
     builders_[kStageIntro2] = [] { return IntroStage2::New(); };
     builders_[kStageCredits] = [] { return CreditsStage::New(); };
