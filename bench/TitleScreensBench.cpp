@@ -112,7 +112,7 @@ void BM_IntroUrlRevealStep(benchmark::State& state)
     const Ref<Label> url = Label::New(GameData::stdFont, 1.0f);
     url->SetStyle(kLabelSingleLine);
     url->SetFontScale(0.3f, 0.4f);
-    url->SetText(U"WWW.ZIBWORKSHOP.EXAMPLE");
+    url->SetText(U"WWW.ZIBGAMES.EXAMPLE");
     float width = 1.0f;
     for (auto _ : state) {
         width = width >= 300.0f ? 1.0f : width + 1.6f;   // 300 px over 3000 ms of 16 ms steps

@@ -145,6 +145,9 @@ void CreditsStage::BuildContent()
 {
     content_ = EmptyGDOContainer::New();
     content_->name = U"CREDITS_CONTENT";
+    // The column's origin is its top, which leaves the screen long before its lines do: a
+    // culled origin would hide them all.
+    content_->neverCulled = true;
     worldRoot_->AddChild2(content_, 0.0f, kCreditsStartY);
     scroll_ = kCreditsStartY;
     if (!GameData::secFont || !GameData::stdFont) {
@@ -164,7 +167,7 @@ void CreditsStage::BuildContent()
 void CreditsStage::AddPeople()
 {
     _MakeTitleLabel(U"DEVELOPED BY");
-    _MakeSubLabel(U"ZIB WORKSHOP");
+    _MakeSubLabel(U"ZIB GAMES");
     for (const Section& section : RoleSections()) {
         _MakeTitleLabel(section.title);
         for (const char32_t* name : section.names) {

@@ -16,7 +16,7 @@ inline constexpr float kIntroUrlScaleY = 0.4f;
 
 // The maker's web address: plain upper case, no colour codes (the single-line cut could
 // split one, and drawing a split code is fatal).
-inline constexpr const char32_t* kIntroWebAddress = U"WWW.ZIBWORKSHOP.EXAMPLE";
+inline constexpr const char32_t* kIntroWebAddress = U"WWW.ZIBGAMES.EXAMPLE";
 
 // ---- Second intro: the controller reminder.
 inline constexpr int kIntro2ShowMs = 4000;         // goes on once more time than this passed

@@ -98,6 +98,23 @@ TEST_F(CreditsStageTest, EndHoldsThePromptAboveTheCentreUntilAFreshPress)
     EXPECT_EQ(SoundManager::PlaySFX(kSfxEnd, kSfxChannelGeneral, false), kSfxChannelGeneral);
 }
 
+TEST_F(CreditsStageTest, LinesStillDrawOnceTheColumnTopHasLeftTheScreen)
+{
+    Load(CreditsStage::New());
+    Hold(kKeySpace);
+    Steps(300);   // 600 px up: the column's top is far above the screen's top edge
+    ASSERT_LT(Credits().GetContent()->position->y, -400.0f);
+    graphics::BeginRender();
+    device.ClearCalls();
+    stage->RenderWorld();
+    graphics::EndRender();
+    int draws = 0;
+    for (const DeviceCall& call : device.Calls()) {
+        if (call.op == DeviceOp::DrawSurface || call.op == DeviceOp::DrawSurface2) ++draws;
+    }
+    EXPECT_GT(draws, 20);   // glyphs of the lines now on screen
+}
+
 TEST_F(CreditsStageTest, LockedGuestsAreNeverNamedAndUnlockedOnesAre)
 {
     const std::vector<String> guests = {U"GRAVO KNAPP", U"NELLA PIP", U"OSKA VEYL"};
