@@ -66,7 +66,8 @@ void AppGameDataHooks::ShowCharacterUnlocked(const CharProfile& profile)
 
 void AppGameDataHooks::ShowWorldUnlocked(const String& name)
 {
-    ZELKA::ShowPlayerNotification(kOverlayPlayer1, contentlock::CreateGeneralUnlockNotification(name));
+    ZELKA::ShowPlayerNotification(kOverlayPlayer1,
+                                  contentlock::CreateGeneralUnlockNotification(name));
 }
 
 // ---- Overlay hooks ----

@@ -6,8 +6,9 @@
 #include "engine/text/TextConstants.h"
 #include "engine/tween/Ease.h"
 #include "engine/ui/Panel.h"
+#include "match/items/ItemStackSlot.h"
+#include "match/items/ItemTable.h"
 #include "screens/locks/LockConstants.h"
-#include "screens/locks/LockItemIcon.h"
 #include "services/data/ContentLock.h"
 #include "services/data/GameData.h"
 #include "services/player/PlayerStats.h"
@@ -37,7 +38,7 @@ Ref<GDO> NewIcon(const ContentLock& lock)
         return StaticImage::New(Texture::GetTexture(U"key.png"));
     }
     if (lock.GetKind() == kLockItemUses) {
-        return NewLockItemIcon(lock.GetParam());
+        return ItemStackSlot::New(lock.GetParam(), 0);
     }
     return nullptr;
 }
@@ -69,7 +70,7 @@ String LockCardText(const ContentLock& lock, const PlayerStats& stats)
                (remaining < 2 ? U"MATCH" : U"MATCHES") + U" TO UNLOCK!";
     case kLockItemUses:
         // "1 TIMES" as the game has always said it.
-        return U"USE THE " + LockItemName(lock.GetParam()) + U" " + Decimal(remaining) +
+        return U"USE THE " + ItemTable::Name(lock.GetParam()) + U" " + Decimal(remaining) +
                U" TIMES TO UNLOCK!";
     default:
         return U"     - COMING SOON! -";

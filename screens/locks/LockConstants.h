@@ -25,9 +25,8 @@ inline constexpr float kNoticeSpriteY = -6.0f;
 inline constexpr int kNoticeSpriteTileWidth = 32;   // px; the height is the character's
 inline constexpr int kNoticeSpriteFps = 4;
 
-// ---- Item icons (item_icons.png: frame 0 the empty slot, frame n + 1 item n).
-inline constexpr int kItemIconTile = 32;            // px, square tiles
-inline constexpr int kFirstLockItem = 0;            // the counted items 0 .. 8
+// ---- Items a lock may count (the item-use statistics keep items 0 .. 8).
+inline constexpr int kFirstLockItem = 0;
 inline constexpr int kLastLockItem = 8;
 
 }  // namespace zelka

@@ -19,7 +19,7 @@ namespace zelka {
 namespace {
 
 constexpr int kIntroShowMs = 1500;    // each intro placeholder, like a short logo
-constexpr int kShortShowMs = 1500;    // character select, results, credits
+constexpr int kShortShowMs = 1500;    // credits
 constexpr int kMatchShowMs = 3000;
 constexpr int kWaitForKey = 0;
 constexpr float kNameScale = 1.0f;
@@ -30,9 +30,7 @@ const char* ScreenName(int id)
 {
     switch (id) {
     case kStageMatch: return "MATCH";
-    case kStageCharSelect: return "CHARACTER SELECT";
     case kStageTitle: return "TITLE";
-    case kStageResults: return "RESULTS";
     case kStageIntro: return "INTRO";
     case kStageCredits: return "CREDITS";
     case kStageIntro2: return "INTRO 2";
@@ -53,9 +51,7 @@ int PlaceholderFlow::NextStage() const
     case kStageIntro: return kStageIntro2;
     case kStageIntro2: return kStageTitle;
     case kStageTitle: return kStageCharSelect;
-    case kStageCharSelect: return kStageMatch;
     case kStageMatch: return kStageResults;
-    case kStageResults: return kStageCharSelect;
     default: return kStageTitle;  // credits
     }
 }
@@ -144,12 +140,8 @@ Ref<Stage> NewPlaceholderStage(int id)
     switch (id) {
     case kStageMatch:
         return std::make_shared<PlaceholderExtendedStage>(id, kMatchLoadSteps);
-    case kStageCharSelect:
-        return std::make_shared<PlaceholderExtendedStage>(id, kCharSelectLoadSteps);
     case kStageTitle:
         return std::make_shared<PlaceholderExtendedStage>(id, kTitleLoadSteps);
-    case kStageResults:
-        return std::make_shared<PlaceholderStage>(id, kResultsLoadSteps);
     case kStageIntro:
         return std::make_shared<PlaceholderStage>(id, kIntroLoadSteps);
     case kStageCredits:
