@@ -101,7 +101,9 @@ void IntroStage::BuildTweens()
     tweens_->AddTween(Tween::New(LinearEase::New(), 0.0f, kIntroUrlWidth, kIntroUrlRevealMs, false, false),
                       kUrlTween);
     if (url_) {
-        tweens_->AddTweenBinding(kUrlTween, url_, U"width", 1.0f, 0.0f);
+        // 1 .. 300 px: a box width of 0 would mean "as wide as the text" and show it all.
+        const float factor = (kIntroUrlWidth - kIntroUrlStartWidth) / kIntroUrlWidth;
+        tweens_->AddTweenBinding(kUrlTween, url_, U"width", factor, kIntroUrlStartWidth);
     }
 
     tweens_->AddTween(Tween::New(LinearEase::New(), 0.0f, 1.0f, kIntroFadeMs, false, false), kFadeTween);

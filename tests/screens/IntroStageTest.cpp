@@ -75,6 +75,20 @@ TEST_F(IntroStageTest, MascotRisesHalfWayEarlyAndKeysChangeNothing)
     EXPECT_EQ(Pending(), kIntro2);
 }
 
+TEST_F(IntroStageTest, AddressIsUncoveredFromNothingToWhole)
+{
+    Load(IntroStage::New());
+    auto& url = dynamic_cast<Label&>(*stage->GetRootGDO()->GetChildByName(U"ZIB_URL"));
+    const auto shown = [&url] { return url.GetLines().empty() ? String() : url.GetLines()[0]; };
+    Step(nullptr, 0);   // a zero step leaves the tween at its start value
+    EXPECT_LE(shown().size(), 1u);
+    Steps(60);
+    EXPECT_GT(shown().size(), 1u);
+    EXPECT_LT(shown().size(), url.GetText().size());
+    Steps(150);
+    EXPECT_EQ(shown(), url.GetText());
+}
+
 TEST_F(IntroStageTest, AddressRevealEndingDoesNotStartTheFade)
 {
     Load(IntroStage::New());
