@@ -1,6 +1,7 @@
 #include "screens/title/TitleStage.h"
 
 #include "engine/audio/AudioManager.h"
+#include "engine/display/EmptyGDOContainer.h"
 #include "engine/text/BlinkingLabel.h"
 #include "engine/tween/TweenEngine.h"
 #include "engine/ui/Panel.h"
@@ -264,13 +265,36 @@ TEST_F(TitleStageTest, EscapeQuitsSavingBothFilesEvenOverAPanel)
     EXPECT_EQ(files, 2);
 }
 
+// The game's overlay, except that the controls panel records whose controls it shows.
+class ControlsRecordingOverlay final : public OverlayHooks {
+public:
+    Ref<GDO> NewInputConfigPanel() override
+    {
+        const Ref<GDO> closed = EmptyGDOContainer::New();
+        closed->visible = closed->enabled = false;
+        return closed;
+    }
+    void OpenPanel(GDO& panel) override { panel.visible = panel.enabled = true; }
+    void SelectInputConfigPlayer(GDO& /*panel*/, int player) override { shownFor.push_back(player); }
+    bool PlayerHasDevice(int player) override { return game.PlayerHasDevice(player); }
+    String AnyKeyFromAnyHardware(int player) override { return game.AnyKeyFromAnyHardware(player); }
+    void SetNewInputDeviceForPlayer(int player, const String& device) override
+    {
+        game.SetNewInputDeviceForPlayer(player, device);
+    }
+    AppOverlayHooks game;
+    std::vector<int> shownFor;
+};
+
 class TitleFirstRunTest : public TitleStageTest {
 protected:
     void SetUp() override
     {
         TitleStageTest::SetUp();
         GameData::options->displayHowToPlay = true;
+        ExtendedStage::SetHooks(&controls);
     }
+    ControlsRecordingOverlay controls;
 };
 
 TEST_F(TitleFirstRunTest, GuideOpensByItselfOnceAndItsSecondChoiceOpensTheControls)
@@ -296,6 +320,8 @@ TEST_F(TitleFirstRunTest, GuideOpensByItselfOnceAndItsSecondChoiceOpensTheContro
     EXPECT_FALSE(GameData::options->displayHowToPlay);
     ASSERT_TRUE(Title().GetInputConfigPanel());
     EXPECT_TRUE(Title().GetInputConfigPanel()->IsVisible());
+    // Player 1's controls: no player named counts as player 1.
+    EXPECT_EQ(controls.shownFor, (std::vector<int>{kOverlayNoPlayer}));
 
     // A later visit of the title does not open it again.
     LoadTitle();
@@ -312,7 +338,7 @@ TEST_F(TitleFirstRunTest, CancelOnTheGuideCountsAsGotIt)
     EXPECT_EQ(Title().GetHowToPlay()->GetResult(), 0);
     Steps(40);
     EXPECT_FALSE(Title().GetHowToPlayPanel());
-    EXPECT_FALSE(Title().GetInputConfigPanel()->IsVisible());
+    EXPECT_TRUE(controls.shownFor.empty());
     EXPECT_TRUE(GameData::player1->GetInputMapping());   // the title's cancel did not run
 }
 
