@@ -10,7 +10,7 @@ HTPCursor::HTPCursor() : RectangleGDO(0.0f, kHtpCursorHeight, false) {}
 Ref<HTPCursor> HTPCursor::New()
 {
     auto cursor = std::make_shared<HTPCursor>();
-    cursor->tint.Set(64, 123, 220);
+    cursor->tint.Set(kHtpBlue[0], kHtpBlue[1], kHtpBlue[2]);
     cursor->arrow_ = Sprite::New(U"htp_cursor.png", kHtpArrowTileWidth, kHtpArrowTileHeight,
                                  kHtpArrowFps);
     cursor->arrow_->DefineSequence(U"default", 0, kHtpArrowFrames - 1, true);

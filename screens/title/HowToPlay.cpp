@@ -17,7 +17,6 @@ namespace zelka {
 
 namespace {
 
-constexpr int kBlue[3] = {64, 123, 220};      // headings
 constexpr int kTextGrey = 200;
 
 String Green() { return Font::FT_Color(76, 181, 62); }
@@ -84,7 +83,7 @@ void HowToPlay::BuildPage()
     for (const auto& [text, box] : {std::pair{U"YOUR CHARACTER", std::array<float, 4>{80, 50, 170, 20}},
                                     std::pair{U"YOUR ITEM STACK", std::array<float, 4>{274, 50, 175, 20}},
                                     std::pair{U"IN GENERAL", std::array<float, 4>{56, 213, 160, 22}}}) {
-        AddText(font, text, box, kAlignStart)->tint.Set(kBlue[0], kBlue[1], kBlue[2]);
+        AddText(font, text, box, kAlignStart)->tint.Set(kHtpBlue[0], kHtpBlue[1], kHtpBlue[2]);
     }
     AddText(font, U"CURRENTLY SELECTED ITEM", {332, 138, 200, 14}, kAlignStart)
         ->tint.Set(kTextGrey, kTextGrey, kTextGrey);

@@ -7,6 +7,9 @@
 #include "services/player/PlayerStats.h"
 #include "screens/title/TitleConstants.h"
 
+#include <iterator>
+#include <string>
+
 namespace zelka {
 
 namespace {
@@ -87,7 +90,7 @@ void StatsPanel::AddMatchColumns()
         const int values[] = {record->victories, record->draws,
                               record->matches - record->draws - record->victories};
         const float rows[] = {kStatsWinsY, kStatsDrawsY, kStatsLossesY};
-        for (int row = 0; row < 3; ++row) {
+        for (std::size_t row = 0; row < std::size(rows); ++row) {
             AddLbl(Decimal(values[row]), x, rows[row])
                 ->tint.Set(kStatsValueGrey, kStatsValueGrey, kStatsValueGrey);
         }

@@ -51,6 +51,7 @@ inline constexpr int kTitleCodeHowToPlay = 5;
 // ---- How-to-play page (px; boxes measured from the page's top-left corner).
 inline constexpr float kHowToPlayWidth = 592.0f;
 inline constexpr float kHowToPlayHeight = 308.0f;
+inline constexpr int kHtpBlue[3] = {64, 123, 220};  // headings and the cursor bar
 inline constexpr float kHtpCursorHeight = 22.0f;
 inline constexpr float kHtpArrowGap = 14.0f;     // the arrow's centre left of the bar's left end
 inline constexpr int kHtpArrowTileWidth = 32;

@@ -204,6 +204,7 @@ void TitleStage::BuildOverlayArt()
 {
     worldRoot_->AddChild2(StaticImage::New(Texture::GetTexture(U"title_over.png")), 0.0f,
                           kOverlayImageY);
+    // A blinking label's period is 500 / rate ms.
     prompt_ = BlinkingLabel::New(GameData::stdFont, 500.0f / kPromptBlinkMs, kPromptScale);
     prompt_->name = U"PRESSANYKEY";
     prompt_->SetSize(kPromptWidth, kPromptHeight);
@@ -311,8 +312,8 @@ void TitleStage::UpdateFire(int ms)
 void TitleStage::EmitFire(float x, float y)
 {
     const float speedX = random::Rnd2(-kFireSpeedX, kFireSpeedX);
-    // The fire always took a second draw; keeping it keeps every later draw of a stage
-    // (the attract mode's picks) the same for a given seed.
+    // Two draws per particle, the second unused: the generator's sequence, and with it the
+    // attract mode's picks for a given seed, stays as designed.
     random::Rnd();
     if (!fire_) {
         return;
@@ -399,6 +400,7 @@ void TitleStage::UpdateMenuInput()
     const bool cancel = input->InputHit(kActionCancel);
     const bool start = input->InputHit(kActionStart);
     if (statsPanel_ && statsPanel_->IsOpen()) {
+        // Only the panel listens; a press while it still unfolds or folds is dropped.
         if ((accept || cancel || start) && !statsPanel_->IsAnimating()) {
             statsPanel_->Close2(false, true);
         }
