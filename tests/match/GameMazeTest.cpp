@@ -196,7 +196,9 @@ TEST_F(GameMazeTest, DistanceFieldMatchesTheRelaxRuleAndLeadsEveryLaneTileToTheI
         // Every open tile has a distance.
         for (int r = 0; r < maze->GetRows(); ++r) {
             for (int c = 0; c < maze->GetCols(); ++c) {
-                if (!maze->IsWall(c, r)) ASSERT_GE(maze->GetCellDistInfo(c, r), 0) << c << "," << r;
+                if (!maze->IsWall(c, r)) {
+                    ASSERT_GE(maze->GetCellDistInfo(c, r), 0) << c << "," << r;
+                }
             }
         }
         maze->GetMazeBaseGDO()->Deallocate();

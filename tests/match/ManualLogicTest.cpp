@@ -92,11 +92,6 @@ protected:
     Ref<ManualLogic> logic_;
 };
 
-TEST_F(ManualLogicTest, NamedAfterItsPlayer)
-{
-    EXPECT_EQ(logic_->GetName(), U"P1_MANUAL_LOGIC");
-}
-
 TEST_F(ManualLogicTest, FreezeMashCountsOnePressPerLockout)
 {
     Character& ch = *stage_->character;

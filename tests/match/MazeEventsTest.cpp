@@ -295,7 +295,9 @@ TEST_F(RockTest, ARockCloseToTheGroundConfusesWalkersAgainAndAgain)
     // Sound and message only for the first, on the player's channel, big.
     ASSERT_EQ(SfxCount(kSfxConfused), 1);
     for (const auto& s : sfx) {
-        if (s[0] == kSfxConfused) EXPECT_EQ(s[1], kSfxChannelPlayer2);
+        if (s[0] == kSfxConfused) {
+            EXPECT_EQ(s[1], kSfxChannelPlayer2);
+        }
     }
     ASSERT_EQ(hooks.labels.size(), 1u);
     EXPECT_EQ(hooks.labels[0], U"CONFUSE");
