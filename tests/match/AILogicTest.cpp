@@ -1,0 +1,353 @@
+#include "match/ai/AILogic.h"
+
+#include <gtest/gtest.h>
+
+#include "AITestSupport.h"
+#include "MazeTestSupport.h"
+
+namespace zelka {
+namespace {
+
+using aitest::AIFixture;
+
+// A seed whose next `draws` draws pass `want` one by one.
+template <typename Want>
+uint32_t SeedWhere(std::initializer_list<Want> wants)
+{
+    for (uint32_t seed = 1;; ++seed) {
+        uint32_t s = seed;
+        bool ok = true;
+        for (const Want& want : wants) ok = ok && want(mazetest::NextDraw(s));
+        if (ok) return seed;
+    }
+}
+
+using Draw = std::function<bool(float)>;
+
+class AILogicTest : public AIFixture {
+protected:
+    void Fill(ItemStack& stack, std::initializer_list<int> types)
+    {
+        for (int type : types) stack.Add(type, 0);
+    }
+    int Index(int c, int r) const { return c + r * maze_->GetCols(); }
+};
+
+// Five cells in a row: tiles 1..9 of row 1 are the corridor. A gem at the left end, a
+// treasure at the right end; the trap sits on cell 2 (tile 5).
+TEST_F(AILogicTest, HandCorridorSpreadsWorthPerStepFromEachSourceInTurn)
+{
+    auto cells = Corridor(5);
+    cells->SetCellFlag2(2, 0, kCellTrap);
+    Build(*cells, {3, 1});
+    Put(1, 1, kItemGem);
+    Put(9, 1, kItemTreasure);
+
+    ai_->_RecomputeTarget(true, false);
+    EXPECT_FALSE(ai_->IsRecomputePending());
+    for (int c = 1; c <= 9; ++c) {
+        const ItemInfo& info = ai_->GetItemInfo(c, 1);
+        EXPECT_EQ(info.source, Index(9, 1)) << c;   // the treasure wins every tile,
+        EXPECT_EQ(info.steps, 10 - c) << c;
+        // ... the gem's own tile too, adding its worth on the way
+        EXPECT_FLOAT_EQ(info.accumulated, c == 1 ? 101.0f : 100.0f) << c;
+    }
+    EXPECT_EQ(ai_->GetItemInfo(1, 1).value, 1);
+    EXPECT_EQ(ai_->GetDirectionFromCell(3, 1), kDirRight);
+    EXPECT_EQ(ai_->GetDirectionFromCell(9, 1), kDirNone);    // on the source
+    EXPECT_EQ(ai_->GetDirectionFromCell(0, 1), kDirNone);    // border
+    EXPECT_EQ(ai_->GetDirectionFromCell(2, 2), kDirNone);    // outer wall
+    EXPECT_FLOAT_EQ(ai_->GetApproxCellValue2(5, 1), 20.0f);   // 100 over 5 steps
+    EXPECT_FLOAT_EQ(ai_->GetApproxCellValue2(0, 1), 0.0f);
+    EXPECT_FLOAT_EQ(ai_->GetApproxCellValue(-1), 0.0f);
+
+    // Raised traps cut the corridor: the left part follows the gem, 1 / steps.
+    ai_->_RecomputeTarget(true, true);
+    EXPECT_EQ(ai_->GetItemInfo(5, 1).blocked, kTileBlockedTrap);
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_EQ(ai_->GetItemInfo(c, 1).source, Index(1, 1)) << c;
+        EXPECT_EQ(ai_->GetItemInfo(c, 1).steps, c) << c;
+    }
+    EXPECT_EQ(ai_->GetItemInfo(6, 1).steps, 4);
+    EXPECT_EQ(ai_->GetDirectionFromCell(3, 1), kDirLeft);
+    EXPECT_EQ(ai_->GetDirectionFromCell(5, 1), kDirNone);    // blocked
+    EXPECT_EQ(ai_->GetCellIfValid(5, 1), nullptr);
+}
+
+// Wall-breaking opens the walls to the spread; a taken item (lifetime 0) is worth nothing.
+TEST_F(AILogicTest, WallBreakerPlansThroughWallsAndTakenItemsCountNothing)
+{
+    auto cells = ExtendedMaze::New(2, 2);
+    cells->RemoveWall(0, 1);   // top row open; bottom cells closed off
+    Build(*cells, {1, 1});
+    Put(1, 3, kItemTreasure);
+    Put(3, 1, kItemGem)->lifetime = 0;
+    ai_->_RecomputeTarget(true, false);
+    EXPECT_EQ(ai_->GetDirectionFromCell(1, 1), kDirNone);
+    EXPECT_FLOAT_EQ(ai_->GetApproxCellValue2(3, 1), 0.0f);
+    ai_->_RecomputeTarget(false, false);
+    EXPECT_EQ(ai_->GetDirectionFromCell(1, 1), kDirDown);
+    EXPECT_EQ(ai_->GetItemInfo(1, 2).steps, 2);
+}
+
+TEST_F(AILogicTest, WithoutItemsItStandsAndReplansEveryUpdate)
+{
+    Build(*Corridor(5), {5, 1});
+    const int facing = me_->character->GetDirection();
+    for (int n = 0; n < 20; ++n) {
+        ai_->Update(matchtest::kStep);
+        EXPECT_TRUE(ai_->IsRecomputePending());
+        EXPECT_EQ(ai_->GetLastDirection(), kDirNone);
+    }
+    EXPECT_EQ(me_->character->GetDirection(), facing);
+    for (int c = 0; c < ai_->GetCols(); ++c) EXPECT_FLOAT_EQ(ai_->GetApproxCellValue2(c, 1), 0.0f);
+    // A gem raises no re-plan of its own; the standing AI's next plan finds it anyway.
+    Put(1, 1, kItemGem);
+    ai_->Update(matchtest::kStep);
+    EXPECT_EQ(ai_->GetLastDirection(), kDirLeft);
+    EXPECT_EQ(me_->character->GetDirection(), kDirLeft);
+    EXPECT_FALSE(ai_->IsRecomputePending());
+}
+
+TEST_F(AILogicTest, ItemChangesOnItsSourceOrNonGemItemsAskForAReplan)
+{
+    Build(*Corridor(5), {5, 1});
+    Put(1, 1, kItemGem);
+    Put(9, 1, kItemGem);
+    ai_->Update(matchtest::kStep);
+    ASSERT_FALSE(ai_->IsRecomputePending());
+    const int source = ai_->GetItemInfo(5, 1).source;
+    const int other = source == Index(1, 1) ? 9 : 1;
+    Put(other, 1, kItemGem);   // a gem elsewhere: no
+    EXPECT_FALSE(ai_->IsRecomputePending());
+    Put(7, 1, kItemIceWand);   // a chest anywhere: yes
+    EXPECT_TRUE(ai_->IsRecomputePending());
+    ai_->Update(matchtest::kStep);
+    ASSERT_FALSE(ai_->IsRecomputePending());
+    const int now = ai_->GetItemInfo(5, 1).source;
+    maze_->GetMazeBaseGDO()->SetItemAtCell(now % maze_->GetCols(), 1, nullptr);
+    EXPECT_TRUE(ai_->IsRecomputePending());
+}
+
+// With nothing to go for (-1), a successful pre-inversion draw passes right, which the
+// confusion turns into left; decisions then come 500 ms apart (33 updates of 16 ms).
+TEST_F(AILogicTest, ConfusedItInvertsAQuarterOfItsChoicesAndDecidesEvery500Ms)
+{
+    Build(*Corridor(5), {5, 1});
+    ASSERT_EQ(me_->character->GetDirection(), kDirRight);
+    me_->character->SetCurrentDebuff(kDebuffConfused, 5000);
+    random::Seed = SeedWhere<Draw>({[](float r) { return r * 100 >= 75; }});
+    const uint32_t start = random::Seed;
+    for (int n = 0; n < 32; ++n) {
+        ai_->Update(matchtest::kStep);
+        ASSERT_EQ(random::Seed, start) << n;   // no decision yet: no draw
+        EXPECT_TRUE(ai_->IsRecomputePending());
+    }
+    ai_->Update(matchtest::kStep);
+    EXPECT_EQ(random::Seed, mazetest::AdvanceSeed(start, 1));
+    EXPECT_EQ(ai_->GetLastDirection(), kDirRight);
+    EXPECT_EQ(me_->character->GetDirection(), kDirLeft);
+    EXPECT_FALSE(ai_->IsRecomputePending());
+    for (int n = 0; n < 32; ++n) ai_->Update(matchtest::kStep);
+    EXPECT_EQ(random::Seed, mazetest::AdvanceSeed(start, 1));
+    ai_->Update(matchtest::kStep);
+    EXPECT_EQ(random::Seed, mazetest::AdvanceSeed(start, 2));
+}
+
+// Only the pickaxe, turbo, ball and chain and ice wand draw, one each in slot order.
+TEST_F(AILogicTest, ItemChoiceDrawsForTheChanceItemsInSlotOrder)
+{
+    Build(*Corridor(5), {5, 1}, {3, 1});
+    Fill(*me_->itemStack, {kItemSqueakyHammer, kItemTurboSneakers, kItemPickaxe, kItemMightyShovel});
+    const auto pass = [](float limit) { return Draw([=](float r) { return r * 1000 < limit; }); };
+    const auto fail = [](float limit) { return Draw([=](float r) { return r * 1000 >= limit; }); };
+    struct Case {
+        uint32_t seed;
+        int slot;
+    };
+    const Case cases[] = {
+        {SeedWhere<Draw>({pass(600)}), 1},                // turbo 100
+        {SeedWhere<Draw>({fail(600), pass(300)}), 0},     // hammer 50 = pickaxe 50: the first
+        {SeedWhere<Draw>({fail(600), fail(300)}), 0},     // the hammer alone
+    };
+    for (const Case& c : cases) {
+        random::Seed = c.seed;
+        EXPECT_EQ(ai_->GetBestItemToUseInInventory(), c.slot) << c.seed;
+        EXPECT_EQ(random::Seed, mazetest::AdvanceSeed(c.seed, 2));
+    }
+    them_->character->SetCurrentDebuff(kDebuffSlow, 5000);   // no hammer on a debuffed opponent
+    random::Seed = SeedWhere<Draw>({fail(600), fail(300)});
+    EXPECT_EQ(ai_->GetBestItemToUseInInventory(), -1);
+
+    // Against a turbo opponent the ball and chain outscores sure turbo.
+    them_->character->SetCurrentDebuff(kBuffNone, 0);
+    them_->character->SetCurrentBuff(kBuffTurbo, 5000);
+    me_->itemStack->Remove(0);   // turbo, pickaxe, shovel, then the ball and chain
+    me_->itemStack->Add(kItemBallAndChain, 0);
+    random::Seed = SeedWhere<Draw>({pass(600), fail(300), pass(150)});
+    EXPECT_EQ(ai_->GetBestItemToUseInInventory(), 3);
+}
+
+TEST_F(AILogicTest, TeleporterOnlyWhenTheOpponentsTileIsWorthMoreThanTwiceItsOwn)
+{
+    Build(*Corridor(5), {5, 1}, {8, 1});
+    Put(9, 1, kItemTreasure);
+    ai_->_RecomputeTarget(true, false);
+    me_->itemStack->Add(kItemTeleporter, 0);
+    EXPECT_EQ(ai_->GetBestItemToUseInInventory(), 0);    // 2 x 20 < 50
+    me_->tileC = 6;
+    EXPECT_EQ(ai_->GetBestItemToUseInInventory(), -1);   // 2 x 25 = 50: not more
+    them_->tileC = 0;                                    // the border counts 0
+    me_->tileC = 1;
+    EXPECT_EQ(ai_->GetBestItemToUseInInventory(), -1);
+}
+
+TEST_F(AILogicTest, HyperHandStealsOnlyWhatItWantsAtLeastAsMuchAsItsBest)
+{
+    Build(*Corridor(5), {5, 1}, {3, 1});
+    me_->itemStack->Add(kItemHyperHand, 0);
+    EXPECT_EQ(ai_->GetBestItemToUseInInventory(), -1);   // nothing to steal
+    them_->itemStack->Add(kItemTeleporter, 0);            // usefulness 50
+    me_->itemStack->Add(kItemTrapSwitch, 0);              // 40: steal
+    EXPECT_EQ(ai_->GetBestItemToUseInInventory(), 0);
+    me_->itemStack->Add(kItemTeleporter, 0);              // 50 = 50: still (75)
+    EXPECT_EQ(ai_->GetBestItemToUseInInventory(), 0);
+    them_->itemStack->Add(kItemIceWand, 0);               // their newest counts: 70
+    me_->itemStack->Add(kItemMightyShovel, 0);            // 75 > 70: keep the hand
+    EXPECT_EQ(ai_->GetBestItemToUseInInventory(), -1);
+}
+
+// Item passes come every 13 updates (> 199 ms); the cursor walks one slot per pass, and
+// the first use waits until 2000 ms have passed.
+TEST_F(AILogicTest, ItemPassesStepTheCursorAndSpaceUsesTwoSecondsApart)
+{
+    Build(*Corridor(5), {5, 1}, {3, 1});
+    Fill(*me_->itemStack, {kItemTeleporter, kItemTeleporter, kItemSqueakyHammer});
+    ASSERT_EQ(me_->itemStack->GetCursorPos(), 0);
+    std::vector<int> cursor;
+    int usedAt = -1;
+    for (int n = 1; n <= 200 && usedAt < 0; ++n) {
+        ai_->Update(matchtest::kStep);
+        if (n % 13 == 0) cursor.push_back(me_->itemStack->GetCursorPos());
+        if (!me_->used.empty()) usedAt = n;
+    }
+    ASSERT_GE(cursor.size(), 3u);
+    EXPECT_EQ(cursor[0], 0);   // pass 1 chooses
+    EXPECT_EQ(cursor[1], 1);
+    EXPECT_EQ(cursor[2], 2);
+    EXPECT_EQ(usedAt, 130);    // the first pass at or past 2000 ms
+    EXPECT_EQ(me_->used, std::vector<int>{kItemSqueakyHammer});
+    EXPECT_EQ(ai_->GetChosenItem(), -1);
+    EXPECT_EQ(ai_->GetTimeSinceLastUse(), 0);
+}
+
+// A roulette still cycling in the chosen slot is stopped at the next pass; a refused use
+// keeps the choice.
+TEST_F(AILogicTest, RouletteStopsAtOnceAndRefusedUsesAreRetried)
+{
+    Build(*Corridor(5), {5, 1}, {3, 1});
+    me_->itemStack->Add(kItemTurboSneakers, kRouletteIntervalMs);
+    random::Seed = SeedWhere<Draw>({[](float r) { return r * 1000 < 600; }});
+    for (int n = 0; n < 26; ++n) ai_->Update(matchtest::kStep);
+    EXPECT_EQ(me_->stops, std::vector<int>{0});
+    EXPECT_TRUE(me_->used.empty());
+
+    me_->itemStack->Remove(0);
+    me_->itemStack->Add(kItemSqueakyHammer, 0);
+    me_->refuse = true;
+    for (int n = 0; n < 13 * 12; ++n) ai_->Update(matchtest::kStep);
+    EXPECT_EQ(ai_->GetChosenItem(), kItemSqueakyHammer);
+    me_->refuse = false;
+    for (int n = 0; n < 13; ++n) ai_->Update(matchtest::kStep);
+    EXPECT_EQ(me_->used, std::vector<int>{kItemSqueakyHammer});
+}
+
+// The trap switch helps only when exactly one player is within 4 steps of a trap: raise
+// them while only the opponent is near, lower them while only the AI is.
+TEST_F(AILogicTest, TrapSwitchIsUsefulWhenOnlyOnePlayerIsNearTraps)
+{
+    auto cells = Corridor(9);
+    cells->SetCellFlag2(0, 0, kCellTrap);   // tile (1, 1)
+    Build(*cells, {13, 1}, {3, 1});
+    EXPECT_TRUE(ai_->_AreBlockTrapsThisClose(5, 1, 4));
+    EXPECT_FALSE(ai_->_AreBlockTrapsThisClose(6, 1, 4));
+    EXPECT_FALSE(ai_->_AreBlockTrapsThisClose(1, 0, 4));   // a wall
+    EXPECT_TRUE(ai_->IsTrapItemUseful(*them_));            // down, they are near
+    maze_->GetMazeBaseGDO()->ActivateBlockTraps(true);
+    EXPECT_FALSE(ai_->IsTrapItemUseful(*them_));
+    std::swap(me_->tileC, them_->tileC);
+    EXPECT_TRUE(ai_->IsTrapItemUseful(*them_));            // up, the AI is near
+    them_->tileC = 5;
+    EXPECT_FALSE(ai_->IsTrapItemUseful(*them_));           // both near
+
+    // Chosen while useful, dropped unused when it no longer is by the time it may go.
+    maze_->GetMazeBaseGDO()->ActivateBlockTraps(false);
+    me_->tileC = 13;
+    them_->tileC = 3;
+    me_->itemStack->Add(kItemTrapSwitch, 0);
+    for (int n = 0; n < 13; ++n) ai_->Update(matchtest::kStep);
+    ASSERT_EQ(ai_->GetChosenItem(), kItemTrapSwitch);
+    them_->tileC = 9;
+    for (int n = 0; n < 13 * 9; ++n) ai_->Update(matchtest::kStep);
+    EXPECT_EQ(ai_->GetChosenItem(), -1);
+    EXPECT_TRUE(me_->used.empty());
+}
+
+// A U of 4 x 2 cells: the treasure on cell (0, 0) is 14 steps round, 2 through the wall.
+TEST_F(AILogicTest, ShovelTunnelsThroughTheWallAndResurfacesOnTheTarget)
+{
+    auto cells = ExtendedMaze::New(4, 2);
+    for (int x = 0; x < 3; ++x) {
+        cells->RemoveWall(x, x + 1);
+        cells->RemoveWall(4 + x, 5 + x);
+    }
+    cells->RemoveWall(3, 7);
+    Build(*cells, {1, 3}, {7, 1});
+    Put(1, 1, kItemTreasure);
+    me_->itemStack->Add(kItemMightyShovel, 0);
+    ai_->_RecomputeTarget(true, false);
+    EXPECT_EQ(ai_->GetBestShovelDirection(1, 3), kDirUp);
+    EXPECT_EQ(ai_->CheckCellOverWall(1, 3, kDirRight), -1);   // open between
+    EXPECT_EQ(ai_->GetBestShovelDirection(3, 3), kDirNone);   // 12 steps: saves only 10
+
+    // Held on its tile until the use (the character is not updated).
+    for (int n = 0; n < 200 && me_->used.empty(); ++n) ai_->Update(matchtest::kStep);
+    ASSERT_EQ(me_->used, std::vector<int>{kItemMightyShovel});
+    EXPECT_EQ(ai_->GetShovelTarget(), Index(1, 1));
+    EXPECT_EQ(ai_->GetShovelTimer(), 4000);
+    EXPECT_EQ(me_->character->GetDirection(), kDirUp);
+    int n = 0;
+    for (; n < 400 && !(me_->character->IsWalking() && me_->tileR == 1); ++n) {
+        Step();
+        EXPECT_EQ(me_->tileC, 1);
+    }
+    EXPECT_LT(n, 400);
+    EXPECT_LT(n * matchtest::kStep, 4000);   // on the target, not by the timer
+}
+
+TEST_F(AILogicTest, ShovelTargetsNeverLieOnTheBorderRing)
+{
+    for (const auto& size : {std::pair{10, 9}, {16, 15}, {24, 25}}) {
+        for (uint32_t seed : {3u, 41u}) {
+            Build(*Versus(size.first, size.second, seed), {1, 1});
+            const int cols = maze_->GetCols();
+            const int rows = maze_->GetRows();
+            for (int r = 0; r < rows; ++r) {
+                for (int c = 0; c < cols; ++c) {
+                    for (int dir = 0; dir < kDirCount; ++dir) {
+                        const int t = ai_->CheckCellOverWall(c, r, dir);
+                        if (t < 0) continue;
+                        EXPECT_TRUE(t % cols >= 1 && t % cols <= cols - 2 && t / cols >= 1 &&
+                                    t / cols <= rows - 2)
+                            << c << "," << r << " dir " << dir;
+                    }
+                }
+            }
+            EXPECT_EQ(ai_->GetBestShovelDirection(0, 1), kDirNone);
+            EXPECT_EQ(ai_->CheckCellOverWall(1, 2, kDirUp), -1);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zelka
