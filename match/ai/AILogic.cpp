@@ -102,7 +102,7 @@ void AILogic::HandleEvent(Object* /*source*/, int id, Object* data)
         return;
     }
     const Ref<MazeItem> item = stage_->maze->GetMazeBaseGDO()->GetItemAtCell(spawn->column, spawn->row);
-    if (item && (itemTypeOf ? itemTypeOf(*item) : kItemGem) != kItemGem) {
+    if (item && TypeOf(*item) != kItemGem) {
         recompute_ = true;
     }
 }
@@ -130,8 +130,13 @@ bool AILogic::ItemTypeAt(int c, int r, int& type) const
     if (!item || item->GetLifetime() == 0) {
         return false;   // none, taken or expired; an inactive item still counts
     }
-    type = itemTypeOf ? itemTypeOf(*item) : kItemGem;
+    type = TypeOf(*item);
     return true;
+}
+
+int AILogic::TypeOf(const MazeItem& item) const
+{
+    return itemTypeOf ? itemTypeOf(item) : kItemGem;
 }
 
 void AILogic::_RecomputeTarget(bool blockWalls, bool blockTraps)
@@ -298,13 +303,8 @@ void AILogic::ProcessShovelTrip(int ms)
     const bool arrived = stage_->tileC == targetC && stage_->tileR == targetR;
     shovelMs_ -= ms;
     if (shovelMs_ <= 0 || arrived) {
-        SafeResurface();
-        // Refused (a wall or a raised trap overhead): unlike giving up the trip, which
-        // could leave it under a wall by the border for good, it keeps heading for the
-        // target, which was open when it dug.
-        if (ch.GetState() != kCharUnderground || arrived) {
-            return;
-        }
+        SafeResurface();   // refused under a wall or a raised trap: asked again next update
+        return;
     }
     if (stage_->tileC != targetC) {
         ch.SetDirection(DirToward(stage_->tileC, targetC, kDirLeft, kDirRight));

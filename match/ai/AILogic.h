@@ -123,6 +123,7 @@ private:
     void CellStackClear() { stackLength_ = 0; }
     // The live item's type on tile (c, r); false when there is none.
     bool ItemTypeAt(int c, int r, int& type) const;
+    int TypeOf(const MazeItem& item) const;
     int Index(int c, int r) const { return c + r * columns_; }
     bool IsInterior(int c, int r) const;
     bool IsTrapsUp() const;
