@@ -53,11 +53,6 @@ State& TheState()
     return state;
 }
 
-bool IsInventoryId(int id)
-{
-    return id >= 0 && id < kInventoryItemTypes;
-}
-
 }  // namespace
 
 String ItemTable::Name(int type)
@@ -70,13 +65,13 @@ String ItemTable::Name(int type)
     case kItemGem:
         return U"GEM";
     default:
-        return IsInventoryId(type) ? FromLatin1(kKinds[static_cast<size_t>(type)].name) : U"???";
+        return IsInventoryItem(type) ? FromLatin1(kKinds[static_cast<size_t>(type)].name) : U"???";
     }
 }
 
 int ItemTable::Category(int type)
 {
-    return IsInventoryId(type) ? kKinds[static_cast<size_t>(type)].category : kCategoryNone;
+    return IsInventoryItem(type) ? kKinds[static_cast<size_t>(type)].category : kCategoryNone;
 }
 
 void ItemTable::SetWeights(bool race)
@@ -86,7 +81,7 @@ void ItemTable::SetWeights(bool race)
 
 int ItemTable::Weight(int id)
 {
-    return IsInventoryId(id) ? TheState().weights[static_cast<size_t>(id)] : 0;
+    return IsInventoryItem(id) ? TheState().weights[static_cast<size_t>(id)] : 0;
 }
 
 int ItemTable::WeightSum()
@@ -97,7 +92,7 @@ int ItemTable::WeightSum()
 float ItemTable::Probability(int id)
 {
     const State& state = TheState();
-    if (state.sum == 0 || !IsInventoryId(id)) {
+    if (state.sum == 0 || !IsInventoryItem(id)) {
         return 0.0f;
     }
     return static_cast<float>(state.weights[static_cast<size_t>(id)]) /

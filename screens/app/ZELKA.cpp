@@ -23,6 +23,7 @@
 #include "screens/app/HostAccess.h"
 #include "screens/app/PlayerEventData.h"
 #include "screens/app/StageTransitions.h"
+#include "screens/charsel/CharSelStage.h"
 #include "screens/placeholders/PlaceholderStage.h"
 #include "screens/results/ResultStage.h"
 
@@ -66,6 +67,7 @@ ZELKA::ZELKA()
     for (int id = kStageMatch; id <= kStageIntro2; ++id) {
         builders_[id] = [id] { return NewPlaceholderStage(id); };
     }
+    builders_[kStageCharSelect] = [] { return CharSelStage::New(); };
     builders_[kStageResults] = [] { return ResultStage::New(); };
 }
 

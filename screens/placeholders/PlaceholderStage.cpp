@@ -19,7 +19,7 @@ namespace zelka {
 namespace {
 
 constexpr int kIntroShowMs = 1500;    // each intro placeholder, like a short logo
-constexpr int kShortShowMs = 1500;    // character select, credits
+constexpr int kShortShowMs = 1500;    // credits
 constexpr int kMatchShowMs = 3000;
 constexpr int kWaitForKey = 0;
 constexpr float kNameScale = 1.0f;
@@ -30,7 +30,6 @@ const char* ScreenName(int id)
 {
     switch (id) {
     case kStageMatch: return "MATCH";
-    case kStageCharSelect: return "CHARACTER SELECT";
     case kStageTitle: return "TITLE";
     case kStageIntro: return "INTRO";
     case kStageCredits: return "CREDITS";
@@ -52,7 +51,6 @@ int PlaceholderFlow::NextStage() const
     case kStageIntro: return kStageIntro2;
     case kStageIntro2: return kStageTitle;
     case kStageTitle: return kStageCharSelect;
-    case kStageCharSelect: return kStageMatch;
     case kStageMatch: return kStageResults;
     default: return kStageTitle;  // credits
     }
@@ -142,8 +140,6 @@ Ref<Stage> NewPlaceholderStage(int id)
     switch (id) {
     case kStageMatch:
         return std::make_shared<PlaceholderExtendedStage>(id, kMatchLoadSteps);
-    case kStageCharSelect:
-        return std::make_shared<PlaceholderExtendedStage>(id, kCharSelectLoadSteps);
     case kStageTitle:
         return std::make_shared<PlaceholderExtendedStage>(id, kTitleLoadSteps);
     case kStageIntro:

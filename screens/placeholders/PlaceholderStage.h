@@ -60,7 +60,7 @@ private:
 };
 
 // The placeholder for a stage identifier with that screen's load-step count and kind;
-// null for an identifier outside 1..7.
+// null for an identifier outside 1..7 and for character select (2), which is built.
 [[nodiscard]] Ref<Stage> NewPlaceholderStage(int id);
 
 // The four overlay panels for now: plain closed Panels (scale.y, 300 ms) named

@@ -185,12 +185,5 @@ TEST_F(ItemStackTest, FindCloserItemStartsAtTheCursorAndWraps)
     EXPECT_EQ(stack_->FindCloserItemOfType(kItemHyperHand, 1), -1);
 }
 
-TEST_F(ItemStackTest, SlotsUpdateWithTheStack)
-{
-    stack_->Add(kItemTurboSneakers, kRouletteIntervalMs);
-    stack_->Update(kRouletteIntervalMs);
-    EXPECT_NE(stack_->GetItemType(0), kItemTurboSneakers);
-}
-
 }  // namespace
 }  // namespace zelka

@@ -94,18 +94,6 @@ TEST_F(ItemTableTest, RunningTotalMustExceedTheDraw)
     EXPECT_EQ(random::Seed, afterOne);
 }
 
-TEST_F(ItemTableTest, NamesAndCategoriesOfUnknownTypes)
-{
-    EXPECT_EQ(ItemTable::Name(kItemIdol), U"GOLDEN IDOL");
-    EXPECT_EQ(ItemTable::Name(kItemRoulette), U"ROULETTE!!!");
-    EXPECT_EQ(ItemTable::Name(10), U"???");
-    EXPECT_EQ(ItemTable::Name(-4), U"???");
-    EXPECT_EQ(ItemTable::Category(kItemGem), kCategoryNone);
-    EXPECT_EQ(ItemTable::Category(10), kCategoryNone);
-    EXPECT_FLOAT_EQ(ItemTable::Probability(-1), 0.0f);
-    EXPECT_FLOAT_EQ(ItemTable::Probability(10), 0.0f);
-}
-
 TEST_F(ItemTableTest, RouletteStepSkipsUndroppableItemsAndNeverShowsTheRoulette)
 {
     ItemTable::SetWeights(false);
