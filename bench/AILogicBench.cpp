@@ -12,11 +12,11 @@
 #include "match/PlayerStageData.h"
 #include "match/ai/AILogic.h"
 #include "match/character/Character.h"
+#include "match/items/Item.h"
 #include "match/items/ItemConstants.h"
 #include "match/items/ItemStack.h"
 #include "match/maze/ExtendedMaze.h"
 #include "match/maze/GameMaze.h"
-#include "match/maze/MazeItem.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "services/player/PlayerData.h"
@@ -26,13 +26,12 @@ namespace {
 
 constexpr int kStepMs = 16;
 
-class BenchItem : public MazeItem {
-public:
-    explicit BenchItem(int t) : type(t) {}
-    int GetLifetime() const override { return -1; }
-    void SetActive(bool) override {}
-    int type;
-};
+Ref<Item> NewItem(int type)
+{
+    auto item = Item::New();
+    item->type = type;
+    return item;
+}
 
 // The maze, both players' records and player 2's AI, with gems everywhere.
 struct Scene {
@@ -76,13 +75,12 @@ struct Scene {
         for (int r = 1; r < maze->GetRows() - 1; ++r) {
             for (int c = 1; c < maze->GetCols() - 1; ++c) {
                 if (!maze->IsWall(c, r) && !maze->IsTrapFloor(c, r)) {
-                    maze->GetMazeBaseGDO()->SetItemAtCell(c, r, std::make_shared<BenchItem>(kItemGem));
+                    maze->GetMazeBaseGDO()->SetItemAtCell(c, r, NewItem(kItemGem));
                     ++gems;
                 }
             }
         }
         ai = AILogic::New(stages[1].get(), stages[0].get());
-        ai->itemTypeOf = [](const MazeItem& item) { return static_cast<const BenchItem&>(item).type; };
     }
 };
 
@@ -103,8 +101,7 @@ void BM_UpdateReplanningEveryUpdate(benchmark::State& state)
     Scene scene;
     MazeTileMap& map = *scene.maze->GetMazeBaseGDO();
     const TilePos start = scene.cells->VersusStartTile(2);
-    Ref<MazeItem> chests[2] = {std::make_shared<BenchItem>(kItemTurboSneakers),
-                               std::make_shared<BenchItem>(kItemIceWand)};
+    Ref<MazeItem> chests[2] = {NewItem(kItemTurboSneakers), NewItem(kItemIceWand)};
     int next = 0;
     for (auto _ : state) {
         map.SetItemAtCell(start.c + 1, start.r, chests[next]);

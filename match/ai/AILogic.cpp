@@ -6,10 +6,13 @@
 #include "match/PlayerStageData.h"
 #include "match/ai/AIConstants.h"
 #include "match/character/Character.h"
+#include "match/items/GameItemMaze.h"
+#include "match/items/Item.h"
 #include "match/items/ItemConstants.h"
+#include "match/items/ItemEffects.h"
+#include "match/items/PlayerItemUser.h"
 #include "match/maze/GameMaze.h"
 #include "match/maze/ItemSpawnData.h"
-#include "match/maze/MazeItem.h"
 #include "platform/core/Fatal.h"
 #include "services/data/GameData.h"
 #include "services/player/PlayerData.h"
@@ -101,8 +104,9 @@ void AILogic::HandleEvent(Object* /*source*/, int id, Object* data)
         recompute_ = true;
         return;
     }
-    const Ref<MazeItem> item = stage_->maze->GetMazeBaseGDO()->GetItemAtCell(spawn->column, spawn->row);
-    if (item && TypeOf(*item) != kItemGem) {
+    const auto* item = dynamic_cast<const Item*>(
+        stage_->maze->GetMazeBaseGDO()->GetItemAtCell(spawn->column, spawn->row).get());
+    if (item != nullptr && item->type != kItemGem) {
         recompute_ = true;
     }
 }
@@ -126,17 +130,12 @@ const ItemInfo& AILogic::GetItemInfo(int c, int r) const
 
 bool AILogic::ItemTypeAt(int c, int r, int& type) const
 {
-    const Ref<MazeItem> item = stage_->maze->GetMazeBaseGDO()->GetItemAtCell(c, r);
-    if (!item || item->GetLifetime() == 0) {
+    const auto* item = dynamic_cast<const Item*>(stage_->maze->GetMazeBaseGDO()->GetItemAtCell(c, r).get());
+    if (item == nullptr || item->GetLifetime() == 0) {
         return false;   // none, taken or expired; an inactive item still counts
     }
-    type = TypeOf(*item);
+    type = item->type;
     return true;
-}
-
-int AILogic::TypeOf(const MazeItem& item) const
-{
-    return itemTypeOf ? itemTypeOf(item) : kItemGem;
 }
 
 void AILogic::_RecomputeTarget(bool blockWalls, bool blockTraps)
@@ -315,15 +314,12 @@ void AILogic::ProcessShovelTrip(int ms)
 
 void AILogic::SafeResurface()
 {
-    if (safeResurface) {
-        safeResurface();
-        return;
+    if (stage_->playerData == nullptr) {
+        return;   // the item view of a player needs the player
     }
-    Character& ch = *stage_->character;
-    if (stage_->maze->IsCellClear(stage_->tileC, stage_->tileR)) {
-        ch.position->Set(stage_->maze->TileCenterX(stage_->tileC), stage_->maze->TileCenterY(stage_->tileR));
-        ch.Resurface();
-    }
+    PlayerItemUser user(*stage_);
+    GameItemMaze maze(*stage_->maze);
+    ItemEffects::SafeResurface(user, maze);
 }
 
 const PlayerStageData* AILogic::Opponent() const
@@ -332,7 +328,7 @@ const PlayerStageData* AILogic::Opponent() const
         return opponent_;
     }
     const int player = stage_->playerData != nullptr ? stage_->playerData->GetPlayerNumber() : 1;
-    const Ref<PlayerData>& other = player == 1 ? GameData::player2 : GameData::player1;
+    const Ref<PlayerData> other = GameData::GetPlayer(player == 1 ? 2 : 1);
     return other ? other->stageData.get() : nullptr;
 }
 

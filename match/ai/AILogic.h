@@ -3,12 +3,10 @@
 #include "engine/core/Cog.h"
 #include "engine/core/EventManager.h"
 
-#include <functional>
 #include <vector>
 
 namespace zelka {
 
-class MazeItem;
 class PlayerStageData;
 
 // What one tile is worth to the computer player after the values have spread.
@@ -36,9 +34,6 @@ struct ItemInfo {
 // of the choice (one per such item, in slot order), so a seeded match replays.
 class AILogic : public Cog, public EventListener {
 public:
-    // The type of an item lying on the map (kItemIdol .. kItemRoulette).
-    using ItemTypeReader = std::function<int(const MazeItem&)>;
-
     // Named "P" + player number + "_AI_LOGIC"; the value grid takes the size of the maze's
     // floor layer and the cog listens to the tile map's item changes (event 777). A null
     // opponent is looked up at each use as the other player's stageData.
@@ -98,13 +93,6 @@ public:
     int GetShovelTimer() const { return shovelMs_; }
     int GetTimeSinceLastUse() const { return sinceUse_; }
 
-    // Seams the match stage fills in.
-    // Reads an item's type; until set, every item counts as a gem.
-    ItemTypeReader itemTypeOf;
-    // Brings the character up where it stands unless a wall or a raised trap is there;
-    // until set, the character's own Resurface on a clear tile.
-    std::function<void()> safeResurface;
-
 private:
     void ProcessMovement(int ms);
     void ProcessShovelTrip(int ms);
@@ -121,9 +109,8 @@ private:
     void CellStackPush(int index);
     int CellStackPop();
     void CellStackClear() { stackLength_ = 0; }
-    // The live item's type on tile (c, r); false when there is none.
+    // The type of the live item on tile (c, r); false when there is none.
     bool ItemTypeAt(int c, int r, int& type) const;
-    int TypeOf(const MazeItem& item) const;
     int Index(int c, int r) const { return c + r * columns_; }
     bool IsInterior(int c, int r) const;
     bool IsTrapsUp() const;

@@ -12,7 +12,9 @@
 #include "match/character/Character.h"
 #include "match/items/ItemConstants.h"
 #include "match/items/ItemStack.h"
-#include "match/maze/MazeItem.h"
+#include "match/items/Item.h"
+#include "match/items/PlayerItemUser.h"
+#include "services/data/GameData.h"
 #include "services/player/PlayerData.h"
 
 namespace zelka {
@@ -20,24 +22,18 @@ namespace {
 
 constexpr int kStep = matchtest::kStep;
 
-// An item lying on a tile, with the type the AI reads through its seam.
-class TypedItem : public MazeItem {
-public:
-    explicit TypedItem(int t) : type(t) {}
-    int GetLifetime() const override { return lifetime; }
-    void SetActive(bool) override {}
-    int type;
-    int lifetime = -1;
-};
-
-// A player record whose item use is a stand-in: a cycling roulette stops, the shovel
-// digs, anything else just goes. Records every use.
+// A player record whose item use is recorded and, unless the real effects are asked for,
+// a stand-in: a cycling roulette stops, the shovel digs, anything else just goes.
 class ItemUsingStage : public PlayerStageData {
 public:
     bool UseCurrentItem() override
     {
         const int slot = itemStack->GetCursorPos();
         if (slot < 0 || refuse) return false;
+        if (real) {
+            used.push_back(itemStack->GetItemType(slot));
+            return UsePlayerItem(*this);
+        }
         if (itemStack->StopDynamicItem(slot)) {
             stops.push_back(slot);
             return true;
@@ -50,6 +46,7 @@ public:
     std::vector<int> used;
     std::vector<int> stops;
     bool refuse = false;
+    bool real = false;
 };
 
 using Draw = std::function<bool(float)>;
@@ -75,6 +72,11 @@ protected:
         PlayerData::ResetPlayerCounter();
         player1_ = PlayerData::New();
         player2_ = PlayerData::New();
+        saved_ = {GameData::player1, GameData::player2};
+        GameData::player1 = player1_;   // the real item effects find the players here
+        GameData::player2 = player2_;
+        player1_->stageData = them_;
+        player2_->stageData = me_;
     }
     void TearDown() override
     {
@@ -82,6 +84,8 @@ protected:
             if (s->character) s->character->Deallocate();
             if (s->itemStack) s->itemStack->Deallocate();
         }
+        GameData::player1 = saved_[0];
+        GameData::player2 = saved_[1];
         MazeFixture::TearDown();
     }
 
@@ -95,7 +99,6 @@ protected:
         Place(*me_, player2_.get(), start);
         Place(*them_, player1_.get(), opponent);
         ai_ = AILogic::New(me_.get(), them_.get());
-        ai_->itemTypeOf = [](const MazeItem& item) { return static_cast<const TypedItem&>(item).type; };
         me_->character->SetDirection(maze_->GetFirstExitFromCell(start.c, start.r));
     }
     void Place(PlayerStageData& s, PlayerData* player, TilePos tile)
@@ -109,9 +112,10 @@ protected:
         s.tileR = tile.r;
         EventManager::RegisterListener(maze_, s.character, kEventAnyId);
     }
-    Ref<TypedItem> Put(int c, int r, int type)
+    Ref<Item> Put(int c, int r, int type)
     {
-        auto item = std::make_shared<TypedItem>(type);
+        auto item = Item::New();
+        item->type = type;
         maze_->GetMazeBaseGDO()->SetItemAtCell(c, r, item);
         return item;
     }
@@ -143,6 +147,7 @@ protected:
 
     Ref<PlayerData> player1_;
     Ref<PlayerData> player2_;
+    std::array<Ref<PlayerData>, 2> saved_;
     Ref<GameMaze> maze_;
     Ref<ItemUsingStage> me_ = std::make_shared<ItemUsingStage>();
     Ref<ItemUsingStage> them_ = std::make_shared<ItemUsingStage>();
@@ -413,6 +418,7 @@ TEST_F(AILogicTest, ShovelTunnelsThroughTheWallAndResurfacesOnTheTarget)
     Build(*cells, {1, 3}, {7, 1});
     Put(1, 1, kItemTreasure);
     me_->itemStack->Add(kItemMightyShovel, 0);
+    me_->real = true;   // the shovel's own effect digs, and the effects bring it up
     ai_->_RecomputeTarget(true, false);
     EXPECT_EQ(ai_->GetBestShovelDirection(1, 3), kDirUp);
     EXPECT_EQ(ai_->CheckCellOverWall(1, 3, kDirRight), -1);   // open between
