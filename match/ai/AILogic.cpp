@@ -17,6 +17,7 @@
 #include "services/data/GameData.h"
 #include "services/player/PlayerData.h"
 
+#include <cassert>
 #include <string>
 
 namespace zelka {
@@ -125,6 +126,7 @@ bool AILogic::IsTrapsUp() const
 
 const ItemInfo& AILogic::GetItemInfo(int c, int r) const
 {
+    assert(c >= 0 && r >= 0 && c < columns_ && r < rows_);
     return cells_[static_cast<size_t>(Index(c, r))];
 }
 
