@@ -24,8 +24,12 @@
 #include "screens/app/PlayerEventData.h"
 #include "screens/app/StageTransitions.h"
 #include "screens/charsel/CharSelStage.h"
+#include "screens/credits/CreditsStage.h"
+#include "screens/intro/IntroStage.h"
+#include "screens/intro/IntroStage2.h"
 #include "screens/placeholders/PlaceholderStage.h"
 #include "screens/results/ResultStage.h"
+#include "screens/title/TitleStage.h"
 
 #include <cmath>
 
@@ -68,7 +72,11 @@ ZELKA::ZELKA()
         builders_[id] = [id] { return NewPlaceholderStage(id); };
     }
     builders_[kStageCharSelect] = [] { return CharSelStage::New(); };
+    builders_[kStageTitle] = [] { return TitleStage::New(); };
     builders_[kStageResults] = [] { return ResultStage::New(); };
+    builders_[kStageIntro] = [] { return IntroStage::New(); };
+    builders_[kStageCredits] = [] { return CreditsStage::New(); };
+    builders_[kStageIntro2] = [] { return IntroStage2::New(); };
 }
 
 ZELKA::~ZELKA() = default;
