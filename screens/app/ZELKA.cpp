@@ -69,14 +69,21 @@ ZELKA::ZELKA()
       iconMaker_(&NewPlayerDeviceIcon)
 {
     for (int id = kStageMatch; id <= kStageIntro2; ++id) {
-        builders_[id] = [id] { return NewPlaceholderStage(id); };
+        builders_[id] = DefaultStageBuilder(id);
     }
-    builders_[kStageCharSelect] = [] { return CharSelStage::New(); };
-    builders_[kStageTitle] = [] { return TitleStage::New(); };
-    builders_[kStageResults] = [] { return ResultStage::New(); };
-    builders_[kStageIntro] = [] { return IntroStage::New(); };
-    builders_[kStageCredits] = [] { return CreditsStage::New(); };
-    builders_[kStageIntro2] = [] { return IntroStage2::New(); };
+}
+
+ZELKA::StageBuilder ZELKA::DefaultStageBuilder(int id)
+{
+    switch (id) {
+    case kStageCharSelect: return [] { return CharSelStage::New(); };
+    case kStageTitle: return [] { return TitleStage::New(); };
+    case kStageResults: return [] { return ResultStage::New(); };
+    case kStageIntro: return [] { return IntroStage::New(); };
+    case kStageCredits: return [] { return CreditsStage::New(); };
+    case kStageIntro2: return [] { return IntroStage2::New(); };
+    default: return [id] { return NewPlaceholderStage(id); };
+    }
 }
 
 ZELKA::~ZELKA() = default;

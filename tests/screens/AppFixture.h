@@ -8,6 +8,7 @@
 #include "engine/core/EventManager.h"
 #include "engine/display/DrawingState.h"
 #include "engine/media/Texture.h"
+#include "engine/text/FontCache.h"
 #include "engine/stage/ExtendedStage.h"
 #include "engine/ui/Panel.h"
 #include "platform/clock/null/FakeClock.h"
@@ -34,11 +35,17 @@ class FlowHooks final : public GameDataHooks {
 public:
     void LoadFonts() override
     {
+        if (gameFonts) {
+            AppGameDataHooks{}.LoadFonts();
+            return;
+        }
         GameData::stdFont = testing_media::StubFont::New();
         GameData::secFont = testing_media::StubFont::New();
     }
     void NotifyPlayerInputMode(int player) override { ZELKA::NotifyPlayerInputMode(player); }
     void RaiseCfgConflictPanel() override { ZELKA::RaiseCfgConflictPanel(); }
+
+    bool gameFonts = false;   // the game's fonts from the data set instead of stubs
 };
 
 class AppFixture : public MenuFixture {
@@ -71,13 +78,21 @@ protected:
         AudioManager::encryptionEnabled = false;
         EventManager::mute = false;
         same::ResetDrawingState();
+        GameData::stdFont.reset();
+        GameData::secFont.reset();
+        FontCache::Clear();
         MenuFixture::TearDown();
     }
 
-    void UsePlaceholderScreens()
+    // The game's own screens (placeholders where none has landed yet), with the game's
+    // fonts and enciphered data.
+    void UseGameScreens()
     {
+        flowHooks.gameFonts = true;
+        Texture::encryptionEnabled = true;
+        AudioManager::encryptionEnabled = true;
         for (int id = kStageMatch; id <= kStageIntro2; ++id) {
-            app->SetStageBuilder(id, [id] { return NewPlaceholderStage(id); });
+            app->SetStageBuilder(id, ZELKA::DefaultStageBuilder(id));
         }
     }
 

@@ -1,5 +1,7 @@
 #include "screens/menus/CfgConflictMenu.h"
 
+#include "screens/charsel/CharRoulette.h"
+#include "screens/charsel/CharSelStage.h"
 #include "services/mapping/InputMapping.h"
 #include "services/player/PlayerData.h"
 #include "services/settings/GameMode.h"
@@ -18,16 +20,10 @@ class CfgConflictMenuTest : public AppFixture {};
 // select goes on.
 TEST_F(CfgConflictMenuTest, TwoPlayersOnOneKeyboardGetThroughTheConflictIntoCharacterSelect)
 {
-    UsePlaceholderScreens();
-    app->OnCreate();
-    for (int i = 0; i < 600 && !(app->GetCurrentStageId() == kStageTitle && app->IsStable() &&
-                                 app->GetTransitionState() == kTransitionNone);
-         ++i) {
-        Step();
-    }
-    ASSERT_EQ(app->GetCurrentStageId(), kStageTitle);
-    Step(kKeySpace);  // player 1 takes the keyboard
-    Step(kKeySpace);  // and starts the first listed mode
+    UseGameScreens();
+    // Player 1 has taken the keyboard and chosen the two-player versus mode on the title.
+    GameData::SetGameMode(1);
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
     ASSERT_TRUE(GameData::GetGameMode_(GameData::curGameMode)->Is2P());
     RunTo(kStageCharSelect);
 
@@ -50,8 +46,13 @@ TEST_F(CfgConflictMenuTest, TwoPlayersOnOneKeyboardGetThroughTheConflictIntoChar
     EXPECT_FALSE(conflict.IsVisible());
     EXPECT_EQ(app->GetCurrentStageId(), kStageCharSelect);
 
-    for (int i = 0; i < 200 && app->GetNextStageId() == kNoStageId; ++i) Step();
-    EXPECT_EQ(app->GetNextStageId(), kStageMatch);  // the screen runs on
+    // The screen runs on: both players confirm their characters with their new keys.
+    auto& charSel = dynamic_cast<CharSelStage&>(Stage());
+    Step(CodeOf(p1, kActionAccept));
+    Step(CodeOf(p2, kActionAccept));
+    Steps(30);
+    EXPECT_TRUE(charSel.GetRoulette(0)->IsConfirmed());
+    EXPECT_TRUE(charSel.GetRoulette(1)->IsConfirmed());
 }
 
 TEST_F(CfgConflictMenuTest, ControlsRowsOpenTheAskedPlayersMenuOverTheConflict)

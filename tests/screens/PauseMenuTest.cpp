@@ -138,7 +138,7 @@ TEST_F(PauseMenuTest, RowsOpenTheirPanelsOverThePauseMenuAndCancelResumes)
 
 TEST_F(PauseMenuTest, StartOnThePlaceholderMatchPausesItUntilResumed)
 {
-    UsePlaceholderScreens();
+    UseGameScreens();
     GiveP1TheKeyboard();
     RunTo(kStageMatch);
     Step(kKeyEnter);  // player 1's start
