@@ -1,7 +1,7 @@
 // The match stage on the generated data set, through the real GL device (run under
 // xvfb-run -a):
-// - one match update on the large 24 x 25 versus maze, both players under the wandering
-//   stand-in, items and dust running;
+// - one match update on the large 24 x 25 versus maze, both players under the computer's
+//   control, items and dust running;
 // - one split-screen frame through the real GL device at 1280 x 720: ms and draw calls;
 // - the eleven load steps of the large versus maze.
 #include <benchmark/benchmark.h>
@@ -34,7 +34,6 @@
 #include "services/player/PlayerData.h"
 #include "services/roster/Roster.h"
 #include "services/settings/StageSettings.h"
-#include "tests/match/WanderLogic.h"
 
 namespace zelka {
 namespace {
@@ -133,9 +132,6 @@ public:
             GameData::gameSettings->SetOption(U"time", U"3:30");
             GameData::SetGameMode(kVersus2P);
             GameData::SetCurrentWorldByIndex(0);
-            ZELKAStage::SetComputerControlFactory([](ZELKAStage&, PlayerStageData& player) {
-                return std::make_shared<stagetest::WanderLogic>(&player);
-            });
             ZELKAStage::SetComputerForBothPlayers(true);
             return true;
         }();

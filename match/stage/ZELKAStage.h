@@ -5,7 +5,6 @@
 #include "match/MatchHooks.h"
 #include "match/topbar/TopBarSource.h"
 
-#include <functional>
 
 namespace zelka {
 
@@ -39,9 +38,6 @@ class ZELKAStage : public ExtendedStage,
                    public TopBarSource,
                    public MatchHooks {
 public:
-    // Builds the cog of a computer-controlled player (player 1 or 2); null installs none.
-    using ControlFactory = std::function<Ref<Cog>(ZELKAStage& stage, PlayerStageData& player)>;
-
     // timeLimitMs: the match settings' time; negative counts as 0 (the first versus update
     // after the banner then ends the match).
     explicit ZELKAStage(int timeLimitMs);
@@ -120,9 +116,6 @@ public:
     // Match time per update, ms.
     static int StepMs();
 
-    // The computer player's cog. Until one is installed a computer-controlled player gets
-    // no control cog and stands at its start.
-    static void SetComputerControlFactory(ControlFactory factory);
     // Test seam for whole matches between two computer players outside the attract demo:
     // player 1 gets the computer's cog too. Not a game option.
     static void SetComputerForBothPlayers(bool both);
@@ -137,8 +130,7 @@ private:
     void BuildCharacters();
     void PlaceAtStart();
     void CommitAt(const Ref<PlayerStageData>& player, int col, int row);
-    // A human's ManualLogic, else the computer's cog (none while no factory is set); stopped
-    // until loading ends.
+    // A human's ManualLogic, else the computer's AILogic; stopped until loading ends.
     void InstallControl(const Ref<PlayerStageData>& player, bool human);
     void BuildHud();
     void StartPlayers();

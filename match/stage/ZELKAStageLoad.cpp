@@ -23,6 +23,7 @@
 #include "match/MatchEvents.h"
 #include "match/MatchHooks.h"
 #include "match/PlayerStageData.h"
+#include "match/ai/AILogic.h"
 #include "match/camera/SplitScreenCamera.h"
 #include "match/character/Character.h"
 #include "match/character/ManualLogic.h"
@@ -48,7 +49,6 @@
 namespace zelka {
 namespace {
 
-ZELKAStage::ControlFactory computerFactory;
 bool computerForBoth = false;
 
 const std::array<int, 3> kMessageColourA = {240, 240, 240};
@@ -60,11 +60,6 @@ constexpr std::array<int, 32> kMatchSounds = {
     27,  28,  302, 303, 500, 501, 400, 401, 402, 403, 404, 405, 406, 407, 408, 409};
 
 }  // namespace
-
-void ZELKAStage::SetComputerControlFactory(ControlFactory factory)
-{
-    computerFactory = std::move(factory);
-}
 
 void ZELKAStage::SetComputerForBothPlayers(bool both)
 {
@@ -246,8 +241,8 @@ void ZELKAStage::InstallControl(const Ref<PlayerStageData>& player, bool human)
     }
     if (human) {
         player->control = ManualLogic::New(player.get());
-    } else if (computerFactory) {
-        player->control = computerFactory(*this, *player);
+    } else {
+        player->control = AILogic::New(player.get());
     }
     if (player->control) {
         player->control->Stop();   // runs from the end of loading

@@ -112,7 +112,6 @@ protected:
             }
         }
         game_.reset();
-        ZELKAStage::SetComputerControlFactory(nullptr);
         ZELKAStage::SetComputerForBothPlayers(false);
         SoundManager::SetSpy(nullptr);
         ExtendedStage::SetHooks(nullptr);

@@ -1,5 +1,5 @@
 // Whole matches, headless: the eleven load steps, the banner, then 16 ms updates until the
-// match asks for the next stage, with both players under a computer stand-in. One test
+// match asks for the next stage, with both players under the computer's control. One test
 // case per match, so ctest runs them side by side.
 
 #include "match/stage/ZELKAStage.h"
@@ -9,7 +9,6 @@
 #include "services/player/PlayerData.h"
 #include "services/settings/StageSettings.h"
 #include "tests/match/StageTestSupport.h"
-#include "tests/match/WanderLogic.h"
 
 #include <gtest/gtest.h>
 
@@ -30,9 +29,6 @@ protected:
     {
         StageFixture::SetUp();
         GameData::gameSettings->SetOption(U"time", U"1:00");
-        ZELKAStage::SetComputerControlFactory([](ZELKAStage&, PlayerStageData& player) {
-            return std::make_shared<stagetest::WanderLogic>(&player);
-        });
         ZELKAStage::SetComputerForBothPlayers(true);
     }
 
@@ -79,7 +75,7 @@ TEST_P(WholeVersusMatch, EndsOnTheClockAfterOneMinute)
     EXPECT_EQ(stage_->GetRequestedStage(), 4);
     EXPECT_EQ(Plays(303, kSfxChannelVoice), 1);
     EXPECT_EQ(stage_->GetTime(), 0);
-    // The players moved: the stand-in does control them.
+    // The players moved: the computer does control them.
     EXPECT_NE(trace[0], trace[trace.size() - 4]);
     // Every point comes from something picked up.
     const StageSettings& settings = *GameData::gameSettings;
