@@ -99,7 +99,7 @@ TEST_F(ZELKAStageTest, RaceHasNoClock)
 TEST_F(ZELKAStageTest, AttractEndsAfter1563UpdatesAtTheTitle)
 {
     GameData::isDemoMode = true;
-    ZELKAStage& stage = Load(kVersus2P, 150000);
+    Load(kVersus2P, 150000);
     RunIntro();
     // 25000 ms at 16 ms an update: 1562 updates make 24992 ms.
     EXPECT_EQ(RunUntilLeaving(5000), 1563);
