@@ -5,7 +5,6 @@
 #include "match/MatchHooks.h"
 #include "match/topbar/TopBarSource.h"
 
-
 namespace zelka {
 
 class BasicBoxEngine;
@@ -53,7 +52,7 @@ public:
     // Refused before the intro banner exists and while it runs. Otherwise opens the
     // overlay's pause panel unless it is open, with sound 500 and 501 in turn.
     void ShowPauseMenu() override;
-    // Sound 302 ("GO!") on the voice channel.
+    // Sound 302 on the voice channel.
     void FirstStageUpdate() override;
     // The banner's two tweens, player 1's teleport start and arrival, and the block traps.
     void HandleEvent(Object* source, int id, Object* data) override;
