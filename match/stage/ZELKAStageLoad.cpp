@@ -89,6 +89,11 @@ void ZELKAStage::LoadStep(int step)
 void ZELKAStage::BuildMaze()
 {
     match::SetHooks(this);
+    // Like the characters, a world is always chosen before a match; should none be, the
+    // match is played in the first one rather than with pictures that do not exist.
+    if (GameData::GetCurrentWorldId() < 0) {
+        GameData::SetCurrentWorldByIndex(0);
+    }
     if (race_) {
         cellMaze_ = ExtendedMaze::New(kRaceTrackWidth, kRaceTrackHeight);
         orientation_ = cellMaze_->GenerateRFTIMaze();
