@@ -1,5 +1,6 @@
 // Pick-ups, inventory icons and the small effect sprites of the match.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -330,17 +331,58 @@ Canvas TeleportBeam()
     return c;
 }
 
+// One dizzy star: three sizes for the depth of the orbit (0 back, 2 front).
+void DizzyStar(Canvas& c, int cx, int cy, int size)
+{
+    static const std::vector<std::string> kStars[3] = {
+        {".L.", "LYD", ".D."},
+        {"..L..", ".LYY.", "LYYYD", ".YYD.", ".D.D."},
+        {"...L...", "...Y...", "LLYYYYD", ".LYYYD.", "..YYY..", ".YD.DD.", ".D...D."},
+    };
+    const Palette pal{{'L', Hex(0xfffbd0)}, {'Y', Hex(0xffd83a)}, {'D', Hex(0xd08a10)}};
+    const auto& rows = kStars[size];
+    const int half = int(rows.size()) / 2;
+    c.Template(cx - half, cy - half, rows, pal);
+}
+
 Canvas StatusFx()
 {
     Canvas c(128, 16);
-    static const std::vector<std::string> kStar = {"..#..", "..#..", "#####", ".###.", ".#.#."};
-    const Palette starPal{{'#', Hex(0xffe040)}};
-    for (int f = 0; f < 2; ++f) {   // dizzy stars circling
-        for (int k = 0; k < 3; ++k) {
-            const float a = k * 2 * kPi / 3 + f * kPi / 3;
-            const int x = int(std::lround(f * 32 + 16 + std::cos(a) * 10)), y = int(std::lround(8 + std::sin(a) * 3.5f));
-            c.Template(x - 2, y - 2, kStar, starPal);
+    // Dizzy: three stars on a tilted orbit over the head. Two frames cannot show the turn
+    // by position alone (a third of a turn apart, half a step reads either way), so each
+    // star trails a fading arc behind it and grows as it swings to the front.
+    constexpr float kCx = 16, kCy = 7.5f, kRx = 11, kRy = 3.2f;
+    for (int f = 0; f < 2; ++f) {
+        Canvas frame(32, 16);
+        Canvas trails(32, 16);
+        for (int i = 0; i < 64; ++i) {   // the faint orbit itself
+            const float ta = i * 2 * kPi / 64;
+            trails.Set(int(std::lround(kCx + std::cos(ta) * kRx)), int(std::lround(kCy + std::sin(ta) * kRy)),
+                       WithAlpha(Hex(0xfff0a0), 56));
         }
+        struct Star { float y; int x, iy, size; };
+        std::vector<Star> stars;
+        for (int k = 0; k < 3; ++k) {
+            const float a = -kPi / 2 + k * 2 * kPi / 3 + f * kPi / 3;
+            for (int t = 12; t >= 1; --t) {   // trail, oldest faintest
+                const float ta = a - t * 0.075f;
+                trails.Set(int(std::lround(kCx + std::cos(ta) * kRx)), int(std::lround(kCy + std::sin(ta) * kRy)),
+                           WithAlpha(Hex(0xfff4b0), 250 - t * 16));
+            }
+            const float depth = (std::sin(a) + 1) / 2;   // 0 at the back, 1 at the front
+            const int size = depth > 0.8f ? 2 : depth > 0.4f ? 1 : 0;
+            stars.push_back({std::sin(a), int(std::lround(kCx + std::cos(a) * kRx)),
+                             int(std::lround(kCy + std::sin(a) * kRy)), size});
+        }
+        std::sort(stars.begin(), stars.end(), [](const Star& a, const Star& b) { return a.y < b.y; });
+        frame.Draw(trails, 0, 0);
+        for (const Star& s : stars) {
+            Canvas one(32, 16);
+            DizzyStar(one, s.x, s.iy, s.size);
+            one.Outline(kInk);
+            frame.Draw(one, 0, 0);
+        }
+        c.Draw(frame, f * 32, 0);
     }
     for (int f = 0; f < 2; ++f) {   // slow marker: a snail-shell spiral and drips
         const int ox = 64 + f * 32;
@@ -353,10 +395,6 @@ Canvas StatusFx()
         s.Outline(kInk);
         c.Draw(s, ox, 0);
     }
-    Canvas stars = c.Crop(0, 0, 64, 16);
-    stars.Outline(kInk);
-    c.Rect(0, 0, 64, 16, kClear);
-    c.Draw(stars, 0, 0);
     return c;
 }
 
