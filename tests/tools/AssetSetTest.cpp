@@ -114,6 +114,55 @@ TEST(AssetSet, EffectsAreWavsTheGameLoaderAccepts)
     }
 }
 
+// Loudest 50 ms of a clip in dBFS (power of 16-bit samples), a short clip counted whole.
+double LoudestWindowDb(const std::vector<int16_t>& s, int rate)
+{
+    const size_t win = size_t(rate / 20);
+    double best = 0;
+    for (size_t at = 0; at < s.size(); at += win / 4) {
+        double sum = 0;
+        const size_t end = std::min(s.size(), at + win);
+        for (size_t i = at; i < end; ++i) sum += double(s[i]) * s[i];
+        best = std::max(best, sum / double(std::min(win, s.size())) / (32768.0 * 32768.0));
+        if (end == s.size()) break;
+    }
+    return 10 * std::log10(std::max(best, 1e-12));
+}
+
+TEST(AssetSet, EffectsAreCentredUnclippedAndEvenlyLoud)
+{
+    // A listening pass by numbers: no clip touches full scale, none sits off centre (an
+    // unbalanced pulse wave does), none starts or ends on a jump, and the loudest and the
+    // quietest effect are within a player's comfortable range of each other.
+    double loudest = -200, quietest = 0;
+    std::string loudestName, quietestName;
+    for (const AssetEntry& e : assets::Manifest()) {
+        if (e.kind != AssetKind::Sfx) continue;
+        SCOPED_TRACE(e.path);
+        auto wav = FileCrypt::DecryptFileToMem(DataPath(e.path));
+        ASSERT_TRUE(wav.has_value());
+        auto audio = audio::LoadWAV_mem(wav->data(), wav->size());
+        ASSERT_TRUE(audio.has_value());
+        const std::vector<int16_t> s = Samples16(*audio);
+        ASSERT_FALSE(s.empty());
+        double sum = 0;
+        int peak = 0;
+        for (int16_t v : s) {
+            sum += v;
+            peak = std::max(peak, std::abs(int(v)));
+        }
+        EXPECT_LT(peak, 32000) << "clipped or at the edge of clipping";
+        EXPECT_LT(std::fabs(sum / double(s.size())), 0.01 * 32768) << "off centre";
+        EXPECT_LE(std::abs(s.front()), 200) << "starts with a click";
+        EXPECT_LE(std::abs(s.back()), 200) << "ends with a click";
+        const double db = LoudestWindowDb(s, audio->rate);
+        if (db > loudest) loudest = db, loudestName = e.path;
+        if (db < quietest) quietest = db, quietestName = e.path;
+    }
+    EXPECT_LE(loudest - quietest, 9.0) << loudestName << " against " << quietestName;
+    EXPECT_GT(quietest, -16.0) << quietestName << " is hard to hear next to the music";
+}
+
 TEST(AssetSet, ScoreTickLoopsWithoutAClick)
 {
     auto wav = FileCrypt::DecryptFileToMem(DataPath("sfx/03.aux"));
@@ -170,6 +219,27 @@ TEST(AssetSet, MusicLoopPointJoinsWithoutAJump)
         ASSERT_GT(s.size(), 2u);
         EXPECT_LE(std::abs(int(s.back()) - int(s.front())), kMaxJump);
     }
+}
+
+TEST(AssetSet, MusicTracksAreCentredAndEquallyLoud)
+{
+    // Switching stages must not jump in level: every track within 1.5 dB of the others.
+    double loudest = -200, quietest = 0;
+    for (const auto& [path, a] : Tracks()) {
+        SCOPED_TRACE(path);
+        const std::vector<int16_t> s = Samples16(a);
+        ASSERT_FALSE(s.empty());
+        double sum = 0, power = 0;
+        for (int16_t v : s) {
+            sum += v;
+            power += double(v) * v;
+        }
+        EXPECT_LT(std::fabs(sum / double(s.size())), 0.005 * 32768) << "off centre";
+        const double db = 10 * std::log10(power / double(s.size()) / (32768.0 * 32768.0));
+        loudest = std::max(loudest, db);
+        quietest = std::min(quietest, db);
+    }
+    EXPECT_LE(loudest - quietest, 1.5);
 }
 
 // Font descriptions, read by the same rules as the game's parser: lines at "\n", tokens at
