@@ -85,6 +85,21 @@ TEST(AssetSet, ImagesDecipherToPngsOfTheManifestSize)
     }
 }
 
+TEST(AssetSet, BackdropsHaveNoHoles)
+{
+    // Full-screen backdrops are drawn over nothing: a see-through pixel shows the clear colour.
+    for (const char* path : {"title_bg.imx", "results_bg.imx"}) {
+        SCOPED_TRACE(path);
+        auto png = FileCrypt::DecryptFileToMem(DataPath(path));
+        ASSERT_TRUE(png.has_value());
+        ImageData img;
+        ASSERT_TRUE(DecodeImageData(*png, img));
+        int seeThrough = 0;
+        for (size_t i = 3; i < img.pixels.size(); i += 4) seeThrough += img.pixels[i] != 255;
+        EXPECT_EQ(seeThrough, 0);
+    }
+}
+
 TEST(AssetSet, EffectsAreWavsTheGameLoaderAccepts)
 {
     for (const AssetEntry& e : assets::Manifest()) {

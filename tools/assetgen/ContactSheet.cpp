@@ -141,6 +141,23 @@ Canvas HowToPlayPreview()
     return c;
 }
 
+// The title screen's still frame: backdrop, glow, emblem and word where the title places
+// them (screen centre origin: the logo group at (0, -40), the word 28 below its centre,
+// the foreground strip centred 111 below the screen centre).
+Canvas TitlePreview()
+{
+    Canvas c = MakeImage("title_bg.imx");
+    auto centred = [&](const std::string& path, int cx, int cy) {
+        const Canvas img = MakeImage(path);
+        c.Draw(img, cx - img.W() / 2, cy - img.H() / 2);
+    };
+    centred("logo_light.imx", 320, 140);
+    centred("logo.imx", 320, 140);
+    centred("zelka.imx", 319, 168);
+    centred("title_over.imx", 320, 291);
+    return c;
+}
+
 }  // namespace
 
 void WriteContactSheets(const std::filesystem::path& dir)
@@ -159,7 +176,10 @@ void WriteContactSheets(const std::filesystem::path& dir)
         if (g.id == AssetGroup::Worlds)
             for (int w = 0; w < kWorldCount; ++w)
                 images.emplace_back("preview: world" + std::to_string(w), MazePreview(w).Scaled(2));
-        if (g.id == AssetGroup::Ui) images.emplace_back("preview: how to play", HowToPlayPreview().Scaled(2));
+        if (g.id == AssetGroup::Ui) {
+            images.emplace_back("preview: how to play", HowToPlayPreview().Scaled(2));
+            images.emplace_back("preview: title", TitlePreview().Scaled(2));
+        }
         if (g.id == AssetGroup::Fonts) {
             images.emplace_back("sample: press_start_k", FontSample(false).Scaled(2));
             images.emplace_back("sample: upheaval", FontSample(true).Scaled(2));

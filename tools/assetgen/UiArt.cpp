@@ -226,7 +226,8 @@ Canvas ResultsBg()
         const float x = Hash01(i, 1, 900) * 840, y = Hash01(i, 2, 900) * 360;
         Sparkle(c, x, y, 1.5f + Hash01(i, 3, 900) * 2.5f, Hex(0xfff0c0, 180));
     }
-    c.VGradient(0, 300, 840, 60, Hex(0x1a1430, 0), Hex(0x1a1430));
+    // Darken toward the floor strip; blended, as setting the rows would punch a hole.
+    for (int j = 0; j < 30; ++j) c.BlendRect(0, 300 + j, 840, 1, Hex(0x1a1430, uint8_t(255 * j / 30)));
     c.Rect(0, 330, 840, 30, Hex(0x1a1430));
     c.Rect(0, 328, 840, 2, kGold);
     return c;
@@ -474,26 +475,56 @@ Canvas StoneMask(int variant)
     return c;
 }
 
+// One chain link at (cx, cy) along angle a: an oval ring seen face-on, or edge-on as a
+// bar, shaded as if lit from the upper left.
+void Link(Canvas& c, float cx, float cy, float a, bool faceOn)
+{
+    const float ca = std::cos(a), sa = std::sin(a);
+    const float rx = 5.5f, ry = faceOn ? 3.4f : 1.5f;
+    for (int y = int(cy - 7); y <= int(cy + 7); ++y)
+        for (int x = int(cx - 7); x <= int(cx + 7); ++x) {
+            const float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
+            const float u = dx * ca + dy * sa, v = -dx * sa + dy * ca;
+            const float d = std::sqrt((u * u) / (rx * rx) + (v * v) / (ry * ry));
+            const bool in = faceOn ? (d <= 1.0f && d >= 0.45f) : d <= 1.0f;
+            if (!in) continue;
+            const float light = -(dx + dy) / 10.0f;   // upper left is lit
+            const Rgba base = faceOn ? Hex(0xa8a8bc) : Hex(0x84849a);
+            c.Set(x, y, Shade(base, 1.0f + std::clamp(light, -0.35f, 0.35f)));
+        }
+}
+
 Canvas Chains()
 {
+    // Two chains crossing the face slot corner to corner, links interlocking (one face-on,
+    // the next edge-on) and overlapping; the padlock hangs where they cross.
     Canvas c(64, 64);
-    for (int d = 0; d < 2; ++d)
-        for (int i = 0; i < 9; ++i) {
-            const float t = i / 8.0f;
-            const float x = d ? 60 - t * 56 : 4 + t * 56, y = 4 + t * 56;
-            if (i % 2) c.EllipseRing(x, y, 4, 2.5f, 1.5f, Hex(0xa8a8b8));
-            else c.EllipseRing(x, y, 2.5f, 4, 1.5f, Hex(0x8a8a9a));
+    for (int d = 0; d < 2; ++d) {
+        Canvas chain(64, 64);
+        const float a = d ? 3 * kPi / 4 : kPi / 4;
+        constexpr int kLinks = 11;
+        for (int i = 0; i < kLinks; ++i) {
+            const float t = (i + 0.5f) / kLinks;
+            const float x = d ? 64 - t * 64 : t * 64, y = t * 64;
+            Link(chain, x, y, a, i % 2 == 0);
         }
-    c.Outline(kInk);
+        chain.Outline(kInk);
+        c.Draw(chain, 0, 0);
+    }
     return c;
 }
 
 Canvas Padlock()
 {
     Canvas c(24, 28);
-    c.EllipseRing(12, 10, 7, 8, 2.5f, Hex(0xb8b8c8));
+    c.EllipseRing(12, 10, 7, 8, 2.5f, Hex(0x9a9aae));
+    c.EllipseRing(11.5f, 9.5f, 6.5f, 7.5f, 1.0f, Hex(0xd8d8e8));   // the shackle's lit inner edge
     c.Rect(3, 11, 18, 15, kGold);
+    c.VGradient(3, 13, 18, 13, kGold, kGoldDark);
     c.Rect(3, 11, 18, 2, kGoldLight);
+    c.Rect(3, 11, 1, 15, Shade(kGoldLight, 0.95f));
+    c.Rect(20, 11, 1, 15, kGoldDark);
+    for (int x : {5, 18}) c.Set(x, 23, kGoldLight);   // rivets
     c.Ellipse(12, 17, 2.5f, 2.5f, kInk);
     c.Rect(11, 18, 2, 5, kInk);
     c.Outline(kInk);
