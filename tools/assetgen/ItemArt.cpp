@@ -146,20 +146,44 @@ Canvas Items()
 Canvas Idol(int f)
 {
     Canvas c(32, 48);
-    const Rgba gold = Hex(0xf2b428), dark = Hex(0xa86a10), light = Hex(0xfff0a0);
-    c.Rect(8, 38, 16, 8, Hex(0x6a5a4a));
-    c.Rect(7, 38, 18, 2, Hex(0x8a7a6a));
-    c.Ellipse(16, 14, 8, 9, gold);          // head
-    c.Rect(10, 21, 12, 14, gold);           // body
-    c.Rect(8, 24, 3, 9, dark);              // arms
-    c.Rect(21, 24, 3, 9, dark);
-    c.Rect(11, 35, 10, 3, dark);
-    c.Rect(12, 13, 3, 2, Hex(0x30c0e0));    // jewel eyes
-    c.Rect(17, 13, 3, 2, Hex(0x30c0e0));
-    c.Rect(13, 18, 6, 1, dark);
-    c.Polygon({{8, 8}, {16, 2}, {24, 8}, {16, 6}}, dark);
-    c.Ellipse(13, 10, 2, 3, light);
-    c.Outline(kInk);
+    const Rgba gold = Hex(0xf2b428), dark = Hex(0xa86a10), light = Hex(0xfff0a0), deep = Hex(0x7a4a08);
+    // Stone pedestal: a lit top slab over a block with a carved band.
+    Canvas stone(32, 48);
+    stone.Rect(5, 38, 22, 3, Hex(0x9a8a78));
+    stone.Rect(5, 38, 22, 1, Hex(0xbaaa98));
+    stone.Rect(7, 41, 18, 6, Hex(0x6a5a4a));
+    stone.Rect(7, 43, 18, 1, Hex(0x54463a));
+    for (int x = 9; x < 24; x += 4) stone.Set(x, 45, Hex(0x54463a));
+    stone.Rect(24, 41, 1, 6, Hex(0x4a3e32));
+    stone.Outline(kInk);
+    c.Draw(stone, 0, 0);
+    // The seated figure: crossed legs, a broad body with the hands together, a round head
+    // under a fanned crown with a ruby.
+    Canvas fig(32, 48);
+    fig.Ellipse(16, 35, 10.5f, 3.8f, gold);                               // crossed legs
+    fig.Polygon({{10, 22}, {22, 22}, {24.5f, 34}, {7.5f, 34}}, gold);    // body
+    fig.Ellipse(16, 15, 7.5f, 7.5f, gold);                                // head
+    fig.Rect(7, 13, 2, 5, gold);                                          // ears
+    fig.Rect(23, 13, 2, 5, gold);
+    fig.Polygon({{8, 11}, {8.5f, 4}, {12, 7.5f}, {16, 0.5f}, {20, 7.5f}, {23.5f, 4}, {24, 11}}, dark);   // crown
+    fig.EdgeShade(0.72f, 1.22f);
+    fig.Rect(9, 10, 14, 2, gold);                                         // crown band
+    fig.Rect(15, 5, 2, 3, Hex(0xe03050));                                 // ruby
+    fig.Set(15, 5, Hex(0xff90a0));
+    fig.ThickLine(10.5f, 24, 15, 30, 2.2f, dark);                         // arms to the hands
+    fig.ThickLine(21.5f, 24, 17, 30, 2.2f, dark);
+    fig.Ellipse(16, 30.5f, 2.4f, 1.8f, gold);
+    fig.Rect(12, 15, 2, 2, Hex(0x30c0e0));                                // jewel eyes
+    fig.Rect(18, 15, 2, 2, Hex(0x30c0e0));
+    fig.Set(12, 15, Hex(0xb0f4ff));
+    fig.Set(18, 15, Hex(0xb0f4ff));
+    fig.Rect(14, 19, 4, 1, deep);                                         // mouth
+    fig.Rect(15, 17, 2, 1, dark);                                         // nose
+    fig.Rect(12, 26, 8, 1, Shade(dark, 1.1f));                            // sash
+    fig.Rect(10, 13, 1, 3, light);                                        // highlight on the cheek
+    fig.Rect(9, 24, 1, 8, light);                                         // lit left edge of the body
+    fig.Outline(kInk);
+    c.Draw(fig, 0, 0);
     if (f > 0) {   // a glint sliding down the statue
         const float t = (f - 1) / 7.0f;
         Sparkle(c, 11 + t * 10, 6 + t * 28, 4 * std::sin((t * 0.9f + 0.05f) * kPi), Hex(0xfffde0));

@@ -194,22 +194,54 @@ Canvas Fire()
 Canvas TitleOver()
 {
     Canvas c(640, 138);
-    // Foreground: broken columns and rocky ground framing the title menu.
+    // Foreground: two columns and rocky ground framing the title menu, moonlit from the right.
     Canvas g(640, 138);
+    const Rgba ground = Hex(0x281a3e), groundLit = Hex(0x4a3468);
+    std::vector<int> top(640);
     for (int x = 0; x < 640; ++x) {
         const int h = 40 + int(10 * std::sin(x * 0.021f) + 6 * std::sin(x * 0.07f + 1));
-        g.Rect(x, 138 - h, 1, h, Hex(0x281a3e));
+        top[size_t(x)] = 138 - h;
+        g.Rect(x, 138 - h, 1, h, ground);
+    }
+    for (int x = 1; x < 640; ++x) {   // the moon catches the ridge where it faces right
+        const int y = top[size_t(x)];
+        g.Set(x, y, groundLit);
+        if (top[size_t(x - 1)] < y) g.Rect(x, top[size_t(x - 1)], 1, y - top[size_t(x - 1)], groundLit);
+    }
+    for (int i = 0; i < 40; ++i) {   // stones set in the ground, lit on their upper right
+        const float x = Hash01(i, 0, 61) * 640, y = 100 + Hash01(i, 1, 61) * 30;
+        const float rx = 2 + Hash01(i, 2, 61) * 5, ry = 2 + Hash01(i, 3, 61) * 3;
+        g.Ellipse(x, y, rx, ry, Hex(0x34244e));
+        g.Ellipse(x + rx * 0.3f, y - ry * 0.35f, rx * 0.55f, ry * 0.45f, Hex(0x3e2c5a));
     }
     for (int k : {0, 1}) {
         const int x = k ? 560 : 30;
-        g.Rect(x, 20, 50, 118, Hex(0x3a2a58));
-        for (int i = 0; i < 4; ++i) g.Rect(x + 6 + i * 11, 26, 4, 110, Hex(0x30224a));
+        const Rgba stone = Hex(0x3a2a58), lit = Hex(0x56407c), dark = Hex(0x2a1e44);
+        g.Rect(x, 20, 50, 118, stone);
+        for (int i = 0; i < 4; ++i) {   // flutes: a dark groove with a lit edge on its right
+            g.Rect(x + 6 + i * 11, 28, 3, 104, dark);
+            g.Rect(x + 9 + i * 11, 28, 1, 104, lit);
+        }
+        g.Rect(x + 46, 20, 4, 118, lit);
+        g.Rect(x, 20, 2, 118, dark);
+        for (int y = 52; y < 138; y += 34) g.Rect(x, y, 50, 1, dark);   // drum joints
+        // Capital: a slab, a moulding, then the pediment's cap.
+        g.Rect(x - 4, 22, 58, 6, Hex(0x44325e));
+        g.Rect(x - 4, 27, 58, 1, dark);
         g.Rect(x - 6, 12, 62, 10, Hex(0x4a3a6a));
+        g.Rect(x - 6, 12, 62, 1, lit);
+        g.Rect(x + 52, 12, 4, 10, lit);
         g.Polygon({{float(x - 6), 12}, {float(x + 20), 2}, {float(x + 56), 12}}, Hex(0x4a3a6a));
-    }
-    for (int i = 0; i < 40; ++i) {
-        const float x = Hash01(i, 0, 61) * 640, y = 100 + Hash01(i, 1, 61) * 30;
-        g.Ellipse(x, y, 2 + Hash01(i, 2, 61) * 5, 2 + Hash01(i, 3, 61) * 3, Hex(0x34244e));
+        g.ThickLine(float(x + 20), 2, float(x + 56), 12, 1.2f, lit);
+        // Base on the ground, and ivy climbing the inner side.
+        g.Rect(x - 4, 128, 58, 10, Hex(0x44325e));
+        g.Rect(x - 4, 128, 58, 1, lit);
+        const int ivyX = k ? x + 2 : x + 44;
+        for (int y = 60; y < 128; ++y) {
+            const int wob = int(std::lround(2 * std::sin(y * 0.25f + k)));
+            g.Set(ivyX + wob, y, Hex(0x2e6a3e));
+            if (y % 7 == 0) g.Rect(ivyX + wob - 1, y - 1, 3, 2, Hex(0x3e8a4e));
+        }
     }
     g.Outline(kInk);
     c.Draw(g, 0, 0);
