@@ -105,10 +105,15 @@ Canvas NavCursor()
     // RIGHT, LEFT, UP, DOWN; the second frame of each pair is nudged and slimmer.
     for (int d = 0; d < 4; ++d)
         for (int f = 0; f < 2; ++f) {
+            // A pixel chevron, white on top and pale grey below (the tint keeps the shading).
             Canvas a(16, 16);
-            const float o = f ? 2.0f : 0.0f, s = f ? 1.5f : 0.0f;
-            a.Polygon({{3 + o, 2 + s}, {13 + o, 8}, {3 + o, 14 - s}, {6 + o, 8}}, kWhite);
-            a.Outline(Hex(0x303040));
+            const int o = f ? 2 : 0, spread = f ? 5 : 6;
+            for (int d = -spread; d <= spread; ++d) {
+                const int k = spread - std::abs(d);
+                const int left = (5 * k + spread / 2) / spread, right = 1 + (10 * k + spread / 2) / spread;
+                a.Rect(1 + o + left, 7 + d, right - left + 1, 1, d > 0 ? Hex(0xc4c4d4) : kWhite);
+            }
+            a.Outline(Hex(0x202030));
             const int tile = d * 2 + f;
             switch (d) {
             case 0: c.Draw(a, tile * 16, 0); break;
