@@ -459,7 +459,24 @@ Canvas StoneMask(int variant)
         Canvas m(72, 56);
         const float open = f / 5.0f;
         m.Polygon({{10, 6}, {62, 6}, {66, 26}, {52, 52}, {20, 52}, {6, 26}}, stone);
+        // Weathered stone: speckle, a lit upper left and a shaded lower right, one crack.
+        for (int y = 6; y < 53; ++y)
+            for (int x = 6; x < 67; ++x) {
+                const Rgba p = m.Get(x, y);
+                if (!p.a) continue;
+                const float n = Hash01(x, y, 400 + variant);
+                const float side = (x - 36) / 30.0f + (y - 28) / 26.0f;   // -2 upper left .. 2 lower right
+                float k = 1.0f - 0.1f * std::clamp(side, -1.0f, 1.5f);
+                if (n > 0.9f) k *= 0.86f;
+                else if (n < 0.07f) k *= 1.1f;
+                m.Set(x, y, Shade(p, k));
+            }
         m.Rect(14, 8, 44, 3, light);
+        m.Rect(14, 11, 44, 1, Shade(stone, 0.85f));
+        m.Line(55, 8, 52, 14, dark);
+        m.Line(52, 14, 55, 18, dark);
+        m.Line(55, 18, 53, 22, dark);
+        m.Rect(16, 14, 40, 2, Shade(stone, 1.08f));   // brow ridge
         m.Rect(24, 17, 9, 3, dark);    // brows
         m.Rect(39, 17, 9, 3, dark);
         const float eh = 1 + open * 5;
