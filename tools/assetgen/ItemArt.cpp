@@ -408,15 +408,26 @@ Canvas StatusFx()
         }
         c.Draw(frame, f * 32, 0);
     }
-    for (int f = 0; f < 2; ++f) {   // slow marker: a snail-shell spiral and drips
+    for (int f = 0; f < 2; ++f) {   // slow marker: a snail creeping along, stretching and gathering
         const int ox = 64 + f * 32;
+        const int stretch = f ? 3 : 0;
         Canvas s(32, 16);
-        s.Ellipse(16, 8, 6, 6, Hex(0x8a60d0));
-        s.EllipseRing(16, 8, 4, 4, 1.5f, Hex(0xd0b0ff));
-        s.Ellipse(16, 8, 1.2f, 1.2f, Hex(0xd0b0ff));
-        s.Rect(6 + f * 2, 12, 2, 3, Hex(0x60a0ff));
-        s.Rect(25 - f * 2, 11, 2, 3, Hex(0x60a0ff));
+        const Rgba foot = Hex(0xb8d890), footDark = Hex(0x88a868);
+        s.Rect(8, 12, 15 + stretch, 3, foot);                          // the foot
+        s.Rect(8, 14, 15 + stretch, 1, footDark);
+        s.Ellipse(22.0f + stretch, 11.5f, 3.2f, 3, foot);              // head
+        s.ThickLine(21.0f + stretch, 9, 20.0f + stretch - f, 3, 1.2f, foot);   // eye stalks
+        s.ThickLine(23.5f + stretch, 9, 25.0f + stretch - f, 3.5f, 1.2f, foot);
+        s.Set(20 + stretch - f, 2, kInk);
+        s.Set(25 + stretch - f, 3, kInk);
+        s.Ellipse(14, 8, 6.5f, 6.2f, Hex(0x8a60d0));                   // shell, with its spiral
+        s.EllipseRing(14, 8, 4.4f, 4.2f, 1.2f, Hex(0xd0b0ff));
+        s.EllipseRing(14.6f, 8.4f, 2, 2, 1, Hex(0x6a40b0));
+        s.Set(14, 8, Hex(0xd0b0ff));
+        s.Set(10, 4, Hex(0xf0e0ff));                                   // glint on the shell
         s.Outline(kInk);
+        if (f == 0) s.Rect(3, 13, 3, 1, Hex(0x9ad0ff, 170));           // a slime trail left behind
+        else s.Rect(4, 13, 4, 1, Hex(0x9ad0ff, 170));
         c.Draw(s, ox, 0);
     }
     return c;
