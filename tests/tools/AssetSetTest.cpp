@@ -85,6 +85,33 @@ TEST(AssetSet, ImagesDecipherToPngsOfTheManifestSize)
     }
 }
 
+TEST(AssetSet, EveryAnimationFrameIsDrawn)
+{
+    // A blank cell in a sequence makes the sprite blink out for a frame. The cells meant to
+    // be empty are the item sheet's blank tile and its unused ones, the unused first cell
+    // of Gravo's sheet, and the lightmap's fully lit tile.
+    const std::map<std::string, std::set<int>> blankByDesign = {
+        {"items.imx", {4, 11, 12, 13}}, {"gc0/sprite.imx", {0}}, {"lightmap.imx", {5}}};
+    for (const AssetEntry& e : assets::Manifest()) {
+        if (e.kind != AssetKind::EncImage || e.tileW <= 0) continue;
+        SCOPED_TRACE(e.path);
+        auto png = FileCrypt::DecryptFileToMem(DataPath(e.path));
+        ASSERT_TRUE(png.has_value());
+        ImageData img;
+        ASSERT_TRUE(DecodeImageData(*png, img));
+        const int cols = img.width / e.tileW;
+        const auto blank = blankByDesign.find(e.path);
+        for (int t = 0; t < e.minTiles; ++t) {
+            if (blank != blankByDesign.end() && blank->second.count(t)) continue;
+            const int x0 = (t % cols) * e.tileW, y0 = (t / cols) * e.tileH;
+            int ink = 0;
+            for (int y = y0; y < y0 + e.tileH; ++y)
+                for (int x = x0; x < x0 + e.tileW; ++x) ink += img.pixels[(size_t(y) * img.width + x) * 4 + 3] != 0;
+            EXPECT_GT(ink, 0) << "tile " << t << " is blank";
+        }
+    }
+}
+
 TEST(AssetSet, BackdropsHaveNoHoles)
 {
     // Full-screen backdrops are drawn over nothing: a see-through pixel shows the clear colour.
