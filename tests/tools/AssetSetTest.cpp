@@ -127,6 +127,35 @@ TEST(AssetSet, BackdropsHaveNoHoles)
     }
 }
 
+TEST(AssetSet, HowToPlayPageKeepsItsLabelsReadable)
+{
+    // The how-to-play screen writes its texts straight onto this image, in grey, blue, green
+    // and red: under every label box the page must stay dark, with no picture in the way.
+    struct Box { int x, y, w, h; };
+    const Box labels[] = {
+        {20, 8, 240, 36},    {80, 50, 170, 20},   {274, 50, 175, 20},  {56, 213, 160, 22},  {332, 138, 200, 14},
+        {88, 148, 90, 56},   {180, 148, 90, 56},  {56, 236, 122, 42},  {180, 236, 200, 14}, {180, 250, 90, 28},
+        {332, 162, 138, 28}, {472, 162, 104, 28}, {336, 250, 238, 48},
+    };
+    auto png = FileCrypt::DecryptFileToMem(DataPath("htp.imx"));
+    ASSERT_TRUE(png.has_value());
+    ImageData img;
+    ASSERT_TRUE(DecodeImageData(*png, img));
+    ASSERT_EQ(img.width, 592);
+    ASSERT_EQ(img.height, 308);
+    for (const Box& b : labels) {
+        SCOPED_TRACE(testing::Message() << "box at " << b.x << "," << b.y);
+        int bright = 0;
+        for (int y = b.y; y < b.y + b.h; ++y)
+            for (int x = b.x; x < b.x + b.w; ++x) {
+                const uint8_t* p = &img.pixels[(size_t(y) * img.width + x) * 4];
+                const int luma = (p[0] * 299 + p[1] * 587 + p[2] * 114) / 1000;
+                bright += luma > 80;
+            }
+        EXPECT_LE(bright * 50, b.w * b.h) << bright << " bright pixels under the text";   // at most 2 %
+    }
+}
+
 TEST(AssetSet, EffectsAreWavsTheGameLoaderAccepts)
 {
     for (const AssetEntry& e : assets::Manifest()) {
