@@ -1,0 +1,516 @@
+// The whole game played in process like a player: the application object with the game's
+// own screens, fonts and enciphered data, a recording graphics device, silent audio, a fake
+// clock, the keyboard and two fake pads, driven one update (and one frame) at a time from
+// the first intro to the title's EXIT. Each case is one flow, so ctest runs them side by
+// side; every match is a one-minute "quick match".
+
+#include "engine/stage/ExtendedStage.h"
+#include "engine/text/IncrementalIntLabel.h"
+#include "engine/text/Label.h"
+#include "engine/ui/Panel.h"
+#include "match/PlayerStageData.h"
+#include "match/character/Character.h"
+#include "match/stage/ZELKAStage.h"
+#include "platform/audio/AudioModule.h"
+#include "platform/audio/null/NullAudioDevice.h"
+#include "screens/charsel/CharRoulette.h"
+#include "screens/charsel/CharSelStage.h"
+#include "screens/charsel/WorldSelector.h"
+#include "screens/credits/CreditsStage.h"
+#include "screens/menus/JoystickConfigMenu.h"
+#include "screens/menus/JoystickConfigPanel.h"
+#include "screens/menus/PauseMenu.h"
+#include "screens/menus/PauseMenuPanel.h"
+#include "screens/menus/SettingsMenu.h"
+#include "screens/menus/SettingsMenuPanel.h"
+#include "screens/results/ResultStage.h"
+#include "screens/title/HowToPlay.h"
+#include "screens/title/TitleStage.h"
+#include "services/config/GlobalOptions.h"
+#include "services/config/PlayerConfig.h"
+#include "services/player/PlayerStats.h"
+#include "services/settings/GameWorld.h"
+#include "services/settings/StageSettings.h"
+#include "tests/screens/AppFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zelka {
+namespace {
+
+constexpr int kPad = 0;             // the fake pad player 2 plays on: "JOYSTICK 1"
+constexpr int kPadAccept = 0;       // A (BTTN 1)
+constexpr int kPadCancel = 1;       // B (BTTN 2)
+constexpr int kQuickMatch = 3;      // the match-settings preset of one minute
+constexpr int kMinuteMs = 60000;
+constexpr int kWorldGallery = 0;    // unlocked from the start
+constexpr int kWorldTombs = 2;      // unlocked by the first match
+
+// Every visible label text under a node, depth first.
+void CollectTexts(const GDO& node, std::vector<String>& out)
+{
+    for (int i = 0; i < node.ChildCount(); ++i) {
+        const Ref<GDO> child = node.GetChild(i);
+        if (!child || !child->visible) continue;
+        if (const auto* label = dynamic_cast<const Label*>(child.get())) {
+            out.push_back(label->GetText());
+        }
+        CollectTexts(*child, out);
+    }
+}
+
+bool Moved(const Vector& now, const Vector& start)
+{
+    return now.x != start.x || now.y != start.y;
+}
+
+String Number(int n)
+{
+    const std::string digits = std::to_string(n);
+    return String(digits.begin(), digits.end());
+}
+
+}  // namespace
+
+class WholeGameTest : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        audio::SetAudioDevice(std::make_shared<NullAudioDevice>());
+        UseGameScreens();
+        // The title's EXIT and Escape save both files and then end the process: here they
+        // are counted instead.
+        app->SetStageBuilder(kStageTitle, [this] {
+            Ref<TitleStage> title = TitleStage::New();
+            title->SetEndAction([this] { ++exits; });
+            return title;
+        });
+    }
+
+    void TearDown() override
+    {
+        AppFixture::TearDown();
+        audio::SetAudioDevice(nullptr);
+    }
+
+    // ---- Driving.
+
+    // One frame and one update with `code` hit; the stage order is recorded.
+    void Tick(int code = 0)
+    {
+        device.ClearCalls();   // one frame's calls at a time
+        Step(code);
+        const int id = app->GetCurrentStageId();
+        if (visited.empty() || visited.back() != id) {
+            visited.push_back(id);
+            std::fprintf(stderr, "DBG stage %d at tick %d\n", id, ticks);
+        }
+        ++ticks;
+    }
+    void Ticks(int count)
+    {
+        for (int i = 0; i < count; ++i) Tick();
+    }
+    // Updates until `done` holds (checked before each), at most `most`.
+    bool Until(const std::function<bool()>& done, int most)
+    {
+        for (int i = 0; i < most; ++i) {
+            if (done()) return true;
+            Tick();
+        }
+        return done();
+    }
+    // The stage `id` is running: loaded, stable and its incoming transition over.
+    bool Settled(int id) const
+    {
+        return app->GetCurrentStageId() == id && app->GetNextStageId() == kNoStageId &&
+               app->IsStable() && app->GetTransitionState() == kTransitionNone;
+    }
+    void SettleOn(int id)
+    {
+        ASSERT_TRUE(Until([&] { return Settled(id); }, 1500))
+            << "at stage " << app->GetCurrentStageId() << ", waiting for " << id;
+    }
+    // Player 1's key for an action on the keyboard.
+    static int P1(int action) { return CodeOf(GameData::player1, action); }
+    void TapP1(int action, int settle = 0)
+    {
+        Tick(P1(action));
+        Ticks(settle);
+    }
+    void TapPad(int button, int settle = 0)
+    {
+        pads_->SetButton(kPad, button, true);
+        Tick();
+        pads_->SetButton(kPad, button, false);
+        Tick();
+        Ticks(settle);
+    }
+    void Hold(int code) { keys_->KeyEvent(kEventKeyDown, code); }
+    void Release(int code) { keys_->KeyEvent(kEventKeyUp, code); }
+
+    // ---- What the screen shows.
+
+    bool Shows(const String& text) const
+    {
+        std::vector<String> texts;
+        if (const Ref<zelka::Stage>& stage = app->GetCurrentStage()) {
+            CollectTexts(*stage->GetRootGDO(), texts);
+            if (const auto* ext = dynamic_cast<const ExtendedStage*>(stage.get());
+                ext && ext->GetOverLayer() && ext->GetOverLayer()->visible) {
+                CollectTexts(*ext->GetOverLayer(), texts);
+            }
+        }
+        for (const String& t : texts) {
+            if (t.find(text) != String::npos) return true;
+        }
+        return false;
+    }
+    template <typename T>
+    T& Current()
+    {
+        T* stage = dynamic_cast<T*>(app->GetCurrentStage().get());
+        EXPECT_NE(stage, nullptr);
+        return *stage;
+    }
+    String TitleOption() { return PanelText(U"OPTION_LABEL1"); }
+    String PanelText(const char32_t* name)
+    {
+        const Ref<GDO> node = app->GetCurrentStage()->GetRootGDO()->GetChildByName(name, true);
+        const auto* label = dynamic_cast<const Label*>(node.get());
+        return label ? label->GetText() : String(U"<none>");
+    }
+
+    // ---- Screens.
+
+    // From process start through both intros to the title: a key during the first intro
+    // does nothing, one during the second goes on at once.
+    void StartGame()
+    {
+        app->OnCreate();
+        SettleOn(kStageIntro);
+        Tick(kKeyA);
+        Ticks(60);
+        EXPECT_EQ(app->GetCurrentStageId(), kStageIntro);
+        EXPECT_EQ(app->GetNextStageId(), kNoStageId);
+        SettleOn(kStageIntro2);
+        EXPECT_TRUE(Shows(U"CONTROLLER"));
+        Tick(kKeyA);
+        SettleOn(kStageTitle);
+        EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle}));
+    }
+
+    // On the title's prompt: player 1 takes the keyboard and the menu comes up.
+    void TakeTheKeyboard()
+    {
+        EXPECT_TRUE(Until([&] { return Shows(U"PRESS ANY KEY"); }, 60));   // it blinks
+        Tick(kKeyA);
+        Ticks(40);   // the menu's first slide
+        EXPECT_EQ(GameData::player1->GetInputMapping()->GetHardwareName(), U"KEYBOARD");
+        EXPECT_EQ(TitleOption(), U"PLAYER VS PLAYER");
+    }
+
+    // The how-to-play page shown by itself on a first start, left with "GOT IT!".
+    void DismissHowToPlay()
+    {
+        auto& title = Current<TitleStage>();
+        ASSERT_TRUE(Until([&] { return title.GetHowToPlayPanel() &&
+                                       title.GetHowToPlayPanel()->IsFullyOpen(); }, 120));
+        EXPECT_TRUE(Shows(U"HOW TO PLAY"));
+        EXPECT_TRUE(Shows(U"GOT IT!"));
+        TapP1(kActionAccept, 30);
+        EXPECT_FALSE(title.GetHowToPlayPanel());
+        EXPECT_FALSE(GameData::options->displayHowToPlay);
+    }
+
+    // Steps the title's game-mode entry until it shows `name`, then accepts it.
+    void ChooseMode(const String& name)
+    {
+        ASSERT_TRUE(Settled(kStageTitle));
+        auto& title = Current<TitleStage>();
+        for (int i = 0; i < 8 && title.GetCurrentOption() != 0; ++i) TapP1(kActionLeft, 35);
+        for (int i = 0; i < 4 && TitleOption() != name; ++i) TapP1(kActionDown, 2);
+        ASSERT_EQ(TitleOption(), name);
+        TapP1(kActionAccept);
+        SettleOn(kStageCharSelect);
+    }
+
+    // Moves the title to the option showing `name` (left and right between options, up and
+    // down inside the multi option), at most a round.
+    void SelectTitleOption(const String& name)
+    {
+        for (int i = 0; i < 4 && TitleOption() != name; ++i) {
+            if (Current<TitleStage>().GetCurrentOption() == 1) {
+                for (int k = 0; k < 4 && TitleOption() != name; ++k) TapP1(kActionDown, 2);
+                if (TitleOption() == name) break;
+            }
+            TapP1(kActionRight, 35);
+        }
+        ASSERT_EQ(TitleOption(), name);
+    }
+
+    // Both characters confirmed, on a two-player screen: player 2 joins with the pad.
+    void ConfirmBothOnPads(CharSelStage& charSel)
+    {
+        EXPECT_FALSE(GameData::player2->GetInputMapping());
+        TapPad(kPadAccept, 2);   // joins: the press only assigns the pad
+        ASSERT_TRUE(GameData::player2->GetInputMapping());
+        EXPECT_EQ(GameData::player2->GetInputMapping()->GetHardwareName(), U"JOYSTICK 1");
+        EXPECT_FALSE(charSel.GetRoulette(1)->IsConfirmed());
+        TapP1(kActionAccept, 2);
+        TapPad(kPadAccept, 2);
+        EXPECT_TRUE(charSel.GetRoulette(0)->IsConfirmed());
+        EXPECT_TRUE(charSel.GetRoulette(1)->IsConfirmed());
+    }
+
+    // The world panel is open: picks the world at `index` (stepping right), first trying the
+    // locked tombs while no match was played.
+    void ChooseWorld(CharSelStage& charSel, int index)
+    {
+        ASSERT_TRUE(Until([&] { return charSel.GetWorldPanel()->IsFullyOpen(); }, 60));
+        EXPECT_TRUE(Shows(U"WORLD"));
+        WorldSelector& selector = *charSel.GetWorldSelector();
+        for (int i = 0; i < 4 && selector.GetSelectedWorld() != index; ++i) {
+            TapP1(kActionRight, 2);
+        }
+        ASSERT_EQ(selector.GetSelectedWorld(), index);
+        EXPECT_EQ(PanelText(U"WORLD_LABEL"), GameData::worlds[index]->GetName());
+        TapP1(kActionAccept, 40);
+    }
+
+    // The match-settings panel is open: "quick match", then the match starts.
+    void ChooseQuickMatch(CharSelStage& charSel)
+    {
+        ASSERT_TRUE(charSel.GetSettingsPanel());
+        ASSERT_TRUE(Until([&] { return charSel.GetSettingsPanel()->IsFullyOpen(); }, 60));
+        for (int i = 0; i < kQuickMatch; ++i) TapP1(kActionRight, 2);
+        EXPECT_EQ(GameData::gameSettings->GetCurrentPreset(), kQuickMatch);
+        EXPECT_EQ(GameData::gameSettings->GetTime(), kMinuteMs);
+        TapP1(kActionAccept);
+        SettleOn(kStageMatch);
+    }
+
+    // The match from its banner to the clock's end. Player 1 (keyboard) and, when
+    // `padPlayer`, player 2 (pad) walk a fixed pattern and use their items now and then.
+    void PlayTheMatch(bool padPlayer)
+    {
+        auto& match = Current<ZELKAStage>();
+        EXPECT_EQ(match.GetTimeLimit(), kMinuteMs);
+        ASSERT_TRUE(Until([&] { return !match.IsIntroRunning(); }, 600));
+        const Vector start1 = *match.GetPlayer(1)->character->position;
+        const Vector start2 = *match.GetPlayer(2)->character->position;
+        const int p1Keys[] = {P1(kActionRight), P1(kActionDown), P1(kActionLeft), P1(kActionUp)};
+        const float padX[] = {-1.0f, 0.0f, 1.0f, 0.0f};
+        const float padY[] = {0.0f, -1.0f, 0.0f, 1.0f};
+        bool moved1 = false;
+        bool moved2 = false;
+        int held = 0;
+        for (int i = 0; i < 2 * kMinuteMs / 16 && app->GetCurrentStageId() == kStageMatch &&
+                        app->GetNextStageId() == kNoStageId;
+             ++i) {
+            if (i % 40 == 0) {
+                Release(held);
+                held = p1Keys[(i / 40) % 4];
+                Hold(held);
+                if (padPlayer) {
+                    pads_->SetAxis(kPad, 0, padX[(i / 40) % 4]);
+                    pads_->SetAxis(kPad, 1, padY[(i / 40) % 4]);
+                }
+            }
+            const bool use = i % 300 == 150;
+            if (use && padPlayer) pads_->SetButton(kPad, kPadAccept, true);
+            Tick(use ? P1(kActionAccept) : 0);
+            if (use && padPlayer) pads_->SetButton(kPad, kPadAccept, false);
+            if (app->GetNextStageId() == kNoStageId) {
+                moved1 = moved1 || Moved(*match.GetPlayer(1)->character->position, start1);
+                moved2 = moved2 || Moved(*match.GetPlayer(2)->character->position, start2);
+            }
+        }
+        Release(held);
+        pads_->SetAxis(kPad, 0, 0.0f);
+        pads_->SetAxis(kPad, 1, 0.0f);
+        EXPECT_EQ(match.GetTime(), 0);
+        EXPECT_EQ(app->GetNextStageId(), kStageResults);
+        EXPECT_TRUE(moved1);
+        EXPECT_TRUE(moved2);
+        score1 = GameData::player1->score;
+        score2 = GameData::player2->score;
+    }
+
+    // The results: both panels, the scores counted up; a first press finishes the show, a
+    // second goes on to character select.
+    void ReadTheResults()
+    {
+        SettleOn(kStageResults);
+        auto& results = Current<ResultStage>();
+        const int outcome = score1 == score2 ? kResultDraw
+                            : score1 > score2 ? kResultPlayer1Won
+                                              : kResultPlayer2Won;
+        EXPECT_EQ(results.GetOutcome(), outcome);
+        EXPECT_TRUE(Shows(outcome == kResultDraw ? U"P1" : U"PLAYER 1"));
+        TapP1(kActionAccept);
+        ASSERT_TRUE(Until([&] { return results.IsDone(); }, 600));
+        EXPECT_TRUE(Shows(U"DIAMONDS"));
+        EXPECT_EQ(results.GetScoreLabel(1)->GetText(), Number(score1));
+        EXPECT_EQ(results.GetScoreLabel(2)->GetText(), Number(score2));
+        EXPECT_EQ(app->GetNextStageId(), kNoStageId);
+        TapP1(kActionAccept);
+        SettleOn(kStageCharSelect);
+        winner = outcome;
+    }
+
+    // Opens the stage's pause menu with player 1's start and waits for it to unfold.
+    PauseMenuPanel& OpenPause()
+    {
+        TapP1(kActionStart, 30);
+        auto& pause = PanelOf<PauseMenuPanel>(Stage().GetPausePanel());
+        EXPECT_TRUE(pause.IsVisible());
+        return pause;
+    }
+    void PauseRow(PauseMenuPanel& pause, int row)
+    {
+        for (int i = 0; i < 5 && pause.GetMenu()->GetSelectedOption() != row; ++i) {
+            TapP1(kActionDown, 2);
+        }
+        ASSERT_EQ(pause.GetMenu()->GetSelectedOption(), row);
+    }
+
+    // The two files as the next start of the game reads them.
+    void ReadBackTheFiles()
+    {
+        ASSERT_TRUE(std::filesystem::exists(playerconfig::FilePath(playerconfig::kSaveBaseName)));
+        ASSERT_TRUE(
+            std::filesystem::exists(playerconfig::FilePath(playerconfig::kSettingsBaseName)));
+        if (app->GetCurrentStage()) app->GetCurrentStage()->Deallocate();
+        app.reset();
+        EventManager::RemoveAllListeners();
+        playerconfig::ResetForTest();
+        Restart();
+        app = std::make_unique<ZELKA>();   // for the fixture's tear-down
+    }
+
+    std::vector<int> visited;   // stage ids in the order they ran
+    int exits = 0;              // title EXIT / Escape
+    int ticks = 0;
+    int score1 = 0;
+    int score2 = 0;
+    int winner = -1;
+};
+
+// A first start: the intros, the title's prompt and its how-to-play page, whose "LET ME
+// CHANGE IT!" leads into player 1's controls for a rebind; the two-player versus mode with
+// player 2 joining on a pad, a locked world refused, the quick-match settings, a minute of
+// scripted play by both, the results, back to character select, Escape to the title, the
+// credits and EXIT. The statistics and the new key are read back from the files.
+TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
+{
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    EXPECT_TRUE(GameData::options->displayHowToPlay);
+    ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
+    auto& title = Current<TitleStage>();
+
+    // The page opens by itself; its second choice opens player 1's controls.
+    ASSERT_TRUE(Until([&] { return title.GetHowToPlayPanel() &&
+                                   title.GetHowToPlayPanel()->IsFullyOpen(); }, 120));
+    EXPECT_TRUE(Shows(U"LET ME CHANGE IT!"));
+    EXPECT_TRUE(Shows(U"SPACE"));   // player 1's accept key, named on the page
+    TapP1(kActionDown, 2);
+    TapP1(kActionAccept, 40);
+    auto& controls = PanelOf<JoystickConfigPanel>(title.GetInputConfigPanel());
+    ASSERT_TRUE(controls.IsVisible());
+    EXPECT_EQ(controls.GetShownPlayer(), 1);
+    EXPECT_TRUE(Shows(U"PLAYER 1 CONFIG"));
+    JoystickConfigMenu& menu = *controls.GetMenu(1);
+    TapP1(kActionDown, 2);
+    TapP1(kActionDown, 2);
+    ASSERT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowAccept);
+    TapP1(kActionRight, 2);
+    ASSERT_TRUE(menu.InCaptureMode());
+    Tick(kKeyQ);
+    Ticks(40);
+    EXPECT_FALSE(menu.InCaptureMode());
+    EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionAccept), U"Q");
+    for (int i = 0; i < 4; ++i) TapP1(kActionDown, 2);
+    ASSERT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowExit);
+    Tick(kKeySpace);   // no longer accepts
+    EXPECT_TRUE(controls.IsVisible());
+    Tick(kKeyQ);
+    Ticks(40);
+    EXPECT_FALSE(controls.IsVisible());
+    EXPECT_FALSE(GameData::options->displayHowToPlay);
+
+    ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS PLAYER"));
+    auto& charSel = Current<CharSelStage>();
+    EXPECT_TRUE(Until([&] { return Shows(U"PRESS ANY KEY"); }, 60));   // player 2's prompt
+    ASSERT_NO_FATAL_FAILURE(ConfirmBothOnPads(charSel));
+    // The tombs open after a first match: accepting them shows their lock instead.
+    ASSERT_TRUE(Until([&] { return charSel.GetWorldPanel()->IsFullyOpen(); }, 60));
+    TapP1(kActionRight, 2);
+    TapP1(kActionRight, 2);
+    ASSERT_EQ(charSel.GetWorldSelector()->GetSelectedWorld(), kWorldTombs);
+    TapP1(kActionAccept, 30);
+    EXPECT_TRUE(Shows(U"TO UNLOCK!"));
+    EXPECT_TRUE(charSel.GetWorldPanel()->IsOpen());
+    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
+    TapP1(kActionCancel, 30);
+    EXPECT_FALSE(Shows(U"TO UNLOCK!"));
+    ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery + 1));
+    EXPECT_EQ(GameData::currentWorldNdx, kWorldGallery + 1);
+    ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
+    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(true));
+    ASSERT_NO_FATAL_FAILURE(ReadTheResults());
+
+    // Back on character select: the winner's count, the tombs now open.
+    auto& again = Current<CharSelStage>();
+    if (winner == kResultPlayer1Won) EXPECT_EQ(again.GetWinsLabel(0)->GetText(), U"WINS 1");
+    if (winner == kResultPlayer2Won) EXPECT_EQ(again.GetWinsLabel(1)->GetText(), U"WINS 1");
+    EXPECT_FALSE(again.GetWorldSelector()->IsLocked(kWorldTombs));
+    Tick(kKeyEscape);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+    EXPECT_FALSE(GameData::player2->GetInputMapping());   // the title frees the pad
+
+    // The menu is back at once, without the page; on to the credits.
+    Ticks(40);
+    EXPECT_FALSE(Current<TitleStage>().GetHowToPlayPanel());
+    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"CREDITS"));
+    TapP1(kActionAccept);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageCredits));
+    auto& credits = Current<CreditsStage>();
+    EXPECT_TRUE(Shows(U"DEVELOPED BY"));
+    EXPECT_TRUE(Shows(U"??????????"));   // the guests are still locked
+    Hold(P1(kActionAccept));             // four times the speed
+    ASSERT_TRUE(Until([&] { return credits.GetScroll() <= credits.GetEndScroll(); }, 3000));
+    Release(P1(kActionAccept));
+    Ticks(10);
+    EXPECT_EQ(app->GetNextStageId(), kNoStageId);   // waits at the end for a key
+    TapP1(kActionCancel);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+
+    Ticks(40);
+    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
+    TapP1(kActionAccept);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
+                                         kStageCharSelect, kStageMatch, kStageResults,
+                                         kStageCharSelect, kStageTitle, kStageCredits,
+                                         kStageTitle}));
+
+    ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
+    const MatchStats& versus = *GameData::stats->GetModeStats(1);
+    EXPECT_EQ(versus.matches, 1);
+    EXPECT_EQ(versus.victories, winner == kResultPlayer1Won ? 1 : 0);
+    EXPECT_EQ(versus.draws, winner == kResultDraw ? 1 : 0);
+    EXPECT_EQ(GameData::stats->GetTotalMatches(), 1);
+    EXPECT_FALSE(GameData::options->displayHowToPlay);
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
+    EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionAccept), U"Q");
+}
+
+}  // namespace zelka
