@@ -5,14 +5,19 @@
 // side; every match is a one-minute "quick match".
 
 #include "engine/stage/ExtendedStage.h"
+#include "engine/text/Font.h"
 #include "engine/text/IncrementalIntLabel.h"
 #include "engine/text/Label.h"
+#include "engine/text/RetroFontWithShadow.h"
 #include "engine/ui/Panel.h"
+#include "engine/ui/ToastPopup.h"
 #include "match/PlayerStageData.h"
 #include "match/character/Character.h"
 #include "match/stage/ZELKAStage.h"
 #include "platform/audio/AudioModule.h"
 #include "platform/audio/null/NullAudioDevice.h"
+#include "screens/app/AppServices.h"
+#include "screens/app/StageMusic.h"
 #include "screens/charsel/CharRoulette.h"
 #include "screens/charsel/CharSelStage.h"
 #include "screens/charsel/WorldSelector.h"
@@ -29,6 +34,7 @@
 #include "services/config/GlobalOptions.h"
 #include "services/config/PlayerConfig.h"
 #include "services/player/PlayerStats.h"
+#include "services/roster/CharProfile.h"
 #include "services/settings/GameWorld.h"
 #include "services/settings/StageSettings.h"
 #include "tests/screens/AppFixture.h"
@@ -85,6 +91,12 @@ protected:
         AppFixture::SetUp();
         audio::SetAudioDevice(std::make_shared<NullAudioDevice>());
         UseGameScreens();
+        // The game's own hooks (unlock toasts included) and its music, on silent audio.
+        GameData::SetHooks(&gameHooks);
+        app->SetMusic(NewSoundManagerMusic());
+        // The game data was set up before the screens were chosen, with stub fonts: the
+        // game's own fonts (and the toasts' and shadows' font) replace them here.
+        gameHooks.LoadFonts();
         // The title's EXIT and Escape save both files and then end the process: here they
         // are counted instead.
         app->SetStageBuilder(kStageTitle, [this] {
@@ -97,6 +109,8 @@ protected:
     void TearDown() override
     {
         AppFixture::TearDown();
+        ToastPopup::font.reset();
+        RetroFontWithShadow::shadowFont.reset();
         audio::SetAudioDevice(nullptr);
     }
 
@@ -342,11 +356,12 @@ protected:
         EXPECT_TRUE(moved2);
         score1 = GameData::player1->score;
         score2 = GameData::player2->score;
+        std::fprintf(stderr, "DBG scores %d %d\n", score1, score2);
     }
 
     // The results: both panels, the scores counted up; a first press finishes the show, a
     // second goes on to character select.
-    void ReadTheResults()
+    void ReadTheResults(const String& firstRow = U"DIAMONDS")
     {
         SettleOn(kStageResults);
         auto& results = Current<ResultStage>();
@@ -357,7 +372,7 @@ protected:
         EXPECT_TRUE(Shows(outcome == kResultDraw ? U"P1" : U"PLAYER 1"));
         TapP1(kActionAccept);
         ASSERT_TRUE(Until([&] { return results.IsDone(); }, 600));
-        EXPECT_TRUE(Shows(U"DIAMONDS"));
+        EXPECT_TRUE(Shows(firstRow));
         EXPECT_EQ(results.GetScoreLabel(1)->GetText(), Number(score1));
         EXPECT_EQ(results.GetScoreLabel(2)->GetText(), Number(score2));
         EXPECT_EQ(app->GetNextStageId(), kNoStageId);
@@ -396,6 +411,7 @@ protected:
         app = std::make_unique<ZELKA>();   // for the fixture's tear-down
     }
 
+    AppGameDataHooks gameHooks;
     std::vector<int> visited;   // stage ids in the order they ran
     int exits = 0;              // title EXIT / Escape
     int ticks = 0;
@@ -446,6 +462,17 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     EXPECT_FALSE(controls.IsVisible());
     EXPECT_FALSE(GameData::options->displayHowToPlay);
 
+    // The page, asked for from the menu, names the new key.
+    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"HOW TO PLAY"));
+    TapP1(kActionAccept, 30);
+    ASSERT_TRUE(title.GetHowToPlayPanel());
+    const String red = Font::FT_Color(255, 81, 81);   // the page's key colour
+    EXPECT_TRUE(Shows(U"WITH " + red + U"Q"));
+    EXPECT_FALSE(Shows(red + U"SPACE"));
+    TapP1(kActionCancel, 30);   // as "GOT IT!"
+    EXPECT_FALSE(title.GetHowToPlayPanel());
+    EXPECT_FALSE(title.GetInputConfigPanel()->IsVisible());
+
     ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS PLAYER"));
     auto& charSel = Current<CharSelStage>();
     EXPECT_TRUE(Until([&] { return Shows(U"PRESS ANY KEY"); }, 60));   // player 2's prompt
@@ -461,8 +488,22 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     EXPECT_EQ(app->GetNextStageId(), kNoStageId);
     TapP1(kActionCancel, 30);
     EXPECT_FALSE(Shows(U"TO UNLOCK!"));
+    EXPECT_TRUE(charSel.GetWorldPanel()->IsOpen());
+    // A second cancel closes the world panel and undoes player 1's confirmation.
+    TapP1(kActionCancel, 40);
+    EXPECT_FALSE(charSel.GetWorldPanel()->IsOpen());
+    EXPECT_FALSE(charSel.GetRoulette(0)->IsConfirmed());
+    EXPECT_TRUE(charSel.GetRoulette(1)->IsConfirmed());
+    TapP1(kActionAccept, 2);
     ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery + 1));
     EXPECT_EQ(GameData::currentWorldNdx, kWorldGallery + 1);
+    // Cancel on the match settings goes back to the world, whose choice stands.
+    ASSERT_TRUE(Until([&] { return charSel.GetSettingsPanel()->IsFullyOpen(); }, 60));
+    TapP1(kActionCancel, 40);
+    EXPECT_FALSE(charSel.GetSettingsPanel()->IsOpen());
+    ASSERT_TRUE(charSel.GetWorldPanel()->IsFullyOpen());
+    EXPECT_EQ(charSel.GetWorldSelector()->GetSelectedWorld(), kWorldGallery + 1);
+    TapP1(kActionAccept, 40);
     ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
     ASSERT_NO_FATAL_FAILURE(PlayTheMatch(true));
     ASSERT_NO_FATAL_FAILURE(ReadTheResults());
@@ -472,6 +513,8 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     if (winner == kResultPlayer1Won) EXPECT_EQ(again.GetWinsLabel(0)->GetText(), U"WINS 1");
     if (winner == kResultPlayer2Won) EXPECT_EQ(again.GetWinsLabel(1)->GetText(), U"WINS 1");
     EXPECT_FALSE(again.GetWorldSelector()->IsLocked(kWorldTombs));
+    EXPECT_TRUE(Until([&] { return Shows(U"UNLOCKED"); }, 120));   // player 1's toast
+    EXPECT_TRUE(Shows(U"THE LOST TOMBS"));
     Tick(kKeyEscape);
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
     EXPECT_FALSE(GameData::player2->GetInputMapping());   // the title frees the pad
@@ -511,6 +554,240 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     EXPECT_FALSE(GameData::options->displayHowToPlay);
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
     EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionAccept), U"Q");
+}
+
+// The settings menu from the title (a resolution tried and reverted, both volumes a step
+// down and applied), the one-player mode: player 1 picks his character and the computer's,
+// a world, the quick match against the computer, the results; then the pause menu of
+// character select back to the title, the statistics page, and Escape. The volumes and
+// the match are read back from the files.
+TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
+{
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
+    ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
+
+    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"SETTINGS"));
+    TapP1(kActionAccept, 30);
+    ASSERT_TRUE(Stage().IsSettingsMenuOpen());
+    SettingsMenu& settings = *PanelOf<SettingsMenuPanel>(Stage().GetSettingsPanel()).GetMenu();
+    EXPECT_TRUE(Shows(U"RESOLUTION"));
+    EXPECT_TRUE(Shows(U"BGM VOL"));
+    const int mode = settings.GetSelectedResolution();
+    const bool fullscreen = GameData::options->fullscreen;
+    TapP1(kActionRight, 2);   // another resolution, applied and then refused
+    EXPECT_NE(settings.GetSelectedResolution(), mode);
+    EXPECT_EQ(settings.GetBackLabel()->GetText(), U"DISCARD");
+    for (int i = 0; i < 4; ++i) TapP1(kActionDown, 2);
+    ASSERT_EQ(settings.GetSelectedOption(), SettingsMenu::kRowApply);
+    TapP1(kActionAccept, 30);
+    ASSERT_TRUE(settings.IsVideoChangePending());
+    EXPECT_TRUE(Shows(U"LOOKIN' GOOD? ... "));
+    TapP1(kActionCancel, 30);
+    EXPECT_FALSE(settings.OverMsgVisible());
+    EXPECT_EQ(GameData::GetCurrentVideoModeIndex(), mode);
+    EXPECT_EQ(GameData::options->fullscreen, fullscreen);
+    TapP1(kActionUp, 2);
+    TapP1(kActionLeft, 2);    // effects 80 -> 70
+    TapP1(kActionUp, 2);
+    TapP1(kActionLeft, 2);    // music 50 -> 40
+    EXPECT_EQ(GameData::options->bgmVolume, 40);
+    EXPECT_EQ(GameData::options->sfxVolume, 70);
+    TapP1(kActionUp, 2);
+    TapP1(kActionUp, 2);
+    ASSERT_EQ(settings.GetSelectedOption(), SettingsMenu::kRowResolution);
+    TapP1(kActionLeft, 2);    // back to the present resolution
+    EXPECT_EQ(settings.GetSelectedResolution(), mode);
+    for (int i = 0; i < 4; ++i) TapP1(kActionDown, 2);
+    TapP1(kActionAccept, 10);
+    EXPECT_TRUE(Shows(U"CHANGES SAVED!"));
+    EXPECT_FALSE(settings.IsVideoChangePending());
+    TapP1(kActionAccept, 30);
+    TapP1(kActionDown, 2);
+    EXPECT_EQ(settings.GetBackLabel()->GetText(), U"BACK");
+    TapP1(kActionAccept, 30);
+    EXPECT_FALSE(Stage().IsSettingsMenuOpen());
+
+    ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS CPU (1P)"));
+    auto& charSel = Current<CharSelStage>();
+    EXPECT_FALSE(GameData::player2->GetInputMapping());
+    TapP1(kActionAccept, 2);   // player 1's own character
+    ASSERT_TRUE(charSel.GetRoulette(0)->IsConfirmed());
+    TapP1(kActionCancel, 2);   // undone at once
+    EXPECT_FALSE(charSel.GetRoulette(0)->IsConfirmed());
+    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
+    TapP1(kActionAccept, 2);
+    // Then the computer's, one step down the roulette (past any locked face).
+    CharRoulette& cpu = *charSel.GetRoulette(1);
+    const int first = cpu.GetSelected();
+    TapP1(kActionDown, 30);
+    EXPECT_NE(cpu.GetSelected(), first);
+    for (int i = 0; i < 8 && cpu.IsLocked(cpu.GetSelected()); ++i) {
+        EXPECT_EQ(charSel.GetNameLabel(1)->GetText(), U"?????????");
+        TapP1(kActionDown, 30);
+    }
+    ASSERT_FALSE(cpu.IsLocked(cpu.GetSelected()));
+    EXPECT_EQ(charSel.GetNameLabel(1)->GetText(), cpu.GetSelectedProfile()->GetName());
+    TapP1(kActionAccept, 2);
+    EXPECT_TRUE(cpu.IsConfirmed());
+    const String cpuName = cpu.GetSelectedProfile()->GetName();
+    ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery));
+    ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
+    EXPECT_EQ(GameData::player2->character->GetName(), cpuName);
+    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false));
+    ASSERT_NO_FATAL_FAILURE(ReadTheResults());
+
+    // Character select's pause menu leaves for the title.
+    PauseMenuPanel& pause = OpenPause();
+    EXPECT_FALSE(pause.GetMenu()->IsP2RowEnabled());
+    EXPECT_TRUE(Shows(U"BACK TO TITLE"));
+    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowLeave));
+    TapP1(kActionAccept);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+
+    // The statistics page counts the match.
+    Ticks(40);
+    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"PLAYER STATS"));
+    auto& title = Current<TitleStage>();
+    TapP1(kActionAccept, 30);
+    EXPECT_TRUE(title.GetStatsPanel()->IsOpen());
+    EXPECT_TRUE(Shows(U"MATCH STATS"));
+    EXPECT_TRUE(Shows(U"1P MODE"));
+    TapP1(kActionCancel, 30);
+    EXPECT_FALSE(title.GetStatsPanel()->IsOpen());
+    Tick(kKeyEscape);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
+                                         kStageCharSelect, kStageMatch, kStageResults,
+                                         kStageCharSelect, kStageTitle}));
+
+    ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
+    const MatchStats& single = *GameData::stats->GetModeStats(0);
+    EXPECT_EQ(single.matches, 1);
+    EXPECT_EQ(single.victories, winner == kResultPlayer1Won ? 1 : 0);
+    EXPECT_EQ(single.draws, winner == kResultDraw ? 1 : 0);
+    EXPECT_EQ(GameData::stats->GetTotalMatches(), 1);
+    EXPECT_EQ(GameData::options->bgmVolume, 40);
+    EXPECT_EQ(GameData::options->sfxVolume, 70);
+    EXPECT_FALSE(GameData::options->displayHowToPlay);
+}
+
+// Both races: in the two-player race player 2 joins on the pad, the world's acceptance
+// starts the match after a longer wait, and the pause menu's every row is tried in the
+// match; CHANGE CHARACTERS leaves it and Escape leaves character select. In the
+// one-player race the computer runs for the idol while player 1 stands; the results count
+// nothing for a race's wins but the match; then the title's EXIT.
+TEST_F(WholeGameTest, BothRacesWithEveryPauseRow)
+{
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
+    ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
+
+    ASSERT_NO_FATAL_FAILURE(ChooseMode(U"RACE FOR THE IDOL "));
+    auto& charSel = Current<CharSelStage>();
+    EXPECT_FALSE(charSel.GetSettingsPanel());   // no match settings in a race
+    ASSERT_NO_FATAL_FAILURE(ConfirmBothOnPads(charSel));
+    ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery + 1));
+    EXPECT_EQ(app->GetNextStageId(), kStageMatch);
+    EXPECT_EQ(app->GetExtraWait(), 2000);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageMatch));
+    auto& race = Current<ZELKAStage>();
+    EXPECT_TRUE(race.IsRace());
+    ASSERT_TRUE(Until([&] { return !race.IsIntroRunning(); }, 600));
+
+    // RESUME GAME closes the menu; the match goes on.
+    PauseMenuPanel& pause = OpenPause();
+    const PauseMenu& rows = *pause.GetMenu();
+    EXPECT_TRUE(rows.IsP2RowEnabled());
+    EXPECT_TRUE(Shows(U"CHANGE CHARACTERS"));
+    EXPECT_EQ(rows.GetSelectedOption(), PauseMenu::kRowResume);
+    TapP1(kActionAccept, 30);
+    EXPECT_FALSE(pause.IsVisible());
+    Ticks(60);
+
+    // P1 CONTROLS and P2 CONTROLS open each player's controls over the pause menu.
+    OpenPause();
+    EXPECT_EQ(rows.GetSelectedOption(), PauseMenu::kRowResume);   // each opening starts on top
+    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowP1Controls));
+    TapP1(kActionAccept, 30);
+    auto& controls = PanelOf<JoystickConfigPanel>(Stage().GetInputConfigPanel());
+    ASSERT_TRUE(controls.IsVisible());
+    EXPECT_EQ(controls.GetShownPlayer(), 1);
+    EXPECT_TRUE(Shows(U"PLAYER 1 CONFIG"));
+    Tick(kKeyEscape);
+    Ticks(30);
+    EXPECT_FALSE(controls.IsVisible());
+    EXPECT_TRUE(pause.IsVisible());
+    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowP2Controls));
+    TapP1(kActionAccept, 30);
+    ASSERT_TRUE(controls.IsVisible());
+    EXPECT_EQ(controls.GetShownPlayer(), 2);
+    EXPECT_TRUE(Shows(U"PLAYER 2 CONFIG"));
+    EXPECT_TRUE(Shows(U"JOYSTICK 1") || Shows(U"A (BTTN 1)"));
+    TapPad(kPadCancel, 30);   // player 2 closes his own
+    EXPECT_FALSE(controls.IsVisible());
+    EXPECT_TRUE(pause.IsVisible());
+
+    // GAME SETTINGS, closed with Escape.
+    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowSettings));
+    TapP1(kActionAccept, 30);
+    EXPECT_TRUE(Stage().IsSettingsMenuOpen());
+    Tick(kKeyEscape);
+    Ticks(30);
+    EXPECT_FALSE(Stage().IsSettingsMenuOpen());
+    EXPECT_TRUE(pause.IsVisible());
+    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
+
+    // CHANGE CHARACTERS: back to character select, and Escape from there to the title.
+    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowLeave));
+    TapP1(kActionAccept);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageCharSelect));
+    EXPECT_TRUE(GameData::player2->GetInputMapping());   // still on the pad
+    Tick(kKeyEscape);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+    Ticks(40);
+
+    // The one-player race: player 1 and the computer's runner, any world.
+    ASSERT_NO_FATAL_FAILURE(ChooseMode(U"RACE FOR THE IDOL (1P)"));
+    auto& single = Current<CharSelStage>();
+    TapP1(kActionAccept, 2);
+    TapP1(kActionAccept, 2);
+    ASSERT_TRUE(single.GetRoulette(1)->IsConfirmed());
+    ASSERT_NO_FATAL_FAILURE(ChooseWorld(single, kWorldGallery));
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageMatch));
+    auto& cpuRace = Current<ZELKAStage>();
+    ASSERT_TRUE(cpuRace.IsRace());
+    ASSERT_TRUE(Until([&] { return !cpuRace.IsIntroRunning(); }, 600));
+    // About a minute and a half of match time with this clock's seed; ten at most.
+    ASSERT_TRUE(Until([&] { return app->GetNextStageId() == kStageResults; }, 10 * kMinuteMs / 16));
+    score1 = GameData::player1->score;
+    score2 = GameData::player2->score;
+    EXPECT_EQ(score1, 0);   // only the idol scores
+    EXPECT_GT(score2, 0);
+    ASSERT_NO_FATAL_FAILURE(ReadTheResults(U"IDOL"));
+    EXPECT_EQ(Current<CharSelStage>().GetWinsLabel(1)->GetText(), U"WINS 1");
+
+    PauseMenuPanel& leave = OpenPause();
+    ASSERT_NO_FATAL_FAILURE(PauseRow(leave, PauseMenu::kRowLeave));
+    TapP1(kActionAccept);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+    Ticks(40);
+    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
+    TapP1(kActionAccept);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(visited,
+              (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
+                                kStageCharSelect, kStageMatch, kStageCharSelect, kStageTitle,
+                                kStageCharSelect, kStageMatch, kStageResults, kStageCharSelect,
+                                kStageTitle}));
+
+    ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
+    EXPECT_EQ(GameData::stats->GetModeStats(2)->matches, 0);   // left through the pause menu
+    const MatchStats& single1P = *GameData::stats->GetModeStats(3);
+    EXPECT_EQ(single1P.matches, 1);
+    EXPECT_EQ(single1P.victories, 0);
+    EXPECT_EQ(single1P.draws, 0);
+    EXPECT_EQ(GameData::stats->GetTotalMatches(), 1);
 }
 
 }  // namespace zelka
