@@ -53,6 +53,7 @@ namespace {
 constexpr int kPad = 0;             // the fake pad player 2 plays on: "JOYSTICK 1"
 constexpr int kPadAccept = 0;       // A (BTTN 1)
 constexpr int kPadCancel = 1;       // B (BTTN 2)
+constexpr int kPadY = 3;            // Y (BTTN 4)
 constexpr int kQuickMatch = 3;      // the match-settings preset of one minute
 constexpr int kMinuteMs = 60000;
 constexpr int kWorldGallery = 0;    // unlocked from the start
@@ -186,6 +187,37 @@ protected:
             if (t.find(text) != String::npos) return true;
         }
         return false;
+    }
+    // The statistics page's three numbers (player 1's wins, draws, player 2's wins) under
+    // a game mode's short name.
+    static std::vector<String> StatsColumn(const GDO& page, const String& mode)
+    {
+        std::vector<const Label*> labels;
+        for (int i = 0; i < page.ChildCount(); ++i) {
+            if (const auto* l = dynamic_cast<const Label*>(page.GetChild(i).get())) {
+                labels.push_back(l);
+            }
+        }
+        std::vector<String> column;
+        for (const Label* head : labels) {
+            if (head->GetText() != mode) continue;
+            for (const float y : {-84.0f, -68.0f, -52.0f}) {
+                for (const Label* l : labels) {
+                    if (l->position->x == head->position->x && l->position->y == y) {
+                        column.push_back(l->GetText());
+                    }
+                }
+            }
+        }
+        return column;
+    }
+    void PadMove(int axis, float value)
+    {
+        pads_->SetAxis(kPad, axis, value);
+        Tick();
+        pads_->SetAxis(kPad, axis, 0.0f);
+        Tick();
+        Ticks(2);
     }
     template <typename T>
     T& Current()
@@ -508,8 +540,12 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     ASSERT_NO_FATAL_FAILURE(PlayTheMatch(true));
     ASSERT_NO_FATAL_FAILURE(ReadTheResults());
 
-    // Back on character select: the winner's count, the tombs now open.
+    // Back on character select: both roulettes on the characters just played, the
+    // winner's count, the tombs now open.
     auto& again = Current<CharSelStage>();
+    EXPECT_EQ(again.GetRoulette(0)->GetSelectedProfile(), GameData::player1->character);
+    EXPECT_EQ(again.GetRoulette(1)->GetSelectedProfile(), GameData::player2->character);
+    EXPECT_FALSE(again.GetRoulette(0)->IsConfirmed());
     if (winner == kResultPlayer1Won) EXPECT_EQ(again.GetWinsLabel(0)->GetText(), U"WINS 1");
     if (winner == kResultPlayer2Won) EXPECT_EQ(again.GetWinsLabel(1)->GetText(), U"WINS 1");
     EXPECT_FALSE(again.GetWorldSelector()->IsLocked(kWorldTombs));
@@ -566,6 +602,13 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     ASSERT_NO_FATAL_FAILURE(StartGame());
     ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
     ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
+    // Cancel on the menu gives the keyboard back: the prompt again, then the menu without
+    // the page.
+    TapP1(kActionCancel, 2);
+    EXPECT_FALSE(GameData::player1->GetInputMapping());
+    ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
+    Ticks(90);
+    EXPECT_FALSE(Current<TitleStage>().GetHowToPlayPanel());
 
     ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"SETTINGS"));
     TapP1(kActionAccept, 30);
@@ -652,7 +695,12 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     TapP1(kActionAccept, 30);
     EXPECT_TRUE(title.GetStatsPanel()->IsOpen());
     EXPECT_TRUE(Shows(U"MATCH STATS"));
-    EXPECT_TRUE(Shows(U"1P MODE"));
+    const GDO& page = *title.GetStatsPanel()->GetContent();
+    EXPECT_EQ(StatsColumn(page, U"1P MODE"),
+              (std::vector<String>{winner == kResultPlayer1Won ? U"1" : U"0",
+                                   winner == kResultDraw ? U"1" : U"0",
+                                   winner == kResultPlayer2Won ? U"1" : U"0"}));
+    EXPECT_EQ(StatsColumn(page, U"2P MODE"), (std::vector<String>{U"0", U"0", U"0"}));
     TapP1(kActionCancel, 30);
     EXPECT_FALSE(title.GetStatsPanel()->IsOpen());
     Tick(kKeyEscape);
@@ -672,14 +720,25 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     EXPECT_FALSE(GameData::options->displayHowToPlay);
 }
 
-// Both races: in the two-player race player 2 joins on the pad, the world's acceptance
+// The attract match after fifteen idle seconds on the prompt, then both races: in the
+// two-player race player 2 joins on the pad, the world's acceptance
 // starts the match after a longer wait, and the pause menu's every row is tried in the
 // match; CHANGE CHARACTERS leaves it and Escape leaves character select. In the
 // one-player race the computer runs for the idol while player 1 stands; the results count
 // nothing for a race's wins but the match; then the title's EXIT.
-TEST_F(WholeGameTest, BothRacesWithEveryPauseRow)
+TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
 {
     ASSERT_NO_FATAL_FAILURE(StartGame());
+    // Nobody touches anything on the prompt: the attract match, and back by itself.
+    ASSERT_TRUE(Until([&] { return app->GetNextStageId() == kStageMatch; }, 1200));
+    EXPECT_TRUE(GameData::isDemoMode);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageMatch));
+    EXPECT_TRUE(Current<ZELKAStage>().IsAttract());
+    ASSERT_TRUE(Until([&] { return app->GetNextStageId() == kStageTitle; }, 2000));
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+    EXPECT_FALSE(GameData::isDemoMode);
+    EXPECT_EQ(GameData::stats->GetTotalMatches(), 0);
+    EXPECT_FALSE(GameData::player1->GetInputMapping());
     ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
     ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
 
@@ -695,8 +754,12 @@ TEST_F(WholeGameTest, BothRacesWithEveryPauseRow)
     EXPECT_TRUE(race.IsRace());
     ASSERT_TRUE(Until([&] { return !race.IsIntroRunning(); }, 600));
 
-    // RESUME GAME closes the menu; the match goes on.
-    PauseMenuPanel& pause = OpenPause();
+    // The window losing its focus pauses the match; RESUME GAME closes the menu.
+    app->OnSuspend();
+    app->OnResume();
+    Ticks(30);
+    PauseMenuPanel& pause = PanelOf<PauseMenuPanel>(Stage().GetPausePanel());
+    ASSERT_TRUE(pause.IsVisible());
     const PauseMenu& rows = *pause.GetMenu();
     EXPECT_TRUE(rows.IsP2RowEnabled());
     EXPECT_TRUE(Shows(U"CHANGE CHARACTERS"));
@@ -705,8 +768,11 @@ TEST_F(WholeGameTest, BothRacesWithEveryPauseRow)
     EXPECT_FALSE(pause.IsVisible());
     Ticks(60);
 
-    // P1 CONTROLS and P2 CONTROLS open each player's controls over the pause menu.
-    OpenPause();
+    // Escape pauses too. P1 CONTROLS and P2 CONTROLS open each player's controls over
+    // the pause menu; player 2 rebinds his accept on the pad.
+    Tick(kKeyEscape);
+    Ticks(30);
+    ASSERT_TRUE(pause.IsVisible());
     EXPECT_EQ(rows.GetSelectedOption(), PauseMenu::kRowResume);   // each opening starts on top
     ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowP1Controls));
     TapP1(kActionAccept, 30);
@@ -724,7 +790,25 @@ TEST_F(WholeGameTest, BothRacesWithEveryPauseRow)
     EXPECT_EQ(controls.GetShownPlayer(), 2);
     EXPECT_TRUE(Shows(U"PLAYER 2 CONFIG"));
     EXPECT_TRUE(Shows(U"JOYSTICK 1") || Shows(U"A (BTTN 1)"));
-    TapPad(kPadCancel, 30);   // player 2 closes his own
+    JoystickConfigMenu& padMenu = *controls.GetMenu(2);
+    PadMove(1, 1.0f);   // down, twice
+    PadMove(1, 1.0f);
+    ASSERT_EQ(padMenu.GetSelectedOption(), JoystickConfigMenu::kRowAccept);
+    PadMove(0, 1.0f);   // right: capture
+    ASSERT_TRUE(padMenu.InCaptureMode());
+    TapPad(kPadY, 30);
+    EXPECT_FALSE(padMenu.InCaptureMode());
+    EXPECT_EQ(GameData::player2->GetInputMapping()->GetKey(kActionAccept), U"Y (BTTN 4)");
+    TapPad(kPadCancel, 2);    // on a key row an action key jumps to its row
+    EXPECT_EQ(padMenu.GetSelectedOption(), JoystickConfigMenu::kRowCancel);
+    EXPECT_TRUE(controls.IsVisible());
+    for (int i = 0; i < 4 && padMenu.GetSelectedOption() != JoystickConfigMenu::kRowExit; ++i) {
+        PadMove(1, 1.0f);
+    }
+    ASSERT_EQ(padMenu.GetSelectedOption(), JoystickConfigMenu::kRowExit);
+    TapPad(kPadAccept, 2);    // A no longer accepts
+    EXPECT_TRUE(controls.IsVisible());
+    TapPad(kPadY, 30);        // EXIT with the new key
     EXPECT_FALSE(controls.IsVisible());
     EXPECT_TRUE(pause.IsVisible());
 
@@ -776,13 +860,15 @@ TEST_F(WholeGameTest, BothRacesWithEveryPauseRow)
     TapP1(kActionAccept);
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(visited,
-              (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
-                                kStageCharSelect, kStageMatch, kStageCharSelect, kStageTitle,
+              (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle, kStageMatch,
+                                kStageTitle, kStageCharSelect, kStageMatch, kStageCharSelect, kStageTitle,
                                 kStageCharSelect, kStageMatch, kStageResults, kStageCharSelect,
                                 kStageTitle}));
 
     ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
     EXPECT_EQ(GameData::stats->GetModeStats(2)->matches, 0);   // left through the pause menu
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(2, U"JOYSTICK 1"));
+    EXPECT_EQ(GameData::player2->GetInputMapping()->GetKey(kActionAccept), U"Y (BTTN 4)");
     const MatchStats& single1P = *GameData::stats->GetModeStats(3);
     EXPECT_EQ(single1P.matches, 1);
     EXPECT_EQ(single1P.victories, 0);
