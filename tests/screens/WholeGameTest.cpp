@@ -336,7 +336,9 @@ protected:
     {
         ASSERT_TRUE(charSel.GetSettingsPanel());
         ASSERT_TRUE(Until([&] { return charSel.GetSettingsPanel()->IsFullyOpen(); }, 60));
-        for (int i = 0; i < kQuickMatch; ++i) TapP1(kActionRight, 2);
+        for (int i = 0; i < 8 && GameData::gameSettings->GetCurrentPreset() != kQuickMatch; ++i) {
+            TapP1(kActionRight, 2);
+        }
         EXPECT_EQ(GameData::gameSettings->GetCurrentPreset(), kQuickMatch);
         EXPECT_EQ(GameData::gameSettings->GetTime(), kMinuteMs);
         TapP1(kActionAccept);
@@ -450,6 +452,9 @@ protected:
     int score1 = 0;
     int score2 = 0;
     int winner = -1;
+    int p1Wins = 0;
+    int p2Wins = 0;
+    int draws = 0;
 };
 
 // A first start: the intros, the title's prompt and its how-to-play page, whose "LET ME
@@ -680,6 +685,30 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false));
     ASSERT_NO_FATAL_FAILURE(ReadTheResults());
 
+    // Once more, in the tombs the first match opened: the roulettes and the match settings
+    // kept from the last match.
+    {
+        auto& again = Current<CharSelStage>();
+        EXPECT_EQ(again.GetRoulette(1)->GetSelectedProfile()->GetName(), cpuName);
+        TapP1(kActionAccept, 2);
+        TapP1(kActionAccept, 2);
+        ASSERT_TRUE(again.GetRoulette(1)->IsConfirmed());
+        ASSERT_TRUE(Until([&] { return again.GetWorldPanel()->IsFullyOpen(); }, 60));
+        EXPECT_EQ(again.GetWorldSelector()->GetSelectedWorld(), kWorldGallery);
+        EXPECT_FALSE(again.GetWorldSelector()->IsLocked(kWorldTombs));
+        ASSERT_NO_FATAL_FAILURE(ChooseWorld(again, kWorldTombs));
+        ASSERT_TRUE(Until([&] { return again.GetSettingsPanel()->IsFullyOpen(); }, 60));
+        EXPECT_EQ(GameData::gameSettings->GetCurrentPreset(), kQuickMatch);
+        ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(again));
+        EXPECT_EQ(GameData::GetCurrentWorldId(), 0);
+        const int firstWinner = winner;
+        ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false));
+        ASSERT_NO_FATAL_FAILURE(ReadTheResults());
+        p1Wins = (firstWinner == kResultPlayer1Won) + (winner == kResultPlayer1Won);
+        p2Wins = (firstWinner == kResultPlayer2Won) + (winner == kResultPlayer2Won);
+        draws = (firstWinner == kResultDraw) + (winner == kResultDraw);
+    }
+
     // Character select's pause menu leaves for the title.
     PauseMenuPanel& pause = OpenPause();
     EXPECT_FALSE(pause.GetMenu()->IsP2RowEnabled());
@@ -697,9 +726,7 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     EXPECT_TRUE(Shows(U"MATCH STATS"));
     const GDO& page = *title.GetStatsPanel()->GetContent();
     EXPECT_EQ(StatsColumn(page, U"1P MODE"),
-              (std::vector<String>{winner == kResultPlayer1Won ? U"1" : U"0",
-                                   winner == kResultDraw ? U"1" : U"0",
-                                   winner == kResultPlayer2Won ? U"1" : U"0"}));
+              (std::vector<String>{Number(p1Wins), Number(draws), Number(p2Wins)}));
     EXPECT_EQ(StatsColumn(page, U"2P MODE"), (std::vector<String>{U"0", U"0", U"0"}));
     TapP1(kActionCancel, 30);
     EXPECT_FALSE(title.GetStatsPanel()->IsOpen());
@@ -707,14 +734,15 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
                                          kStageCharSelect, kStageMatch, kStageResults,
+                                         kStageCharSelect, kStageMatch, kStageResults,
                                          kStageCharSelect, kStageTitle}));
 
     ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
     const MatchStats& single = *GameData::stats->GetModeStats(0);
-    EXPECT_EQ(single.matches, 1);
-    EXPECT_EQ(single.victories, winner == kResultPlayer1Won ? 1 : 0);
-    EXPECT_EQ(single.draws, winner == kResultDraw ? 1 : 0);
-    EXPECT_EQ(GameData::stats->GetTotalMatches(), 1);
+    EXPECT_EQ(single.matches, 2);
+    EXPECT_EQ(single.victories, p1Wins);
+    EXPECT_EQ(single.draws, draws);
+    EXPECT_EQ(GameData::stats->GetTotalMatches(), 2);
     EXPECT_EQ(GameData::options->bgmVolume, 40);
     EXPECT_EQ(GameData::options->sfxVolume, 70);
     EXPECT_FALSE(GameData::options->displayHowToPlay);
