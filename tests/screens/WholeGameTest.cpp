@@ -219,6 +219,11 @@ protected:
         Tick();
         Ticks(2);
     }
+    // Images (textures, glyph pages) the last frame drew.
+    int ImagesDrawn() const
+    {
+        return device.Count(DeviceOp::DrawSurface) + device.Count(DeviceOp::DrawSurface2);
+    }
     template <typename T>
     T& Current()
     {
@@ -261,6 +266,7 @@ protected:
         Ticks(40);   // the menu's first slide
         EXPECT_EQ(GameData::player1->GetInputMapping()->GetHardwareName(), U"KEYBOARD");
         EXPECT_EQ(TitleOption(), U"PLAYER VS PLAYER");
+        EXPECT_GT(ImagesDrawn(), 20);   // the logo, its sparkles and fire, the texts
     }
 
     // The how-to-play page shown by itself on a first start, left with "GOT IT!".
@@ -314,6 +320,7 @@ protected:
         TapPad(kPadAccept, 2);
         EXPECT_TRUE(charSel.GetRoulette(0)->IsConfirmed());
         EXPECT_TRUE(charSel.GetRoulette(1)->IsConfirmed());
+        EXPECT_GT(ImagesDrawn(), 10);   // faces, portraits, cursors and masks
     }
 
     // The world panel is open: picks the world at `index` (stepping right), first trying the
@@ -352,6 +359,7 @@ protected:
         auto& match = Current<ZELKAStage>();
         EXPECT_EQ(match.GetTimeLimit(), kMinuteMs);
         ASSERT_TRUE(Until([&] { return !match.IsIntroRunning(); }, 600));
+        EXPECT_GT(ImagesDrawn(), 50);   // the maze's tiles, the characters, the top bar
         const Vector start1 = *match.GetPlayer(1)->character->position;
         const Vector start2 = *match.GetPlayer(2)->character->position;
         const int p1Keys[] = {P1(kActionRight), P1(kActionDown), P1(kActionLeft), P1(kActionUp)};
@@ -407,6 +415,7 @@ protected:
         TapP1(kActionAccept);
         ASSERT_TRUE(Until([&] { return results.IsDone(); }, 600));
         EXPECT_TRUE(Shows(firstRow));
+        EXPECT_GT(ImagesDrawn(), 5);
         EXPECT_EQ(results.GetScoreLabel(1)->GetText(), Number(score1));
         EXPECT_EQ(results.GetScoreLabel(2)->GetText(), Number(score2));
         EXPECT_EQ(app->GetNextStageId(), kNoStageId);
@@ -568,6 +577,7 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageCredits));
     auto& credits = Current<CreditsStage>();
     EXPECT_TRUE(Shows(U"DEVELOPED BY"));
+    EXPECT_GT(ImagesDrawn(), 5);   // the first lines rise from the bottom edge
     EXPECT_TRUE(Shows(U"??????????"));   // the guests are still locked
     Hold(P1(kActionAccept));             // four times the speed
     ASSERT_TRUE(Until([&] { return credits.GetScroll() <= credits.GetEndScroll(); }, 3000));
