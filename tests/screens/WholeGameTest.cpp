@@ -869,15 +869,41 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
     Ticks(40);
 
-    // The one-player race: player 1 and the computer's runner, any world.
-    ASSERT_NO_FATAL_FAILURE(ChooseMode(U"RACE FOR THE IDOL (1P)"));
+    // The one-player race: player 1 and the computer's runner, any world. The window
+    // loses its focus at every update while character select loads: the pause menu is
+    // open once the screen runs, and cancel resumes.
+    auto& hub = Current<TitleStage>();
+    for (int i = 0; i < 4 && TitleOption() != U"RACE FOR THE IDOL (1P)"; ++i) {
+        TapP1(kActionDown, 2);
+    }
+    ASSERT_EQ(hub.GetCurrentOption(), 0);
+    ASSERT_EQ(TitleOption(), U"RACE FOR THE IDOL (1P)");
+    TapP1(kActionAccept);
+    ASSERT_TRUE(Until([&] {
+        app->OnSuspend();
+        app->OnResume();
+        return Settled(kStageCharSelect);
+    }, 1500));
     auto& single = Current<CharSelStage>();
+    Ticks(30);
+    PauseMenuPanel& loadPause = PanelOf<PauseMenuPanel>(Stage().GetPausePanel());
+    EXPECT_TRUE(loadPause.IsVisible());
+    TapP1(kActionCancel, 30);
+    EXPECT_FALSE(loadPause.IsVisible());
+    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
     TapP1(kActionAccept, 2);
     TapP1(kActionAccept, 2);
     ASSERT_TRUE(single.GetRoulette(1)->IsConfirmed());
     ASSERT_NO_FATAL_FAILURE(ChooseWorld(single, kWorldGallery));
-    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageMatch));
+    // Focus lost at every update while the match loads: no pause under the banner.
+    ASSERT_TRUE(Until([&] {
+        app->OnSuspend();
+        app->OnResume();
+        return Settled(kStageMatch);
+    }, 1500));
     auto& cpuRace = Current<ZELKAStage>();
+    EXPECT_TRUE(cpuRace.IsIntroRunning());
+    EXPECT_FALSE(Stage().GetPausePanel()->IsVisible());
     ASSERT_TRUE(cpuRace.IsRace());
     ASSERT_TRUE(Until([&] { return !cpuRace.IsIntroRunning(); }, 600));
     // About a minute and a half of match time with this clock's seed; ten at most.
