@@ -41,7 +41,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -123,11 +122,7 @@ protected:
         device.ClearCalls();   // one frame's calls at a time
         Step(code);
         const int id = app->GetCurrentStageId();
-        if (visited.empty() || visited.back() != id) {
-            visited.push_back(id);
-            std::fprintf(stderr, "DBG stage %d at tick %d\n", id, ticks);
-        }
-        ++ticks;
+        if (visited.empty() || visited.back() != id) visited.push_back(id);
     }
     void Ticks(int count)
     {
@@ -398,7 +393,6 @@ protected:
         EXPECT_TRUE(moved2);
         score1 = GameData::player1->score;
         score2 = GameData::player2->score;
-        std::fprintf(stderr, "DBG scores %d %d\n", score1, score2);
     }
 
     // The results: both panels, the scores counted up; a first press finishes the show, a
@@ -457,7 +451,6 @@ protected:
     AppGameDataHooks gameHooks;
     std::vector<int> visited;   // stage ids in the order they ran
     int exits = 0;              // title EXIT / Escape
-    int ticks = 0;
     int score1 = 0;
     int score2 = 0;
     int winner = -1;
@@ -560,8 +553,8 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     EXPECT_EQ(again.GetRoulette(0)->GetSelectedProfile(), GameData::player1->character);
     EXPECT_EQ(again.GetRoulette(1)->GetSelectedProfile(), GameData::player2->character);
     EXPECT_FALSE(again.GetRoulette(0)->IsConfirmed());
-    if (winner == kResultPlayer1Won) EXPECT_EQ(again.GetWinsLabel(0)->GetText(), U"WINS 1");
-    if (winner == kResultPlayer2Won) EXPECT_EQ(again.GetWinsLabel(1)->GetText(), U"WINS 1");
+    EXPECT_EQ(again.GetWinsLabel(0)->GetText(), winner == kResultPlayer1Won ? U"WINS 1" : U"WINS 0");
+    EXPECT_EQ(again.GetWinsLabel(1)->GetText(), winner == kResultPlayer2Won ? U"WINS 1" : U"WINS 0");
     EXPECT_FALSE(again.GetWorldSelector()->IsLocked(kWorldTombs));
     EXPECT_TRUE(Until([&] { return Shows(U"UNLOCKED"); }, 120));   // player 1's toast
     EXPECT_TRUE(Shows(U"THE LOST TOMBS"));
