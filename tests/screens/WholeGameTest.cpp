@@ -347,9 +347,12 @@ protected:
         SettleOn(kStageMatch);
     }
 
-    // The match from its banner to the clock's end. Player 1 (keyboard) and, when
-    // `padPlayer`, player 2 (pad) walk a fixed pattern and use their items now and then.
-    void PlayTheMatch(bool padPlayer)
+    // How player 2 plays a match.
+    enum class Second { Computer, Pad, Keyboard };
+
+    // The match from its banner to the clock's end. Player 1 (keyboard) and a human player
+    // 2 (pad or the same keyboard) walk fixed patterns and use their items now and then.
+    void PlayTheMatch(Second second)
     {
         auto& match = Current<ZELKAStage>();
         EXPECT_EQ(match.GetTimeLimit(), kMinuteMs);
@@ -358,33 +361,51 @@ protected:
         const Vector start1 = *match.GetPlayer(1)->character->position;
         const Vector start2 = *match.GetPlayer(2)->character->position;
         const int p1Keys[] = {P1(kActionRight), P1(kActionDown), P1(kActionLeft), P1(kActionUp)};
+        std::vector<int> p2Keys;
+        if (second == Second::Keyboard) {
+            for (int action : {kActionLeft, kActionUp, kActionRight, kActionDown}) {
+                p2Keys.push_back(CodeOf(GameData::player2, action));
+            }
+        }
         const float padX[] = {-1.0f, 0.0f, 1.0f, 0.0f};
         const float padY[] = {0.0f, -1.0f, 0.0f, 1.0f};
         bool moved1 = false;
         bool moved2 = false;
-        int held = 0;
+        int held1 = 0;
+        int held2 = 0;
         for (int i = 0; i < 2 * kMinuteMs / 16 && app->GetCurrentStageId() == kStageMatch &&
                         app->GetNextStageId() == kNoStageId;
              ++i) {
+            const int leg = (i / 40) % 4;
             if (i % 40 == 0) {
-                Release(held);
-                held = p1Keys[(i / 40) % 4];
-                Hold(held);
-                if (padPlayer) {
-                    pads_->SetAxis(kPad, 0, padX[(i / 40) % 4]);
-                    pads_->SetAxis(kPad, 1, padY[(i / 40) % 4]);
+                Release(held1);
+                held1 = p1Keys[leg];
+                Hold(held1);
+                if (second == Second::Pad) {
+                    pads_->SetAxis(kPad, 0, padX[leg]);
+                    pads_->SetAxis(kPad, 1, padY[leg]);
                 }
             }
+            if (second == Second::Keyboard && i % 40 == 20) {   // out of step with player 1
+                Release(held2);
+                held2 = p2Keys[leg];
+                Hold(held2);
+            }
             const bool use = i % 300 == 150;
-            if (use && padPlayer) pads_->SetButton(kPad, kPadAccept, true);
+            if (use && second == Second::Pad) pads_->SetButton(kPad, kPadAccept, true);
+            if (use && second == Second::Keyboard) Hold(CodeOf(GameData::player2, kActionAccept));
             Tick(use ? P1(kActionAccept) : 0);
-            if (use && padPlayer) pads_->SetButton(kPad, kPadAccept, false);
+            if (use && second == Second::Pad) pads_->SetButton(kPad, kPadAccept, false);
+            if (use && second == Second::Keyboard) {
+                Release(CodeOf(GameData::player2, kActionAccept));
+            }
             if (app->GetNextStageId() == kNoStageId) {
                 moved1 = moved1 || Moved(*match.GetPlayer(1)->character->position, start1);
                 moved2 = moved2 || Moved(*match.GetPlayer(2)->character->position, start2);
             }
         }
-        Release(held);
+        Release(held1);
+        Release(held2);
         pads_->SetAxis(kPad, 0, 0.0f);
         pads_->SetAxis(kPad, 1, 0.0f);
         EXPECT_EQ(match.GetTime(), 0);
@@ -544,7 +565,7 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     EXPECT_EQ(charSel.GetWorldSelector()->GetSelectedWorld(), kWorldGallery + 1);
     TapP1(kActionAccept, 40);
     ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
-    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(true));
+    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(Second::Pad));
     ASSERT_NO_FATAL_FAILURE(ReadTheResults());
 
     // Back on character select: both roulettes on the characters just played, the
@@ -685,7 +706,7 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery));
     ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
     EXPECT_EQ(GameData::player2->character->GetName(), cpuName);
-    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false));
+    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(Second::Computer));
     ASSERT_NO_FATAL_FAILURE(ReadTheResults());
 
     // Once more, in the tombs the first match opened: the roulettes and the match settings
@@ -705,7 +726,7 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
         ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(again));
         EXPECT_EQ(GameData::GetCurrentWorldId(), 0);
         const int firstWinner = winner;
-        ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false));
+        ASSERT_NO_FATAL_FAILURE(PlayTheMatch(Second::Computer));
         ASSERT_NO_FATAL_FAILURE(ReadTheResults());
         p1Wins = (firstWinner == kResultPlayer1Won) + (winner == kResultPlayer1Won);
         p2Wins = (firstWinner == kResultPlayer2Won) + (winner == kResultPlayer2Won);
@@ -931,6 +952,60 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     EXPECT_EQ(single1P.victories, 0);
     EXPECT_EQ(single1P.draws, 0);
     EXPECT_EQ(GameData::stats->GetTotalMatches(), 1);
+}
+
+// Two players on one keyboard: player 2 joins with a key that clashes, both get the
+// two-player defaults and the conflict menu says so; its EXIT and a minute of versus with
+// both hands on the keyboard; the results, Escape out of character select and EXIT. The
+// new defaults are read back from the settings file.
+TEST_F(WholeGameTest, TwoPlayersShareTheKeyboardThroughTheConflictMenu)
+{
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
+    ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
+    ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS PLAYER"));
+    auto& charSel = Current<CharSelStage>();
+    EXPECT_EQ(P1(kActionUp), kKeyUp);
+    Tick(kKeyM);   // player 2 takes the keyboard: his default arrows clash with player 1's
+    ASSERT_TRUE(GameData::player2->GetInputMapping());
+    EXPECT_EQ(GameData::player2->GetInputMapping()->GetHardwareName(), U"KEYBOARD");
+    Ticks(30);
+    ASSERT_TRUE(Stage().GetConflictPanel()->IsVisible());
+    EXPECT_TRUE(Shows(U"CONTROLS CHANGED DUE TO CONFLICT!"));
+    EXPECT_EQ(P1(kActionUp), kKeyW);
+    EXPECT_EQ(CodeOf(GameData::player2, kActionUp), kKeyUp);
+    TapP1(kActionDown, 2);
+    TapP1(kActionDown, 2);
+    TapP1(kActionAccept, 30);   // EXIT
+    EXPECT_FALSE(Stage().GetConflictPanel()->IsVisible());
+
+    TapP1(kActionAccept, 2);
+    Tick(CodeOf(GameData::player2, kActionDown));   // player 2 looks further down first
+    Ticks(30);
+    Tick(CodeOf(GameData::player2, kActionAccept));
+    Ticks(2);
+    ASSERT_TRUE(charSel.GetRoulette(0)->IsConfirmed());
+    ASSERT_TRUE(charSel.GetRoulette(1)->IsConfirmed());
+    ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery));
+    ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
+    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(Second::Keyboard));
+    ASSERT_NO_FATAL_FAILURE(ReadTheResults());
+    EXPECT_TRUE(GameData::player2->GetInputMapping());
+
+    Tick(kKeyEscape);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+    Ticks(40);
+    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
+    TapP1(kActionAccept);
+    EXPECT_EQ(exits, 1);
+
+    ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
+    const MatchStats& versus = *GameData::stats->GetModeStats(1);
+    EXPECT_EQ(versus.matches, 1);
+    EXPECT_EQ(versus.victories, winner == kResultPlayer1Won ? 1 : 0);
+    EXPECT_EQ(versus.draws, winner == kResultDraw ? 1 : 0);
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
+    EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionUp), U"W");
 }
 
 }  // namespace zelka
