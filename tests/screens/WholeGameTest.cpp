@@ -33,6 +33,8 @@
 #include "screens/title/TitleStage.h"
 #include "services/config/GlobalOptions.h"
 #include "services/config/PlayerConfig.h"
+#include "services/input/InputConstants.h"
+#include "services/mapping/InputMapping.h"
 #include "services/player/PlayerStats.h"
 #include "services/roster/CharProfile.h"
 #include "services/settings/GameWorld.h"
@@ -150,10 +152,55 @@ protected:
     }
     // Player 1's key for an action on the keyboard.
     static int P1(int action) { return CodeOf(GameData::player1, action); }
-    void TapP1(int action, int settle = 0)
+    // An action hit by a player on his device: a key in one update, or a pad's button or
+    // stick pushed for one update and let go in the next.
+    void Tap(const Ref<PlayerData>& player, int action, int settle = 0)
     {
-        Tick(P1(action));
+        const InputMapping& mapping = *player->GetInputMapping();
+        const int pad = PadOf(mapping);
+        if (pad < 0) {
+            Tick(CodeOf(mapping, action));
+        } else {
+            PushPad(pad, mapping, action, true);
+            Tick();
+            PushPad(pad, mapping, action, false);
+            Tick();
+        }
         Ticks(settle);
+    }
+    void TapP1(int action, int settle = 0) { Tap(GameData::player1, action, settle); }
+    // The fake pad behind a mapping, -1 for the keyboard ("JOYSTICK n" is pad n - 1).
+    static int PadOf(const InputMapping& mapping)
+    {
+        const String name = mapping.GetHardwareName();
+        const String prefix = U"JOYSTICK ";
+        if (name.compare(0, prefix.size(), prefix) != 0) return -1;
+        return static_cast<int>(name[prefix.size()] - U'1');
+    }
+    void PushPad(int pad, const InputMapping& mapping, int action, bool down)
+    {
+        switch (action) {
+        case kActionUp: pads_->SetAxis(pad, 1, down ? -1.0f : 0.0f); break;
+        case kActionDown: pads_->SetAxis(pad, 1, down ? 1.0f : 0.0f); break;
+        case kActionLeft: pads_->SetAxis(pad, 0, down ? -1.0f : 0.0f); break;
+        case kActionRight: pads_->SetAxis(pad, 0, down ? 1.0f : 0.0f); break;
+        default: pads_->SetButton(pad, CodeOf(mapping, action) - kJoyCodeButton1, down); break;
+        }
+    }
+    // A player holds one direction (kActionUp .. kActionRight) until told another; 0 lets go.
+    void Steer(const Ref<PlayerData>& player, int& held, int action)
+    {
+        const InputMapping& mapping = *player->GetInputMapping();
+        const int pad = PadOf(mapping);
+        if (held != 0) {
+            if (pad < 0) Release(CodeOf(mapping, held));
+            else PushPad(pad, mapping, held, false);
+        }
+        held = action;
+        if (held != 0) {
+            if (pad < 0) Hold(CodeOf(mapping, held));
+            else PushPad(pad, mapping, held, true);
+        }
     }
     void TapPad(int button, int settle = 0)
     {
@@ -347,12 +394,9 @@ protected:
         SettleOn(kStageMatch);
     }
 
-    // How player 2 plays a match.
-    enum class Second { Computer, Pad, Keyboard };
-
-    // The match from its banner to the clock's end. Player 1 (keyboard) and a human player
-    // 2 (pad or the same keyboard) walk fixed patterns and use their items now and then.
-    void PlayTheMatch(Second second)
+    // The match from its banner to the clock's end. Player 1 and, unless `cpu`, player 2
+    // (each on his own device) walk fixed patterns and use their items now and then.
+    void PlayTheMatch(bool cpu)
     {
         auto& match = Current<ZELKAStage>();
         EXPECT_EQ(match.GetTimeLimit(), kMinuteMs);
@@ -360,15 +404,8 @@ protected:
         EXPECT_GT(ImagesDrawn(), 50);   // the maze's tiles, the characters, the top bar
         const Vector start1 = *match.GetPlayer(1)->character->position;
         const Vector start2 = *match.GetPlayer(2)->character->position;
-        const int p1Keys[] = {P1(kActionRight), P1(kActionDown), P1(kActionLeft), P1(kActionUp)};
-        std::vector<int> p2Keys;
-        if (second == Second::Keyboard) {
-            for (int action : {kActionLeft, kActionUp, kActionRight, kActionDown}) {
-                p2Keys.push_back(CodeOf(GameData::player2, action));
-            }
-        }
-        const float padX[] = {-1.0f, 0.0f, 1.0f, 0.0f};
-        const float padY[] = {0.0f, -1.0f, 0.0f, 1.0f};
+        const int legs1[] = {kActionRight, kActionDown, kActionLeft, kActionUp};
+        const int legs2[] = {kActionLeft, kActionUp, kActionRight, kActionDown};
         bool moved1 = false;
         bool moved2 = false;
         int held1 = 0;
@@ -377,37 +414,23 @@ protected:
                         app->GetNextStageId() == kNoStageId;
              ++i) {
             const int leg = (i / 40) % 4;
-            if (i % 40 == 0) {
-                Release(held1);
-                held1 = p1Keys[leg];
-                Hold(held1);
-                if (second == Second::Pad) {
-                    pads_->SetAxis(kPad, 0, padX[leg]);
-                    pads_->SetAxis(kPad, 1, padY[leg]);
-                }
+            if (i % 40 == 0) Steer(GameData::player1, held1, legs1[leg]);
+            if (!cpu && i % 40 == 20) Steer(GameData::player2, held2, legs2[leg]);   // out of step
+            if (i % 300 == 150) {
+                // Both use their items; the taps take two updates on a pad.
+                const Ref<PlayerData>& user = (i / 300) % 2 == 0 || cpu ? GameData::player1
+                                                                          : GameData::player2;
+                Tap(user, kActionAccept);
+                continue;
             }
-            if (second == Second::Keyboard && i % 40 == 20) {   // out of step with player 1
-                Release(held2);
-                held2 = p2Keys[leg];
-                Hold(held2);
-            }
-            const bool use = i % 300 == 150;
-            if (use && second == Second::Pad) pads_->SetButton(kPad, kPadAccept, true);
-            if (use && second == Second::Keyboard) Hold(CodeOf(GameData::player2, kActionAccept));
-            Tick(use ? P1(kActionAccept) : 0);
-            if (use && second == Second::Pad) pads_->SetButton(kPad, kPadAccept, false);
-            if (use && second == Second::Keyboard) {
-                Release(CodeOf(GameData::player2, kActionAccept));
-            }
+            Tick();
             if (app->GetNextStageId() == kNoStageId) {
                 moved1 = moved1 || Moved(*match.GetPlayer(1)->character->position, start1);
                 moved2 = moved2 || Moved(*match.GetPlayer(2)->character->position, start2);
             }
         }
-        Release(held1);
-        Release(held2);
-        pads_->SetAxis(kPad, 0, 0.0f);
-        pads_->SetAxis(kPad, 1, 0.0f);
+        Steer(GameData::player1, held1, 0);
+        if (!cpu) Steer(GameData::player2, held2, 0);
         EXPECT_EQ(match.GetTime(), 0);
         EXPECT_EQ(app->GetNextStageId(), kStageResults);
         EXPECT_TRUE(moved1);
@@ -565,7 +588,7 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     EXPECT_EQ(charSel.GetWorldSelector()->GetSelectedWorld(), kWorldGallery + 1);
     TapP1(kActionAccept, 40);
     ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
-    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(Second::Pad));
+    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false));
     ASSERT_NO_FATAL_FAILURE(ReadTheResults());
 
     // Back on character select: both roulettes on the characters just played, the
@@ -706,7 +729,7 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery));
     ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
     EXPECT_EQ(GameData::player2->character->GetName(), cpuName);
-    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(Second::Computer));
+    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(true));
     ASSERT_NO_FATAL_FAILURE(ReadTheResults());
 
     // Once more, in the tombs the first match opened: the roulettes and the match settings
@@ -726,7 +749,7 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
         ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(again));
         EXPECT_EQ(GameData::GetCurrentWorldId(), 0);
         const int firstWinner = winner;
-        ASSERT_NO_FATAL_FAILURE(PlayTheMatch(Second::Computer));
+        ASSERT_NO_FATAL_FAILURE(PlayTheMatch(true));
         ASSERT_NO_FATAL_FAILURE(ReadTheResults());
         p1Wins = (firstWinner == kResultPlayer1Won) + (winner == kResultPlayer1Won);
         p2Wins = (firstWinner == kResultPlayer2Won) + (winner == kResultPlayer2Won);
@@ -988,7 +1011,7 @@ TEST_F(WholeGameTest, TwoPlayersShareTheKeyboardThroughTheConflictMenu)
     ASSERT_TRUE(charSel.GetRoulette(1)->IsConfirmed());
     ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery));
     ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
-    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(Second::Keyboard));
+    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false));
     ASSERT_NO_FATAL_FAILURE(ReadTheResults());
     EXPECT_TRUE(GameData::player2->GetInputMapping());
 
@@ -1006,6 +1029,67 @@ TEST_F(WholeGameTest, TwoPlayersShareTheKeyboardThroughTheConflictMenu)
     EXPECT_EQ(versus.draws, winner == kResultDraw ? 1 : 0);
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
     EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionUp), U"W");
+}
+
+// Both players on pads: player 1 takes the first pad on the title's prompt and drives
+// every screen with it, player 2 joins on the third; a minute of versus, the results,
+// character select's pause menu back to the title, and EXIT.
+TEST_F(WholeGameTest, TwoPadsFromTheTitleToExit)
+{
+    constexpr int kSecondPad = 2;   // "JOYSTICK 3"
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    pads_->SetButton(kPad, kPadAccept, true);
+    Tick();
+    pads_->SetButton(kPad, kPadAccept, false);
+    Ticks(40);
+    ASSERT_TRUE(GameData::player1->GetInputMapping());
+    EXPECT_EQ(GameData::player1->GetInputMapping()->GetHardwareName(), U"JOYSTICK 1");
+    EXPECT_EQ(TitleOption(), U"PLAYER VS PLAYER");
+    auto& title = Current<TitleStage>();
+    ASSERT_TRUE(Until([&] { return title.GetHowToPlayPanel() &&
+                                   title.GetHowToPlayPanel()->IsFullyOpen(); }, 120));
+    EXPECT_TRUE(Shows(U"A (BTTN 1)"));   // the page names the pad's buttons
+    TapP1(kActionAccept, 30);
+    EXPECT_FALSE(title.GetHowToPlayPanel());
+
+    ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS PLAYER"));
+    auto& charSel = Current<CharSelStage>();
+    pads_->SetButton(kSecondPad, kPadAccept, true);
+    Tick();
+    pads_->SetButton(kSecondPad, kPadAccept, false);
+    Ticks(2);
+    ASSERT_TRUE(GameData::player2->GetInputMapping());
+    EXPECT_EQ(GameData::player2->GetInputMapping()->GetHardwareName(), U"JOYSTICK 3");
+    EXPECT_FALSE(Stage().GetConflictPanel()->IsVisible());   // a pad is never shared
+    TapP1(kActionAccept, 2);
+    Tap(GameData::player2, kActionUp, 30);
+    Tap(GameData::player2, kActionAccept, 2);
+    ASSERT_TRUE(charSel.GetRoulette(0)->IsConfirmed());
+    ASSERT_TRUE(charSel.GetRoulette(1)->IsConfirmed());
+    ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery + 1));
+    ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
+    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false));
+    ASSERT_NO_FATAL_FAILURE(ReadTheResults());
+
+    PauseMenuPanel& pause = OpenPause();
+    EXPECT_TRUE(pause.GetMenu()->IsP2RowEnabled());
+    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowLeave));
+    TapP1(kActionAccept);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+    EXPECT_FALSE(GameData::player2->GetInputMapping());
+    Ticks(40);
+    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
+    TapP1(kActionAccept);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
+                                         kStageCharSelect, kStageMatch, kStageResults,
+                                         kStageCharSelect, kStageTitle}));
+
+    ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
+    const MatchStats& versus = *GameData::stats->GetModeStats(1);
+    EXPECT_EQ(versus.matches, 1);
+    EXPECT_EQ(versus.victories, winner == kResultPlayer1Won ? 1 : 0);
+    EXPECT_EQ(versus.draws, winner == kResultDraw ? 1 : 0);
 }
 
 }  // namespace zelka
