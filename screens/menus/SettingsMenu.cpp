@@ -243,6 +243,11 @@ void SettingsMenu::RevertVideo()
         GameData::ChangeVideoMode(previousMode_, previousFullScreen_);
     }
     videoChangePending_ = false;
+    // The rows show the mode in use again: left on the refused one, the next APPLY (say,
+    // of the full-screen row alone) would bring the refused resolution back.
+    SelectResolution(GameData::GetCurrentVideoModeIndex());
+    const bool fullScreen = GameData::options && GameData::options->fullscreen;
+    fullScreenBar_->SetValue(fullScreen ? kFullScreenOn : 0);
 }
 
 void SettingsMenu::CancelPressed(int /*index*/, bool /*byEscape*/)

@@ -154,6 +154,7 @@ TEST_F(SettingsMenuTest, AppliedModeCountsDownAndOnlyCancelPutsBackTheOldOne)
         EXPECT_EQ(video_->DeviceWidth(), reverted ? 800 : 1920) << static_cast<int>(end);
         EXPECT_TRUE(video_->IsFullscreen());
         EXPECT_EQ(GameData::options->screenWidth, reverted ? 800 : 1920);
+        EXPECT_EQ(menu->GetSelectedResolution(), reverted ? kSmall : kLarge);   // the mode in use
     }
 }
 

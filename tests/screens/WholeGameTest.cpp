@@ -20,6 +20,7 @@
 #include "screens/app/StageMusic.h"
 #include "screens/charsel/CharRoulette.h"
 #include "screens/charsel/CharSelStage.h"
+#include "screens/charsel/MatchSettings.h"
 #include "screens/charsel/WorldSelector.h"
 #include "screens/credits/CreditsStage.h"
 #include "screens/menus/JoystickConfigMenu.h"
@@ -587,7 +588,22 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     ASSERT_TRUE(charSel.GetWorldPanel()->IsFullyOpen());
     EXPECT_EQ(charSel.GetWorldSelector()->GetSelectedWorld(), kWorldGallery + 1);
     TapP1(kActionAccept, 40);
-    ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
+    // The quick match, then its length stepped away and back: a custom match of a minute.
+    ASSERT_TRUE(Until([&] { return charSel.GetSettingsPanel()->IsFullyOpen(); }, 60));
+    for (int i = 0; i < 8 && GameData::gameSettings->GetCurrentPreset() != kQuickMatch; ++i) {
+        TapP1(kActionRight, 2);
+    }
+    EXPECT_TRUE(Shows(GameData::gameSettings->GetPresetName(kQuickMatch)));
+    TapP1(kActionDown, 2);
+    EXPECT_EQ(charSel.GetMatchSettings()->GetSelectedField(), 0);   // the match length
+    TapP1(kActionRight, 2);
+    EXPECT_EQ(GameData::gameSettings->GetTime(), 90000);
+    EXPECT_TRUE(Shows(U"CUSTOM"));
+    TapP1(kActionLeft, 2);
+    EXPECT_EQ(GameData::gameSettings->GetTime(), kMinuteMs);
+    EXPECT_EQ(GameData::gameSettings->GetCurrentPreset(), -1);
+    TapP1(kActionAccept);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageMatch));
     ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false));
     ASSERT_NO_FATAL_FAILURE(ReadTheResults());
 
@@ -597,8 +613,10 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     EXPECT_EQ(again.GetRoulette(0)->GetSelectedProfile(), GameData::player1->character);
     EXPECT_EQ(again.GetRoulette(1)->GetSelectedProfile(), GameData::player2->character);
     EXPECT_FALSE(again.GetRoulette(0)->IsConfirmed());
-    EXPECT_EQ(again.GetWinsLabel(0)->GetText(), winner == kResultPlayer1Won ? U"WINS 1" : U"WINS 0");
-    EXPECT_EQ(again.GetWinsLabel(1)->GetText(), winner == kResultPlayer2Won ? U"WINS 1" : U"WINS 0");
+    EXPECT_EQ(again.GetWinsLabel(0)->GetText(),
+              winner == kResultPlayer1Won ? U"WINS 1" : U"WINS 0");
+    EXPECT_EQ(again.GetWinsLabel(1)->GetText(),
+              winner == kResultPlayer2Won ? U"WINS 1" : U"WINS 0");
     EXPECT_FALSE(again.GetWorldSelector()->IsLocked(kWorldTombs));
     EXPECT_TRUE(Until([&] { return Shows(U"UNLOCKED"); }, 120));   // player 1's toast
     EXPECT_TRUE(Shows(U"THE LOST TOMBS"));
@@ -682,18 +700,32 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     EXPECT_FALSE(settings.OverMsgVisible());
     EXPECT_EQ(GameData::GetCurrentVideoModeIndex(), mode);
     EXPECT_EQ(GameData::options->fullscreen, fullscreen);
+    EXPECT_EQ(settings.GetSelectedResolution(), mode);   // the refused one is not kept
+    EXPECT_EQ(settings.GetBackLabel()->GetText(), U"BACK");
+    // Full screen off, applied and kept.
+    TapP1(kActionUp, 2);
+    TapP1(kActionUp, 2);
+    TapP1(kActionUp, 2);
+    ASSERT_EQ(settings.GetSelectedOption(), SettingsMenu::kRowFullScreen);
+    TapP1(kActionAccept, 2);
+    EXPECT_EQ(settings.GetBackLabel()->GetText(), U"DISCARD");
+    TapP1(kActionDown, 2);
+    TapP1(kActionDown, 2);
+    TapP1(kActionDown, 2);
+    TapP1(kActionAccept, 30);
+    ASSERT_TRUE(settings.IsVideoChangePending());
+    TapP1(kActionAccept, 30);   // LOOKIN' GOOD: kept
+    EXPECT_FALSE(settings.OverMsgVisible());
+    EXPECT_FALSE(GameData::options->fullscreen);
+    EXPECT_EQ(GameData::GetCurrentVideoModeIndex(), mode);
     TapP1(kActionUp, 2);
     TapP1(kActionLeft, 2);    // effects 80 -> 70
     TapP1(kActionUp, 2);
     TapP1(kActionLeft, 2);    // music 50 -> 40
     EXPECT_EQ(GameData::options->bgmVolume, 40);
     EXPECT_EQ(GameData::options->sfxVolume, 70);
-    TapP1(kActionUp, 2);
-    TapP1(kActionUp, 2);
-    ASSERT_EQ(settings.GetSelectedOption(), SettingsMenu::kRowResolution);
-    TapP1(kActionLeft, 2);    // back to the present resolution
-    EXPECT_EQ(settings.GetSelectedResolution(), mode);
-    for (int i = 0; i < 4; ++i) TapP1(kActionDown, 2);
+    TapP1(kActionDown, 2);
+    TapP1(kActionDown, 2);
     TapP1(kActionAccept, 10);
     EXPECT_TRUE(Shows(U"CHANGES SAVED!"));
     EXPECT_FALSE(settings.IsVideoChangePending());
@@ -792,6 +824,7 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     EXPECT_EQ(GameData::stats->GetTotalMatches(), 2);
     EXPECT_EQ(GameData::options->bgmVolume, 40);
     EXPECT_EQ(GameData::options->sfxVolume, 70);
+    EXPECT_FALSE(GameData::options->fullscreen);
     EXPECT_FALSE(GameData::options->displayHowToPlay);
 }
 
@@ -962,9 +995,9 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(visited,
               (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle, kStageMatch,
-                                kStageTitle, kStageCharSelect, kStageMatch, kStageCharSelect, kStageTitle,
-                                kStageCharSelect, kStageMatch, kStageResults, kStageCharSelect,
-                                kStageTitle}));
+                                kStageTitle, kStageCharSelect, kStageMatch, kStageCharSelect,
+                                kStageTitle, kStageCharSelect, kStageMatch, kStageResults,
+                                kStageCharSelect, kStageTitle}));
 
     ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
     EXPECT_EQ(GameData::stats->GetModeStats(2)->matches, 0);   // left through the pause menu
