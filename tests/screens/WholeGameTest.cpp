@@ -828,7 +828,8 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     EXPECT_FALSE(GameData::options->displayHowToPlay);
 }
 
-// The attract match after fifteen idle seconds on the prompt, then both races: in the
+// Two attract matches after fifteen idle seconds each on the prompt (the second, a race,
+// left with a key), then both races: in the
 // two-player race player 2 joins on the pad, the world's acceptance
 // starts the match after a longer wait, and the pause menu's every row is tried in the
 // match; CHANGE CHARACTERS leaves it and Escape leaves character select. In the
@@ -845,9 +846,21 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     ASSERT_TRUE(Until([&] { return app->GetNextStageId() == kStageTitle; }, 2000));
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
     EXPECT_FALSE(GameData::isDemoMode);
+    EXPECT_EQ(GameData::lastDemoMode, 1);
+    // The next one is a race between the two computer players, left with a key.
+    ASSERT_TRUE(Until([&] { return app->GetNextStageId() == kStageMatch; }, 1200));
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageMatch));
+    EXPECT_TRUE(Current<ZELKAStage>().IsRace());
+    EXPECT_TRUE(Current<ZELKAStage>().IsAttract());
+    Ticks(300);
+    Tick(kKeyA);   // also gives player 1 the keyboard: the title comes back with its menu
+    EXPECT_EQ(app->GetNextStageId(), kStageTitle);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
     EXPECT_EQ(GameData::stats->GetTotalMatches(), 0);
-    EXPECT_FALSE(GameData::player1->GetInputMapping());
-    ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
+    ASSERT_TRUE(GameData::player1->GetInputMapping());
+    EXPECT_EQ(GameData::player1->GetInputMapping()->GetHardwareName(), U"KEYBOARD");
+    Ticks(40);
+    EXPECT_EQ(TitleOption(), U"PLAYER VS PLAYER");
     ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
 
     ASSERT_NO_FATAL_FAILURE(ChooseMode(U"RACE FOR THE IDOL "));
@@ -995,7 +1008,7 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(visited,
               (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle, kStageMatch,
-                                kStageTitle, kStageCharSelect, kStageMatch, kStageCharSelect,
+                                kStageTitle, kStageMatch, kStageTitle, kStageCharSelect, kStageMatch, kStageCharSelect,
                                 kStageTitle, kStageCharSelect, kStageMatch, kStageResults,
                                 kStageCharSelect, kStageTitle}));
 
@@ -1110,13 +1123,24 @@ TEST_F(WholeGameTest, TwoPadsFromTheTitleToExit)
     TapP1(kActionAccept);
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
     EXPECT_FALSE(GameData::player2->GetInputMapping());
+    // The credits, left half-way with the pad's cancel.
+    Ticks(40);
+    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"CREDITS"));
+    TapP1(kActionAccept);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageCredits));
+    Ticks(200);
+    EXPECT_GT(Current<CreditsStage>().GetScroll(), Current<CreditsStage>().GetEndScroll());
+    TapP1(kActionCancel);
+    EXPECT_EQ(app->GetNextStageId(), kStageTitle);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
     Ticks(40);
     ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
     TapP1(kActionAccept);
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
                                          kStageCharSelect, kStageMatch, kStageResults,
-                                         kStageCharSelect, kStageTitle}));
+                                         kStageCharSelect, kStageTitle, kStageCredits,
+                                         kStageTitle}));
 
     ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
     const MatchStats& versus = *GameData::stats->GetModeStats(1);
