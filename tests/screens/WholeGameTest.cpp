@@ -1079,7 +1079,8 @@ TEST_F(WholeGameTest, TwoPlayersShareTheKeyboardThroughTheConflictMenu)
 
 // Both players on pads: player 1 takes the first pad on the title's prompt and drives
 // every screen with it, player 2 joins on the third; a minute of versus, the results,
-// character select's pause menu back to the title, and EXIT.
+// character select's pause menu back to the title, Alt+Enter to a window, the credits left
+// half-way, and EXIT.
 TEST_F(WholeGameTest, TwoPadsFromTheTitleToExit)
 {
     constexpr int kSecondPad = 2;   // "JOYSTICK 3"
@@ -1123,6 +1124,16 @@ TEST_F(WholeGameTest, TwoPadsFromTheTitleToExit)
     TapP1(kActionAccept);
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
     EXPECT_FALSE(GameData::player2->GetInputMapping());
+    // Alt+Enter on the title leaves full screen for a window (the game's own toggle).
+    app->SetFullScreenToggle([] { GameData::ToggleFullScreenAuto(); });
+    ASSERT_TRUE(GameData::options->fullscreen);
+    Hold(kKeyLeftAlt);
+    Tick(kKeyEnter);
+    Release(kKeyLeftAlt);
+    Ticks(2);
+    EXPECT_FALSE(GameData::options->fullscreen);
+    EXPECT_FALSE(video_->IsFullscreen());
+    EXPECT_EQ(app->GetCurrentStageId(), kStageTitle);
     // The credits, left half-way with the pad's cancel.
     Ticks(40);
     ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"CREDITS"));
@@ -1147,6 +1158,38 @@ TEST_F(WholeGameTest, TwoPadsFromTheTitleToExit)
     EXPECT_EQ(versus.matches, 1);
     EXPECT_EQ(versus.victories, winner == kResultPlayer1Won ? 1 : 0);
     EXPECT_EQ(versus.draws, winner == kResultDraw ? 1 : 0);
+    EXPECT_FALSE(GameData::options->fullscreen);
+}
+
+// Player 2's pad comes out of its socket while he holds its stick, early in a versus
+// minute: the match runs on (pausing still works) to its end and the results, and character
+// select after them.
+TEST_F(WholeGameTest, PadPulledOutDuringAMatch)
+{
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
+    ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
+    ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS PLAYER"));
+    auto& charSel = Current<CharSelStage>();
+    ASSERT_NO_FATAL_FAILURE(ConfirmBothOnPads(charSel));
+    ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery));
+    ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
+    auto& match = Current<ZELKAStage>();
+    ASSERT_TRUE(Until([&] { return !match.IsIntroRunning(); }, 600));
+    pads_->SetAxis(kPad, 0, 1.0f);
+    Ticks(600);
+    pads_->Unplug(kPad);
+    Ticks(60);
+    TapP1(kActionStart, 30);   // pausing and resuming works on
+    EXPECT_TRUE(Stage().GetPausePanel()->IsVisible());
+    TapP1(kActionAccept, 30);
+    EXPECT_FALSE(Stage().GetPausePanel()->IsVisible());
+    ASSERT_TRUE(Until([&] { return app->GetNextStageId() == kStageResults; }, kMinuteMs / 16));
+    score1 = GameData::player1->score;
+    score2 = GameData::player2->score;
+    ASSERT_NO_FATAL_FAILURE(ReadTheResults());
+    Ticks(120);
+    EXPECT_EQ(app->GetCurrentStageId(), kStageCharSelect);
 }
 
 }  // namespace zelka
