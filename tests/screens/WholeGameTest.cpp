@@ -1023,7 +1023,8 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     EXPECT_EQ(GameData::stats->GetTotalMatches(), 1);
 }
 
-// Two players on one keyboard: player 2 joins with a key that clashes, both get the
+// Character select left with cancel and entered again; two players on one keyboard:
+// player 2 joins with a key that clashes, both get the
 // two-player defaults and the conflict menu says so; its EXIT and a minute of versus with
 // both hands on the keyboard; the results, Escape out of character select and EXIT. The
 // new defaults are read back from the settings file.
@@ -1032,6 +1033,13 @@ TEST_F(WholeGameTest, TwoPlayersShareTheKeyboardThroughTheConflictMenu)
     ASSERT_NO_FATAL_FAILURE(StartGame());
     ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
     ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
+    // Cancel with nothing confirmed goes back to the title; then in again.
+    ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS PLAYER"));
+    TapP1(kActionCancel);
+    EXPECT_EQ(app->GetNextStageId(), kStageTitle);
+    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+    Ticks(40);
+    EXPECT_EQ(TitleOption(), U"PLAYER VS PLAYER");   // the mode last chosen
     ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS PLAYER"));
     auto& charSel = Current<CharSelStage>();
     EXPECT_EQ(P1(kActionUp), kKeyUp);
@@ -1065,8 +1073,13 @@ TEST_F(WholeGameTest, TwoPlayersShareTheKeyboardThroughTheConflictMenu)
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
     Ticks(40);
     ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
+    EXPECT_TRUE(Current<TitleStage>().GetVersionLabel()->visible);   // beside the later options
     TapP1(kActionAccept);
     EXPECT_EQ(exits, 1);
+    EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
+                                         kStageCharSelect, kStageTitle, kStageCharSelect,
+                                         kStageMatch, kStageResults, kStageCharSelect,
+                                         kStageTitle}));
 
     ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
     const MatchStats& versus = *GameData::stats->GetModeStats(1);
