@@ -30,7 +30,6 @@
 #include "screens/menus/SettingsMenu.h"
 #include "screens/menus/SettingsMenuPanel.h"
 #include "screens/results/ResultStage.h"
-#include "screens/title/HowToPlay.h"
 #include "screens/title/TitleStage.h"
 #include "services/config/GlobalOptions.h"
 #include "services/config/PlayerConfig.h"
