@@ -478,6 +478,16 @@ protected:
         ASSERT_EQ(pause.GetMenu()->GetSelectedOption(), row);
     }
 
+    // Items a player used, all kinds together, by the statistics.
+    static int ItemUses(int player)
+    {
+        int uses = 0;
+        for (int item = 0; item < kCountedItemTypes; ++item) {
+            uses += GameData::stats->GetItemUses(player, item);
+        }
+        return uses;
+    }
+
     // The two files as the next start of the game reads them.
     void ReadBackTheFiles()
     {
@@ -821,6 +831,7 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     EXPECT_EQ(single.victories, p1Wins);
     EXPECT_EQ(single.draws, draws);
     EXPECT_EQ(GameData::stats->GetTotalMatches(), 2);
+    EXPECT_EQ(ItemUses(2), 0);   // the computer's items are not counted
     EXPECT_EQ(GameData::options->bgmVolume, 40);
     EXPECT_EQ(GameData::options->sfxVolume, 70);
     EXPECT_FALSE(GameData::options->fullscreen);
@@ -1020,6 +1031,9 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     EXPECT_EQ(single1P.victories, 0);
     EXPECT_EQ(single1P.draws, 0);
     EXPECT_EQ(GameData::stats->GetTotalMatches(), 1);
+    // Nobody but the computer used an item: the attract matches and the races count none.
+    EXPECT_EQ(ItemUses(1), 0);
+    EXPECT_EQ(ItemUses(2), 0);
 }
 
 // Character select left with cancel and entered again; two players on one keyboard:
