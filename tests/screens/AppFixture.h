@@ -3,32 +3,20 @@
 // The real application object run headless: a fake clock, a recording graphics device,
 // the game's own overlay (the real menus), stub fonts and game-data hooks that reach the
 // application as the game's do. Stages are bare extended stages unless a test asks for
-// the placeholder screens.
-#include "engine/audio/AudioManager.h"
-#include "engine/core/EventManager.h"
-#include "engine/display/DrawingState.h"
-#include "engine/media/Texture.h"
-#include "engine/text/FontCache.h"
-#include "engine/stage/ExtendedStage.h"
+// the game's own screens.
 #include "engine/ui/Panel.h"
 #include "platform/clock/null/FakeClock.h"
-#include "platform/graphics/Graphics.h"
-#include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "screens/app/AppConstants.h"
 #include "screens/app/AppServices.h"
 #include "screens/app/ZELKA.h"
-#include "screens/placeholders/PlaceholderStage.h"
 #include "tests/screens/MenuSupport.h"
+#include "tests/screens/SilentMusic.h"
 
 #include <memory>
 
 namespace zelka {
 
-class AppMusic final : public StageMusic {
-public:
-    void FadeOut(int) override {}
-    void Restart(int) override {}
-};
+using AppMusic = SilentMusic;
 
 // The application's game-data hooks with stub fonts.
 class FlowHooks final : public GameDataHooks {
@@ -54,13 +42,11 @@ protected:
     {
         MenuFixture::SetUp();
         GameData::SetHooks(&flowHooks);
-        EventManager::mute = false;
-        same::ResetDrawingState();
         ExtendedStage::SetHooks(&overlay);
         clock.Set(10.0);
         app = std::make_unique<ZELKA>();
         app->SetClock(&clock);
-        app->SetMusic(std::make_shared<AppMusic>());
+        app->SetMusic(std::make_shared<SilentMusic>());
         app->SetFullScreenToggle([] {});
         for (int id = kStageMatch; id <= kStageIntro2; ++id) {
             app->SetStageBuilder(id, [] { return ExtendedStage::New(0); });
@@ -73,19 +59,10 @@ protected:
             app->GetCurrentStage()->Deallocate();
         }
         app.reset();
-        ExtendedStage::SetHooks(nullptr);
-        Texture::encryptionEnabled = false;
-        AudioManager::encryptionEnabled = false;
-        EventManager::mute = false;
-        same::ResetDrawingState();
-        GameData::stdFont.reset();
-        GameData::secFont.reset();
-        FontCache::Clear();
         MenuFixture::TearDown();
     }
 
-    // The game's own screens (placeholders where none has landed yet), with the game's
-    // fonts and enciphered data.
+    // The game's own screens, with the game's fonts and enciphered data.
     void UseGameScreens()
     {
         flowHooks.gameFonts = true;

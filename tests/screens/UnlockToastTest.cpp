@@ -18,7 +18,8 @@
 #include "services/data/ContentLock.h"
 #include "services/player/PlayerStats.h"
 #include "services/roster/Roster.h"
-#include "tests/services/GameDataFixture.h"
+#include "tests/screens/SilentMusic.h"
+#include "tests/services/MediaFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -34,27 +35,15 @@ constexpr int kIntro = 5;
 constexpr int kShovel = 7;
 constexpr int kIceWand = 8;
 
-class SilentMusic final : public StageMusic {
-public:
-    void FadeOut(int) override {}
-    void Restart(int) override {}
-};
-
 }  // namespace
 
-class UnlockToastTest : public GameDataFixture {
+class UnlockToastTest : public MediaFixture {
 protected:
     void SetUp() override
     {
-        GameDataFixture::SetUp();
+        MediaFixture::SetUp();
         std::filesystem::create_directory("savedata");
         GameData::SetHooks(&appHooks);  // the real notices
-        EventManager::RemoveAllListeners();
-        EventManager::mute = false;
-        graphics::ResetContext();
-        same::ResetDrawingState();
-        graphics::SetGraphicsDevice(&device);
-        audio::SetAudioDevice(std::make_shared<NullAudioDevice>());
         ExtendedStage::SetHooks(&overlay);
         clock.Set(10.0);
         app = std::make_unique<ZELKA>();
@@ -72,15 +61,7 @@ protected:
             app->GetCurrentStage()->Deallocate();
         }
         app.reset();
-        ExtendedStage::SetHooks(nullptr);
-        Texture::encryptionEnabled = false;
-        AudioManager::encryptionEnabled = false;
-        EventManager::RemoveAllListeners();
-        EventManager::mute = false;
-        GameDataFixture::TearDown();
-        audio::SetAudioDevice(nullptr);
-        graphics::ResetContext();
-        same::ResetDrawingState();
+        MediaFixture::TearDown();
     }
 
     void Update()
@@ -142,7 +123,6 @@ protected:
     AppGameDataHooks appHooks;
     AppOverlayHooks overlay;
     FakeClock clock;
-    RecordingGraphicsDevice device{640, 360};
     std::unique_ptr<ZELKA> app;
 };
 
