@@ -5,12 +5,9 @@
 // application as the game's do. Stages are bare extended stages unless a test asks for
 // the game's own screens.
 #include "engine/ui/Panel.h"
-#include "platform/clock/null/FakeClock.h"
 #include "screens/app/AppConstants.h"
-#include "screens/app/AppServices.h"
-#include "screens/app/ZELKA.h"
+#include "tests/screens/AppDriver.h"
 #include "tests/screens/MenuSupport.h"
-#include "tests/screens/SilentMusic.h"
 
 #include <memory>
 
@@ -36,30 +33,15 @@ public:
     bool gameFonts = false;   // the game's fonts from the data set instead of stubs
 };
 
-class AppFixture : public MenuFixture {
+class AppFixture : public AppDriver<MenuFixture> {
 protected:
     void SetUp() override
     {
-        MenuFixture::SetUp();
+        AppDriver::SetUp();
         GameData::SetHooks(&flowHooks);
-        ExtendedStage::SetHooks(&overlay);
-        clock.Set(10.0);
-        app = std::make_unique<ZELKA>();
-        app->SetClock(&clock);
-        app->SetMusic(std::make_shared<SilentMusic>());
-        app->SetFullScreenToggle([] {});
         for (int id = kStageMatch; id <= kStageIntro2; ++id) {
             app->SetStageBuilder(id, [] { return ExtendedStage::New(0); });
         }
-    }
-
-    void TearDown() override
-    {
-        if (app->GetCurrentStage()) {
-            app->GetCurrentStage()->Deallocate();
-        }
-        app.reset();
-        MenuFixture::TearDown();
     }
 
     // The game's own screens, with the game's fonts and enciphered data.
@@ -71,15 +53,6 @@ protected:
         for (int id = kStageMatch; id <= kStageIntro2; ++id) {
             app->SetStageBuilder(id, ZELKA::DefaultStageBuilder(id));
         }
-    }
-
-    void Frame()
-    {
-        device.BeginRender();
-        graphics::BeginRender();
-        app->OnRender();
-        graphics::EndRender();
-        device.EndRender();
     }
 
     // One frame and one 16 ms update, with `code` (if any) hit in it.
@@ -123,9 +96,6 @@ protected:
     }
 
     FlowHooks flowHooks;
-    FakeClock clock;
-    AppOverlayHooks overlay;
-    std::unique_ptr<ZELKA> app;
 };
 
 }  // namespace zelka

@@ -1,15 +1,13 @@
 #pragma once
 
 // A screen under test with everything the game gives it: the game data and media as
-// shipped (MediaFixture), the sound manager on the silent device, the application object (so
-// the stage's requests to change stage are visible as the pending stage) and a spy on every
-// sound request. Updates run one at a time, as the main loop runs them.
+// shipped (MediaFixture), the sound manager on the silent device, the application object
+// (AppDriver: the stage's requests to change stage are visible as the pending stage) and a
+// spy on every sound request. Updates run one at a time, as the main loop runs them.
 
 #include "engine/text/Label.h"
 #include "platform/input/KeyCodes.h"
-#include "screens/app/AppServices.h"
-#include "screens/app/ZELKA.h"
-#include "tests/screens/SilentMusic.h"
+#include "tests/screens/AppDriver.h"
 #include "tests/services/MediaFixture.h"
 
 #include <gtest/gtest.h>
@@ -19,22 +17,19 @@
 
 namespace zelka::testing_screens {
 
-class ScreenFixture : public MediaFixture {
+class ScreenFixture : public AppDriver<MediaFixture> {
 protected:
     static constexpr int kStepMs = 16;
 
     void SetUp() override
     {
-        MediaFixture::SetUp();
+        AppDriver::SetUp();
         UseGameMedia();
         AudioManager::Init();
         SoundManager::Init();
         SoundManager::SetSpy([this](const SoundManager::Request& r) {
             (r.preload ? preloads : plays).push_back(r.number);
         });
-        ExtendedStage::SetHooks(&overlay);
-        app = std::make_unique<ZELKA>();
-        app->SetMusic(std::make_shared<SilentMusic>());
     }
 
     void TearDown() override
@@ -43,8 +38,7 @@ protected:
             stage->Deallocate();
             stage.reset();
         }
-        app.reset();
-        MediaFixture::TearDown();
+        AppDriver::TearDown();
     }
 
     // Runs every load step, as the loading screen does.
@@ -106,8 +100,6 @@ protected:
         }
     }
 
-    AppOverlayHooks overlay;
-    std::unique_ptr<ZELKA> app;
     Ref<Stage> stage;
     std::vector<int> preloads;
     std::vector<int> plays;

@@ -18,7 +18,7 @@
 #include "services/data/ContentLock.h"
 #include "services/player/PlayerStats.h"
 #include "services/roster/Roster.h"
-#include "tests/screens/SilentMusic.h"
+#include "tests/screens/AppDriver.h"
 #include "tests/services/MediaFixture.h"
 
 #include <gtest/gtest.h>
@@ -37,48 +37,19 @@ constexpr int kIceWand = 8;
 
 }  // namespace
 
-class UnlockToastTest : public MediaFixture {
+class UnlockToastTest : public AppDriver<MediaFixture> {
 protected:
     void SetUp() override
     {
-        MediaFixture::SetUp();
+        AppDriver::SetUp();
         std::filesystem::create_directory("savedata");
         GameData::SetHooks(&appHooks);  // the real notices
-        ExtendedStage::SetHooks(&overlay);
-        clock.Set(10.0);
-        app = std::make_unique<ZELKA>();
-        app->SetClock(&clock);
-        app->SetMusic(std::make_shared<SilentMusic>());
         app->SetStageBuilder(kIntro, [] { return Stage::New(0); });
         app->SetStageBuilder(kCharSelect, [] { return std::make_shared<ExtendedStage>(0); });
         app->OnCreate();
         SwitchTo(kCharSelect);
     }
 
-    void TearDown() override
-    {
-        if (app->GetCurrentStage()) {
-            app->GetCurrentStage()->Deallocate();
-        }
-        app.reset();
-        MediaFixture::TearDown();
-    }
-
-    void Update()
-    {
-        clock.Advance(0.016);
-        keys_->BeginUpdate();
-        app->OnUpdate();
-        keys_->EndUpdate();
-    }
-    void Frame()
-    {
-        device.BeginRender();
-        graphics::BeginRender();
-        app->OnRender();
-        graphics::EndRender();
-        device.EndRender();
-    }
     // A whole switch: out, load, stability, in, until the stage runs.
     void SwitchTo(int id)
     {
@@ -121,9 +92,6 @@ protected:
     }
 
     AppGameDataHooks appHooks;
-    AppOverlayHooks overlay;
-    FakeClock clock;
-    std::unique_ptr<ZELKA> app;
 };
 
 TEST_F(UnlockToastTest, OneLockPerUpdateThroughPlayerOnesToast)

@@ -15,6 +15,7 @@
 #include "services/data/GameData.h"
 #include "services/player/PlayerData.h"
 #include "services/settings/GameMode.h"
+#include "tests/screens/AppDriver.h"
 #include "tests/services/MediaFixture.h"
 
 #include <gtest/gtest.h>
@@ -84,29 +85,16 @@ public:
 
 }  // namespace
 
-class ZELKATest : public MediaFixture {
+class ZELKATest : public AppDriver<MediaFixture> {
 protected:
     void SetUp() override
     {
-        MediaFixture::SetUp();
-        ExtendedStage::SetHooks(&overlay);
-        clock.Set(10.0);
-        app = std::make_unique<ZELKA>();
-        app->SetClock(&clock);
+        AppDriver::SetUp();
         app->SetMusic(music);
         app->SetFullScreenToggle([this] { ++toggles; });
         for (int id = kMatch; id <= kIntro2; ++id) {
             app->SetStageBuilder(id, [this, id] { return MakeStage(id); });
         }
-    }
-
-    void TearDown() override
-    {
-        if (app->GetCurrentStage()) {
-            app->GetCurrentStage()->Deallocate();
-        }
-        app.reset();
-        MediaFixture::TearDown();
     }
 
     Ref<Stage> MakeStage(int id)
@@ -118,23 +106,6 @@ protected:
         }
         lastPlain = std::make_shared<CountingStage>();
         return lastPlain;
-    }
-
-    void Update(int ms = 16)
-    {
-        clock.Advance(ms / 1000.0);
-        keys_->BeginUpdate();
-        app->OnUpdate();
-        keys_->EndUpdate();
-    }
-
-    void Frame()
-    {
-        device.BeginRender();
-        graphics::BeginRender();
-        app->OnRender();
-        graphics::EndRender();
-        device.EndRender();
     }
 
     void Key(int type, int code) { keys_->KeyEvent(type, code); }
@@ -172,10 +143,7 @@ protected:
         ASSERT_EQ(app->GetTransitionState(), kTransitionNone);
     }
 
-    FakeClock clock;
-    AppOverlayHooks overlay;
     Ref<RecordingMusic> music = std::make_shared<RecordingMusic>();
-    std::unique_ptr<ZELKA> app;
     int toggles = 0;
     std::vector<int> created;
     Ref<CountingStage> lastPlain;
