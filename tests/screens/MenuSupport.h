@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared by the menu tests: game data and media (MediaFixture) with the enciphered images
-// but stub fonts, a scripted input provider, a record of the effects played and key
+// Shared by the menu tests: game data and media (MediaFixture) with the enciphered data
+// set but stub fonts, a scripted input provider, a record of the effects played and key
 // presses on the keyboard.
 #include "platform/input/KeyCodes.h"
 #include "services/data/GameData.h"
@@ -43,7 +43,8 @@ protected:
         SoundManager::SetSpy([this](const SoundManager::Request& r) {
             if (!r.preload) played.push_back(r.number);
         });
-        Texture::encryptionEnabled = true;     // the data set holds the enciphered images
+        Texture::encryptionEnabled = true;     // the data set is enciphered, as shipped
+        AudioManager::encryptionEnabled = true;
         GameData::Init();
         UseStubFonts();
     }
