@@ -44,7 +44,7 @@ void BM_OggDecodeTrack(benchmark::State& state)
     }
     std::optional<AudioData> probe = audio::LoadOGG_mem(track->data(), track->size());
     if (!probe || probe->length == 0) {
-        state.SkipWithError(("cannot decode " + name + " (a placeholder, not music yet?)").c_str());
+        state.SkipWithError(("cannot decode " + name + " (not an Ogg Vorbis track?)").c_str());
         return;
     }
     double seconds = static_cast<double>(probe->length) / probe->rate;

@@ -1,1 +1,1 @@
-// Placeholder source so an empty subsystem library still builds.
+// An empty source, so a subsystem library with no sources of its own still builds.

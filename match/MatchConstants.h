@@ -60,7 +60,7 @@ inline constexpr int kMatchStepMs = 16;
 // ---- Tile map.
 inline constexpr int kEmptyTile = -1;               // not drawn
 inline constexpr int kVisibilityBlock = 4;          // tiles per culling block side
-inline constexpr int kWallTile = 1;                 // wall placeholder before autotiling
+inline constexpr int kWallTile = 1;                 // any wall, until autotiling picks its piece
 inline constexpr int kHorizontalWall = kSideLeft | kSideRight;   // 12: the piece with variants
 inline constexpr int kFirstWallVariant = 16;        // wall tiles 16.. vary the piece 12
 inline constexpr int kWallVariantPercent = 60;      // a variant shows when r * 100 >= 60

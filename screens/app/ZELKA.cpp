@@ -28,7 +28,6 @@
 #include "screens/credits/CreditsStage.h"
 #include "screens/intro/IntroStage.h"
 #include "screens/intro/IntroStage2.h"
-#include "screens/placeholders/PlaceholderStage.h"
 #include "screens/results/ResultStage.h"
 #include "screens/title/TitleStage.h"
 
@@ -87,7 +86,7 @@ ZELKA::StageBuilder ZELKA::DefaultStageBuilder(int id)
     case kStageIntro: return [] { return IntroStage::New(); };
     case kStageCredits: return [] { return CreditsStage::New(); };
     case kStageIntro2: return [] { return IntroStage2::New(); };
-    default: return [id] { return NewPlaceholderStage(id); };
+    default: return {};  // no such screen: the game keeps running without a stage
     }
 }
 

@@ -23,7 +23,7 @@ class PlayerData;
 // services reach the overlay of the current ExtendedStage.
 class ZELKA : public Game {
 public:
-    // Builds a stage for one identifier; the table starts with the placeholder screens.
+    // Builds a stage for one identifier; the table starts with the game's own screens.
     using StageBuilder = std::function<Ref<Stage>()>;
     // The icon of a player's input device (or the "NO DEVICE" icon) for a toast.
     using DeviceIconMaker = std::function<Ref<GDO>(const PlayerData* player)>;
@@ -83,7 +83,8 @@ public:
 
     // ---- Collaborators (tests replace them) ----
     void SetStageBuilder(int id, StageBuilder builder);
-    // The game's own screen for a stage identifier.
+    // The game's own screen for a stage identifier; empty outside 1..7 (no stage is built,
+    // and the game runs on without one).
     [[nodiscard]] static StageBuilder DefaultStageBuilder(int id);
     void SetKeySource(const KeyStateSource* keys) { keys_ = keys; }
     void SetMusic(Ref<StageMusic> music) { music_ = std::move(music); }

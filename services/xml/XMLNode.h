@@ -21,7 +21,7 @@ public:
     // The first child, in document order, whose name equals `childName` (an empty name
     // matches any) and whose attribute `attributeName` equals `attributeValue` (an empty
     // attribute name matches any; a missing attribute reads as ""). No match gives this
-    // node's placeholder: the same empty-named node on every miss, never null.
+    // node's miss node: one empty-named node, the same on every miss, never null.
     Ref<XMLNode> GetChild2(const String& childName, const String& attributeName = {},
                            const String& attributeValue = {});
 
@@ -33,7 +33,7 @@ public:
     // nothing escaped, no prolog.
     [[nodiscard]] String ToString() const;
 
-    String name;   // "" only for the placeholder
+    String name;   // "" only for a miss node
     String value;  // every text run and CDATA section directly inside, joined
     std::map<String, String> attributes;  // ordered by character code
     std::vector<Ref<XMLNode>> children;

@@ -1,28 +1,15 @@
 #pragma once
 
-// A match stage on the generated data set: fresh game data in a temporary folder, a
-// recording graphics device, a game at 60 updates a second that records where the stage
+// A match stage on the generated data set: the game data and media as shipped
+// (MediaFixture), a game at 60 updates a second that records where the stage
 // sends it, overlay hooks with a pause panel, and every sound request recorded.
 
-#include "engine/audio/AudioManager.h"
-#include "engine/audio/SoundManager.h"
-#include "engine/core/EventManager.h"
-#include "engine/display/DrawingState.h"
-#include "engine/media/Texture.h"
-#include "engine/stage/ExtendedStage.h"
 #include "engine/stage/Game.h"
-#include "engine/text/Font.h"
-#include "engine/text/FontCache.h"
 #include "match/PlayerStageData.h"
 #include "match/stage/ZELKAStage.h"
-#include "platform/audio/AudioModule.h"
-#include "platform/audio/null/NullAudioDevice.h"
-#include "platform/graphics/Graphics.h"
-#include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "platform/input/KeyCodes.h"
-#include "services/data/GameData.h"
 #include "services/roster/Roster.h"
-#include "tests/services/GameDataFixture.h"
+#include "tests/services/MediaFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -69,23 +56,14 @@ public:
     int opens = 0;
 };
 
-class StageFixture : public GameDataFixture {
+class StageFixture : public MediaFixture {
 protected:
     void SetUp() override
     {
-        GameDataFixture::SetUp();
-        graphics::ResetContext();
-        same::ResetDrawingState();
-        EventManager::RemoveAllListeners();
-        graphics::SetGraphicsDevice(&device_);
+        MediaFixture::SetUp();
         graphics::BeginRender();
-        Texture::encryptionEnabled = true;
-        AudioManager::encryptionEnabled = true;
-        audio::SetAudioDevice(audio_);
+        UseGameMedia();
         AudioManager::Init();
-        GameData::Init();
-        GameData::stdFont = Font::New(U"press_start_k.fnt");
-        GameData::secFont = Font::New(U"upheaval.fnt");
         GameData::SetCurrentWorldByIndex(0);
         Roster::Init();
         GameData::player1->character = Roster::GetCharacterByIndex(0);
@@ -113,18 +91,10 @@ protected:
         }
         game_.reset();
         ZELKAStage::SetComputerForBothPlayers(false);
-        SoundManager::SetSpy(nullptr);
-        ExtendedStage::SetHooks(nullptr);
-        FontCache::Clear();
         GameData::isDemoMode = false;
-        Texture::encryptionEnabled = false;
-        AudioManager::encryptionEnabled = false;
         AudioManager::ResetState();
-        audio::SetAudioDevice(nullptr);
         graphics::EndRender();
-        graphics::ResetContext();
-        same::ResetDrawingState();
-        GameDataFixture::TearDown();
+        MediaFixture::TearDown();
     }
 
     // A versus match (mode 1) or a race (mode 2) with the given time limit, fully loaded.
@@ -186,8 +156,6 @@ protected:
         }));
     }
 
-    RecordingGraphicsDevice device_;
-    Ref<NullAudioDevice> audio_ = std::make_shared<NullAudioDevice>();
     PauseHooks overlay_;
     std::unique_ptr<RecordingGame> game_;
     Ref<ZELKAStage> stage_;

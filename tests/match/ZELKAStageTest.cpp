@@ -306,10 +306,10 @@ TEST_F(ZELKAStageBuildTest, PlayerStateOutlivesTheStageWithoutTouchingTheDevice)
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->character, nullptr);
     data->Deallocate();   // a second release is harmless
-    device_.ClearCalls();
+    device.ClearCalls();
     GameData::player1->stageData.reset();
     GameData::player2->stageData.reset();
-    EXPECT_TRUE(device_.Calls().empty());
+    EXPECT_TRUE(device.Calls().empty());
 }
 
 }  // namespace

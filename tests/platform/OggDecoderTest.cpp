@@ -84,7 +84,7 @@ Bytes SetupHeader()
     w.Put(0, 5);                       // both codeword lengths 1
     w.Put(0, 5);
     w.Put(0, 4);                       // no lookup table
-    w.Put(0, 6);                       // one time-domain placeholder
+    w.Put(0, 6);                       // one time-domain transform, which must be 0
     w.Put(0, 16);
     w.Put(0, 6);                       // one floor
     w.Put(1, 16);                      // floor type 1

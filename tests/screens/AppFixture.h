@@ -3,32 +3,17 @@
 // The real application object run headless: a fake clock, a recording graphics device,
 // the game's own overlay (the real menus), stub fonts and game-data hooks that reach the
 // application as the game's do. Stages are bare extended stages unless a test asks for
-// the placeholder screens.
-#include "engine/audio/AudioManager.h"
-#include "engine/core/EventManager.h"
-#include "engine/display/DrawingState.h"
-#include "engine/media/Texture.h"
-#include "engine/text/FontCache.h"
-#include "engine/stage/ExtendedStage.h"
+// the game's own screens.
 #include "engine/ui/Panel.h"
-#include "platform/clock/null/FakeClock.h"
-#include "platform/graphics/Graphics.h"
-#include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "screens/app/AppConstants.h"
-#include "screens/app/AppServices.h"
-#include "screens/app/ZELKA.h"
-#include "screens/placeholders/PlaceholderStage.h"
+#include "tests/screens/AppDriver.h"
 #include "tests/screens/MenuSupport.h"
 
 #include <memory>
 
 namespace zelka {
 
-class AppMusic final : public StageMusic {
-public:
-    void FadeOut(int) override {}
-    void Restart(int) override {}
-};
+using AppMusic = SilentMusic;
 
 // The application's game-data hooks with stub fonts.
 class FlowHooks final : public GameDataHooks {
@@ -48,44 +33,18 @@ public:
     bool gameFonts = false;   // the game's fonts from the data set instead of stubs
 };
 
-class AppFixture : public MenuFixture {
+class AppFixture : public AppDriver<MenuFixture> {
 protected:
     void SetUp() override
     {
-        MenuFixture::SetUp();
+        AppDriver::SetUp();
         GameData::SetHooks(&flowHooks);
-        EventManager::mute = false;
-        same::ResetDrawingState();
-        ExtendedStage::SetHooks(&overlay);
-        clock.Set(10.0);
-        app = std::make_unique<ZELKA>();
-        app->SetClock(&clock);
-        app->SetMusic(std::make_shared<AppMusic>());
-        app->SetFullScreenToggle([] {});
         for (int id = kStageMatch; id <= kStageIntro2; ++id) {
             app->SetStageBuilder(id, [] { return ExtendedStage::New(0); });
         }
     }
 
-    void TearDown() override
-    {
-        if (app->GetCurrentStage()) {
-            app->GetCurrentStage()->Deallocate();
-        }
-        app.reset();
-        ExtendedStage::SetHooks(nullptr);
-        Texture::encryptionEnabled = false;
-        AudioManager::encryptionEnabled = false;
-        EventManager::mute = false;
-        same::ResetDrawingState();
-        GameData::stdFont.reset();
-        GameData::secFont.reset();
-        FontCache::Clear();
-        MenuFixture::TearDown();
-    }
-
-    // The game's own screens (placeholders where none has landed yet), with the game's
-    // fonts and enciphered data.
+    // The game's own screens, with the game's fonts and enciphered data.
     void UseGameScreens()
     {
         flowHooks.gameFonts = true;
@@ -94,15 +53,6 @@ protected:
         for (int id = kStageMatch; id <= kStageIntro2; ++id) {
             app->SetStageBuilder(id, ZELKA::DefaultStageBuilder(id));
         }
-    }
-
-    void Frame()
-    {
-        device.BeginRender();
-        graphics::BeginRender();
-        app->OnRender();
-        graphics::EndRender();
-        device.EndRender();
     }
 
     // One frame and one 16 ms update, with `code` (if any) hit in it.
@@ -146,9 +96,6 @@ protected:
     }
 
     FlowHooks flowHooks;
-    FakeClock clock;
-    AppOverlayHooks overlay;
-    std::unique_ptr<ZELKA> app;
 };
 
 }  // namespace zelka

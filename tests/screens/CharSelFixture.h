@@ -1,26 +1,16 @@
 #pragma once
 
-// The character-select screens' test set-up: a fresh GameData (GameDataFixture) with the
-// game's fonts and enciphered images from the generated data set, drawn into a recording
-// device, and every sound-effect request recorded.
+// The character-select screens' test set-up: the game data and media as shipped
+// (MediaFixture) with the application's fonts, and every sound-effect request recorded.
 
-#include "engine/audio/AudioManager.h"
-#include "engine/audio/SoundManager.h"
-#include "engine/core/EventManager.h"
-#include "engine/display/DrawingState.h"
-#include "engine/media/Texture.h"
-#include "engine/text/FontCache.h"
-#include "platform/graphics/Graphics.h"
-#include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "screens/app/AppServices.h"
-#include "services/data/GameData.h"
-#include "tests/services/GameDataFixture.h"
+#include "tests/services/MediaFixture.h"
 
 #include <vector>
 
 namespace zelka {
 
-class CharSelFixture : public GameDataFixture {
+class CharSelFixture : public MediaFixture {
 protected:
     struct Played {
         int number;
@@ -30,15 +20,8 @@ protected:
 
     void SetUp() override
     {
-        GameDataFixture::SetUp();
-        EventManager::RemoveAllListeners();
-        EventManager::mute = false;
-        graphics::ResetContext();
-        same::ResetDrawingState();
-        graphics::SetGraphicsDevice(&device_);
-        Texture::encryptionEnabled = true;
-        AudioManager::encryptionEnabled = true;
-        GameData::Init();
+        MediaFixture::SetUp();
+        UseGameMedia();
         AppGameDataHooks{}.LoadFonts();
         SoundManager::SetSpy([this](const SoundManager::Request& request) {
             if (request.preload) {
@@ -49,20 +32,6 @@ protected:
         });
     }
 
-    void TearDown() override
-    {
-        SoundManager::SetSpy(nullptr);
-        GameData::stdFont.reset();
-        GameData::secFont.reset();
-        FontCache::Clear();
-        EventManager::RemoveAllListeners();
-        Texture::encryptionEnabled = false;
-        AudioManager::encryptionEnabled = false;
-        graphics::ResetContext();
-        same::ResetDrawingState();
-        GameDataFixture::TearDown();
-    }
-
     // Numbers played, in order.
     std::vector<int> PlayedNumbers() const
     {
@@ -71,7 +40,6 @@ protected:
         return numbers;
     }
 
-    RecordingGraphicsDevice device_{640, 360};
     std::vector<Played> played_;
     std::vector<int> preloaded_;
 };

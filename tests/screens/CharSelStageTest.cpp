@@ -20,6 +20,7 @@
 #include "services/roster/CharProfile.h"
 #include "services/roster/Roster.h"
 #include "services/settings/StageSettings.h"
+#include "tests/screens/SilentMusic.h"
 
 #include <algorithm>
 
@@ -35,12 +36,6 @@ constexpr int kMatchStage = 1;
 constexpr int kTitleStage = 3;
 constexpr int kLockedWorld = 2;   // The Lost Tombs, before any match
 constexpr int kStepMs = 16;
-
-class SilentMusic final : public StageMusic {
-public:
-    void FadeOut(int) override {}
-    void Restart(int) override {}
-};
 
 class CharSelStageTest : public CharSelFixture {
 protected:

@@ -1,12 +1,8 @@
 #pragma once
 
-// Shared by the menu tests: a GameData in a temporary folder with stub fonts, a scripted
-// input provider, a record of the effects played and key presses on the keyboard.
-#include "engine/audio/SoundManager.h"
-#include "engine/core/EventManager.h"
-#include "engine/media/Texture.h"
-#include "platform/graphics/Graphics.h"
-#include "platform/graphics/null/RecordingGraphicsDevice.h"
+// Shared by the menu tests: game data and media (MediaFixture) with the enciphered data
+// set but stub fonts, a scripted input provider, a record of the effects played and key
+// presses on the keyboard.
 #include "platform/input/KeyCodes.h"
 #include "services/data/GameData.h"
 #include "services/input/InputConstants.h"
@@ -15,7 +11,7 @@
 #include "services/player/PlayerData.h"
 #include "services/mapping/InputProvider.h"
 #include "tests/engine/StubFont.h"
-#include "tests/services/GameDataFixture.h"
+#include "tests/services/MediaFixture.h"
 
 #include <set>
 #include <vector>
@@ -39,18 +35,16 @@ inline int CodeOf(const Ref<PlayerData>& player, int action)
     return CodeOf(*player->GetInputMapping(), action);
 }
 
-class MenuFixture : public GameDataFixture {
+class MenuFixture : public MediaFixture {
 protected:
     void SetUp() override
     {
-        GameDataFixture::SetUp();
-        EventManager::RemoveAllListeners();
+        MediaFixture::SetUp();
         SoundManager::SetSpy([this](const SoundManager::Request& r) {
             if (!r.preload) played.push_back(r.number);
         });
-        graphics::ResetContext();
-        graphics::SetGraphicsDevice(&device);  // images are read through the device
-        Texture::encryptionEnabled = true;     // the data set holds the enciphered images
+        Texture::encryptionEnabled = true;     // the data set is enciphered, as shipped
+        AudioManager::encryptionEnabled = true;
         GameData::Init();
         UseStubFonts();
     }
@@ -59,15 +53,6 @@ protected:
     {
         GameData::stdFont = testing_media::StubFont::New();
         GameData::secFont = testing_media::StubFont::New();
-    }
-
-    void TearDown() override
-    {
-        SoundManager::SetSpy(nullptr);
-        EventManager::RemoveAllListeners();
-        Texture::encryptionEnabled = false;
-        graphics::ResetContext();
-        GameDataFixture::TearDown();
     }
 
     // One update of the keyboard with `code` hit in it (a press and release around it).
@@ -92,7 +77,6 @@ protected:
         keys_->EndUpdate();
     }
 
-    RecordingGraphicsDevice device{640, 360};
     std::vector<int> played;  // effect numbers played, in order
 };
 

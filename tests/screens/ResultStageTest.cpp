@@ -19,7 +19,7 @@
 #include "services/config/PlayerConfig.h"
 #include "services/player/PlayerStats.h"
 #include "services/roster/Roster.h"
-#include "tests/services/GameDataFixture.h"
+#include "tests/services/MediaFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -70,23 +70,13 @@ std::vector<String> Texts(const GDO& panel)
 
 }  // namespace
 
-class ResultStageTest : public GameDataFixture {
+class ResultStageTest : public MediaFixture {
 protected:
     void SetUp() override
     {
-        GameDataFixture::SetUp();
+        MediaFixture::SetUp();
         std::filesystem::create_directory("savedata");
-        EventManager::RemoveAllListeners();
-        EventManager::mute = false;
-        graphics::ResetContext();
-        same::ResetDrawingState();
-        graphics::SetGraphicsDevice(&graphicsDevice);
-        audio::SetAudioDevice(sound);
-        Texture::encryptionEnabled = true;
-        AudioManager::encryptionEnabled = true;
-        GameData::Init();
-        GameData::stdFont = Font::New(U"press_start_k.fnt");
-        GameData::secFont = Font::New(U"upheaval.fnt");
+        UseGameMedia();
         RetroFontWithShadow::shadowFont = GameData::secFont;
         game = std::make_unique<RequestRecorder>();
     }
@@ -99,15 +89,7 @@ protected:
         }
         EventManager::RemoveAllListeners();
         game.reset();
-        RetroFontWithShadow::shadowFont.reset();
-        GameData::stdFont.reset();
-        GameData::secFont.reset();
-        Texture::encryptionEnabled = false;
-        AudioManager::encryptionEnabled = false;
-        GameDataFixture::TearDown();
-        audio::SetAudioDevice(nullptr);
-        graphics::ResetContext();
-        same::ResetDrawingState();
+        MediaFixture::TearDown();
     }
 
     // Both players' match as the match stage leaves it, then the screen, loaded.
@@ -164,8 +146,6 @@ protected:
         return stage->GetRootGDO()->GetChildByName(name, true);
     }
 
-    RecordingGraphicsDevice graphicsDevice{640, 360};
-    Ref<NullAudioDevice> sound = std::make_shared<NullAudioDevice>();
     std::unique_ptr<RequestRecorder> game;
     Ref<ResultStage> stage;
 };

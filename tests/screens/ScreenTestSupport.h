@@ -1,28 +1,14 @@
 #pragma once
 
-// A screen under test with everything the game gives it: the game data over a temporary
-// folder, the generated data set (enciphered, as shipped), both fonts, a recording graphics
-// device, a silent audio device with the sound manager, the application object (so the
-// stage's requests to change stage are visible as the pending stage) and a spy on every
-// sound request. Updates run one at a time, as the main loop runs them.
+// A screen under test with everything the game gives it: the game data and media as
+// shipped (MediaFixture), the sound manager on the silent device, the application object
+// (AppDriver: the stage's requests to change stage are visible as the pending stage) and a
+// spy on every sound request. Updates run one at a time, as the main loop runs them.
 
-#include "engine/audio/AudioManager.h"
-#include "engine/audio/SoundManager.h"
-#include "engine/core/EventManager.h"
-#include "engine/display/DrawingState.h"
-#include "engine/media/Texture.h"
-#include "engine/stage/ExtendedStage.h"
-#include "engine/text/Font.h"
 #include "engine/text/Label.h"
-#include "platform/audio/AudioModule.h"
-#include "platform/audio/null/NullAudioDevice.h"
-#include "platform/graphics/Graphics.h"
-#include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "platform/input/KeyCodes.h"
-#include "screens/app/AppServices.h"
-#include "screens/app/ZELKA.h"
-#include "services/data/GameData.h"
-#include "tests/services/GameDataFixture.h"
+#include "tests/screens/AppDriver.h"
+#include "tests/services/MediaFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -31,39 +17,19 @@
 
 namespace zelka::testing_screens {
 
-class SilentMusic final : public StageMusic {
-public:
-    void FadeOut(int /*ms*/) override {}
-    void Restart(int /*track*/) override {}
-};
-
-class ScreenFixture : public GameDataFixture {
+class ScreenFixture : public AppDriver<MediaFixture> {
 protected:
     static constexpr int kStepMs = 16;
 
     void SetUp() override
     {
-        GameDataFixture::SetUp();
-        EventManager::RemoveAllListeners();
-        EventManager::mute = false;
-        graphics::ResetContext();
-        same::ResetDrawingState();
-        graphics::SetGraphicsDevice(&device);
-        Texture::encryptionEnabled = true;
-        AudioManager::encryptionEnabled = true;
-        audio_ = std::make_shared<NullAudioDevice>();
-        audio::SetAudioDevice(audio_);
+        AppDriver::SetUp();
+        UseGameMedia();
         AudioManager::Init();
         SoundManager::Init();
         SoundManager::SetSpy([this](const SoundManager::Request& r) {
             (r.preload ? preloads : plays).push_back(r.number);
         });
-        ExtendedStage::SetHooks(&overlay);
-        app = std::make_unique<ZELKA>();
-        app->SetMusic(std::make_shared<SilentMusic>());
-        GameData::Init();
-        GameData::stdFont = Font::New(U"press_start_k.fnt");
-        GameData::secFont = Font::New(U"upheaval.fnt");
     }
 
     void TearDown() override
@@ -72,19 +38,7 @@ protected:
             stage->Deallocate();
             stage.reset();
         }
-        app.reset();
-        EventManager::RemoveAllListeners();
-        EventManager::mute = false;
-        ExtendedStage::SetHooks(nullptr);
-        SoundManager::SetSpy(nullptr);
-        GameData::stdFont.reset();
-        GameData::secFont.reset();
-        Texture::encryptionEnabled = false;
-        AudioManager::encryptionEnabled = false;
-        GameDataFixture::TearDown();
-        audio::SetAudioDevice(nullptr);
-        graphics::ResetContext();
-        same::ResetDrawingState();
+        AppDriver::TearDown();
     }
 
     // Runs every load step, as the loading screen does.
@@ -146,10 +100,6 @@ protected:
         }
     }
 
-    RecordingGraphicsDevice device{640, 360};
-    Ref<NullAudioDevice> audio_;
-    AppOverlayHooks overlay;
-    std::unique_ptr<ZELKA> app;
     Ref<Stage> stage;
     std::vector<int> preloads;
     std::vector<int> plays;

@@ -18,7 +18,8 @@
 #include "services/data/ContentLock.h"
 #include "services/player/PlayerStats.h"
 #include "services/roster/Roster.h"
-#include "tests/services/GameDataFixture.h"
+#include "tests/screens/AppDriver.h"
+#include "tests/services/MediaFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -34,70 +35,21 @@ constexpr int kIntro = 5;
 constexpr int kShovel = 7;
 constexpr int kIceWand = 8;
 
-class SilentMusic final : public StageMusic {
-public:
-    void FadeOut(int) override {}
-    void Restart(int) override {}
-};
-
 }  // namespace
 
-class UnlockToastTest : public GameDataFixture {
+class UnlockToastTest : public AppDriver<MediaFixture> {
 protected:
     void SetUp() override
     {
-        GameDataFixture::SetUp();
+        AppDriver::SetUp();
         std::filesystem::create_directory("savedata");
         GameData::SetHooks(&appHooks);  // the real notices
-        EventManager::RemoveAllListeners();
-        EventManager::mute = false;
-        graphics::ResetContext();
-        same::ResetDrawingState();
-        graphics::SetGraphicsDevice(&device);
-        audio::SetAudioDevice(std::make_shared<NullAudioDevice>());
-        ExtendedStage::SetHooks(&overlay);
-        clock.Set(10.0);
-        app = std::make_unique<ZELKA>();
-        app->SetClock(&clock);
-        app->SetMusic(std::make_shared<SilentMusic>());
         app->SetStageBuilder(kIntro, [] { return Stage::New(0); });
         app->SetStageBuilder(kCharSelect, [] { return std::make_shared<ExtendedStage>(0); });
         app->OnCreate();
         SwitchTo(kCharSelect);
     }
 
-    void TearDown() override
-    {
-        if (app->GetCurrentStage()) {
-            app->GetCurrentStage()->Deallocate();
-        }
-        app.reset();
-        ExtendedStage::SetHooks(nullptr);
-        Texture::encryptionEnabled = false;
-        AudioManager::encryptionEnabled = false;
-        EventManager::RemoveAllListeners();
-        EventManager::mute = false;
-        GameDataFixture::TearDown();
-        audio::SetAudioDevice(nullptr);
-        graphics::ResetContext();
-        same::ResetDrawingState();
-    }
-
-    void Update()
-    {
-        clock.Advance(0.016);
-        keys_->BeginUpdate();
-        app->OnUpdate();
-        keys_->EndUpdate();
-    }
-    void Frame()
-    {
-        device.BeginRender();
-        graphics::BeginRender();
-        app->OnRender();
-        graphics::EndRender();
-        device.EndRender();
-    }
     // A whole switch: out, load, stability, in, until the stage runs.
     void SwitchTo(int id)
     {
@@ -140,10 +92,6 @@ protected:
     }
 
     AppGameDataHooks appHooks;
-    AppOverlayHooks overlay;
-    FakeClock clock;
-    RecordingGraphicsDevice device{640, 360};
-    std::unique_ptr<ZELKA> app;
 };
 
 TEST_F(UnlockToastTest, OneLockPerUpdateThroughPlayerOnesToast)

@@ -12,11 +12,11 @@
 #include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "screens/app/AppServices.h"
 #include "screens/app/PlayerEventData.h"
-#include "screens/placeholders/PlaceholderStage.h"
 #include "services/data/GameData.h"
 #include "services/player/PlayerData.h"
 #include "services/settings/GameMode.h"
-#include "tests/services/GameDataFixture.h"
+#include "tests/screens/AppDriver.h"
+#include "tests/services/MediaFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -85,41 +85,16 @@ public:
 
 }  // namespace
 
-class ZELKATest : public GameDataFixture {
+class ZELKATest : public AppDriver<MediaFixture> {
 protected:
     void SetUp() override
     {
-        GameDataFixture::SetUp();
-        EventManager::RemoveAllListeners();
-        EventManager::mute = false;
-        graphics::ResetContext();
-        same::ResetDrawingState();
-        graphics::SetGraphicsDevice(&device);
-        ExtendedStage::SetHooks(&overlay);
-        clock.Set(10.0);
-        app = std::make_unique<ZELKA>();
-        app->SetClock(&clock);
+        AppDriver::SetUp();
         app->SetMusic(music);
         app->SetFullScreenToggle([this] { ++toggles; });
         for (int id = kMatch; id <= kIntro2; ++id) {
             app->SetStageBuilder(id, [this, id] { return MakeStage(id); });
         }
-    }
-
-    void TearDown() override
-    {
-        if (app->GetCurrentStage()) {
-            app->GetCurrentStage()->Deallocate();
-        }
-        app.reset();
-        ExtendedStage::SetHooks(nullptr);
-        Texture::encryptionEnabled = false;
-        AudioManager::encryptionEnabled = false;
-        EventManager::RemoveAllListeners();
-        EventManager::mute = false;
-        graphics::ResetContext();
-        same::ResetDrawingState();
-        GameDataFixture::TearDown();
     }
 
     Ref<Stage> MakeStage(int id)
@@ -131,23 +106,6 @@ protected:
         }
         lastPlain = std::make_shared<CountingStage>();
         return lastPlain;
-    }
-
-    void Update(int ms = 16)
-    {
-        clock.Advance(ms / 1000.0);
-        keys_->BeginUpdate();
-        app->OnUpdate();
-        keys_->EndUpdate();
-    }
-
-    void Frame()
-    {
-        device.BeginRender();
-        graphics::BeginRender();
-        app->OnRender();
-        graphics::EndRender();
-        device.EndRender();
     }
 
     void Key(int type, int code) { keys_->KeyEvent(type, code); }
@@ -185,11 +143,7 @@ protected:
         ASSERT_EQ(app->GetTransitionState(), kTransitionNone);
     }
 
-    FakeClock clock;
-    RecordingGraphicsDevice device{640, 360};
-    AppOverlayHooks overlay;
     Ref<RecordingMusic> music = std::make_shared<RecordingMusic>();
-    std::unique_ptr<ZELKA> app;
     int toggles = 0;
     std::vector<int> created;
     Ref<CountingStage> lastPlain;
@@ -569,88 +523,6 @@ TEST_F(ZELKATest, CloseSavesBothFilesAndExitsWithZero)
     std::filesystem::remove_all("savedata");
     EXPECT_EXIT(app->OnClose(), ::testing::ExitedWithCode(0), "");
     EXPECT_TRUE(std::filesystem::exists("savedata/settings.dat"));
-}
-
-TEST_F(ZELKATest, PlaceholdersRunFromTheIntrosToTheTitleWhichWaitsForAKey)
-{
-    for (int id = kMatch; id <= kIntro2; ++id) {
-        app->SetStageBuilder(id, [id] { return NewPlaceholderStage(id); });
-    }
-    app->OnCreate();
-    std::vector<int> visited;
-    for (int i = 0; i < 2000; ++i) {
-        if (visited.empty() || visited.back() != app->GetCurrentStageId()) {
-            visited.push_back(app->GetCurrentStageId());
-        }
-        if (app->GetCurrentStageId() == kTitle && app->IsStable() &&
-            app->GetTransitionState() == kTransitionNone) {
-            break;
-        }
-        Frame();
-        Update();
-    }
-    EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kIntro, kIntro2, kTitle}));
-    ASSERT_EQ(app->GetCurrentStageId(), kTitle);
-    auto* title = dynamic_cast<PlaceholderExtendedStage*>(app->GetCurrentStage().get());
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->Flow().Name(), U"TITLE (3)");
-
-    for (int i = 0; i < 300; ++i) {  // five seconds without a key: it stays
-        Frame();
-        Update();
-    }
-    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
-    // The first key gives player 1 the keyboard and uses up that update; the next goes on.
-    ASSERT_FALSE(GameData::player1->GetInputMapping());
-    Key(kEventKeyDown, kKeySpace);
-    Update();
-    Key(kEventKeyUp, kKeySpace);
-    Update();
-    EXPECT_TRUE(GameData::player1->GetInputMapping());
-    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
-    Key(kEventKeyDown, kKeySpace);
-    Update();
-    EXPECT_EQ(app->GetNextStageId(), kCharSelect);
-    EXPECT_EQ(GameData::curGameMode, GameData::GetGameModeEntryByIndex(0)->GetId());
-}
-
-TEST(PlaceholderStage, EachIdentifierGetsItsKindAndLoadSteps)
-{
-    const std::vector<std::pair<int, int>> extended{{1, 11}, {3, 8}};
-    for (const auto& [id, steps] : extended) {
-        const Ref<Stage> stage = NewPlaceholderStage(id);
-        ASSERT_NE(dynamic_cast<PlaceholderExtendedStage*>(stage.get()), nullptr) << id;
-        int updates = 1;  // the last one reports 100
-        while (stage->GetLoadingProgress() < 100) {
-            ++updates;
-        }
-        EXPECT_EQ(updates, steps + 1) << id;  // the overlay's own step
-        stage->Deallocate();
-    }
-    const std::vector<std::pair<int, int>> plain{{5, 3}, {6, 2}, {7, 1}};
-    for (const auto& [id, steps] : plain) {
-        const Ref<Stage> stage = NewPlaceholderStage(id);
-        ASSERT_NE(dynamic_cast<PlaceholderStage*>(stage.get()), nullptr) << id;
-        int updates = 1;  // the last step reports 100
-        while (stage->GetLoadingProgress() < 100) {
-            ++updates;
-        }
-        EXPECT_EQ(updates, steps) << id;
-    }
-    EXPECT_EQ(NewPlaceholderStage(4), nullptr);  // the results screen is real
-    EXPECT_EQ(NewPlaceholderStage(0), nullptr);
-    EXPECT_EQ(NewPlaceholderStage(2), nullptr);  // character select is the real screen
-    EXPECT_EQ(NewPlaceholderStage(8), nullptr);
-}
-
-TEST(PlaceholderStage, FlowFollowsTheScreenOrder)
-{
-    const std::vector<std::pair<int, int>> next{{5, 7}, {7, 3}, {3, 2}, {1, 4}, {6, 3}};
-    for (const auto& [id, to] : next) {
-        EXPECT_EQ(PlaceholderFlow(id).NextStage(), to) << id;
-    }
-    EXPECT_EQ(PlaceholderFlow(3).ShowTimeMs(), 0);  // waits for a key
-    EXPECT_GT(PlaceholderFlow(5).ShowTimeMs(), 0);
 }
 
 }  // namespace zelka

@@ -55,7 +55,7 @@ TEST(XMLNode, GetChild2MatchesNameAndAttribute)
     EXPECT_EQ(root->GetChild2(U"mapping", U"player", U""), bare);
 }
 
-TEST(XMLNode, MissesGiveOneStablePlaceholder)
+TEST(XMLNode, MissesGiveOneStableEmptyNode)
 {
     auto root = XMLNode::New(U"SAVE");
     root->children.push_back(XMLNode::New(U"options"));
@@ -67,7 +67,7 @@ TEST(XMLNode, MissesGiveOneStablePlaceholder)
     EXPECT_TRUE(miss->attributes.empty());
     EXPECT_EQ(root->GetChild2(U"options", U"a", U"b"), miss);
     EXPECT_EQ(root->GetChild2(U"other"), miss);
-    // Each node owns its own placeholder.
+    // Each node owns its own miss node.
     EXPECT_NE(root->children[0]->GetChild2(U"x"), miss);
 }
 
