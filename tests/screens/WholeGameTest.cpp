@@ -51,7 +51,7 @@
 namespace zelka {
 namespace {
 
-constexpr int kPad = 0;             // the fake pad player 2 plays on: "JOYSTICK 1"
+constexpr int kPad = 0;             // the first fake pad, "JOYSTICK 1"
 constexpr int kPadAccept = 0;       // A (BTTN 1)
 constexpr int kPadCancel = 1;       // B (BTTN 2)
 constexpr int kPadY = 3;            // Y (BTTN 4)
@@ -306,6 +306,7 @@ protected:
         EXPECT_TRUE(Until([&] { return Shows(U"PRESS ANY KEY"); }, 60));   // it blinks
         Tick(kKeyA);
         Ticks(40);   // the menu's first slide
+        ASSERT_TRUE(GameData::player1->GetInputMapping());
         EXPECT_EQ(GameData::player1->GetInputMapping()->GetHardwareName(), U"KEYBOARD");
         EXPECT_EQ(TitleOption(), U"PLAYER VS PLAYER");
         EXPECT_GT(ImagesDrawn(), 20);   // the logo, its sparkles and fire, the texts
@@ -365,8 +366,8 @@ protected:
         EXPECT_GT(ImagesDrawn(), 10);   // faces, portraits, cursors and masks
     }
 
-    // The world panel is open: picks the world at `index` (stepping right), first trying the
-    // locked tombs while no match was played.
+    // The world panel opens: steps right to the world at `index`, whose name shows, and
+    // accepts it.
     void ChooseWorld(CharSelStage& charSel, int index)
     {
         ASSERT_TRUE(Until([&] { return charSel.GetWorldPanel()->IsFullyOpen(); }, 60));
