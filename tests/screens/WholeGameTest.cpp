@@ -441,8 +441,8 @@ protected:
     }
 
     // The results: both panels, the scores counted up; a first press finishes the show, a
-    // second goes on to character select.
-    void ReadTheResults(const String& firstRow = U"DIAMONDS")
+    // second (player 1's accept, or Escape on the keyboard) goes on to character select.
+    void ReadTheResults(const String& firstRow = U"DIAMONDS", bool byEscape = false)
     {
         SettleOn(kStageResults);
         auto& results = Current<ResultStage>();
@@ -458,7 +458,12 @@ protected:
         EXPECT_EQ(results.GetScoreLabel(1)->GetText(), Number(score1));
         EXPECT_EQ(results.GetScoreLabel(2)->GetText(), Number(score2));
         EXPECT_EQ(app->GetNextStageId(), kNoStageId);
-        TapP1(kActionAccept);
+        if (byEscape) {
+            Tick(kKeyEscape);
+        } else {
+            TapP1(kActionAccept);
+        }
+        EXPECT_EQ(app->GetNextStageId(), kStageCharSelect);
         SettleOn(kStageCharSelect);
         winner = outcome;
     }
@@ -1143,7 +1148,7 @@ TEST_F(WholeGameTest, TwoPadsFromTheTitleToExit)
     ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery + 1));
     ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
     ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false));
-    ASSERT_NO_FATAL_FAILURE(ReadTheResults());
+    ASSERT_NO_FATAL_FAILURE(ReadTheResults(U"DIAMONDS", true));   // a keyboard's Escape
 
     PauseMenuPanel& pause = OpenPause();
     EXPECT_TRUE(pause.GetMenu()->IsP2RowEnabled());
