@@ -48,6 +48,7 @@ protected:
     void UseGameScreens()
     {
         flowHooks.gameFonts = true;
+        flowHooks.LoadFonts();   // the game data was set up with stubs already
         Texture::encryptionEnabled = true;
         AudioManager::encryptionEnabled = true;
         for (int id = kStageMatch; id <= kStageIntro2; ++id) {

@@ -8,9 +8,7 @@
 #include "engine/text/Font.h"
 #include "engine/text/IncrementalIntLabel.h"
 #include "engine/text/Label.h"
-#include "engine/text/RetroFontWithShadow.h"
 #include "engine/ui/Panel.h"
-#include "engine/ui/ToastPopup.h"
 #include "match/PlayerStageData.h"
 #include "match/character/Character.h"
 #include "match/stage/ZELKAStage.h"
@@ -96,9 +94,6 @@ protected:
         // The game's own hooks (unlock toasts included) and its music, on silent audio.
         GameData::SetHooks(&gameHooks);
         app->SetMusic(NewSoundManagerMusic());
-        // The game data was set up before the screens were chosen, with stub fonts: the
-        // game's own fonts (and the toasts' and shadows' font) replace them here.
-        gameHooks.LoadFonts();
         // The title's EXIT and Escape save both files and then end the process: here they
         // are counted instead.
         app->SetStageBuilder(kStageTitle, [this] {
@@ -111,8 +106,6 @@ protected:
     void TearDown() override
     {
         AppFixture::TearDown();
-        ToastPopup::font.reset();
-        RetroFontWithShadow::shadowFont.reset();
         audio::SetAudioDevice(nullptr);
     }
 
