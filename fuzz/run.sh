@@ -16,8 +16,8 @@ seed=${FUZZ_SEED:-1}   # fixed, so a CI run is reproducible
 jobs=${FUZZ_JOBS:-$(nproc)}
 
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
-       -fno-omit-frame-pointer -I"$root" -I/usr/include/stb $(pkg-config --cflags glfw3 sdl2 openal) -w)
-libs=(-fsanitize=fuzzer,address,undefined $(pkg-config --libs glfw3 sdl2 openal) -lGL -ldl -lpthread)
+       -fno-omit-frame-pointer -I"$root" -I/usr/include/stb $(pkg-config --cflags glfw3 sdl2 openal x11) -w)
+libs=(-fsanitize=fuzzer,address,undefined $(pkg-config --libs glfw3 sdl2 openal x11) -lGL -ldl -lpthread)
 
 # name: harness source and the library sources it needs; "@folder" stands for every game
 # source below that folder (the executable's main/ left out).
@@ -71,11 +71,9 @@ for name in "${names[@]}"; do
 done
 
 # stb_vorbis asks malloc for sizes wrapped below zero on some damaged headers and handles
-# the null it then gets, as the game's own build does; it also leaks its scratch table on
-# one error path of its own (see fuzz/lsan-suppressions.txt).
+# the null it then gets, as the game's own build does.
 declare -A asan_extra=([ogg]=":allocator_may_return_null=1")
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/fuzz/lsan-suppressions.txt}
 export ALSOFT_DRIVERS=null
 status=0
 for name in "${names[@]}"; do

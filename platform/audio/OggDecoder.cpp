@@ -1,4 +1,5 @@
 #include "platform/audio/AudioDecoders.h"
+#include "platform/audio/VorbisMemory.h"
 
 #include <climits>
 #include <cstring>
@@ -93,6 +94,7 @@ std::optional<AudioData> LoadOGG_mem(const std::uint8_t* block, std::size_t size
     if (!CommentHeaderFits(block, size)) {
         return std::nullopt;
     }
+    const VorbisAllocationScope allocations;   // frees what a failed open leaves behind
     int error = 0;
     std::unique_ptr<stb_vorbis, VorbisCloser> vorbis(
         stb_vorbis_open_memory(block, static_cast<int>(size), &error, nullptr));

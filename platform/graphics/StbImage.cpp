@@ -12,6 +12,7 @@
 
 #include "platform/graphics/GraphicsDevice.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <memory>
@@ -49,11 +50,39 @@ bool ReadWholeFile(std::string_view path, std::vector<std::uint8_t>& bytes)
     }
 }
 
+constexpr std::uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr std::size_t kChunkFrameBytes = 12;   // length, type and CRC around the data
+
+std::uint32_t BigEndian32(const std::uint8_t* p)
+{
+    return static_cast<std::uint32_t>(p[0]) << 24 | static_cast<std::uint32_t>(p[1]) << 16 |
+           static_cast<std::uint32_t>(p[2]) << 8 | p[3];
+}
+
+// stb_image grows its buffer for the compressed data to a chunk's stated length before it
+// reads the chunk, so a damaged length asks for up to 4 GB. A PNG whose chunks do not fit
+// in its bytes is refused first; other formats pass.
+bool PngChunksFit(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.size() < sizeof kPngSignature ||
+        !std::equal(std::begin(kPngSignature), std::end(kPngSignature), bytes.begin())) {
+        return true;
+    }
+    std::size_t at = sizeof kPngSignature;
+    while (bytes.size() - at >= kChunkFrameBytes) {
+        const std::uint32_t length = BigEndian32(bytes.data() + at);
+        if (length > bytes.size() - at - kChunkFrameBytes) return false;
+        if (std::equal(bytes.begin() + at + 4, bytes.begin() + at + 8, "IEND")) return true;
+        at += kChunkFrameBytes + length;
+    }
+    return true;    // no end chunk: stb_image decides, no chunk claims too much
+}
+
 }  // namespace
 
 bool DecodeImageData(std::span<const std::uint8_t> bytes, ImageData& out)
 {
-    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) {
+    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX) || !PngChunksFit(bytes)) {
         return false;
     }
     int width = 0;

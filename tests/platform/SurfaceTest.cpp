@@ -183,6 +183,11 @@ TEST(Surface, DecodesPngAtItsOwnChannelCount)
     EXPECT_FALSE(DecodeImageData(Bytes{1, 2, 3, 4}, image));
     EXPECT_FALSE(DecodeImageData(Bytes{}, image));
     EXPECT_FALSE(LoadImageData("no-such-file.png", image));
+    // A data chunk claiming 2 GB in a file of a few bytes: refused before any buffer grows.
+    Bytes huge = EncodePng(1, 1, 0, {9});
+    constexpr std::size_t kDataLength = 8 + 25;   // after the signature and the header chunk
+    huge[kDataLength] = 0x7F;
+    EXPECT_FALSE(DecodeImageData(huge, image));
 }
 
 TEST(Surface, WidenToRgbaFillsGreyAndOpaqueAlpha)
