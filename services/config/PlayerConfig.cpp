@@ -48,7 +48,7 @@ struct ConfigState {
 
 ConfigState& State()
 {
-    static ConfigState state;
+    static ConfigState& state = *new ConfigState;  // never destroyed, like the platform's
     return state;
 }
 
