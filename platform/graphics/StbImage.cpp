@@ -2,6 +2,10 @@
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_NO_STDIO   // files are read here, so paths stay plain byte strings
 #define STBI_FAILURE_USERMSG
+// The game's images are PNG and JPEG. The other readers (TGA, PSD, HDR ...) only widen what
+// a damaged file can do: a few bytes of TGA header make its reader walk gigapixels.
+#define STBI_ONLY_PNG
+#define STBI_ONLY_JPEG
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
