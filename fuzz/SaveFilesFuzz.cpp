@@ -2,8 +2,8 @@
 // bytes on disk through Base64, the save cipher and the XML reader to the game data. The
 // first byte picks how the rest becomes the two files: 0 as the stored bytes themselves, 1
 // as XML text the harness stores as the game would; bit 1 picks the file that gets it
-// (the other is absent). The game then starts, saves both files and starts again: the
-// files it wrote must read back as trees.
+// (the other is absent). The game then starts and saves both files: the files it wrote
+// must read back as trees.
 #include "engine/audio/AudioManager.h"
 #include "engine/audio/SoundManager.h"
 #include "platform/files/TextFile.h"
@@ -98,7 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (!Readable(playerconfig::FilePath(playerconfig::kSettingsBaseName))) std::abort();
         if (!Readable(playerconfig::FilePath(playerconfig::kSaveBaseName))) std::abort();
     }
-    StartGame();
     GameData::ResetForTest();
     return 0;
 }

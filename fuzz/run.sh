@@ -52,15 +52,21 @@ for name in "${names[@]}"; do expand "$name"; done | sort -u > "$out/sources.txt
 export root out cxx
 export flags_text="${flags[*]}"
 compile() {
-  local object="$out/obj/${1%.cpp}.o" extra=""
+  local object="$out/obj/${1%.cpp}.o" extra="" dep
   # stb_image copies zero bytes from a null buffer on empty PNG chunks: harmless, but
   # undefined to the letter, and not ours to change.
   [ "$1" = platform/graphics/StbImage.cpp ] && extra=-fno-sanitize=nonnull-attribute
   mkdir -p "$(dirname "$object")"
-  if [ ! -f "$object" ] || [ "$root/$1" -nt "$object" ]; then
-    # shellcheck disable=SC2086
-    (cd "$root" && "$cxx" $flags_text $extra -c "$1" -o "$object.tmp") && mv "$object.tmp" "$object"
+  if [ -f "$object" ] && [ -f "$object.d" ]; then   # up to date unless a file it read changed
+    local stale=""
+    for dep in $(sed -e 's/^[^:]*://' -e 's/\\$//' "$object.d"); do
+      [ "$dep" -nt "$object" ] && { stale=1; break; }
+    done
+    [ -z "$stale" ] && return 0
   fi
+  # shellcheck disable=SC2086
+  (cd "$root" && "$cxx" $flags_text $extra -MMD -MF "$object.d" -c "$1" -o "$object.tmp") &&
+    mv "$object.tmp" "$object"
 }
 export -f compile
 xargs -P "$jobs" -I{} bash -c 'compile "$@"' _ {} < "$out/sources.txt"
@@ -80,7 +86,7 @@ for name in "${names[@]}"; do
   work="$out/corpus_$name"
   rm -rf "$work" && mkdir -p "$work"
   # Standard output carries the decoders' own messages; libFuzzer reports on standard error.
-  if ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}${asan_extra[$name]:-} "$out/fuzz_$name" -runs="$runs" -seed="$seed" -max_len=4096 -timeout=10 -max_total_time=120 \
+  if ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}${asan_extra[$name]:-} "$out/fuzz_$name" -runs="$runs" -seed="$seed" -max_len=4096 -timeout=10 -max_total_time=60 \
        -artifact_prefix="$out/$name-" "$work" "$root/fuzz/corpus/$name" \
        > /dev/null 2> "$out/$name.log"; then
     echo "fuzz $name: ok, $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$out/$name.log" | tail -1)"
