@@ -37,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     graphics::SetGraphicsDevice(&device);
     graphics::BeginRender();
 
+    const int firstTexture = Texture::NextId();
     const String text = DecodeText({data, size}).text;
     auto font = std::make_shared<Font>();
     SetExitHook(ThrowFatal);
@@ -51,6 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     SetExitHook(nullptr);
     font->ReleasePages_();
+    // A page whose image was missing stays registered: in the game that end is fatal.
+    for (int id = firstTexture; id < Texture::NextId(); ++id) Texture::RemoveTextureFromStack_(id);
 
     graphics::EndRender();
     graphics::SetGraphicsDevice(nullptr);
