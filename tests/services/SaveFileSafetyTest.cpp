@@ -200,8 +200,11 @@ TEST_F(SaveFileSafetyTest, EachFileIsSetAsideOnItsOwn)
 TEST_F(SaveFileSafetyTest, KillAtAnyMomentOfTheWritesLeavesWholeFiles)
 {
     std::mt19937 random(24);  // fixed: the same moments on every run
-    int acknowledged = 0;     // the last value both files were written with
+    int lastSave = 0;         // the values in the files when the round starts (0: none)
+    int lastSettings = 0;
     for (int kill = 0; kill < 200; ++kill) {
+        // Each round's game writes start + 1, start + 2 ... into both files, the save first.
+        const int start = std::max(lastSave, lastSettings);
         int progress[2];
         ASSERT_EQ(pipe(progress), 0);
         std::fflush(stdout);
@@ -213,7 +216,7 @@ TEST_F(SaveFileSafetyTest, KillAtAnyMomentOfTheWritesLeavesWholeFiles)
             dup2(null, STDOUT_FILENO);
             GameData::ResetForTest();
             GameData::Init();
-            for (int value = acknowledged + 1;; ++value) {
+            for (int value = start + 1;; ++value) {
                 GameData::stats->GetModeStats(0)->matches = value;
                 playerconfig::SaveUserData();
                 GameData::options->screenWidth = value;
@@ -224,6 +227,7 @@ TEST_F(SaveFileSafetyTest, KillAtAnyMomentOfTheWritesLeavesWholeFiles)
         close(progress[1]);
         // Let a few writes finish, then strike somewhere inside the next one.
         const int writes = std::uniform_int_distribution<int>(0, 3)(random);
+        int acknowledged = start;  // the last value both files were written with
         int value = 0;
         for (int i = 0; i < writes; ++i) {
             ASSERT_EQ(read(progress[0], &value, sizeof value), static_cast<ssize_t>(sizeof value));
@@ -236,18 +240,25 @@ TEST_F(SaveFileSafetyTest, KillAtAnyMomentOfTheWritesLeavesWholeFiles)
         close(progress[0]);
 
         SCOPED_TRACE("kill " + std::to_string(kill) + " after value " + std::to_string(acknowledged));
-        if (acknowledged == 0 && !fs::exists(kSave)) continue;  // killed before its first write
-        const int matches = MatchesIn(kSave);
-        EXPECT_TRUE(matches == acknowledged || matches == acknowledged + 1) << matches;
-        Ref<XMLNode> settings = Tree(kSettings);
+        // Old or new, never a mix: the value before the round, or the one being written.
+        const auto whole = [&](int found, int before) {
+            if (acknowledged > start) return found == acknowledged || found == acknowledged + 1;
+            return found == before || found == start + 1;
+        };
+        if (fs::exists(kSave)) {
+            const int found = MatchesIn(kSave);  // -1 when it does not decode
+            EXPECT_TRUE(whole(found, lastSave)) << found;
+            lastSave = found;
+        }
         if (fs::exists(kSettings)) {
+            Ref<XMLNode> settings = Tree(kSettings);
             ASSERT_TRUE(settings);
             const int width = playerconfig::ParseInt(
                 settings->GetChild2(U"options", U"", U"")->GetChild2(U"option", U"name", U"screenWidth")->value);
-            EXPECT_TRUE(width == acknowledged || width == acknowledged + 1) << width;
+            EXPECT_TRUE(whole(width, lastSettings)) << width;
+            lastSettings = width;
         }
         // The next start finds nothing to set aside.
-        acknowledged = matches;
         ASSERT_FALSE(fs::exists(kSave + ".bad"));
         ASSERT_FALSE(fs::exists(kSettings + ".bad"));
     }
