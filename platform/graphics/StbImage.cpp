@@ -82,11 +82,60 @@ bool PngChunksFit(std::span<const std::uint8_t> bytes)
     return true;    // no end chunk: stb_image decides, no chunk claims too much
 }
 
+constexpr std::uint8_t kMarker = 0xFF;
+constexpr std::uint8_t kStartOfImage = 0xD8;
+constexpr std::uint8_t kHuffmanTables = 0xC4;
+constexpr std::uint8_t kStartOfScan = 0xDA;
+constexpr std::uint8_t kEndOfImage = 0xD9;
+constexpr std::size_t kCodeLengths = 16;     // symbol counts per code length in a table
+constexpr unsigned kMostSymbols = 256;       // symbols a Huffman table can hold
+
+// stb_image writes a Huffman table's code sizes into room for 256 symbols without checking
+// the counts, so a damaged table writes past it. A JPEG whose tables claim more than 256
+// symbols, or more bytes than their segment, is refused first; other formats pass.
+bool JpegTablesFit(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.size() < 2 || bytes[0] != kMarker || bytes[1] != kStartOfImage) return true;
+    std::size_t at = 2;
+    while (at + 4 <= bytes.size()) {
+        if (bytes[at] != kMarker) return false;
+        const std::uint8_t marker = bytes[at + 1];
+        if (marker == kMarker) {   // fill byte before a marker
+            ++at;
+            continue;
+        }
+        if (marker == kEndOfImage) return true;
+        const std::size_t length = static_cast<std::size_t>(bytes[at + 2]) << 8 | bytes[at + 3];
+        if (length < 2 || length > bytes.size() - at - 2) return false;
+        const std::size_t end = at + 2 + length;
+        if (marker == kHuffmanTables) {
+            for (std::size_t table = at + 4; table < end;) {
+                if (end - table < 1 + kCodeLengths) return false;
+                unsigned symbols = 0;
+                for (std::size_t i = 0; i < kCodeLengths; ++i) symbols += bytes[table + 1 + i];
+                if (symbols > kMostSymbols || symbols > end - table - 1 - kCodeLengths) return false;
+                table += 1 + kCodeLengths + symbols;
+            }
+        }
+        at = end;
+        if (marker == kStartOfScan) {
+            // Entropy-coded data up to the next marker (0xFF 0x00 is a data byte, 0xFF
+            // 0xD0-0xD7 a restart): later tables follow it in a progressive file.
+            while (at + 1 < bytes.size() &&
+                   !(bytes[at] == kMarker && bytes[at + 1] != 0 && (bytes[at + 1] & 0xF8) != 0xD0)) {
+                ++at;
+            }
+        }
+    }
+    return true;   // cut short: stb_image decides, no table claimed too much
+}
+
 }  // namespace
 
 bool DecodeImageData(std::span<const std::uint8_t> bytes, ImageData& out)
 {
-    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX) || !PngChunksFit(bytes)) {
+    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX) || !PngChunksFit(bytes) ||
+        !JpegTablesFit(bytes)) {
         return false;
     }
     int width = 0;
