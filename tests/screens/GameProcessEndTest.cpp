@@ -164,10 +164,11 @@ public:
         return true;
     }
 
+    // Its clients' connections break at once; the server removes its lock and socket.
     void Stop()
     {
         if (pid_ <= 0) return;
-        kill(pid_, SIGKILL);
+        kill(pid_, SIGTERM);
         waitpid(pid_, nullptr, 0);
         pid_ = -1;
     }
