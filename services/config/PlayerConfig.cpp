@@ -129,9 +129,9 @@ Ref<XMLNode> ReadFile(const std::string& baseName)
                path + kNewSuffix);
     } else if (!tree && !loaded.text.empty()) {
         state.fates[path] = Fate::kSetAside;
-        std::string kept = FreeKeptName(path);
-        Report("Unreadable file " + path + ": using defaults (it is kept as " +
-               (kept.empty() ? path + kKeptSuffix : kept) + ")");
+        const std::string kept = FreeKeptName(path);
+        Report("Unreadable file " + path + ": using defaults (" +
+               (kept.empty() ? "every name to keep it under is taken" : "it is kept as " + kept) + ")");
     }
     return tree;
 }
