@@ -95,8 +95,11 @@ constexpr unsigned kMostSymbols = 256;       // symbols a Huffman table can hold
 // symbols, or more bytes than their segment, is refused first; other formats pass.
 bool JpegTablesFit(std::span<const std::uint8_t> bytes)
 {
-    if (bytes.size() < 2 || bytes[0] != kMarker || bytes[1] != kStartOfImage) return true;
-    std::size_t at = 2;
+    // The decoder takes any run of 0xFF before a marker, the first one too.
+    std::size_t at = 0;
+    while (at < bytes.size() && bytes[at] == kMarker) ++at;
+    if (at == 0 || at == bytes.size() || bytes[at] != kStartOfImage) return true;
+    ++at;
     while (at + 4 <= bytes.size()) {
         if (bytes[at] != kMarker) return false;
         const std::uint8_t marker = bytes[at + 1];
