@@ -156,11 +156,14 @@ public:
             _exit(127);
         }
         close(ready[1]);
-        char number[16] = {};
-        const ssize_t n = read(ready[0], number, sizeof number - 1);
+        // The number and its newline come in two writes; closing the pipe between them
+        // makes the server fail the second one and quit.
+        std::string number;
+        char c = 0;
+        while (read(ready[0], &c, 1) == 1 && c != '\n') number += c;
         close(ready[0]);
-        if (pid_ <= 0 || n <= 0) return false;
-        name_ = ":" + std::string(number, number + std::strcspn(number, "\n"));
+        if (pid_ <= 0 || number.empty() || c != '\n') return false;
+        name_ = ":" + number;
         return true;
     }
 

@@ -161,15 +161,19 @@ void GlfwWindow::PollEvents()
 
 void GlfwWindow::WaitEvents()
 {
+    // An error that arrived while drawing would otherwise wait for an event that never comes.
+    if (CloseOnWindowError()) return;
     glfwWaitEvents();
     CloseOnWindowError();
 }
 
-void GlfwWindow::CloseOnWindowError()
+bool GlfwWindow::CloseOnWindowError()
 {
     // The window was destroyed from outside (or the server refused a request on it): the
     // game ends as on a close request, saving what it saves then.
-    if (x11::TakeWindowError() && window_) OnClose(window_);
+    if (!x11::TakeWindowError() || !window_) return false;
+    OnClose(window_);
+    return true;
 }
 
 void GlfwWindow::SetMouseVisible(bool visible)

@@ -2,6 +2,7 @@
 
 #include "platform/core/Fatal.h"
 
+#include <GLFW/glfw3.h>
 #include <X11/Xlib.h>
 
 #include <atomic>
@@ -13,10 +14,12 @@ namespace {
 std::atomic<bool> windowError{false};
 std::atomic<bool> displayLost{false};
 
-// No X request may be made from here; the error is acted on at the next event step.
+// The error is acted on at the next event step. The empty event wakes that step if it is
+// already waiting (a suspended game waits for events, and an error alone is none);
+// Xlib lets a handler make requests.
 int OnProtocolError(Display*, XErrorEvent*)
 {
-    windowError = true;
+    if (!windowError.exchange(true)) glfwPostEmptyEvent();
     return 0;
 }
 

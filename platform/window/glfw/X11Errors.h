@@ -6,8 +6,9 @@ namespace zelka::x11 {
 // a window destroyed from outside) and on a lost connection (the X server gone, or the
 // client killed as by xkill). exit() runs static destructors while the game is mid-frame.
 // These handlers end through the game's own paths instead:
-// - a protocol error is recorded and the window reports a close request at its next
-//   event step (TakeWindowError), so the game saves and quits as on a close;
+// - a protocol error is recorded (and wakes a waiting event step); the window reports a
+//   close request at its next event step (TakeWindowError), so the game saves and quits
+//   as on a close;
 // - a lost connection prints "Kestro Runtime Error : Lost the connection to the display"
 //   and ends with status 255, without asking the dead connection to tidy up.
 // Installed after the window library starts (it keeps handlers of its own during some
