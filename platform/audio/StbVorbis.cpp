@@ -16,6 +16,11 @@ namespace {
 
 thread_local std::unordered_set<void*>* currentBlocks = nullptr;
 
+// The decoder's own tables for a real stream take well under a megabyte. A damaged
+// codebook can ask for gigabytes and then walk every entry of it (minutes of work for a
+// file of a few hundred bytes); refused, the decoder reports the stream as unreadable.
+constexpr std::size_t kLargestBlock = 32u << 20;
+
 }  // namespace
 
 VorbisAllocationScope::VorbisAllocationScope() : outer_(currentBlocks)
@@ -31,6 +36,7 @@ VorbisAllocationScope::~VorbisAllocationScope()
 
 void* VorbisMalloc(std::size_t size)
 {
+    if (size > kLargestBlock) return nullptr;
     void* block = std::malloc(size);
     if (block != nullptr && currentBlocks != nullptr) currentBlocks->insert(block);
     return block;
@@ -38,6 +44,7 @@ void* VorbisMalloc(std::size_t size)
 
 void* VorbisRealloc(void* block, std::size_t size)
 {
+    if (size > kLargestBlock) return nullptr;
     void* moved = std::realloc(block, size);
     if (moved != nullptr && currentBlocks != nullptr) {
         currentBlocks->erase(block);

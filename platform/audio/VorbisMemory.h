@@ -9,7 +9,8 @@ namespace zelka::audio {
 // tables it already allocated (up to 16 MB each). Its allocations are routed here
 // (StbVorbis.cpp): while a scope lives on a thread, every block the decoder takes on that
 // thread is recorded, and whatever it still holds when the scope ends (after
-// stb_vorbis_close) is freed.
+// stb_vorbis_close) is freed. A single block above 32 MB is refused (the decoder then
+// fails the stream).
 class VorbisAllocationScope {
 public:
     VorbisAllocationScope();

@@ -6,6 +6,9 @@
 // a damaged file can do: a few bytes of TGA header make its reader walk gigapixels.
 #define STBI_ONLY_PNG
 #define STBI_ONLY_JPEG
+// Far above any texture the game draws (and most drivers' texture limit); a damaged header
+// claiming more would have the decoder fill gigapixels from a few bytes.
+#define STBI_MAX_DIMENSIONS 8192
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"

@@ -188,6 +188,9 @@ TEST(Surface, DecodesPngAtItsOwnChannelCount)
     constexpr std::size_t kDataLength = 8 + 25;   // after the signature and the header chunk
     huge[kDataLength] = 0x7F;
     EXPECT_FALSE(DecodeImageData(huge, image));
+    // Sizes beyond 8192 pixels a side are refused before their pixels are made.
+    EXPECT_TRUE(DecodeImageData(EncodePng(8192, 1, 0, Bytes(8192, 7)), image));
+    EXPECT_FALSE(DecodeImageData(EncodePng(8193, 1, 0, Bytes(8193, 7)), image));
 }
 
 // A 2 x 2 red JPEG (baseline, 4:2:0), as an image editor writes one.
