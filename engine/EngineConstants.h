@@ -2,8 +2,9 @@
 
 namespace zelka {
 
-// ---- Event identifiers of the engine's own senders. The same number can mean different
-// things from different senders, so listeners filter by source.
+// ---- Event identifiers of the engine's own senders: every engine event id lives here (the
+// match keeps its own in match/MatchEvents.h). The same number can mean different things
+// from different senders, so listeners filter by source.
 inline constexpr int kEventAnyId = -9999999;          // listener filter: every identifier
 inline constexpr int kEventTweenStopped = 100;        // Tween stopped or finished its last run
 inline constexpr int kEventTweenPaused = 200;         // Tween paused
@@ -15,6 +16,13 @@ inline constexpr int kEventTweenEngineStopped = 1000; // TweenEngine: a driven t
 inline constexpr int kEventTimerFired = -8000;        // Timer ran out
 inline constexpr int kEventKinematicOverlap = 100;    // CollisionBox overlaps a kinematic box
 inline constexpr int kEventSolidContact = 101;        // CollisionBox pushed out of a solid
+// Sprite: the last frame of its sequence has run out; data is a StringObject holding the
+// sequence name.
+inline constexpr int kEventSequenceEnded = 4;
+// ParticleEmitter (source: the emitter, data: the particle).
+inline constexpr int kEventParticleUpdated = 7777;    // a live particle was updated (events flag on)
+inline constexpr int kEventParticleDied = 7778;       // a particle's life ran out (always sent)
+inline constexpr int kEventCounterReached = -54321;   // IncrementalIntLabel reached its target
 
 // ---- Game and stages.
 inline constexpr int kNoStageId = -99999;             // stage identifier: none / none pending

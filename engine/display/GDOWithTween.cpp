@@ -1,5 +1,7 @@
 #include "engine/display/GDOWithTween.h"
 
+#include "engine/core/RefusedProperty.h"
+
 namespace zelka {
 
 Ref<GDOWithTween> GDOWithTween::New(Ref<GDO> child, Ref<Tween> tween, const String& property)
@@ -19,7 +21,10 @@ void GDOWithTween::Update(int ms)
     const Ref<Tween> tween = tween_;
     if (IsEnabled() && tween && tween->IsPlaying()) {
         tween->Update(ms);
-        SetFloatProperty(property_, tween->GetValue());
+        if (!SetFloatProperty(property_, tween->GetValue()) && !refused_) {
+            refused_ = true;
+            ReportRefusedProperty(property_);
+        }
     }
 }
 

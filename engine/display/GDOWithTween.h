@@ -23,6 +23,7 @@ public:
 private:
     Ref<Tween> tween_;
     String property_;
+    bool refused_ = false;  // the property was refused once (reported then)
 };
 
 }  // namespace zelka

@@ -1,10 +1,8 @@
 #pragma once
 
-namespace zelka {
+#include "engine/EngineConstants.h"   // kEventSequenceEnded
 
-// Sent by a Sprite when the last frame of its sequence has run out; data is a StringObject
-// holding the sequence name.
-inline constexpr int kEventSequenceEnded = 4;
+namespace zelka {
 
 // Sprite playback status.
 inline constexpr int kSpriteStopped = 0;

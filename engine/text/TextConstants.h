@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/EngineConstants.h"   // kEventCounterReached
+
 namespace zelka {
 
 // Colour code inside drawn text: this character, then three characters whose codes are the
@@ -9,9 +11,6 @@ inline constexpr int kColorCodeLength = 4;           // the 18 and its three com
 inline constexpr char32_t kSpaceChar = 32;           // stands in for characters without glyph
 inline constexpr char32_t kLineFeedChar = 10;
 inline constexpr char32_t kCarriageReturnChar = 13;
-
-// Sent by an IncrementalIntLabel when its count reaches the target (no data).
-inline constexpr int kEventCounterReached = -54321;
 
 // Label styles.
 inline constexpr int kLabelWrap = 0;

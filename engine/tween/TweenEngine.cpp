@@ -2,6 +2,7 @@
 
 #include "engine/EngineConstants.h"
 #include "engine/core/EventManager.h"
+#include "engine/core/RefusedProperty.h"
 
 namespace zelka {
 
@@ -77,8 +78,11 @@ void TweenEngine::Process(TweenEntry& entry, int ms)
     for (size_t i = 0; i < entry.bindings.size(); ++i) {
         const Ref<TweenBinding> binding = entry.bindings[i];
         const Ref<ObjectWithFloatProperties> target = binding->target;
-        if (target) {
-            target->SetFloatProperty(binding->property, v * binding->factor + binding->offset);
+        if (target &&
+            !target->SetFloatProperty(binding->property, v * binding->factor + binding->offset) &&
+            !binding->refused) {
+            binding->refused = true;
+            ReportRefusedProperty(binding->property);
         }
     }
     if (!tween->IsPlaying()) {

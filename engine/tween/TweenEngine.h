@@ -21,6 +21,7 @@ public:
     String property;
     float factor;
     float offset;
+    bool refused = false;  // the target refused the property once (reported then)
 };
 
 // One named tween of a TweenEngine with its bindings, written in the order added.

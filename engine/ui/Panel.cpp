@@ -1,6 +1,7 @@
 #include "engine/ui/Panel.h"
 
 #include "engine/audio/SoundManager.h"
+#include "engine/core/RefusedProperty.h"
 
 #include <utility>
 
@@ -10,24 +11,33 @@ Ref<Panel> Panel::New(Ref<GDO> content, const String& property, float closedValu
                       float openValue, int durationMs, Ref<EaseFunction> ease)
 {
     auto panel = std::make_shared<Panel>();
+    Setup(*panel, std::move(content), property, closedValue, openValue, durationMs,
+          std::move(ease));
+    return panel;
+}
+
+void Panel::Setup(Panel& panel, Ref<GDO> content, const String& property, float closedValue,
+                  float openValue, int durationMs, Ref<EaseFunction> ease)
+{
     if (!ease) {
         ease = ElasticEaseInOut::New();
     }
-    panel->property_ = property;
-    panel->closedValue_ = closedValue;
-    panel->openValue_ = openValue;
-    panel->tween_ = TweenWithDelay::New(std::move(ease), closedValue, openValue, durationMs, 0,
-                                        false, false);
-    panel->SetPropertyValue(closedValue);
-    panel->visible = false;
-    panel->enabled = false;
+    panel.property_ = property;
+    panel.closedValue_ = closedValue;
+    panel.openValue_ = openValue;
+    panel.tween_ = TweenWithDelay::New(std::move(ease), closedValue, openValue, durationMs, 0,
+                                       false, false);
+    if (!panel.SetFloatProperty(property, closedValue)) {
+        ReportRefusedProperty(property);  // such a panel never opens visibly
+    }
+    panel.visible = false;
+    panel.enabled = false;
     if (content) {
-        panel->content_ = content;
-        panel->AddChild(std::move(content));
+        panel.content_ = content;
+        panel.AddChild(std::move(content));
     }
     SoundManager::PreloadSFX(kSfxPanelClose);
     SoundManager::PreloadSFX(kSfxPanelOpen);
-    return panel;
 }
 
 Ref<Panel> Panel::New(const String& property)

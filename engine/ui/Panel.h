@@ -42,6 +42,11 @@ public:
     const Ref<TweenWithDelay>& GetTween() const { return tween_; }
     const Ref<GDO>& GetContent() const { return content_; }
 
+protected:
+    // What New does, for a subclass made by its own New.
+    static void Setup(Panel& panel, Ref<GDO> content, const String& property, float closedValue,
+                      float openValue, int durationMs, Ref<EaseFunction> ease);
+
 private:
     float PropertyValue() const { return GetFloatProperty(property_); }
     void SetPropertyValue(float value) { SetFloatProperty(property_, value); }

@@ -12,9 +12,12 @@ public:
     void LoadFonts() override;
     void NotifyPlayerInputMode(int player) override;
     void RaiseCfgConflictPanel() override;
+    // Player 1's toast shows the "UNLOCKED" notice.
+    void ShowCharacterUnlocked(const CharProfile& profile) override;
+    void ShowWorldUnlocked(const String& name) override;
 };
 
-// The overlay as the game builds it: the panels (placeholders until the menus exist), the
+// The overlay as the game builds it: the pause, conflict, controls and settings menus, the
 // "PRESS ANY KEY" prompt, and the players' devices from the game data.
 class AppOverlayHooks final : public OverlayHooks {
 public:

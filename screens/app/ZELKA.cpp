@@ -9,6 +9,7 @@
 #include "engine/stage/ExtendedStage.h"
 #include "engine/stage/Stage.h"
 #include "engine/text/Font.h"
+#include "match/stage/ZELKAStage.h"
 #include "platform/app/App.h"
 #include "platform/input/InputDevice.h"
 #include "services/config/GlobalOptions.h"
@@ -23,7 +24,13 @@
 #include "screens/app/HostAccess.h"
 #include "screens/app/PlayerEventData.h"
 #include "screens/app/StageTransitions.h"
+#include "screens/charsel/CharSelStage.h"
+#include "screens/credits/CreditsStage.h"
+#include "screens/intro/IntroStage.h"
+#include "screens/intro/IntroStage2.h"
 #include "screens/placeholders/PlaceholderStage.h"
+#include "screens/results/ResultStage.h"
+#include "screens/title/TitleStage.h"
 
 #include <cmath>
 
@@ -63,7 +70,24 @@ ZELKA::ZELKA()
       iconMaker_(&NewPlayerDeviceIcon)
 {
     for (int id = kStageMatch; id <= kStageIntro2; ++id) {
-        builders_[id] = [id] { return NewPlaceholderStage(id); };
+        builders_[id] = DefaultStageBuilder(id);
+    }
+}
+
+ZELKA::StageBuilder ZELKA::DefaultStageBuilder(int id)
+{
+    switch (id) {
+    case kStageMatch:
+        return [] {
+            return ZELKAStage::New(GameData::gameSettings ? GameData::gameSettings->GetTime() : 0);
+        };
+    case kStageCharSelect: return [] { return CharSelStage::New(); };
+    case kStageTitle: return [] { return TitleStage::New(); };
+    case kStageResults: return [] { return ResultStage::New(); };
+    case kStageIntro: return [] { return IntroStage::New(); };
+    case kStageCredits: return [] { return CreditsStage::New(); };
+    case kStageIntro2: return [] { return IntroStage2::New(); };
+    default: return [id] { return NewPlaceholderStage(id); };
     }
 }
 

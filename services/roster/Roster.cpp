@@ -39,42 +39,42 @@ std::vector<RosterRow> RosterTable()
 {
     return {
         {U"mira", U"MIRA VOSS", 40, 10, Frames(6, 11), Frames(12, 17), Frames(18, 23),
-         Frames(0, 5), {-1, 0}, U"VAULT CARTOGRAPHER", U"The Compass, Mapless Mira",
-         U"Mira has drawn a map of every vault she ever left alive, and burned the maps of "
-         U"the ones she didn't. She trusts her feet more than any wall.",
+         Frames(0, 5), {-1, 0}, U"VAULT CARTOGRAPHER", U"Goggles, Mapless Mira",
+         U"Mira has mapped every vault she ever left alive. The goggles are not for the sun: "
+         U"she once walked into a wall, and the wall never apologised.",
          {U"I had this maze mapped before you found the door.",
           U"Left, left, right. Was it that hard?", U"Next time bring a compass."}},
         {U"brak", U"CAP'N BRAKKEN", 44, 10, {0, 1}, {2, 3}, {4, 5, 6, 5}, {7, 8, 9, 8},
-         {-1, 0}, U"RETIRED SKY PIRATE", U"Old Anchor, The Cap'n",
-         U"Brakken lost his airship to a bet and has been digging for a new one ever since. "
-         U"Every gem goes into the hull fund.",
+         {-1, 0}, U"RETIRED SKY PIRATE", U"Old Anchor, The Cap'n, Beardy",
+         U"Brakken lost his airship in a bet with a seagull. Every gem goes into the hull "
+         U"fund, and the hat stays on in case the seagull comes back.",
          {U"Har! That's another plank for me ship!", U"Ye dig like a landlubber.",
           U"Mind the anchor on yer way out."}},
         {U"sable", U"SABLE SHADE", 40, 10, Frames(6, 11), Frames(18, 23), Frames(12, 17),
          Frames(0, 5), {-1, 0}, U"NIGHT COURIER", U"Shade, The Quiet One",
-         U"Sable delivers what should not be delivered, where it should not go. The vaults "
-         U"are just a shortcut.",
+         U"Sable delivers parcels that should not exist to people who are never home. Nobody "
+         U"has seen her without the hood. Not even the hood.",
          {U"You never saw me.", U"Too slow. Far too slow.", U"The dark keeps my secrets."}},
         {U"wren", U"WREN ARROW", 40, 10, Frames(6, 11), Frames(18, 23), Frames(12, 17),
          Frames(0, 5), {-1, 0}, U"TRICK ARCHER", U"Birdie, Straight Shot",
-         U"Wren shoots apples off heads at county fairs. The vaults pay better and the "
-         U"apples complain less.",
+         U"Wren shoots apples off heads at county fairs. The vaults pay better and the apples "
+         U"complain less. One arrow is for emergencies, one for snacks.",
          {U"Right on target!", U"You blinked. I didn't.", U"Bullseye, as always."}},
         {U"gc0", U"GRAVO KNAPP", 48, 8, Frames(5, 8), Frames(9, 12), Frames(13, 16),
-         Frames(1, 4), {7, 30}, U"STONE GOLEM", U"Gravel, The Big Dig",
-         U"Gravo woke up in a vault wall and decided to stay. He moves slowly, but walls "
-         U"move out of his way.",
-         {U"GRAVO DIG. GRAVO WIN.", U"Small human. Big wall. Gravo fix."}},
+         Frames(1, 4), {7, 30}, U"GENTLEMAN OF PARTS", U"Stitches, Sir Patchwork",
+         U"Assembled one stormy night from the finest spare parts. Polite, strong and very "
+         U"worried about his hat. He digs like a shovel because one hand was.",
+         {U"One does not simply out-dig a gentleman.", U"Pardon me. I believe that gem is mine."}},
         {U"gc1", U"NELLA PIP", 40, 10, Frames(6, 11), Frames(18, 23), Frames(12, 17),
-         Frames(0, 5), {8, 30}, U"FROST APPRENTICE", U"Pip, Little Blizzard",
-         U"Nella froze her master's beard by accident and has been on the run ever since. "
-         U"She keeps the wand, of course.",
+         Frames(0, 5), {8, 30}, U"PUDDLE INSPECTOR", U"Pip, Little Drizzle",
+         U"Nella found an ice wand in a puddle and froze the puddle to keep it. The raincoat "
+         U"stays on, in case the weather starts something.",
          {U"Chill out, it's only a game!", U"Oops, was that your foot? Frozen now.",
           U"Snow way you beat me."}},
         {U"gc2", U"OSKA VEYL", 32, 10, Frames(6, 11), Frames(18, 23), Frames(12, 17),
-         Frames(0, 5), {3, 25}, U"TRAP MAKER", U"Spring, Old Veyl",
-         U"Oska built half the traps in these vaults and forgot where he put them. He "
-         U"finds out the hard way, like everybody else.",
+         Frames(0, 5), {3, 25}, U"RETIRED TRAP WIZARD", U"Boo, Old Veyl",
+         U"Oska built half the traps in these vaults and fell into the other half. As a ghost "
+         U"he still trips over them, which he finds very unfair.",
          {U"Watch your step. Heh.", U"I built that trap, you know."}},
     };
 }

@@ -1,6 +1,8 @@
 #include "engine/tween/TweenEngine.h"
 
 #include "engine/core/EventManager.h"
+#include "engine/core/RefusedProperty.h"
+#include "engine/display/GDO.h"
 #include "engine/core/Vector.h"
 
 #include <gtest/gtest.h>
@@ -145,6 +147,25 @@ TEST_F(TweenEngineTest, StopHandlerMayChangeTheEntries)
     stops->action = [&]() { engine->Deallocate(); };
     engine->Update(100);  // "b" and "c" end; the first stop releases everything
     EXPECT_EQ(engine->EntryCount(), 0u);
+}
+
+// A key the display tree does not know ("x" for "position.x") is still refused, but loudly:
+// one line on standard error per binding, however many updates write it.
+TEST_F(TweenEngineTest, UnknownKeyIsRefusedAndReportedOnce)
+{
+    AddLinear(U"t", 100);
+    auto node = GDO::New();
+    engine->AddTweenBinding(U"t", node, U"x", 1.0f, 0.0f);
+    engine->AddTweenBinding(U"t", node, U"position.y", 1.0f, 0.0f);
+    const int before = RefusedPropertyCount();
+    ::testing::internal::CaptureStderr();
+    engine->Update(50);
+    engine->Update(20);
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(node->position->x, 0.0f);
+    EXPECT_FLOAT_EQ(node->position->y, 7.0f);  // the known key still works
+    EXPECT_EQ(err, "refused float property \"x\"\n");
+    EXPECT_EQ(RefusedPropertyCount(), before + 1);
 }
 
 }  // namespace zelka

@@ -71,13 +71,14 @@ protected:
     GLCounters counters_;
 };
 
-TEST_F(BatchRendererTest, ThreeHundredQuadsOfOneSurfaceMakeTwoDrawCalls)
+TEST_F(BatchRendererTest, AFullBatchOfOneSurfaceGoesOutAndTheRestWaits)
 {
     Ref<Surface> surface = SolidSurface(kRed);
-    for (int i = 0; i < 300; ++i) {
-        device_->DrawSurface(surface, static_cast<float>(i % 20) * 5, static_cast<float>(i / 20) * 5);
+    const int quads = GLGraphicsDevice::kBatchQuads + 44;
+    for (int i = 0; i < quads; ++i) {
+        device_->DrawSurface(surface, static_cast<float>(i % 20) * 5, static_cast<float>(i / 20 % 20) * 5);
     }
-    // The 257th quad did not fit: 256 went out, 44 wait.
+    // The quad after a full batch did not fit: the batch went out, 44 wait.
     EXPECT_EQ(DrawCalls(), 1);
     EXPECT_EQ(device_->BatchedVertices(), 44 * 4);
     device_->EndRender();
@@ -270,7 +271,7 @@ TEST_F(BatchRendererTest, PolygonsOfBadSizesDrawNothing)
     device_->DrawPoly(one);
     EXPECT_EQ(device_->BatchKind(), 1);
     device_->EndRender();
-    std::vector<float> tooMany(2 * 1025, 1.0f);
+    std::vector<float> tooMany(2 * (GLGraphicsDevice::kBatchVertices + 1), 1.0f);
     device_->DrawPoly(tooMany);
     device_->DrawPoly({});
     EXPECT_EQ(device_->BatchedVertices(), 0);

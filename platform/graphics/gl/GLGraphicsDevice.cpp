@@ -41,8 +41,8 @@ int OvalSegments(float count)
     if (!(count >= static_cast<float>(kMinOvalSegments))) {
         return kMinOvalSegments;
     }
-    if (count > static_cast<float>(GLGraphicsDevice::kBatchVertices)) {
-        return GLGraphicsDevice::kBatchVertices;
+    if (count > static_cast<float>(GLGraphicsDevice::kMaxOvalSegments)) {
+        return GLGraphicsDevice::kMaxOvalSegments;
     }
     return static_cast<int>(count) & ~3;   // largest multiple of 4 not above
 }

@@ -17,8 +17,11 @@ class GLSurface;
 // current whenever it is called (the host owns the window).
 class GLGraphicsDevice final : public GraphicsDevice {
 public:
-    static constexpr int kBatchVertices = 1024;
+    // A whole screen of 32 px tiles from one sheet fits one batch, so a tile layer is one
+    // draw call; 16-bit indices allow up to 65536 vertices.
+    static constexpr int kBatchVertices = 16384;
     static constexpr int kBatchQuads = kBatchVertices / 4;   // static index buffer: 6 per quad
+    static constexpr int kMaxOvalSegments = 1024;
 
     // Writes the window's current size in pixels.
     using WindowSizeFn = std::function<void(int& width, int& height)>;

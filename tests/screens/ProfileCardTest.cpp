@@ -1,0 +1,111 @@
+#include "screens/charsel/ProfileCard.h"
+
+#include "CharSelFixture.h"
+#include "engine/text/Label.h"
+#include "engine/tween/TweenEngine.h"
+#include "screens/charsel/CharSelConstants.h"
+#include "services/roster/CharProfile.h"
+#include "services/roster/Roster.h"
+
+namespace zelka {
+
+namespace {
+
+class ProfileCardTest : public CharSelFixture {
+protected:
+    String Field(const ProfileCard& card, const char32_t* fieldName) const
+    {
+        const Ref<GDO> node = card.GetChildByName(fieldName, true);
+        const auto* label = dynamic_cast<const Label*>(node.get());
+        return label ? label->GetText() : U"(missing)";
+    }
+
+    Ref<TweenEngine> engine = TweenEngine::New(U"TWEEN_ENGINE");
+};
+
+TEST_F(ProfileCardTest, RestsFlushWithItsEdgeAndHidesOneWidthFurtherOut)
+{
+    const Ref<ProfileCard> left = ProfileCard::New(engine, U"p1bioCard", kCardSideLeft);
+    const Ref<ProfileCard> right = ProfileCard::New(engine, U"p2bioCard", kCardSideRight);
+    EXPECT_FALSE(left->visible);
+    EXPECT_FLOAT_EQ(left->position->x, -220.0f);
+
+    left->Show();
+    right->Show();
+    EXPECT_TRUE(left->visible);
+    EXPECT_FLOAT_EQ(left->position->x, -420.0f);  // starts off-screen, not at rest
+    engine->Update(300);
+    EXPECT_FLOAT_EQ(left->position->x, -220.0f);
+    EXPECT_FLOAT_EQ(right->position->x, 220.0f);
+
+    left->Hide();
+    right->Hide();
+    engine->Update(300);
+    engine->Update(16);  // a run ends in the update after its last step
+    EXPECT_FLOAT_EQ(left->position->x, -420.0f);
+    EXPECT_FLOAT_EQ(right->position->x, 420.0f);
+    EXPECT_FALSE(left->visible);
+    EXPECT_FALSE(right->visible);
+}
+
+TEST_F(ProfileCardTest, ASecondToggleMidSlideTurnsBackFromWhereTheCardIs)
+{
+    const Ref<ProfileCard> card = ProfileCard::New(engine, U"p1bioCard", kCardSideLeft);
+    card->Show();
+    engine->Update(150);
+    EXPECT_FLOAT_EQ(card->position->x, -320.0f);
+
+    card->Hide();  // half-way in: back out from -320, no jump to the rest x
+    EXPECT_TRUE(card->GetOutTween()->IsPlaying());
+    EXPECT_FALSE(card->GetInTween()->IsPlaying());
+    engine->Update(60);
+    EXPECT_FLOAT_EQ(card->position->x, -340.0f);
+    EXPECT_TRUE(card->visible);
+
+    card->Show();  // and in again from -340
+    engine->Update(30);
+    EXPECT_FLOAT_EQ(card->position->x, -328.0f);
+    engine->Update(300);
+    EXPECT_FLOAT_EQ(card->position->x, -220.0f);
+    EXPECT_TRUE(card->visible);
+}
+
+TEST_F(ProfileCardTest, HidingAHiddenCardOrAnUnmovedSlideLeavesNoCardBehind)
+{
+    const Ref<ProfileCard> card = ProfileCard::New(engine, U"p2bioCard", kCardSideRight);
+    card->Hide();
+    EXPECT_FALSE(card->GetOutTween()->IsPlaying());
+    EXPECT_FALSE(card->visible);
+
+    // Shown and hidden before the slide moved: the way back has no length, so no tween
+    // runs and no end event would ever hide the card.
+    card->Show();
+    card->Hide();
+    EXPECT_FALSE(card->visible);
+    engine->Update(300);
+    EXPECT_FALSE(card->visible);
+}
+
+TEST_F(ProfileCardTest, ShowsTheProfileOrQuestionMarksForALockedCharacter)
+{
+    const Ref<ProfileCard> card = ProfileCard::New(engine, U"p1bioCard", kCardSideLeft);
+    for (const char32_t* field : {U"CHAR_NAME", U"CHAR_NICKNAMES", U"CHAR_JOB", U"CHAR_BIO"}) {
+        EXPECT_EQ(Field(*card, field), U"<UNKNOWN>");
+    }
+
+    const Ref<CharProfile> wren = Roster::GetCharacterById(3);
+    card->SetToCharacter(wren.get());
+    EXPECT_EQ(Field(*card, U"CHAR_NAME"), wren->GetName());
+    EXPECT_EQ(Field(*card, U"CHAR_NICKNAMES"), wren->GetNicknames());
+    EXPECT_EQ(Field(*card, U"CHAR_JOB"), wren->GetJob());
+    EXPECT_EQ(Field(*card, U"CHAR_BIO"), wren->GetBio());
+
+    card->SetToCharacter(nullptr);
+    for (const char32_t* field : {U"CHAR_NAME", U"CHAR_NICKNAMES", U"CHAR_JOB", U"CHAR_BIO"}) {
+        EXPECT_EQ(Field(*card, field), U"???????????");
+    }
+}
+
+}  // namespace
+
+}  // namespace zelka
