@@ -2,8 +2,8 @@
 // sanitizer build of the game) so LeakSanitizer reads them however the process is started.
 // Each entry names the library's own file: an allocation of ours is never made below one
 // of its frames (none of them calls back into the game). The graphics driver's own
-// allocations need no entry: the window keeps it loaded (GlfwWindow.cpp), so they stay
-// held by it.
+// allocations need no entry: it stays loaded to the end (below for the tests; the game's
+// window keeps it, GlfwWindow.cpp), so they stay held by it.
 
 extern "C" const char* __lsan_default_suppressions()
 {
