@@ -76,13 +76,15 @@ bool PngChunksFit(std::span<const std::uint8_t> bytes)
         return true;
     }
     std::size_t at = sizeof kPngSignature;
-    while (bytes.size() - at >= kChunkFrameBytes) {
+    while (at < bytes.size()) {
+        // A chunk cut short counts too: its length is read all the same.
+        if (bytes.size() - at < kChunkFrameBytes) return false;
         const std::uint32_t length = BigEndian32(bytes.data() + at);
         if (length > bytes.size() - at - kChunkFrameBytes) return false;
         if (std::equal(bytes.begin() + at + 4, bytes.begin() + at + 8, "IEND")) return true;
         at += kChunkFrameBytes + length;
     }
-    return true;    // no end chunk: stb_image decides, no chunk claims too much
+    return true;    // ends on a chunk boundary without an end chunk: stb_image decides
 }
 
 constexpr std::uint8_t kMarker = 0xFF;
