@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -223,6 +224,14 @@ TEST(Surface, JpegWithAnOverfullHuffmanTableIsRefused)
     damaged[kFirstCounts] = 0xFF;
     damaged[kFirstCounts + 1] = 0xFF;
     EXPECT_FALSE(DecodeImageData(damaged, image));
+    // The scan's first component asks for tables of slot 2, which the file never defines:
+    // the decoder would read whatever its memory held.
+    Bytes undefined = SmallJpeg();
+    const Bytes scanMarker{0xFF, 0xDA};
+    const auto scan = std::search(undefined.begin(), undefined.end(), scanMarker.begin(), scanMarker.end());
+    ASSERT_NE(scan, undefined.end());
+    scan[6] = 0x22;   // marker (2), length (2), component count, component id, then its slots
+    EXPECT_FALSE(DecodeImageData(undefined, image));
 }
 
 TEST(Surface, WidenToRgbaFillsGreyAndOpaqueAlpha)
