@@ -5,21 +5,22 @@
 #include "engine/core/MathUtil.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cmath>
 #include <limits>
 
 namespace zelka {
 
+// A cell size of 0 makes every box span the whole grid (about 2^32 cells per walk) and a
+// negative one turns the walk around: below 1, a size is taken as 1.
 BasicBoxEngine::BasicBoxEngine(int cellWidth, int cellHeight, const String& name)
-    : Cog(name), cellWidth_(cellWidth), cellHeight_(cellHeight),
+    : Cog(name), cellWidth_(std::max(cellWidth, 1)), cellHeight_(std::max(cellHeight, 1)),
       data_(std::make_shared<CollisionData>())
 {
-    assert(cellWidth > 0 && cellHeight > 0);
 }
 
 Ref<BasicBoxEngine> BasicBoxEngine::New(int cellWidth, int cellHeight, const String& name)
 {
+    if (cellWidth < 1 || cellHeight < 1) return nullptr;
     return std::make_shared<BasicBoxEngine>(cellWidth, cellHeight, name);
 }
 

@@ -26,8 +26,9 @@ class BasicBoxEngine : public Cog {
 public:
     using SolidList = std::vector<Ref<StaticBox>>;
 
+    // A size below 1 is taken as 1.
     BasicBoxEngine(int cellWidth, int cellHeight, const String& name);
-    // Cells of cellWidth x cellHeight pixels (both above 0).
+    // Cells of cellWidth x cellHeight pixels; null (refused) when either is below 1.
     static Ref<BasicBoxEngine> New(int cellWidth, int cellHeight, const String& name);
 
     // Files the box in every cell it covers; a null box is ignored. Returns the box.

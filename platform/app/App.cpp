@@ -8,7 +8,9 @@ namespace zelka {
 
 AppState& State()
 {
-    static AppState state;
+    // Never destroyed: an exit() from a library would otherwise run the delegate's
+    // destructor after the module states it clears were gone.
+    static AppState& state = *new AppState;
     return state;
 }
 

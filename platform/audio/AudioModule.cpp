@@ -9,7 +9,7 @@ namespace {
 
 Ref<AudioDevice>& Device()
 {
-    static Ref<AudioDevice> device;
+    static Ref<AudioDevice>& device = *new Ref<AudioDevice>;  // never destroyed: see App.cpp
     return device;
 }
 

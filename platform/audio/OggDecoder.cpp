@@ -1,7 +1,10 @@
 #include "platform/audio/AudioDecoders.h"
+#include "platform/audio/VorbisMemory.h"
 
 #include <climits>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 #define STB_VORBIS_HEADER_ONLY
 #include "platform/audio/StbVorbisConfig.h"
@@ -17,6 +20,70 @@ struct VorbisCloser {
     void operator()(stb_vorbis* v) const { stb_vorbis_close(v); }
 };
 
+constexpr std::size_t kPageHeaderBytes = 27;   // "OggS" up to the segment count
+constexpr std::uint8_t kCommentPacketType = 3;
+constexpr std::size_t kPacketTagBytes = 7;     // type byte and "vorbis"
+
+std::uint32_t Le32(const std::uint8_t* p)
+{
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+// The first `count` packets of the stream, joined across pages as the decoder joins them;
+// fewer when the block ends first.
+std::vector<std::vector<std::uint8_t>> FirstPackets(const std::uint8_t* block, std::size_t size,
+                                                    std::size_t count)
+{
+    std::vector<std::vector<std::uint8_t>> packets(1);
+    std::size_t at = 0;
+    while (packets.size() <= count && size - at >= kPageHeaderBytes &&
+           std::memcmp(block + at, "OggS", 4) == 0) {
+        const std::size_t segments = block[at + kPageHeaderBytes - 1];
+        std::size_t body = at + kPageHeaderBytes + segments;
+        if (body > size) break;
+        for (std::size_t i = 0; i < segments && packets.size() <= count; ++i) {
+            const std::size_t length = block[at + kPageHeaderBytes + i];
+            if (length > size - body) return {};
+            packets.back().insert(packets.back().end(), block + body, block + body + length);
+            body += length;
+            if (length < 255) packets.emplace_back();
+        }
+        at = body;
+    }
+    packets.pop_back();   // the one being joined when the loop ended
+    return packets;
+}
+
+// stb_vorbis trusts the comment header's counts: a count or length beyond the packet makes
+// it allocate a wrapped-around size and write past it. A true header never claims more
+// bytes than it holds, so such a stream is refused before the decoder sees it.
+bool CommentHeaderFits(const std::uint8_t* block, std::size_t size)
+{
+    const auto packets = FirstPackets(block, size, 2);
+    if (packets.size() < 2) return false;
+    const std::vector<std::uint8_t>& comments = packets[1];
+    if (comments.size() < kPacketTagBytes || comments[0] != kCommentPacketType) return false;
+    std::size_t at = kPacketTagBytes;
+    const auto field = [&](std::uint32_t& value) {
+        if (comments.size() - at < 4) return false;
+        value = Le32(comments.data() + at);
+        at += 4;
+        return true;
+    };
+    std::uint32_t vendor = 0;
+    if (!field(vendor) || vendor > comments.size() - at) return false;
+    at += vendor;
+    std::uint32_t entries = 0;
+    if (!field(entries) || entries > (comments.size() - at) / 4) return false;
+    for (std::uint32_t i = 0; i < entries; ++i) {
+        std::uint32_t length = 0;
+        if (!field(length) || length > comments.size() - at) return false;
+        at += length;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<AudioData> LoadOGG_mem(const std::uint8_t* block, std::size_t size)
@@ -24,6 +91,10 @@ std::optional<AudioData> LoadOGG_mem(const std::uint8_t* block, std::size_t size
     if (block == nullptr || size > INT_MAX) {
         return std::nullopt;
     }
+    if (!CommentHeaderFits(block, size)) {
+        return std::nullopt;
+    }
+    const VorbisAllocationScope allocations;   // frees what a failed open leaves behind
     int error = 0;
     std::unique_ptr<stb_vorbis, VorbisCloser> vorbis(
         stb_vorbis_open_memory(block, static_cast<int>(size), &error, nullptr));

@@ -3,11 +3,29 @@
 #include <cstdio>
 #include <unistd.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace zelka {
 
 namespace {
 
 void (*exitHook)() = nullptr;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kLeakStatus = 23;  // LeakSanitizer's own exit code
+#endif
+
+// The sanitizer build checks for leaks at the end: _exit skips the check LeakSanitizer
+// would run at exit(), and every end of the game comes through EndProcess.
+int CheckedStatus(int status)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    if (__lsan_do_recoverable_leak_check() != 0) return kLeakStatus;
+#endif
+    return status;
+}
 
 }  // namespace
 
@@ -18,6 +36,10 @@ void SetExitHook(void (*hook)())
 
 [[noreturn]] void EndProcess(int status)
 {
+    std::fflush(stdout);
+    // Before the hook: shutting the window library down unloads the graphics driver, whose
+    // own allocations would then look lost.
+    status = CheckedStatus(status);
     std::fflush(stdout);
     std::fflush(stderr);
     if (exitHook) {

@@ -27,7 +27,7 @@ struct PathState {
 
 PathState& State()
 {
-    static PathState state;
+    static PathState& state = *new PathState;  // never destroyed: see App.cpp
     return state;
 }
 

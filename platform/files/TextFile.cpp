@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace zelka {
 
@@ -121,12 +123,47 @@ String LoadString(std::string_view path)
 
 String LoadString(std::string_view path)
 {
+    return LoadTextFile(path).text;
+}
+
+LoadedText LoadTextFile(std::string_view path)
+{
     const std::string filePath(path);
-    const files::FilePtr file(std::fopen(filePath.c_str(), "rb"));
-    if (!file) return {};
-    DecodedText decoded = DecodeText(files::ReadRest(file.get()));
+    const int fd = open(filePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        // A missing folder on the way is a missing file too; anything else (EACCES, EIO,
+        // ELOOP...) leaves something there that could not be read.
+        return {errno == ENOENT || errno == ENOTDIR ? FileState::kMissing : FileState::kUnreadable, {}};
+    }
+    struct stat info {};
+    std::vector<uint8_t> bytes;
+    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    // O_NONBLOCK only kept a FIFO from blocking the open; reads of a file never block.
+    while (ok) {
+        uint8_t chunk[4096];
+        const ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+    close(fd);
+    if (!ok) return {FileState::kUnreadable, {}};
+    DecodedText decoded = DecodeText(bytes);
     if (decoded.invalidUtf8) std::printf("Invalid UTF-8 in file: %s\n", filePath.c_str());
-    return std::move(decoded.text);
+    return {FileState::kRead, std::move(decoded.text)};
+}
+
+bool SyncParentFolder(std::string_view path)
+{
+    const std::string file(path);
+    const std::size_t slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = fsync(fd) == 0;
+    close(fd);
+    return synced;
 }
 
 int SaveString(const String& text, std::string_view path)
@@ -144,6 +181,9 @@ int SaveString(const String& text, std::string_view path)
         unlink(temporary.c_str());
         return -2;
     }
+    // Without this a power cut may bring back the old name (or none) after the rename.
+    // The data itself is complete either way, so a failed sync is not a failed write.
+    SyncParentFolder(target);
     return 0;
 }
 

@@ -38,11 +38,26 @@ namespace app {
 // "Invalid UTF-8 in file: <path>" and still returns the fallback text.
 [[nodiscard]] String LoadString(std::string_view path);
 
+// LoadString that tells a file that is not there from one that is there but cannot be
+// read (no permission, an I/O error, a folder or other non-file in its place): the second
+// holds data that must not be taken for a first start.
+enum class FileState { kMissing, kRead, kUnreadable };
+struct LoadedText {
+    FileState state = FileState::kMissing;
+    String text;   // "" unless kRead
+};
+[[nodiscard]] LoadedText LoadTextFile(std::string_view path);
+
 // Writes `text` as UTF-8 to `path` (as given; no folder is created). The old file is
 // replaced only once the new one is complete on disk: the bytes go to "<path>.tmp" in
-// the same folder, are flushed with fsync and renamed over `path`.
+// the same folder, are flushed with fsync and renamed over `path`, and the folder is
+// synced so that the rename itself survives a power cut.
 // 0 on success; -1 when the file cannot be created; -2 when a write fails (the old file
 // is left whole).
 [[nodiscard]] int SaveString(const String& text, std::string_view path);
+
+// Flushes the folder holding `path` (its entries: names created, renamed or removed).
+// False when the folder cannot be opened or synced.
+bool SyncParentFolder(std::string_view path);
 
 }  // namespace zelka

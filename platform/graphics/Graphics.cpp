@@ -25,7 +25,7 @@ struct ModuleState {
 
 ModuleState& State()
 {
-    static ModuleState state;
+    static ModuleState& state = *new ModuleState;  // never destroyed: see App.cpp
     return state;
 }
 

@@ -19,7 +19,7 @@ int MirrorOf(int code)
 
 Ref<InputDevice>& CurrentDevice()
 {
-    static Ref<InputDevice> device;
+    static Ref<InputDevice>& device = *new Ref<InputDevice>;  // never destroyed: see App.cpp
     return device;
 }
 

@@ -11,30 +11,92 @@
 #include "services/xml/XMLParser.h"
 
 #include <array>
+#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 #include <system_error>
+#include <unistd.h>
 
 namespace zelka::playerconfig {
 
 namespace {
 
 constexpr char32_t kRootName[] = U"SAVE";
+constexpr char kTemporarySuffix[] = ".tmp";  // SaveString's own
+constexpr char kNewSuffix[] = ".new";        // the data of a file that must not be replaced
+constexpr char kKeptSuffix[] = ".bad";
+constexpr int kKeptCopies = 10;              // damaged files kept per name; then none more
+
+// What may happen to a file found at start.
+enum class Fate {
+    kReplace,     // missing or good: writes replace it
+    kSetAside,    // damaged: renamed to a free "<name>.bad" slot before the first write
+    kKeep,        // unreadable, or setting it aside failed: never written over
+};
 
 struct ConfigState {
     bool read = false;
-    std::set<std::string> unreadable;  // files to keep as .bad before their first write
-    std::set<std::string> warned;      // files whose failed write was reported
+    std::map<std::string, Fate> fates;  // by path; absent = kReplace
+    std::set<std::string> warned;       // write targets whose failed write was reported
 };
 
 ConfigState& State()
 {
-    static ConfigState state;
+    static ConfigState& state = *new ConfigState;  // never destroyed, like the platform's
     return state;
+}
+
+// "<path>.bad", then "<path>.bad.1" ... "<path>.bad.<kKeptCopies - 1>".
+std::string KeptName(const std::string& path, int slot)
+{
+    return path + kKeptSuffix + (slot == 0 ? "" : "." + std::to_string(slot));
+}
+
+// The first slot name not in use, or "" when all are.
+std::string FreeKeptName(const std::string& path)
+{
+    for (int slot = 0; slot < kKeptCopies; ++slot) {
+        std::error_code error;
+        std::string name = KeptName(path, slot);
+        if (!std::filesystem::exists(std::filesystem::symlink_status(name, error))) return name;
+    }
+    return {};
+}
+
+// Renames the damaged file to the first free slot, never replacing an earlier copy (the
+// rename itself refuses an existing name, so two games cannot race for one slot). True
+// when it was kept, or is gone and so needs no keeping.
+bool SetAside(const std::string& path)
+{
+    for (int slot = 0; slot < kKeptCopies; ++slot) {
+        const std::string name = KeptName(path, slot);
+        int result = renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, name.c_str(), RENAME_NOREPLACE);
+        if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {
+            // A file system without the no-replace rename: check first, then rename.
+            std::error_code error;
+            if (std::filesystem::exists(std::filesystem::symlink_status(name, error))) continue;
+            result = std::rename(path.c_str(), name.c_str());
+        }
+        if (result == 0) {
+            SyncParentFolder(path);
+            return true;
+        }
+        if (errno == ENOENT) return true;
+        if (errno != EEXIST) return false;
+    }
+    return false;  // every slot holds an earlier copy
+}
+
+void Report(const std::string& line)
+{
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
 }
 
 String Decimal(int n)
@@ -47,20 +109,29 @@ String Flag(bool on)
     return on ? U"1" : U"0";
 }
 
-// Reads one file. An unreadable non-empty file is reported once and remembered, so it is
-// kept as "<name>.bad" instead of being overwritten silently.
+// Reads one file. A stale "<name>.tmp" of a write that never finished is removed first:
+// it is never the file. A file that is there but cannot be read, or that holds no tree,
+// is reported once; the first is never written over, the second is kept under a ".bad"
+// name before the first write.
 Ref<XMLNode> ReadFile(const std::string& baseName)
 {
+    ConfigState& state = State();
     std::string path = FilePath(baseName);
-    String content = LoadString(path);
+    unlink((path + kTemporarySuffix).c_str());
+    unlink((path + kNewSuffix + kTemporarySuffix).c_str());
+    LoadedText loaded = LoadTextFile(path);
     // A missing or empty file still goes through the decoder (which prints its length
-    // line), but it is a first start, not damage: nothing to keep as ".bad".
-    Ref<XMLNode> tree = ReadSaveNodeFromFileContent(content);
-    if (!tree && !content.empty()) {
-        State().unreadable.insert(path);
-        std::printf("Unreadable file %s: using defaults (it is kept as %s.bad)\n", path.c_str(),
-                    path.c_str());
-        std::fflush(stdout);
+    // line), but it is a first start, not damage: nothing to keep.
+    Ref<XMLNode> tree = ReadSaveNodeFromFileContent(loaded.text);
+    if (loaded.state == FileState::kUnreadable) {
+        state.fates[path] = Fate::kKeep;
+        Report("Cannot read " + path + ": using defaults; the file is left as it is and the game's data goes to " +
+               path + kNewSuffix);
+    } else if (!tree && !loaded.text.empty()) {
+        state.fates[path] = Fate::kSetAside;
+        const std::string kept = FreeKeptName(path);
+        Report("Unreadable file " + path + ": using defaults (" +
+               (kept.empty() ? "every name to keep it under is taken" : "it is kept as " + kept) + ")");
     }
     return tree;
 }
@@ -286,14 +357,21 @@ bool SaveDataFile_(const String& text, const std::string& baseName)
 {
     ConfigState& state = State();
     std::string path = FilePath(baseName);
-    std::error_code error;
-    if (state.unreadable.erase(path) > 0) std::filesystem::rename(path, path + ".bad", error);
-    std::filesystem::create_directories(kSaveFolder, error);
-    if (SaveString(text, path) == 0) return true;
-    if (state.warned.insert(path).second) {
-        std::printf("Could not write %s: the change is not saved\n", path.c_str());
-        std::fflush(stdout);
+    Fate& fate = state.fates[path];
+    if (fate == Fate::kSetAside) {
+        if (SetAside(path)) {
+            fate = Fate::kReplace;
+        } else {
+            fate = Fate::kKeep;
+            Report("Could not set " + path + " aside: it is left as it is and the game's data goes to " +
+                   path + kNewSuffix);
+        }
     }
+    const std::string target = fate == Fate::kKeep ? path + kNewSuffix : path;
+    std::error_code error;
+    std::filesystem::create_directories(kSaveFolder, error);
+    if (SaveString(text, target) == 0) return true;
+    if (state.warned.insert(target).second) Report("Could not write " + target + ": the change is not saved");
     return false;
 }
 

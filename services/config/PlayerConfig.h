@@ -49,8 +49,11 @@ Ref<XMLNode> ChildNode_(const String& name, const Ref<XMLNode>& parent,
                         const String& attributeName = {}, const String& attributeValue = {});
 
 // Writes text to "savedata/" + baseName + ".dat", creating the folder when missing. A file
-// found unreadable at start is first kept as "<name>.bad". A failed write prints one line
-// per file per run. False when the write failed.
+// that held no tree at start is first renamed to the first free "<name>.bad",
+// "<name>.bad.1" ... (ten at most; an earlier copy is never replaced). A file that could
+// not be read at all, or could not be set aside, is never written over: the text goes to
+// "<name>.new" instead. A failed write prints one line per file per run. False when the
+// write failed.
 bool SaveDataFile_(const String& text, const std::string& baseName);
 std::string FilePath(const std::string& baseName);
 

@@ -190,6 +190,18 @@ TEST_F(BasicBoxEngineTest, RunawayCoordinatesEndTheCellWalk)
                     ->empty());
 }
 
+TEST_F(BasicBoxEngineTest, CellSizesBelowOneAreRefused)
+{
+    // A size of 0 once made every box cover about 2^32 cells: the first solid hung the game.
+    EXPECT_EQ(BasicBoxEngine::New(0, 32, U"ZERO"), nullptr);
+    EXPECT_EQ(BasicBoxEngine::New(32, -4, U"NEGATIVE"), nullptr);
+    BasicBoxEngine direct(0, -1, U"DIRECT");   // built anyway: one-pixel cells
+    auto solid = direct.AddSolid2(2.5f, 0.5f, 1.0f, 1.0f, nullptr);
+    ASSERT_NE(direct.GetSolidRectsForCluster_(2, 0, false), nullptr);
+    EXPECT_EQ(direct.GetSolidRectsForCluster_(2, 0, false)->front(), solid);
+    EXPECT_EQ(direct.GetSolidRectsForCluster_(5, 0, false), nullptr);
+}
+
 TEST_F(BasicBoxEngineTest, NonSolidKinematicIsReportedButNeverPushes)
 {
     auto ghost = CollisionBox::New2(40.0f, 0.0f, 10.0f, 10.0f);

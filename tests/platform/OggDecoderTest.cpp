@@ -56,14 +56,19 @@ Bytes IdentificationHeader(int channels, int rate)
     return w.Done();
 }
 
-Bytes CommentHeader()
+// Comments "a=b" each, `claimed` of them announced.
+Bytes CommentHeader(std::uint32_t claimed = 0, std::uint32_t present = 0)
 {
     BitWriter w;
     w.Put(3, 8);
     w.Text("vorbis");
     w.Put(4, 32);
     w.Text("test");                    // vendor
-    w.Put(0, 32);                      // no comments
+    w.Put(claimed, 32);
+    for (std::uint32_t i = 0; i < present; ++i) {
+        w.Put(3, 32);
+        w.Text("a=b");
+    }
     w.Put(1, 8);                       // framing
     return w.Done();
 }
@@ -155,13 +160,13 @@ void AppendPage(Bytes& out, const std::vector<Bytes>& packets, std::uint8_t flag
 
 // A complete Ogg Vorbis stream of silence: every audio packet marks each channel's floor
 // unused. `packets` audio packets decode to (packets - 1) x 128 frames.
-Bytes SilentOgg(int channels, int rate, int packets)
+Bytes SilentOgg(int channels, int rate, int packets, Bytes comments = CommentHeader())
 {
     constexpr std::uint8_t kFirstPage = 2;
     constexpr std::uint8_t kLastPage = 4;
     Bytes out;
     AppendPage(out, {IdentificationHeader(channels, rate)}, kFirstPage, 0, 0);
-    AppendPage(out, {CommentHeader(), SetupHeader()}, 0, 0, 1);
+    AppendPage(out, {comments, SetupHeader()}, 0, 0, 1);
     std::vector<Bytes> audio(static_cast<std::size_t>(packets), Bytes{0});
     AppendPage(out, audio, kLastPage, static_cast<std::uint64_t>(packets - 1) * kSamplesPerPacket, 2);
     return out;
@@ -203,6 +208,17 @@ TEST(OggDecoder, BrokenStreamsFail)
         EXPECT_FALSE(Decode(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut)))) << cut;
     }
     EXPECT_FALSE(Decode(SilentOgg(6, 8000, 4)));   // six channels have no playable format
+}
+
+TEST(OggDecoder, CommentCountsBeyondTheHeaderAreRefused)
+{
+    EXPECT_TRUE(Decode(SilentOgg(1, 8000, 4, CommentHeader(2, 2))));
+    // Counts whose pointer table wraps around 32 bits, or that outrun the packet.
+    EXPECT_FALSE(Decode(SilentOgg(1, 8000, 4, CommentHeader(0x20000001u, 2))));
+    EXPECT_FALSE(Decode(SilentOgg(1, 8000, 4, CommentHeader(3, 2))));
+    Bytes longComment = CommentHeader(1, 1);
+    longComment[19] = 0xFF;   // the comment's length, low byte: beyond the packet
+    EXPECT_FALSE(Decode(SilentOgg(1, 8000, 4, longComment)));
 }
 
 }  // namespace

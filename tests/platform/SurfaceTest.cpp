@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -183,6 +184,54 @@ TEST(Surface, DecodesPngAtItsOwnChannelCount)
     EXPECT_FALSE(DecodeImageData(Bytes{1, 2, 3, 4}, image));
     EXPECT_FALSE(DecodeImageData(Bytes{}, image));
     EXPECT_FALSE(LoadImageData("no-such-file.png", image));
+    // A data chunk claiming 2 GB in a file of a few bytes: refused before any buffer grows.
+    Bytes huge = EncodePng(1, 1, 0, {9});
+    constexpr std::size_t kDataLength = 8 + 25;   // after the signature and the header chunk
+    huge[kDataLength] = 0x7F;
+    EXPECT_FALSE(DecodeImageData(huge, image));
+    // Sizes beyond 8192 pixels a side are refused before their pixels are made.
+    EXPECT_TRUE(DecodeImageData(EncodePng(8192, 1, 0, Bytes(8192, 7)), image));
+    EXPECT_FALSE(DecodeImageData(EncodePng(8193, 1, 0, Bytes(8193, 7)), image));
+}
+
+// A 2 x 2 red JPEG (baseline, 4:2:0), as an image editor writes one.
+Bytes SmallJpeg()
+{
+    const char* hex =
+        "ffd8ffe000104a46494600010100000100010000ffdb004300100b0c0e0c0a100e0d0e1211101318281a181616183123"
+        "251d283a333d3c3933383740485c4e404457453738506d51575f626768673e4d71797064785c656763ffdb0043011112"
+        "121815182f1a1a2f63423842636363636363636363636363636363636363636363636363636363636363636363636363"
+        "6363636363636363636363636363ffc00011080002000203012200021101031101ffc400150001010000000000000000"
+        "0000000000000005ffc40014100100000000000000000000000000000000ffc400150101010000000000000000000000"
+        "0000000506ffc40014110100000000000000000000000000000000ffda000c03010002110311003f008a00b5e3ffd9";
+    Bytes bytes;
+    for (const char* p = hex; p[0] != '\0'; p += 2) {
+        bytes.push_back(static_cast<std::uint8_t>(std::stoi(std::string(p, 2), nullptr, 16)));
+    }
+    return bytes;
+}
+
+TEST(Surface, JpegWithAnOverfullHuffmanTableIsRefused)
+{
+    ImageData image;
+    ASSERT_TRUE(DecodeImageData(SmallJpeg(), image));
+    EXPECT_EQ(image.width, 2);
+    EXPECT_EQ(image.depth, 3);
+    // The first table's counts for code lengths 1 and 2 raised to 255 each: 510 symbols,
+    // which the decoder would write past its 256-symbol table.
+    Bytes damaged = SmallJpeg();
+    constexpr std::size_t kFirstCounts = 177 + 5;   // after the marker, length and table id
+    damaged[kFirstCounts] = 0xFF;
+    damaged[kFirstCounts + 1] = 0xFF;
+    EXPECT_FALSE(DecodeImageData(damaged, image));
+    // The scan's first component asks for tables of slot 2, which the file never defines:
+    // the decoder would read whatever its memory held.
+    Bytes undefined = SmallJpeg();
+    const Bytes scanMarker{0xFF, 0xDA};
+    const auto scan = std::search(undefined.begin(), undefined.end(), scanMarker.begin(), scanMarker.end());
+    ASSERT_NE(scan, undefined.end());
+    scan[6] = 0x22;   // marker (2), length (2), component count, component id, then its slots
+    EXPECT_FALSE(DecodeImageData(undefined, image));
 }
 
 TEST(Surface, WidenToRgbaFillsGreyAndOpaqueAlpha)

@@ -9,6 +9,7 @@
 #include "platform/host/Host.h"
 #include "platform/host/SignalHandler.h"
 #include "platform/window/glfw/GlfwWindow.h"
+#include "platform/window/glfw/X11Errors.h"
 
 #include <GLFW/glfw3.h>
 #include <SDL2/SDL.h>
@@ -30,7 +31,8 @@ char** argValues = nullptr;
 // process, as the window library does not restore it by itself.
 void ShutDownLibraries()
 {
-    glfwTerminate();
+    // With the X connection gone the window library would only hit it again.
+    if (!x11::DisplayLost()) glfwTerminate();
     SDL_Quit();
 }
 
@@ -95,6 +97,7 @@ void RunHost(int argc, char** argv, void (*program)())
     SetExitHook([] { SDL_Quit(); });
     if (!glfwInit()) FailStart("glfwInit failed");
     SetExitHook(ShutDownLibraries);
+    x11::InstallErrorHandlers();
 
     // Never destroyed: the process ends through EndProcess, without static destructors.
     auto* window = new GlfwWindow();

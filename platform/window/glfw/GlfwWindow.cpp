@@ -4,10 +4,15 @@
 #include "platform/input/InputDevice.h"
 #include "platform/input/glfw/GlfwKeyTable.h"
 #include "platform/window/WindowConstants.h"
+#include "platform/window/glfw/X11Errors.h"
 
 #include <GLFW/glfw3.h>
 
+#include <dlfcn.h>
+#include <link.h>
+
 #include <algorithm>
+#include <cstring>
 
 namespace zelka {
 
@@ -21,6 +26,22 @@ constexpr int kMouseButtonCount = 3;
 VideoMode FromGlfw(const GLFWvidmode& mode)
 {
     return {mode.width, mode.height, mode.redBits, mode.greenBits, mode.blueBits};
+}
+
+// Keeps the loaded graphics drivers ("*_dri.so") loaded until the process ends. The GL
+// library unloads its driver with the last display, and reloads it at the next window
+// opening; unloaded, the driver's own allocations also lose the names LeakSanitizer
+// matches them by.
+void KeepGraphicsDriversLoaded()
+{
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void*) {
+            if (info->dlpi_name != nullptr && std::strstr(info->dlpi_name, "_dri.so") != nullptr) {
+                dlopen(info->dlpi_name, RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
+            }
+            return 0;
+        },
+        nullptr);
 }
 
 }  // namespace
@@ -68,6 +89,7 @@ bool GlfwWindow::Open(int width, int height, bool fullscreen)
     window_ = glfwCreateWindow(width, height, kWindowTitle, monitor, nullptr);
     if (!window_) return false;
     glfwMakeContextCurrent(window_);
+    KeepGraphicsDriversLoaded();
     graphics::NotifyWindowOpened();
 
     if (!fullscreen) {
@@ -134,11 +156,24 @@ void GlfwWindow::SwapBuffers()
 void GlfwWindow::PollEvents()
 {
     glfwPollEvents();
+    CloseOnWindowError();
 }
 
 void GlfwWindow::WaitEvents()
 {
+    // An error that arrived while drawing would otherwise wait for an event that never comes.
+    if (CloseOnWindowError()) return;
     glfwWaitEvents();
+    CloseOnWindowError();
+}
+
+bool GlfwWindow::CloseOnWindowError()
+{
+    // The window was destroyed from outside (or the server refused a request on it): the
+    // game ends as on a close request, saving what it saves then.
+    if (!x11::TakeWindowError() || !window_) return false;
+    OnClose(window_);
+    return true;
 }
 
 void GlfwWindow::SetMouseVisible(bool visible)

@@ -44,6 +44,7 @@ private:
     static WindowEvents* SinkOf(GLFWwindow* window);
 
     void Destroy();
+    bool CloseOnWindowError();  // true when it sent the close request
 
     GLFWwindow* window_ = nullptr;
     // The window's size, read once at opening and then kept by the size callback: asking

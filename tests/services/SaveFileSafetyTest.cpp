@@ -1,0 +1,268 @@
+// The settings and save files across runs of the game that end badly: each run is a child
+// process that ends with _exit (no clean-up, as a crash would), or is killed outright.
+#include "GameDataFixture.h"
+#include "platform/files/TextFile.h"
+#include "services/config/GlobalOptions.h"
+#include "services/config/PlayerConfig.h"
+#include "services/crypt/DataCrypt.h"
+#include "services/crypt/Encoding.h"
+#include "services/player/PlayerStats.h"
+#include "services/xml/XMLNode.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
+#include <random>
+#include <sstream>
+
+namespace zelka {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSettings = "savedata/settings.dat";
+const std::string kSave = "savedata/save.dat";
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string Encoded(const std::string& xml)
+{
+    return ToUtf8(encoding::StringToBase64(DataCrypt::Encrypt(FromUtf8(xml), DataCrypt::kSaveFileKey)));
+}
+
+std::string SaveWithMatches(int matches)
+{
+    return Encoded("<SAVE><stats><counters mode=\"0\"><matches>" + std::to_string(matches) +
+                   "</matches></counters></stats></SAVE>");
+}
+
+// The tree in a file as the game reads it; null when it does not decode.
+Ref<XMLNode> Tree(const std::string& path)
+{
+    return playerconfig::ReadSaveNodeFromFileContent(LoadString(path));
+}
+
+int MatchesIn(const std::string& path)
+{
+    Ref<XMLNode> tree = Tree(path);
+    if (!tree) return -1;
+    return playerconfig::ParseInt(
+        tree->GetChild2(U"stats", U"", U"")->GetChild2(U"counters", U"mode", U"0")->GetChild2(U"matches", U"", U"")->value);
+}
+
+class SaveFileSafetyTest : public GameDataFixture {
+protected:
+    // One run of the game in a child process: it starts, plays `run` and saves both files
+    // as on closing, then ends without any clean-up. Its standard output is returned.
+    std::string RunGame(const std::function<void()>& run = [] {})
+    {
+        int out[2];
+        EXPECT_EQ(pipe(out), 0);
+        std::fflush(stdout);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            close(out[0]);
+            dup2(out[1], STDOUT_FILENO);
+            GameData::ResetForTest();
+            GameData::Init();
+            run();
+            playerconfig::SaveUserData();
+            playerconfig::SaveGameSettings();
+            std::fflush(stdout);
+            _exit(::testing::Test::HasFailure() ? 1 : 0);
+        }
+        close(out[1]);
+        std::string text;
+        char buffer[256];
+        for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+        close(out[0]);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        return text;
+    }
+
+    static void PlayOneMatch() { GameData::stats->AddMatchResult(0, 1, 0); }
+};
+
+TEST_F(SaveFileSafetyTest, FileThatCannotBeReadIsNeverWrittenOver)
+{
+    // A folder in the file's place: there is something, it just cannot be read as a file.
+    WriteBytes(kSave + "/inside", "player's own");
+    WriteBytes(kSettings, Encoded("<SAVE></SAVE>"));
+
+    std::string out = RunGame(PlayOneMatch);
+    EXPECT_NE(out.find("Cannot read savedata/save.dat"), std::string::npos) << out;
+    EXPECT_EQ(out.find("Unreadable file"), std::string::npos) << out;
+    ASSERT_TRUE(fs::is_directory(kSave));
+    EXPECT_EQ(ReadBytes(kSave + "/inside"), "player's own");
+    EXPECT_FALSE(fs::exists(kSave + ".bad"));
+    // The session's data is kept beside it; the other file is written as usual.
+    EXPECT_EQ(MatchesIn(kSave + ".new"), 1);
+    EXPECT_TRUE(Tree(kSettings));
+
+    out = RunGame(PlayOneMatch);  // the next start: still left alone, still reported once
+    EXPECT_EQ(ReadBytes(kSave + "/inside"), "player's own");
+    std::size_t first = out.find("Cannot read");
+    EXPECT_EQ(out.find("Cannot read", first + 1), std::string::npos) << out;
+}
+
+TEST_F(SaveFileSafetyTest, DamagedFilesAreKeptOneCopyEach)
+{
+    WriteBytes(kSave, "damaged once");
+    std::string out = RunGame(PlayOneMatch);
+    EXPECT_NE(out.find("(it is kept as savedata/save.dat.bad)"), std::string::npos) << out;
+    EXPECT_EQ(MatchesIn(kSave), 1);
+
+    WriteBytes(kSave, "damaged twice");
+    out = RunGame(PlayOneMatch);
+    EXPECT_NE(out.find("(it is kept as savedata/save.dat.bad.1)"), std::string::npos) << out;
+    EXPECT_EQ(ReadBytes(kSave + ".bad"), "damaged once");
+    EXPECT_EQ(ReadBytes(kSave + ".bad.1"), "damaged twice");
+    EXPECT_EQ(MatchesIn(kSave), 1);
+}
+
+TEST_F(SaveFileSafetyTest, WhenTheDamagedFileCannotBeSetAsideItStaysAsItIs)
+{
+    // Every kept-copy name is taken by an earlier damaged file.
+    for (int slot = 0; slot < 10; ++slot) {
+        WriteBytes(kSave + ".bad" + (slot ? "." + std::to_string(slot) : ""), "old " + std::to_string(slot));
+    }
+    WriteBytes(kSave, "damaged");
+    std::string out = RunGame(PlayOneMatch);
+    EXPECT_NE(out.find("Could not set savedata/save.dat aside"), std::string::npos) << out;
+    EXPECT_EQ(ReadBytes(kSave), "damaged");
+    EXPECT_EQ(ReadBytes(kSave + ".bad"), "old 0");
+    EXPECT_EQ(ReadBytes(kSave + ".bad.9"), "old 9");
+    EXPECT_FALSE(fs::exists(kSave + ".bad.10"));
+    EXPECT_EQ(MatchesIn(kSave + ".new"), 1);
+}
+
+TEST_F(SaveFileSafetyTest, StaleTemporaryFileIsRemovedAndNeverRead)
+{
+    // A crash between the write of the new file and its rename.
+    WriteBytes(kSave, SaveWithMatches(5));
+    WriteBytes(kSave + ".tmp", SaveWithMatches(9));
+    GameData::Init();
+    EXPECT_FALSE(fs::exists(kSave + ".tmp"));
+    EXPECT_EQ(GameData::stats->GetModeStats(0)->matches, 5);
+
+    // Even with no file beside it, the leftover is not taken for the file.
+    Restart();
+    fs::remove(kSave);
+    WriteBytes(kSave + ".tmp", SaveWithMatches(9));
+    Restart();
+    EXPECT_FALSE(fs::exists(kSave + ".tmp"));
+    EXPECT_EQ(GameData::stats->GetModeStats(0)->matches, 0);
+}
+
+TEST_F(SaveFileSafetyTest, EachFileIsSetAsideOnItsOwn)
+{
+    const std::string goodSettings = Encoded(
+        "<SAVE><options><option name=\"sfxVolume\">33</option></options></SAVE>");
+    WriteBytes(kSettings, goodSettings);
+    WriteBytes(kSave, "damaged save");
+    RunGame([] { EXPECT_EQ(GameData::options->sfxVolume, 33); });
+    EXPECT_FALSE(fs::exists(kSettings + ".bad"));
+    EXPECT_EQ(ReadBytes(kSave + ".bad"), "damaged save");
+
+    // The other way round: the good save keeps its statistics.
+    fs::remove_all("savedata");
+    WriteBytes(kSettings, "damaged settings");
+    WriteBytes(kSave, SaveWithMatches(7));
+    RunGame([] {
+        EXPECT_EQ(GameData::stats->GetModeStats(0)->matches, 7);
+        EXPECT_EQ(GameData::options->sfxVolume, 80);
+    });
+    EXPECT_FALSE(fs::exists(kSave + ".bad"));
+    EXPECT_EQ(ReadBytes(kSettings + ".bad"), "damaged settings");
+    EXPECT_EQ(MatchesIn(kSave), 7);
+}
+
+// Killed at any moment of its writes, the game leaves files that decode, each holding the
+// values of the last write that finished or of the one in progress, never a mix.
+TEST_F(SaveFileSafetyTest, KillAtAnyMomentOfTheWritesLeavesWholeFiles)
+{
+    std::mt19937 random(24);  // fixed: the same moments on every run
+    int lastSave = 0;         // the values in the files when the round starts (0: none)
+    int lastSettings = 0;
+    for (int kill = 0; kill < 200; ++kill) {
+        // Each round's game writes start + 1, start + 2 ... into both files, the save first.
+        const int start = std::max(lastSave, lastSettings);
+        int progress[2];
+        ASSERT_EQ(pipe(progress), 0);
+        std::fflush(stdout);
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            close(progress[0]);
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, STDOUT_FILENO);
+            GameData::ResetForTest();
+            GameData::Init();
+            for (int value = start + 1;; ++value) {
+                GameData::stats->GetModeStats(0)->matches = value;
+                playerconfig::SaveUserData();
+                GameData::options->screenWidth = value;
+                playerconfig::SaveGameSettings();
+                if (write(progress[1], &value, sizeof value) != sizeof value) _exit(1);
+            }
+        }
+        close(progress[1]);
+        // Let a few writes finish, then strike somewhere inside the next one.
+        const int writes = std::uniform_int_distribution<int>(0, 3)(random);
+        int acknowledged = start;  // the last value both files were written with
+        int value = 0;
+        for (int i = 0; i < writes; ++i) {
+            ASSERT_EQ(read(progress[0], &value, sizeof value), static_cast<ssize_t>(sizeof value));
+            acknowledged = value;
+        }
+        for (volatile int spin = std::uniform_int_distribution<int>(0, 200000)(random); spin > 0;) --spin;
+        ::kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        while (read(progress[0], &value, sizeof value) == static_cast<ssize_t>(sizeof value)) acknowledged = value;
+        close(progress[0]);
+
+        SCOPED_TRACE("kill " + std::to_string(kill) + " after value " + std::to_string(acknowledged));
+        // Old or new, never a mix: the value before the round, or the one being written.
+        const auto whole = [&](int found, int before) {
+            if (acknowledged > start) return found == acknowledged || found == acknowledged + 1;
+            return found == before || found == start + 1;
+        };
+        if (fs::exists(kSave)) {
+            const int found = MatchesIn(kSave);  // -1 when it does not decode
+            EXPECT_TRUE(whole(found, lastSave)) << found;
+            lastSave = found;
+        }
+        if (fs::exists(kSettings)) {
+            Ref<XMLNode> settings = Tree(kSettings);
+            ASSERT_TRUE(settings);
+            const int width = playerconfig::ParseInt(
+                settings->GetChild2(U"options", U"", U"")->GetChild2(U"option", U"name", U"screenWidth")->value);
+            EXPECT_TRUE(whole(width, lastSettings)) << width;
+            lastSettings = width;
+        }
+        // The next start finds nothing to set aside.
+        ASSERT_FALSE(fs::exists(kSave + ".bad"));
+        ASSERT_FALSE(fs::exists(kSettings + ".bad"));
+    }
+}
+
+}  // namespace
+}  // namespace zelka
