@@ -35,7 +35,7 @@ public:
     // Nothing to release beyond the surfaces themselves; kept for the game's shutdown path.
     virtual void DiscardGraphics() = 0;
 
-    // A surface from an image file (a file-system path; PNG, JPEG ... at the file's own channel
+    // A surface from a PNG file (a file-system path; at the file's own channel
     // count), premultiplied and bound. Null if the file cannot be read or decoded.
     [[nodiscard]] virtual Ref<Surface> LoadSurface(std::string_view path) = 0;
     // An RGBA surface of width x height without pixel data, bound at once (empty texture).

@@ -432,7 +432,9 @@ void ZELKA::ShowPlayerNotification(int player, Ref<GDO> content)
 void ZELKA::NotifyPlayerInputMode(int player)
 {
     ZELKA* app = Current();
-    if (app == nullptr) {
+    // Like the other entry points: nothing while no extended stage is current (a stage
+    // being created has no controls panel to hear event 1010).
+    if (app == nullptr || CurrentExtendedStage() == nullptr) {
         return;
     }
     const Ref<PlayerData> data = PlayerByNumber(player == kOverlayPlayer1 ? kOverlayPlayer1

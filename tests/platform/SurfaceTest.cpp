@@ -211,27 +211,11 @@ Bytes SmallJpeg()
     return bytes;
 }
 
-TEST(Surface, JpegWithAnOverfullHuffmanTableIsRefused)
+TEST(Surface, OnlyPngIsDecoded)
 {
+    // A well-formed JPEG is refused like any other format the game's data never holds.
     ImageData image;
-    ASSERT_TRUE(DecodeImageData(SmallJpeg(), image));
-    EXPECT_EQ(image.width, 2);
-    EXPECT_EQ(image.depth, 3);
-    // The first table's counts for code lengths 1 and 2 raised to 255 each: 510 symbols,
-    // which the decoder would write past its 256-symbol table.
-    Bytes damaged = SmallJpeg();
-    constexpr std::size_t kFirstCounts = 177 + 5;   // after the marker, length and table id
-    damaged[kFirstCounts] = 0xFF;
-    damaged[kFirstCounts + 1] = 0xFF;
-    EXPECT_FALSE(DecodeImageData(damaged, image));
-    // The scan's first component asks for tables of slot 2, which the file never defines:
-    // the decoder would read whatever its memory held.
-    Bytes undefined = SmallJpeg();
-    const Bytes scanMarker{0xFF, 0xDA};
-    const auto scan = std::search(undefined.begin(), undefined.end(), scanMarker.begin(), scanMarker.end());
-    ASSERT_NE(scan, undefined.end());
-    scan[6] = 0x22;   // marker (2), length (2), component count, component id, then its slots
-    EXPECT_FALSE(DecodeImageData(undefined, image));
+    EXPECT_FALSE(DecodeImageData(SmallJpeg(), image));
 }
 
 TEST(Surface, WidenToRgbaFillsGreyAndOpaqueAlpha)

@@ -472,6 +472,20 @@ TEST_F(ZELKATest, NotifyPlayerInputModeShowsTheIconAndSendsEvent1010)
     EXPECT_EQ(recorder->players[1], GameData::player1.get());
 }
 
+TEST_F(ZELKATest, NotifyPlayerInputModeWaitsForAnExtendedStage)
+{
+    int icons = 0;
+    app->SetDeviceIconMaker([&](const PlayerData*) {
+        ++icons;
+        return GDO::New();
+    });
+    auto recorder = std::make_shared<EventRecorder>();
+    EventManager::RegisterListener(recorder, nullptr, kEventInputMode, true);
+    ZELKA::NotifyPlayerInputMode(1);   // no stage yet, as while the first one is made
+    EXPECT_EQ(icons, 0);
+    EXPECT_TRUE(recorder->ids.empty());
+}
+
 TEST_F(ZELKATest, ResettingAPlayersControlsSendsEvent1010Once)
 {
     Start();

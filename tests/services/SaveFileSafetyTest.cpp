@@ -233,7 +233,7 @@ TEST_F(SaveFileSafetyTest, KillAtAnyMomentOfTheWritesLeavesWholeFiles)
             ASSERT_EQ(read(progress[0], &value, sizeof value), static_cast<ssize_t>(sizeof value));
             acknowledged = value;
         }
-        for (volatile int spin = std::uniform_int_distribution<int>(0, 200000)(random); spin > 0;) --spin;
+        for (volatile int spin = std::uniform_int_distribution<int>(0, 200000)(random); spin > 0;) spin = spin - 1;
         ::kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
         while (read(progress[0], &value, sizeof value) == static_cast<ssize_t>(sizeof value)) acknowledged = value;
