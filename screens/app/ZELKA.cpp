@@ -10,6 +10,7 @@
 #include "engine/stage/Stage.h"
 #include "engine/text/Font.h"
 #include "platform/app/App.h"
+#include "platform/host/Trace.h"
 #include "platform/input/InputDevice.h"
 #include "services/config/GlobalOptions.h"
 #include "services/config/PlayerConfig.h"
@@ -276,6 +277,7 @@ void ZELKA::FitRootWindow(Stage& stage)
 void ZELKA::OnStartTransition(int kind, int id)
 {
     transitionStart_ = Millisecs();
+    trace::Line(kind == kTransitionOut ? "leaving for stage %d" : "stage %d on screen", id);
     if (kind == kTransitionOut) {
         EventManager::mute = true;
         if (GetCurrentStageId() == kNoStageId) {
@@ -331,6 +333,7 @@ bool ZELKA::OnTransitionInRender()
     }
     if (!running) {
         EventManager::mute = false;
+        trace::Line("stage %d takes input", GetCurrentStageId());
     }
     return running;
 }

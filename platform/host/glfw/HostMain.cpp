@@ -8,6 +8,7 @@
 #include "platform/graphics/gl/GLGraphicsDevice.h"
 #include "platform/host/Host.h"
 #include "platform/host/SignalHandler.h"
+#include "platform/host/Trace.h"
 #include "platform/window/glfw/GlfwWindow.h"
 
 #include <GLFW/glfw3.h>
@@ -30,6 +31,7 @@ char** argValues = nullptr;
 // process, as the window library does not restore it by itself.
 void ShutDownLibraries()
 {
+    if (const Host* host = Host::Current(); host && trace::Enabled()) trace::Loop(host->LoopStats());
     glfwTerminate();
     SDL_Quit();
 }
