@@ -18,7 +18,10 @@
 #include "screens/app/HostAccess.h"
 #include "screens/app/ZELKA.h"
 #include "screens/locks/UnlockNotices.h"
-#include "screens/placeholders/PlaceholderStage.h"
+#include "screens/menus/CfgConflictPanel.h"
+#include "screens/menus/JoystickConfigPanel.h"
+#include "screens/menus/PauseMenuPanel.h"
+#include "screens/menus/SettingsMenuPanel.h"
 
 namespace zelka {
 
@@ -74,22 +77,22 @@ void AppGameDataHooks::ShowWorldUnlocked(const String& name)
 
 Ref<GDO> AppOverlayHooks::NewPausePanel()
 {
-    return NewPlaceholderPausePanel();
+    return PauseMenuPanel::New();
 }
 
 Ref<GDO> AppOverlayHooks::NewConflictPanel()
 {
-    return NewPlaceholderPanel(U"CFGCONFLICT");
+    return CfgConflictPanel::New();
 }
 
 Ref<GDO> AppOverlayHooks::NewInputConfigPanel()
 {
-    return NewPlaceholderInputConfigPanel();
+    return JoystickConfigPanel::New();
 }
 
 Ref<GDO> AppOverlayHooks::NewSettingsPanel()
 {
-    return NewPlaceholderPanel(U"SETTINGS");
+    return SettingsMenuPanel::New();
 }
 
 Ref<GDO> AppOverlayHooks::NewPrompt()
@@ -119,6 +122,12 @@ Ref<GDO> AppOverlayHooks::NewToast(const String& title)
 
 void AppOverlayHooks::OpenPanel(GDO& panel)
 {
+    // The controls panel's own Open forces player 1's menu: keep the one selected.
+    if (auto* controls = dynamic_cast<JoystickConfigPanel*>(&panel)) {
+        controls->OpenForPlayer(GameData::GetPlayer(controls->GetShownPlayer()).get(), false,
+                                true, 0);
+        return;
+    }
     if (auto* real = dynamic_cast<Panel*>(&panel)) {
         real->Open(false, true, 0);
         return;
@@ -129,15 +138,8 @@ void AppOverlayHooks::OpenPanel(GDO& panel)
 
 void AppOverlayHooks::SelectInputConfigPlayer(GDO& panel, int player)
 {
-    const bool first = player != kOverlayPlayer2;
-    for (int i = 0; i < panel.ChildCount(); ++i) {
-        const Ref<GDO> menu = panel.GetChild(i);
-        if (!menu) {
-            continue;
-        }
-        const bool show = menu->name == (first ? U"P1_MENU" : U"P2_MENU");
-        menu->visible = show;
-        menu->enabled = show;
+    if (auto* controls = dynamic_cast<JoystickConfigPanel*>(&panel)) {
+        controls->SelectPlayer(player);
     }
 }
 

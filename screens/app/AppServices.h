@@ -17,7 +17,7 @@ public:
     void ShowWorldUnlocked(const String& name) override;
 };
 
-// The overlay as the game builds it: the panels (placeholders until the menus exist), the
+// The overlay as the game builds it: the pause, conflict, controls and settings menus, the
 // "PRESS ANY KEY" prompt, and the players' devices from the game data.
 class AppOverlayHooks final : public OverlayHooks {
 public:

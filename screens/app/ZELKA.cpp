@@ -25,8 +25,12 @@
 #include "screens/app/PlayerEventData.h"
 #include "screens/app/StageTransitions.h"
 #include "screens/charsel/CharSelStage.h"
+#include "screens/credits/CreditsStage.h"
+#include "screens/intro/IntroStage.h"
+#include "screens/intro/IntroStage2.h"
 #include "screens/placeholders/PlaceholderStage.h"
 #include "screens/results/ResultStage.h"
+#include "screens/title/TitleStage.h"
 
 #include <cmath>
 
@@ -66,10 +70,21 @@ ZELKA::ZELKA()
       iconMaker_(&NewPlayerDeviceIcon)
 {
     for (int id = kStageMatch; id <= kStageIntro2; ++id) {
-        builders_[id] = [id] { return NewPlaceholderStage(id); };
+        builders_[id] = DefaultStageBuilder(id);
     }
-    builders_[kStageCharSelect] = [] { return CharSelStage::New(); };
-    builders_[kStageResults] = [] { return ResultStage::New(); };
+}
+
+ZELKA::StageBuilder ZELKA::DefaultStageBuilder(int id)
+{
+    switch (id) {
+    case kStageCharSelect: return [] { return CharSelStage::New(); };
+    case kStageTitle: return [] { return TitleStage::New(); };
+    case kStageResults: return [] { return ResultStage::New(); };
+    case kStageIntro: return [] { return IntroStage::New(); };
+    case kStageCredits: return [] { return CreditsStage::New(); };
+    case kStageIntro2: return [] { return IntroStage2::New(); };
+    default: return [id] { return NewPlaceholderStage(id); };
+    }
 }
 
 ZELKA::~ZELKA() = default;

@@ -83,6 +83,8 @@ public:
 
     // ---- Collaborators (tests replace them) ----
     void SetStageBuilder(int id, StageBuilder builder);
+    // The game's own screen for a stage identifier.
+    [[nodiscard]] static StageBuilder DefaultStageBuilder(int id);
     void SetKeySource(const KeyStateSource* keys) { keys_ = keys; }
     void SetMusic(Ref<StageMusic> music) { music_ = std::move(music); }
     void SetFullScreenToggle(std::function<void()> toggle) { toggleFullScreen_ = std::move(toggle); }

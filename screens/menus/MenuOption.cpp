@@ -1,26 +1,12 @@
 #include "screens/menus/MenuOption.h"
 
-#include "engine/display/GDO.h"
+#include "engine/ui/Panel.h"
 #include "services/data/ContentLock.h"
+#include "screens/locks/LockCard.h"
 
 #include <utility>
 
 namespace zelka {
-
-namespace {
-
-MenuOption::LockCardMaker& CardMaker()
-{
-    static MenuOption::LockCardMaker maker;
-    return maker;
-}
-
-}  // namespace
-
-void MenuOption::SetLockCardMaker(LockCardMaker maker)
-{
-    CardMaker() = std::move(maker);
-}
 
 MenuOption::MenuOption(String name, int code, Ref<GDO> lockCard)
     : name_(std::move(name)), code_(code), lockCard_(std::move(lockCard))
@@ -34,10 +20,7 @@ Ref<MenuOption> MenuOption::New(const String& name, int code, const Ref<ContentL
 
 Ref<GDO> MenuOption::MakeLockCard(const Ref<ContentLock>& lock)
 {
-    if (!lock || !CardMaker()) {
-        return nullptr;
-    }
-    return CardMaker()(*lock);
+    return contentlock::CreateLockGDO(lock);
 }
 
 }  // namespace zelka

@@ -2,8 +2,6 @@
 
 #include "screens/menus/OptionInterface.h"
 
-#include <functional>
-
 namespace zelka {
 
 class ContentLock;
@@ -11,13 +9,8 @@ class ContentLock;
 // A named entry with a code and, when its content is still locked, a lock card.
 class MenuOption : public OptionInterface {
 public:
-    // Makes the card for an active lock (null for none). The screens that draw lock cards
-    // install it; until then no entry shows a card.
-    using LockCardMaker = std::function<Ref<GDO>(const ContentLock&)>;
-    static void SetLockCardMaker(LockCardMaker maker);
-
     MenuOption(String name, int code, Ref<GDO> lockCard);
-    // The card is made once, here, from the lock (none for a null lock).
+    // The card is made once, here, from the lock (none for a null or open lock).
     static Ref<MenuOption> New(const String& name, int code, const Ref<ContentLock>& lock);
 
     // Implements OptionInterface.

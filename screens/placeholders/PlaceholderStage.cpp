@@ -1,10 +1,8 @@
 #include "screens/placeholders/PlaceholderStage.h"
 
-#include "engine/display/EmptyGDOContainer.h"
 #include "engine/text/Font.h"
 #include "engine/text/Label.h"
 #include "engine/text/TextConstants.h"
-#include "engine/ui/Panel.h"
 #include "services/data/GameData.h"
 #include "services/input/InputConstants.h"
 #include "services/mapping/BothPlayersInput.h"
@@ -80,6 +78,20 @@ void PlaceholderFlow::Build(GDO& worldRoot) const
     worldRoot.AddChild2(label, kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
 }
 
+bool PlaceholderFlow::PausedByStart() const
+{
+    if (id_ != kStageMatch && id_ != kStageCharSelect) {
+        return false;
+    }
+    ExtendedStage* stage = ZELKA::CurrentExtendedStage();
+    if (stage == nullptr || !GameData::bothPlayersIn ||
+        !GameData::bothPlayersIn->InputHit(kActionStart)) {
+        return false;
+    }
+    stage->ShowPauseMenu();
+    return true;
+}
+
 void PlaceholderFlow::Update(int ms)
 {
     ZELKA* game = ZELKA::Current();
@@ -98,6 +110,9 @@ void PlaceholderFlow::Update(int ms)
         leaving_ = true;
         const Ref<GameMode> first = GameData::GetGameModeEntryByIndex(0);
         game->StartGameWithMode(first ? first->GetId() : -1);
+        return;
+    }
+    if (PausedByStart()) {
         return;
     }
     if (escape) {
@@ -151,63 +166,6 @@ Ref<Stage> NewPlaceholderStage(int id)
     default:
         return nullptr;
     }
-}
-
-Ref<GDO> NewPlaceholderPanel(const String& name)
-{
-    const Ref<Panel> panel = Panel::New(U"scale.y");  // starts closed
-    panel->name = name + U"_PANEL";
-    return panel;
-}
-
-namespace {
-
-// Updated only while its panel is open: closes the panel on a resume request.
-class PauseResumer final : public GDO {
-public:
-    explicit PauseResumer(Panel* panel) : panel_(panel) {}
-
-    void Update(int /*ms*/) override
-    {
-        const bool resume = GameData::GlobalCancelPressed() ||
-                            (GameData::bothPlayersIn &&
-                             (GameData::bothPlayersIn->InputHit(kActionStart) ||
-                              GameData::bothPlayersIn->InputHit(kActionCancel)));
-        if (resume && panel_->IsFullyOpen() && !panel_->IsAnimating()) {
-            panel_->Close2(false, true);
-        }
-    }
-
-private:
-    Panel* panel_;  // the parent: it owns this node and outlives its updates
-};
-
-}  // namespace
-
-Ref<GDO> NewPlaceholderPausePanel()
-{
-    const Ref<Panel> panel = Panel::New(U"scale.y");  // starts closed
-    panel->name = U"PAUSE_PANEL";
-    if (const Ref<Font> font = GameData::secFont ? GameData::secFont : GameData::stdFont) {
-        const Ref<Label> label = Label::New(font, kNameScale);
-        label->SetStyle(kLabelSingleLine);
-        label->SetSize(kNameBoxWidth, kNameBoxHeight);
-        label->SetText(U"PAUSED");
-        panel->AddChild(label);
-    }
-    panel->AddChild(std::make_shared<PauseResumer>(panel.get()));
-    return panel;
-}
-
-Ref<GDO> NewPlaceholderInputConfigPanel()
-{
-    const Ref<GDO> panel = NewPlaceholderPanel(U"JOYSTICKCFG");
-    for (const char32_t* menuName : {U"P1_MENU", U"P2_MENU"}) {
-        const Ref<EmptyGDOContainer> menu = EmptyGDOContainer::New();
-        menu->name = menuName;
-        panel->AddChild(menu);
-    }
-    return panel;
 }
 
 }  // namespace zelka

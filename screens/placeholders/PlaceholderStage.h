@@ -9,7 +9,8 @@ class GDO;
 // Seams for the screens still to come: each stage identifier gets a placeholder that
 // shows its screen's name and moves on along the flow (5 -> 7 -> 3; title -> 2 -> 1 -> 4
 // -> 2; credits -> 3). The title placeholder waits for a key (Escape there quits, as the
-// title's exit does); Escape on any other goes back to the title. A later screen replaces
+// title's exit does); Escape on any other goes back to the title; start on character
+// select or the match opens the pause menu, as those screens do. A later screen replaces
 // exactly one of them through ZELKA::SetStageBuilder.
 
 // The placeholder's behaviour, shared by the plain and the extended kind: a cog, so it
@@ -31,6 +32,9 @@ public:
     void Update(int ms) override;
 
 private:
+    // Character select and the match: start opens the pause menu (true when it did).
+    bool PausedByStart() const;
+
     int id_;
     String name_;
     int elapsed_ = 0;
@@ -62,15 +66,5 @@ private:
 // The placeholder for a stage identifier with that screen's load-step count and kind;
 // null for an identifier outside 1..7 and for character select (2), which is built.
 [[nodiscard]] Ref<Stage> NewPlaceholderStage(int id);
-
-// The four overlay panels for now: plain closed Panels (scale.y, 300 ms) named
-// "<name>_PANEL". The input
-// configuration one holds two children, "P1_MENU" and "P2_MENU", standing for the two
-// players' controls menus.
-[[nodiscard]] Ref<GDO> NewPlaceholderPanel(const String& name);
-[[nodiscard]] Ref<GDO> NewPlaceholderInputConfigPanel();
-// The pause panel for now: shows "PAUSED" and closes again on start, cancel or Escape, so a
-// focus loss never leaves the game frozen until the real pause menu lands.
-[[nodiscard]] Ref<GDO> NewPlaceholderPausePanel();
 
 }  // namespace zelka

@@ -4,8 +4,15 @@
 // input provider, a record of the effects played and key presses on the keyboard.
 #include "engine/audio/SoundManager.h"
 #include "engine/core/EventManager.h"
+#include "engine/media/Texture.h"
+#include "platform/graphics/Graphics.h"
+#include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "platform/input/KeyCodes.h"
 #include "services/data/GameData.h"
+#include "services/input/InputConstants.h"
+#include "services/input/InputHardware.h"
+#include "services/mapping/InputMapping.h"
+#include "services/player/PlayerData.h"
 #include "services/mapping/InputProvider.h"
 #include "tests/engine/StubFont.h"
 #include "tests/services/GameDataFixture.h"
@@ -22,6 +29,16 @@ public:
     std::set<int> hits;
 };
 
+// The device code behind one of a mapping's actions.
+inline int CodeOf(const InputMapping& mapping, int action)
+{
+    return mapping.GetHardware()->SearchInputByName(mapping.GetKey(action))->GetCode();
+}
+inline int CodeOf(const Ref<PlayerData>& player, int action)
+{
+    return CodeOf(*player->GetInputMapping(), action);
+}
+
 class MenuFixture : public GameDataFixture {
 protected:
     void SetUp() override
@@ -31,7 +48,15 @@ protected:
         SoundManager::SetSpy([this](const SoundManager::Request& r) {
             if (!r.preload) played.push_back(r.number);
         });
+        graphics::ResetContext();
+        graphics::SetGraphicsDevice(&device);  // images are read through the device
+        Texture::encryptionEnabled = true;     // the data set holds the enciphered images
         GameData::Init();
+        UseStubFonts();
+    }
+
+    static void UseStubFonts()
+    {
         GameData::stdFont = testing_media::StubFont::New();
         GameData::secFont = testing_media::StubFont::New();
     }
@@ -40,6 +65,8 @@ protected:
     {
         SoundManager::SetSpy(nullptr);
         EventManager::RemoveAllListeners();
+        Texture::encryptionEnabled = false;
+        graphics::ResetContext();
         GameDataFixture::TearDown();
     }
 
@@ -65,6 +92,7 @@ protected:
         keys_->EndUpdate();
     }
 
+    RecordingGraphicsDevice device{640, 360};
     std::vector<int> played;  // effect numbers played, in order
 };
 

@@ -1,14 +1,13 @@
 #include "screens/menus/MenuWithOptions.h"
 
 #include "engine/display/GDOWithSize.h"
-#include "services/input/InputConstants.h"
 #include "services/data/ContentLock.h"
+#include "services/input/InputConstants.h"
 #include "services/input/InputHardware.h"
 #include "services/mapping/InputMapping.h"
 #include "services/player/PlayerData.h"
 #include "services/settings/GameMode.h"
 #include "screens/menus/ConfigurableMenu.h"
-#include "screens/menus/ConfigurableOption.h"
 #include "screens/menus/GameModeMenuOption.h"
 #include "screens/menus/GameModesMultiOption.h"
 #include "screens/menus/MenuConstants.h"
@@ -47,18 +46,10 @@ public:
     {
         log.push_back("change " + std::to_string(index) + " " + std::to_string(delta));
     }
-    bool ShowArrowsForOption(int index) override { return index != 1; }
 
     bool refuse = false;
     std::vector<std::string> log;
 };
-
-// The device code behind one of a player's actions.
-int CodeOf(const Ref<PlayerData>& player, int action)
-{
-    const Ref<InputMapping>& mapping = player->GetInputMapping();
-    return mapping->GetHardware()->SearchInputByName(mapping->GetKey(action))->GetCode();
-}
 
 }  // namespace
 
@@ -158,18 +149,6 @@ TEST_F(MenuWithOptionsTest, InputComesFromTheOwnerOrFromEitherPlayer)
     EXPECT_EQ(p1Menu->GetSelectedOption(), 1);
 }
 
-TEST_F(MenuWithOptionsTest, DisabledMenuReadsNoInput)
-{
-    const Ref<ProbeMenu> menu = Menu();
-    menu->enabled = false;
-    Hit(*menu, {kActionDown, kActionAccept});
-    menu->enabled = true;
-    menu->inputActive = false;
-    Hit(*menu, {kActionDown, kActionAccept});
-    EXPECT_EQ(menu->GetSelectedOption(), 0);
-    EXPECT_TRUE(menu->log.empty());
-}
-
 TEST_F(MenuWithOptionsTest, MenuWithoutRowsNeverDividesByZero)
 {
     const Ref<ProbeMenu> menu = Menu(0);
@@ -206,25 +185,6 @@ TEST_F(MenuWithOptionsTest, ReplacedRowTakesTheSlotAndTheSlidingCursorFollowsIt)
 
     menu->ReplaceOption(7, GDOWithSize::New(1.0f, 1.0f));  // outside: nothing
     EXPECT_EQ(menu->GetOptionCount(), 3);
-}
-
-TEST_F(MenuWithOptionsTest, ArrowsFrameTheValueAndHideWhereTheRowHasNone)
-{
-    const Ref<ProbeMenu> menu = Menu(0);
-    const Ref<ConfigurableOption> row = ConfigurableOption::New(U"NAME", U"VALUE");
-    menu->AddOption(row, 10.0f, 30.0f);
-    menu->AddOption(GDOWithSize::New(100.0f, 20.0f), 0.0f, 60.0f);
-    menu->MoveCursorToOption(0);
-    const Label& value = *row->GetValueLabel();
-    const float centre = 10.0f + value.position->x;
-    EXPECT_FLOAT_EQ(menu->GetLeftArrow()->position->x, centre - value.GetWidth() / 2 - 8.0f);
-    EXPECT_FLOAT_EQ(menu->GetRightArrow()->position->x, centre + value.GetWidth() / 2 + 8.0f);
-    EXPECT_FLOAT_EQ(menu->GetRightArrow()->position->y, 30.0f);
-    EXPECT_LT(menu->GetRightArrow()->scale.x, 0.0f);  // mirrored
-    EXPECT_TRUE(menu->GetLeftArrow()->IsVisible());
-    menu->MoveCursorToOption(1);
-    EXPECT_FALSE(menu->GetLeftArrow()->IsVisible());
-    EXPECT_FALSE(menu->GetRightArrow()->IsVisible());
 }
 
 TEST_F(MenuWithOptionsTest, OverMessageClosesOnItsTimeOutAndZeroKeepsIt)
@@ -287,21 +247,16 @@ TEST_F(MenuWithOptionsTest, GameModeEntriesFollowTheListAndRememberTheChoice)
     EXPECT_EQ(empty->GetCode(), -1);
 }
 
-TEST_F(MenuWithOptionsTest, LockedEntryGetsItsCardOnceFromTheInstalledMaker)
+TEST_F(MenuWithOptionsTest, OnlyAnEntryWhoseLockHoldsCarriesACard)
 {
-    int made = 0;
-    MenuOption::SetLockCardMaker([&](const ContentLock&) {
-        ++made;
-        return GDO::New();
-    });
-    const Ref<MenuOption> locked = MenuOption::New(U"WORLD", 7, ContentLock::New2());
-    const Ref<MenuOption> open = MenuOption::New(U"OPEN", 8, nullptr);
-    MenuOption::SetLockCardMaker(nullptr);
+    const Ref<ContentLock> soon =
+        ContentLock::New(static_cast<const GameWorld*>(nullptr), kLockComingSoon, 0, 0);
+    const Ref<MenuOption> locked = MenuOption::New(U"SOON", 7, soon);
+    const Ref<MenuOption> open = MenuOption::New(U"OPEN", 8, ContentLock::New2());
     EXPECT_NE(locked->GetLock(), nullptr);
-    EXPECT_EQ(locked->GetLock(), locked->GetLock());
+    EXPECT_EQ(locked->GetLock(), locked->GetLock());  // made once
     EXPECT_EQ(open->GetLock(), nullptr);
-    EXPECT_EQ(made, 1);
-    EXPECT_EQ(locked->GetOption2(), locked.get());
+    EXPECT_EQ(MenuOption::New(U"NONE", 9, nullptr)->GetLock(), nullptr);
 }
 
 }  // namespace zelka

@@ -1,0 +1,127 @@
+#include "screens/intro/IntroStage.h"
+
+#include "engine/core/Timer.h"
+#include "engine/media/StaticImage.h"
+#include "engine/tween/TweenEngine.h"
+#include "screens/intro/IntroStage2.h"
+#include "tests/screens/ScreenTestSupport.h"
+
+namespace zelka {
+namespace {
+
+constexpr int kIntro2 = 7;
+constexpr int kTitle = 3;
+
+class IntroStageTest : public testing_screens::ScreenFixture {
+protected:
+    // Updates until a stage is asked for; the ms that took.
+    int RunUntilLeaving(int limitMs, const std::function<void(int)>& each = {})
+    {
+        int elapsed = 0;
+        while (Pending() == kNoStageId && elapsed < limitMs) {
+            if (each) each(elapsed);
+            Step();
+            elapsed += kStepMs;
+        }
+        return elapsed;
+    }
+};
+
+TEST_F(IntroStageTest, SplashRunsAboutFiveSecondsThenAsksForTheReminder)
+{
+    Load(IntroStage::New());
+    const Ref<GDO> monster = stage->GetRootGDO()->GetChildByName(U"ZIBMONSTER");
+    const Ref<GDO> mask = stage->GetRootGDO()->GetChildByName(U"SCREENMASK");
+    ASSERT_TRUE(monster && mask);
+    const float halfHeight = monster->GetHeight() * 0.5f;
+    ASSERT_GT(halfHeight, 0.0f);
+
+    float maskAtHold = -1.0f;
+    const int elapsed = RunUntilLeaving(8000, [&](int ms) {
+        if (ms == 2800) maskAtHold = mask->alpha;
+    });
+    EXPECT_GE(elapsed, 5000);
+    EXPECT_LE(elapsed, 5100);
+    EXPECT_EQ(Pending(), kIntro2);
+    // The mascot was driven on the full position key: it ends risen onto the base at
+    // full size, and the mask stayed clear through the hold.
+    EXPECT_FLOAT_EQ(monster->position->y, 0.0f);
+    EXPECT_FLOAT_EQ(monster->scale.x, 1.0f);
+    EXPECT_FLOAT_EQ(maskAtHold, 0.0f);
+    EXPECT_FLOAT_EQ(mask->alpha, 1.0f);
+}
+
+TEST_F(IntroStageTest, MascotRisesHalfWayEarlyAndKeysChangeNothing)
+{
+    Load(IntroStage::New());
+    const Ref<GDO> monster = stage->GetRootGDO()->GetChildByName(U"ZIBMONSTER");
+    const float start = monster->position->y;
+    EXPECT_GT(start, 0.0f);
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
+    for (int code : {kKeySpace, kKeyEscape, kKeyEnter}) {
+        Press(code);
+    }
+    EXPECT_LT(monster->position->y, start);   // "position.y" took the tween's value
+    EXPECT_GT(monster->scale.x, 0.0f);
+    int elapsed = 3 * kStepMs;
+    for (; Pending() == kNoStageId && elapsed < 8000; elapsed += kStepMs) {
+        if (elapsed % 800 == 0) {
+            Press(kKeySpace);
+        } else {
+            Step();
+        }
+    }
+    EXPECT_GE(elapsed, 5000);
+    EXPECT_EQ(Pending(), kIntro2);
+}
+
+TEST_F(IntroStageTest, AddressIsUncoveredFromNothingToWhole)
+{
+    Load(IntroStage::New());
+    auto& url = dynamic_cast<Label&>(*stage->GetRootGDO()->GetChildByName(U"ZIB_URL"));
+    const auto shown = [&url] { return url.GetLines().empty() ? String() : url.GetLines()[0]; };
+    Step(nullptr, 0);   // a zero step leaves the tween at its start value
+    EXPECT_LE(shown().size(), 1u);
+    Steps(60);
+    EXPECT_GT(shown().size(), 1u);
+    EXPECT_LT(shown().size(), url.GetText().size());
+    Steps(150);
+    EXPECT_EQ(shown(), url.GetText());
+}
+
+TEST_F(IntroStageTest, AddressRevealEndingDoesNotStartTheFade)
+{
+    Load(IntroStage::New());
+    auto* intro = dynamic_cast<IntroStage*>(stage.get());
+    // Only the mascot's end starts the hold timer; stop it and the address's later end
+    // alone must leave the timer and the fade idle.
+    intro->GetTweenEngine()->GetTween(U"MONSTER_TWEEN")->Stop();
+    Steps(1);
+    intro->GetFadeTimer()->Stop();
+    RunUntilLeaving(3500);
+    EXPECT_FALSE(intro->GetTweenEngine()->GetTween(U"URL_TWEEN")->IsPlaying());
+    EXPECT_FALSE(intro->GetFadeTimer()->IsActive());
+    EXPECT_FALSE(intro->GetTweenEngine()->GetTween(U"FADE_TWEEN")->IsPlaying());
+    EXPECT_EQ(Pending(), kNoStageId);
+}
+
+TEST_F(IntroStageTest, ReminderGoesOnAtOnceOnAKey)
+{
+    Load(IntroStage2::New());
+    Steps(3);
+    EXPECT_EQ(Pending(), kNoStageId);
+    Press(kKeyA);  // no player has a device yet: any key of any device
+    EXPECT_EQ(Pending(), kTitle);
+}
+
+TEST_F(IntroStageTest, ReminderGoesOnOnlyOnceMoreThanFourSecondsPassed)
+{
+    Load(IntroStage2::New());
+    Step(nullptr, 4000);
+    EXPECT_EQ(Pending(), kNoStageId);  // exactly 4000 is not over
+    Step(nullptr, 1);
+    EXPECT_EQ(Pending(), kTitle);
+}
+
+}  // namespace
+}  // namespace zelka

@@ -1,0 +1,252 @@
+#include "screens/menus/JoystickConfigMenu.h"
+
+#include "platform/input/sdl/SdlJoystickBackend.h"
+#include "platform/input/sdl/SdlVirtualPad.h"
+#include "services/config/PlayerConfig.h"
+#include "services/xml/XMLNode.h"
+#include "screens/app/AppConstants.h"
+#include "screens/app/PlayerEventData.h"
+#include "screens/menus/JoystickConfigPanel.h"
+#include "screens/menus/MenuConstants.h"
+#include "tests/screens/MenuSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+namespace zelka {
+
+namespace {
+
+bool EndsWith(const String& text, const String& tail)
+{
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// Any node below `node` named `name` with that value.
+bool HasNode(const XMLNode& node, const String& name, const String& value)
+{
+    for (const Ref<XMLNode>& child : node.children) {
+        if ((child->name == name && child->value == value) || HasNode(*child, name, value)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Any label below `node` whose text ends with `tail`.
+bool ShowsText(const GDO& node, const String& tail)
+{
+    for (int i = 0; i < node.ChildCount(); ++i) {
+        const Ref<GDO> child = node.GetChild(i);
+        const auto* label = dynamic_cast<const Label*>(child.get());
+        if ((label != nullptr && EndsWith(label->GetText(), tail)) || ShowsText(*child, tail)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+class JoystickConfigMenuTest : public MenuFixture {
+protected:
+    // Both players on the keyboard in a two-player mode: the clash resets them apart
+    // (player 1 W A S D with SPACE, CTRL, ENTER; player 2 the arrows with INS, DEL,
+    // BACKSPACE).
+    void ShareTheKeyboard()
+    {
+        GameData::SetGameMode(1);
+        ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
+        ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(2, U"KEYBOARD"));
+        ASSERT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionRight), U"D");
+        ASSERT_EQ(GameData::player2->GetInputMapping()->GetKey(kActionAccept), U"INS");
+    }
+
+    // Player 1's menu inside its open panel.
+    JoystickConfigMenu& OpenP1()
+    {
+        panel = JoystickConfigPanel::New();
+        panel->Open(true, false, 0);
+        return *panel->GetMenu(1);
+    }
+
+    void Tap(int code) { Press(code, [&] { panel->Update(16); }); }
+    void Wait(int updates)
+    {
+        for (int i = 0; i < updates; ++i) Idle([&] { panel->Update(16); });
+    }
+    const String& KeyValue(JoystickConfigMenu& menu, int key)
+    {
+        return menu.GetKeyRow(key)->GetValueLabel()->GetText();
+    }
+
+    Ref<JoystickConfigPanel> panel;
+};
+
+TEST_F(JoystickConfigMenuTest, ActionKeyOnAKeyRowJumpsToItsRowAndArrowsStartTheCapture)
+{
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));  // arrows, SPACE ...
+    JoystickConfigMenu& menu = OpenP1();
+    EXPECT_EQ(KeyValue(menu, 0), U"SPACE");
+    menu.MoveCursorToOption(JoystickConfigMenu::kRowStart);
+    Tap(kKeySpace);  // accept
+    EXPECT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowAccept);
+    Tap(kKeyControl);  // cancel: a jump too, the panel stays
+    EXPECT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowCancel);
+    EXPECT_TRUE(panel->IsVisible());
+    EXPECT_FALSE(menu.OverMsgVisible());
+
+    menu.MoveCursorToOption(JoystickConfigMenu::kRowMovement);  // scheme committed: jumps
+    Tap(kKeyEnter);
+    EXPECT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowStart);
+
+    Tap(kKeyRight);
+    EXPECT_TRUE(menu.InCaptureMode());
+    Tap(kKeyEscape);  // leaves capture, binds nothing
+    Wait(30);
+    EXPECT_FALSE(menu.OverMsgVisible());
+    EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionStart), U"ENTER");
+}
+
+TEST_F(JoystickConfigMenuTest, CaptureIgnoresTheOtherPlayersKeysOnTheSharedKeyboard)
+{
+    ShareTheKeyboard();
+    JoystickConfigMenu& menu = OpenP1();
+    menu.MoveCursorToOption(JoystickConfigMenu::kRowAccept);
+    Tap(kKeyD);  // player 1's right
+    ASSERT_TRUE(menu.InCaptureMode());
+    Tap(kKeyInsert);  // player 2's accept
+    Tap(kKeyUp);      // player 2's up
+    EXPECT_TRUE(menu.InCaptureMode());
+    EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionAccept), U"SPACE");
+    Tap(kKeyQ);
+    EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionAccept), U"Q");
+    EXPECT_EQ(KeyValue(menu, 0), U"Q");
+    Wait(30);
+    EXPECT_FALSE(menu.OverMsgVisible());
+}
+
+TEST_F(JoystickConfigMenuTest, ClashingSchemeIsRefusedOnLeavingTheRowAndAFreeOneCommitted)
+{
+    ShareTheKeyboard();
+    JoystickConfigMenu& menu = OpenP1();
+    const InputMapping& p1 = *GameData::player1->GetInputMapping();
+    const int wasd = p1.GetDirMapping();
+    menu.MoveCursorToOption(JoystickConfigMenu::kRowMovement);
+    Tap(kKeyA);  // left: the arrows, player 2's
+    EXPECT_EQ(menu.GetMovementRow()->GetValueLabel()->tint.b, 255);  // shown, not committed
+    Tap(kKeyS);  // down: leaving the row commits
+    EXPECT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowMovement);
+    EXPECT_TRUE(EndsWith(menu.GetOverMsg()->GetText(), U"SCHEME CONFLICT!"));
+    EXPECT_EQ(p1.GetDirMapping(), wasd);
+    Wait(59);
+    EXPECT_TRUE(menu.OverMsgVisible());  // one second
+    Wait(30);
+    ASSERT_FALSE(menu.OverMsgVisible());
+
+    Tap(kKeyD);
+    Tap(kKeyD);  // past W A S D: E S D F
+    Tap(kKeyS);
+    EXPECT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowAccept);
+    EXPECT_EQ(p1.GetDirMappingName(p1.GetDirMapping()), U"E S D F");
+    EXPECT_TRUE(EndsWith(menu.GetOverMsg()->GetText(), U"SCHEME CHANGED!"));
+    EXPECT_EQ(menu.GetMovementRow()->GetValueLabel()->tint.b, 0);  // gold: committed
+}
+
+TEST_F(JoystickConfigMenuTest, DefaultSettingsResetTheOtherPlayerOnlyWhenTheyClash)
+{
+    ShareTheKeyboard();
+    GameData::player2->GetInputMapping()->SetKey(kActionAccept, U"Q");
+    JoystickConfigMenu& menu = OpenP1();
+    menu.OkPressed(JoystickConfigMenu::kRowDefaults);  // W A S D again: no clash
+    EXPECT_EQ(GameData::player2->GetInputMapping()->GetKey(kActionAccept), U"Q");
+    EXPECT_TRUE(EndsWith(menu.GetOverMsg()->GetText(), U"RESET OK!"));
+
+    GameData::SetGameMode(0);  // one player: player 1's defaults are the arrows
+    menu.OkPressed(JoystickConfigMenu::kRowDefaults);
+    EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionUp), U"UP");
+    EXPECT_EQ(GameData::player2->GetInputMapping()->GetKey(kActionAccept), U"INS");
+}
+
+TEST_F(JoystickConfigMenuTest, ExitWritesTheSettingsFileAndCancelDoesNot)
+{
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
+    JoystickConfigMenu& menu = OpenP1();
+    ASSERT_TRUE(GameData::SafeInputSet(1, kActionAccept, U"Q"));
+    Tap(kKeyControl);  // cancel on the device row closes
+    Wait(30);
+    EXPECT_FALSE(panel->IsVisible());
+    EXPECT_FALSE(std::filesystem::exists("savedata/settings.dat"));
+
+    panel->Open(true, false, 0);
+    EXPECT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowDevice);  // reset on closing
+    menu.OkPressed(JoystickConfigMenu::kRowExit);
+    Wait(30);
+    EXPECT_FALSE(panel->IsVisible());
+    std::ifstream file("savedata/settings.dat");
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    const Ref<XMLNode> tree = playerconfig::ReadSaveNodeFromFileContent(FromUtf8(bytes));
+    ASSERT_TRUE(tree);
+    EXPECT_TRUE(HasNode(*tree, U"key", U"Q"));
+}
+
+TEST_F(JoystickConfigMenuTest, DeviceChangeEventRefreshesThatPlayersMenu)
+{
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
+    JoystickConfigMenu& menu = OpenP1();
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"JOYSTICK 1"));  // behind its back
+    PlayerEventData forP2(GameData::player2);
+    EventManager::SendEvent(nullptr, kEventPlayerInputModeChanged, &forP2);
+    EXPECT_EQ(KeyValue(menu, 0), U"SPACE");  // another player's change
+    PlayerEventData forP1(GameData::player1);
+    EventManager::SendEvent(nullptr, kEventPlayerInputModeChanged, &forP1);
+    EXPECT_EQ(KeyValue(menu, 0), U"A (BTTN 1)");
+    EXPECT_TRUE(ShowsText(*menu.GetOption(JoystickConfigMenu::kRowDevice), U"JOYSTICK 1"));
+}
+
+TEST_F(JoystickConfigMenuTest, VirtualPadIsChosenAsTheDeviceAndItsButtonsBound)
+{
+    const Ref<JoystickBackend> sdl = NewSdlJoystickBackend();
+    ASSERT_TRUE(sdl) << "SDL's joystick subsystem did not start";
+    SdlVirtualPad pad(2, 12, 1);
+    ASSERT_GE(pad.DeviceIndex(), 0) << "SDL refused the virtual pad";
+    GameData::SetJoystickBackend(sdl);
+    GameData::ResetForTest();  // the pads are enumerated at start
+    GameData::Init();
+    UseStubFonts();
+    const String padName = U"JOYSTICK " + FromLatin1(std::to_string(pad.DeviceIndex() + 1));
+    ASSERT_TRUE(GameData::GetInputHardwareByName(padName));
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
+
+    JoystickConfigMenu& menu = OpenP1();
+    Tap(kKeyRight);  // capture on the device row
+    ASSERT_TRUE(menu.InCaptureMode());
+    pad.SetButton(0, true);
+    Wait(1);
+    pad.SetButton(0, false);
+    Wait(30);
+    ASSERT_EQ(GameData::player1->GetInputMapping()->GetHardwareName(), padName);
+    EXPECT_FALSE(menu.OverMsgVisible());
+    EXPECT_TRUE(ShowsText(*menu.GetOption(JoystickConfigMenu::kRowDevice), padName));
+
+    menu.MoveCursorToOption(JoystickConfigMenu::kRowAccept);
+    pad.SetHat(0, kPadHatRight);  // the pad's right starts the capture
+    Wait(1);
+    pad.SetHat(0, 0);
+    Wait(1);
+    ASSERT_TRUE(menu.InCaptureMode());
+    pad.SetButton(3, true);
+    Wait(1);
+    pad.SetButton(3, false);
+    EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionAccept), U"Y (BTTN 4)");
+    EXPECT_EQ(KeyValue(menu, 0), U"Y (BTTN 4)");
+    GameData::ResetForTest();
+    GameData::SetJoystickBackend(nullptr);
+}
+
+}  // namespace zelka

@@ -1,0 +1,153 @@
+#include "screens/menus/PauseMenu.h"
+
+#include "engine/core/Random.h"
+#include "services/mapping/InputMapping.h"
+#include "services/player/PlayerData.h"
+#include "screens/menus/JoystickConfigPanel.h"
+#include "screens/menus/PauseMenuPanel.h"
+#include "screens/menus/SettingsMenuPanel.h"
+#include "tests/screens/AppFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace zelka {
+
+namespace {
+
+const String& RowText(const PauseMenu& menu, int row)
+{
+    return dynamic_cast<const Label&>(*menu.GetOption(row)).GetText();
+}
+
+}  // namespace
+
+class PauseMenuTest : public AppFixture {
+protected:
+    // Opens the current stage's pause menu and lets it unfold.
+    PauseMenuPanel& OpenPause()
+    {
+        Stage().ShowPauseMenu();
+        Steps(30);
+        return PanelOf<PauseMenuPanel>(Stage().GetPausePanel());
+    }
+
+    // Keys of player 1 on the keyboard (1P defaults: arrows, SPACE accepts).
+    void GiveP1TheKeyboard() { ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD")); }
+};
+
+TEST_F(PauseMenuTest, PlayerTwoRowIsUsableOnlyWithAMappingInATwoPlayerMode)
+{
+    struct Case {
+        int mode;
+        bool p2Device;
+        bool usable;
+    };
+    const Case cases[] = {
+        {1, true, true},     // "2P MODE"
+        {2, true, true},     // "IDOL 2P"
+        {1, false, false},   // no mapping
+        {0, true, false},    // one-player mode
+        {-1, true, false},   // none chosen (the title)
+        {9, true, false},    // not in the list
+    };
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(2, U"KEYBOARD"));
+    for (const Case& c : cases) {
+        GameData::curGameMode = c.mode;
+        if (!c.p2Device) GameData::player2->ClearInputMapping();
+        const Ref<PauseMenu> menu = PauseMenu::New(nullptr);
+        EXPECT_EQ(menu->IsP2RowEnabled(), c.usable) << c.mode << " " << c.p2Device;
+        const int grey = menu->GetOption(PauseMenu::kRowP2Controls)->tint.r;
+        EXPECT_EQ(grey, c.usable ? 255 : 128);
+        if (!c.p2Device) {
+            ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(2, U"KEYBOARD"));
+        }
+    }
+}
+
+TEST_F(PauseMenuTest, FirstTitleAfterSeed1234IsGiveMeASec)
+{
+    const Ref<PauseMenu> menu = PauseMenu::New(nullptr);
+    random::Seed = 1234;
+    menu->SetRandomTitle();
+    EXPECT_EQ(menu->GetTitle()->GetText(), U"GIVE ME A SEC!");
+    EXPECT_EQ(menu->GetTitle()->name, U"TITLE_LABEL");
+}
+
+TEST_F(PauseMenuTest, LastRowLeavesCharacterSelectForTheTitleAndAMatchForCharacterSelect)
+{
+    GiveP1TheKeyboard();
+    RunTo(kStageCharSelect);
+    PauseMenuPanel& fromCharSelect = OpenPause();
+    EXPECT_EQ(RowText(*fromCharSelect.GetMenu(), PauseMenu::kRowLeave), U"BACK TO TITLE");
+    fromCharSelect.GetMenu()->OkPressed(PauseMenu::kRowLeave);
+    EXPECT_EQ(app->GetNextStageId(), kStageTitle);
+    EXPECT_TRUE(fromCharSelect.IsVisible());  // the switch replaces it
+
+    RunTo(kStageMatch);
+    PauseMenuPanel& fromMatch = OpenPause();
+    EXPECT_EQ(RowText(*fromMatch.GetMenu(), PauseMenu::kRowLeave), U"CHANGE CHARACTERS");
+    fromMatch.GetMenu()->OkPressed(PauseMenu::kRowLeave);
+    EXPECT_EQ(app->GetNextStageId(), kStageCharSelect);
+}
+
+TEST_F(PauseMenuTest, GreyedPlayerTwoRowCanBeSelectedButDoesNothing)
+{
+    GiveP1TheKeyboard();
+    GameData::SetGameMode(0);
+    RunTo(kStageMatch);
+    PauseMenuPanel& pause = OpenPause();
+    Step(kKeyDown);
+    Step(kKeyDown);
+    EXPECT_EQ(pause.GetMenu()->GetSelectedOption(), PauseMenu::kRowP2Controls);
+    Step(kKeySpace);
+    Steps(30);
+    EXPECT_FALSE(Stage().GetInputConfigPanel()->IsVisible());
+    EXPECT_TRUE(pause.IsVisible());
+}
+
+TEST_F(PauseMenuTest, RowsOpenTheirPanelsOverThePauseMenuAndCancelResumes)
+{
+    GiveP1TheKeyboard();
+    RunTo(kStageMatch);
+    PauseMenuPanel& pause = OpenPause();
+    Step(kKeyDown);    // P1 CONTROLS
+    Step(kKeySpace);
+    Steps(30);
+    auto& controls = PanelOf<JoystickConfigPanel>(Stage().GetInputConfigPanel());
+    EXPECT_TRUE(controls.IsVisible());
+    EXPECT_EQ(controls.GetShownPlayer(), 1);
+    EXPECT_TRUE(pause.IsVisible());  // stays open beneath
+    Step(kKeyEscape);  // closes the controls menu only
+    Steps(30);
+    EXPECT_FALSE(controls.IsVisible());
+    EXPECT_TRUE(pause.IsVisible());
+
+    Step(kKeyDown);
+    Step(kKeyDown);    // GAME SETTINGS
+    Step(kKeyEnter);   // start accepts too
+    Steps(30);
+    EXPECT_TRUE(Stage().IsSettingsMenuOpen());
+    Step(kKeyEscape);
+    Steps(30);
+    EXPECT_FALSE(Stage().IsSettingsMenuOpen());
+
+    Step(kKeyControl);  // cancel resumes
+    Steps(30);
+    EXPECT_FALSE(pause.IsVisible());
+}
+
+TEST_F(PauseMenuTest, StartOnThePlaceholderMatchPausesItUntilResumed)
+{
+    UseGameScreens();
+    GiveP1TheKeyboard();
+    RunTo(kStageMatch);
+    Step(kKeyEnter);  // player 1's start
+    EXPECT_TRUE(Stage().GetPausePanel()->IsVisible());
+    Steps(300);  // longer than the placeholder match lasts
+    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
+    Step(kKeyEscape);
+    for (int i = 0; i < 300 && app->GetNextStageId() == kNoStageId; ++i) Step();
+    EXPECT_EQ(app->GetNextStageId(), kStageResults);
+}
+
+}  // namespace zelka

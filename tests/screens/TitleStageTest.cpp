@@ -1,0 +1,346 @@
+#include "screens/title/TitleStage.h"
+
+#include "engine/audio/AudioManager.h"
+#include "engine/display/EmptyGDOContainer.h"
+#include "engine/text/BlinkingLabel.h"
+#include "engine/tween/TweenEngine.h"
+#include "engine/ui/Panel.h"
+#include "screens/menus/GameModeMenuOption.h"
+#include "screens/menus/MultiMenuOption.h"
+#include "screens/title/HowToPlay.h"
+#include "services/config/GlobalOptions.h"
+#include "services/mapping/InputMapping.h"
+#include "services/roster/Roster.h"
+#include "tests/screens/ScreenTestSupport.h"
+
+#include <filesystem>
+
+namespace zelka {
+namespace {
+
+constexpr int kMatch = 1;
+constexpr int kCharSelect = 2;
+constexpr int kCredits = 6;
+constexpr int kExitOption = 3;
+constexpr int kSfxMenuShown = 15;
+constexpr int kSfxAccept = 1;
+
+class TitleStageTest : public testing_screens::ScreenFixture {
+protected:
+    void SetUp() override
+    {
+        ScreenFixture::SetUp();
+        GameData::options->displayHowToPlay = false;
+    }
+
+    void LoadTitle()
+    {
+        if (stage) {
+            stage->Deallocate();
+        }
+        Load(TitleStage::New());
+        Title().SetEndAction([this] { ++ends; });
+    }
+    TitleStage& Title() { return *dynamic_cast<TitleStage*>(stage.get()); }
+    GDO& Node(const char32_t* name) { return *stage->GetRootGDO()->GetChildByName(name, true); }
+    bool PromptLit() { return Node(U"PRESSANYKEY").visible; }
+
+    // Player 1 takes the keyboard with a key; the menu comes up in that update or the next.
+    void OpenMenu()
+    {
+        Press(kKeyA);
+        Steps(1);
+        ASSERT_TRUE(Node(U"GAMEMENU").visible);
+    }
+    void WaitForSlide() { Steps(32); }   // 512 ms
+
+    int ends = 0;
+};
+
+TEST_F(TitleStageTest, AttractStartsAtTheFirstLitUpdateBeyondFifteenSeconds)
+{
+    LoadTitle();
+    bool early = false;
+    for (int i = 0; i < 1200 && Pending() == kNoStageId; ++i) {
+        const int idleBefore = Title().GetIdleTime();
+        Step();
+        if (Pending() == kNoStageId && Title().GetIdleTime() > 14999 && PromptLit()) {
+            early = true;
+        }
+        if (Pending() != kNoStageId) {
+            EXPECT_LE(idleBefore + kStepMs, Title().GetIdleTime());
+        }
+    }
+    EXPECT_FALSE(early);
+    ASSERT_EQ(Pending(), kMatch);
+    EXPECT_GT(Title().GetIdleTime(), 14999);
+    EXPECT_TRUE(PromptLit());
+    EXPECT_TRUE(GameData::isDemoMode);
+}
+
+TEST_F(TitleStageTest, KeyResetsTheIdleCountAndTheMenuNeverStartsAttract)
+{
+    LoadTitle();
+    Step(nullptr, 14983);
+    EXPECT_EQ(Title().GetIdleTime(), 14983);
+    Press(kKeyA);   // at 14999: back to 0, and player 1 has the keyboard
+    EXPECT_EQ(Title().GetIdleTime(), 0);
+    for (int i = 0; i < 1500; ++i) {
+        Step();
+    }
+    EXPECT_GT(Title().GetIdleTime(), 20000);
+    EXPECT_EQ(Pending(), kNoStageId);
+}
+
+TEST_F(TitleStageTest, StickNoiseDoesNotHoldTheIdleCountAtZero)
+{
+    LoadTitle();
+    for (int i = 0; i < 100; ++i) {
+        pads_->SetAxis(0, i % 2, i % 3 == 0 ? 0.3f : -0.35f);   // a worn stick's jitter
+        Step();
+    }
+    EXPECT_EQ(Title().GetIdleTime(), 100 * kStepMs);
+    EXPECT_FALSE(GameData::player1->GetInputMapping());
+}
+
+TEST_F(TitleStageTest, AttractModesAlternateWithCharactersAndWorldInRange)
+{
+    std::vector<int> modes;
+    for (int run = 0; run < 3; ++run) {
+        LoadTitle();
+        Step(nullptr, 15000);
+        for (int i = 0; i < 40 && GameData::currentWorldNdx < 0; ++i) Step();
+        for (int i = 0; i < 40 && !GameData::isDemoMode; ++i) Step();
+        ASSERT_TRUE(GameData::isDemoMode);
+        modes.push_back(GameData::curGameMode);
+        for (const Ref<PlayerData>& player : {GameData::player1, GameData::player2}) {
+            ASSERT_TRUE(player->character);
+            EXPECT_GE(player->characterIndex, 0);
+            EXPECT_LT(player->characterIndex, Roster::GetTotalCharacters());
+        }
+        EXPECT_GE(GameData::currentWorldNdx, 0);
+        EXPECT_LT(GameData::currentWorldNdx, GameData::GetTotalWorlds());
+        GameData::isDemoMode = false;
+        GameData::currentWorldNdx = -1;
+    }
+    EXPECT_EQ(modes, (std::vector<int>{1, 2, 1}));
+}
+
+TEST_F(TitleStageTest, MenuComesUpWithSoundFifteenReallyPlaying)
+{
+    LoadTitle();
+    Steps(3);
+    EXPECT_FALSE(Node(U"GAMEMENU").visible);
+    OpenMenu();
+    EXPECT_TRUE(Played(kSfxMenuShown));
+    const PlaybackInfo* info = AudioManager::GetSFXChannelInfo(kSfxChannelGeneral);
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->soundName, U"15");   // loaded, so it was heard
+    EXPECT_FALSE(PromptLit());
+    EXPECT_EQ(Title().GetCurrentOption(), 0);
+}
+
+TEST_F(TitleStageTest, LeftAndRightWrapAndWaitForTheSlide)
+{
+    LoadTitle();
+    OpenMenu();
+    GDO& label = Node(U"OPTION_LABEL1");
+    Press(kKeyLeft);   // still sliding in from the right: ignored
+    EXPECT_EQ(Title().GetCurrentOption(), 0);
+    WaitForSlide();
+    EXPECT_FLOAT_EQ(label.position->x, 0.0f);
+    EXPECT_TRUE(Node(U"CURSOR1").visible);
+    EXPECT_TRUE(Node(U"CURSOR3").visible);   // the game modes step up and down
+
+    Press(kKeyLeft);
+    EXPECT_EQ(Title().GetCurrentOption(), kExitOption);
+    EXPECT_FALSE(Node(U"CURSOR1").visible);
+    Steps(10);
+    // Sliding in from the left on the full position key.
+    EXPECT_LT(label.position->x, 0.0f);
+    EXPECT_GT(label.position->x, -640.0f);
+    Press(kKeyRight);
+    EXPECT_EQ(Title().GetCurrentOption(), kExitOption);
+    WaitForSlide();
+    EXPECT_FALSE(Node(U"CURSOR3").visible);   // EXIT has no entries to step
+    Press(kKeyRight);
+    EXPECT_EQ(Title().GetCurrentOption(), 0);
+}
+
+TEST_F(TitleStageTest, VersionLabelShowsOnlyPastTheFirstOption)
+{
+    LoadTitle();
+    EXPECT_FALSE(Title().GetVersionLabel()->visible);
+    OpenMenu();
+    WaitForSlide();
+    EXPECT_FALSE(Title().GetVersionLabel()->visible);
+    Press(kKeyRight);
+    Steps(1);
+    EXPECT_TRUE(Title().GetVersionLabel()->visible);
+    WaitForSlide();
+    Press(kKeyLeft);
+    Steps(1);
+    EXPECT_FALSE(Title().GetVersionLabel()->visible);
+}
+
+TEST_F(TitleStageTest, OnePlayerModeDropsPlayerTwoAndGoesToCharacterSelect)
+{
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(2, U"JOYSTICK 1"));
+    LoadTitle();
+    OpenMenu();
+    WaitForSlide();
+    // Down through the modes to the one-player versus (mode 0).
+    auto* modes = dynamic_cast<MultiMenuOption*>(Title().GetOption(0).get());
+    for (int i = 0; i < 4; ++i) {
+        auto* entry = dynamic_cast<const GameModeMenuOption*>(modes->GetOption2());
+        if (entry->GetGameModeId() == 0) break;
+        Press(kKeyDown);
+    }
+    EXPECT_EQ(dynamic_cast<Label&>(Node(U"OPTION_LABEL1")).GetText(), modes->GetName());
+    Press(kKeySpace);
+    EXPECT_EQ(Pending(), kCharSelect);
+    EXPECT_EQ(GameData::curGameMode, 0);
+    EXPECT_FALSE(GameData::player2->GetInputMapping());
+    EXPECT_TRUE(Played(kSfxAccept));
+}
+
+TEST_F(TitleStageTest, CreditsAskForStageSixWithALoadedSound)
+{
+    LoadTitle();
+    OpenMenu();
+    WaitForSlide();
+    Press(kKeyRight);
+    WaitForSlide();
+    Press(kKeyRight);   // CREDITS
+    WaitForSlide();
+    Press(kKeyEnter);   // start counts as accept
+    EXPECT_EQ(Pending(), kCredits);
+    EXPECT_EQ(AudioManager::GetSFXChannelInfo(kSfxChannelGeneral)->soundName, U"1");
+}
+
+TEST_F(TitleStageTest, CancelBringsThePromptBack)
+{
+    LoadTitle();
+    OpenMenu();
+    WaitForSlide();
+    Press(kKeyControl);
+    EXPECT_FALSE(GameData::player1->GetInputMapping());
+    Steps(2);
+    EXPECT_FALSE(Node(U"GAMEMENU").visible);
+    EXPECT_TRUE(Node(U"PRESSANYKEY").enabled);
+    EXPECT_TRUE(Played(0));
+}
+
+TEST_F(TitleStageTest, StatsPanelOpensFromTheMenuAndClosesOnAccept)
+{
+    LoadTitle();
+    OpenMenu();
+    WaitForSlide();
+    Press(kKeyRight);   // CONTROLS / SETTINGS / HOW TO PLAY / PLAYER STATS
+    WaitForSlide();
+    Press(kKeyUp);      // up from the first entry wraps to the last
+    EXPECT_EQ(Title().GetOption(1)->GetOption2()->GetName(), U"PLAYER STATS");
+    Press(kKeySpace);
+    const Ref<Panel>& stats = Title().GetStatsPanel();
+    EXPECT_TRUE(stats->IsOpen());
+    Steps(30);
+    Press(kKeyLeft);    // the menu behind does not move
+    EXPECT_EQ(Title().GetCurrentOption(), 1);
+    Press(kKeySpace);
+    Steps(30);
+    EXPECT_FALSE(stats->IsOpen());
+}
+
+TEST_F(TitleStageTest, EscapeQuitsSavingBothFilesEvenOverAPanel)
+{
+    LoadTitle();
+    OpenMenu();
+    Title().ShowHowToPlay(0);
+    Steps(30);
+    std::filesystem::remove_all("savedata");
+    Press(kKeyEscape);
+    EXPECT_EQ(ends, 1);
+    int files = 0;
+    for ([[maybe_unused]] const auto& file : std::filesystem::directory_iterator("savedata")) ++files;
+    EXPECT_EQ(files, 2);
+}
+
+// The game's overlay, except that the controls panel records whose controls it shows.
+class ControlsRecordingOverlay final : public OverlayHooks {
+public:
+    Ref<GDO> NewInputConfigPanel() override
+    {
+        const Ref<GDO> closed = EmptyGDOContainer::New();
+        closed->visible = closed->enabled = false;
+        return closed;
+    }
+    void OpenPanel(GDO& panel) override { panel.visible = panel.enabled = true; }
+    void SelectInputConfigPlayer(GDO& /*panel*/, int player) override { shownFor.push_back(player); }
+    bool PlayerHasDevice(int player) override { return game.PlayerHasDevice(player); }
+    String AnyKeyFromAnyHardware(int player) override { return game.AnyKeyFromAnyHardware(player); }
+    void SetNewInputDeviceForPlayer(int player, const String& device) override
+    {
+        game.SetNewInputDeviceForPlayer(player, device);
+    }
+    AppOverlayHooks game;
+    std::vector<int> shownFor;
+};
+
+class TitleFirstRunTest : public TitleStageTest {
+protected:
+    void SetUp() override
+    {
+        TitleStageTest::SetUp();
+        GameData::options->displayHowToPlay = true;
+        ExtendedStage::SetHooks(&controls);
+    }
+    ControlsRecordingOverlay controls;
+};
+
+TEST_F(TitleFirstRunTest, GuideOpensByItselfOnceAndItsSecondChoiceOpensTheControls)
+{
+    LoadTitle();
+    OpenMenu();
+    const Ref<Panel> panel = Title().GetHowToPlayPanel();
+    ASSERT_TRUE(panel);
+    Steps(55);   // 880 ms of the 1000 ms delay
+    EXPECT_FALSE(panel->IsFullyOpen());
+    Steps(40);
+    EXPECT_TRUE(panel->IsFullyOpen());
+    Press(kKeyRight);   // the title's menu waits
+    EXPECT_EQ(Title().GetCurrentOption(), 0);
+
+    Press(kKeyDown);
+    Press(kKeySpace);   // "LET ME CHANGE IT!"
+    EXPECT_EQ(Title().GetHowToPlay()->GetResult(), 1);
+    Steps(40);
+    EXPECT_FALSE(Title().GetHowToPlayPanel());
+    EXPECT_FALSE(panel->GetParent());
+    EXPECT_TRUE(panel->IsReleased());
+    EXPECT_FALSE(GameData::options->displayHowToPlay);
+    ASSERT_TRUE(Title().GetInputConfigPanel());
+    EXPECT_TRUE(Title().GetInputConfigPanel()->IsVisible());
+    // Player 1's controls: no player named counts as player 1.
+    EXPECT_EQ(controls.shownFor, (std::vector<int>{kOverlayNoPlayer}));
+
+    // A later visit of the title does not open it again.
+    LoadTitle();
+    Steps(100);
+    EXPECT_FALSE(Title().GetHowToPlayPanel());
+}
+
+TEST_F(TitleFirstRunTest, CancelOnTheGuideCountsAsGotIt)
+{
+    LoadTitle();
+    OpenMenu();
+    Steps(100);
+    Press(kKeyControl);
+    EXPECT_EQ(Title().GetHowToPlay()->GetResult(), 0);
+    Steps(40);
+    EXPECT_FALSE(Title().GetHowToPlayPanel());
+    EXPECT_TRUE(controls.shownFor.empty());
+    EXPECT_TRUE(GameData::player1->GetInputMapping());   // the title's cancel did not run
+}
+
+}  // namespace
+}  // namespace zelka
