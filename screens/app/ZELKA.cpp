@@ -317,6 +317,11 @@ int ZELKA::TransitionElapsed() const
 
 bool ZELKA::OnTransitionOutRender()
 {
+    // At start-up there is no stage to cover: diamonds over the empty screen would only
+    // hold the first intro back by their 500 ms.
+    if (GetCurrentStageId() == kNoStageId) {
+        return false;
+    }
     const int elapsed = TransitionElapsed();
     bool running = false;
     switch (transition::ForStage(GetCurrentStageId())) {
