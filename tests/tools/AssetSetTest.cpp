@@ -85,6 +85,77 @@ TEST(AssetSet, ImagesDecipherToPngsOfTheManifestSize)
     }
 }
 
+TEST(AssetSet, EveryAnimationFrameIsDrawn)
+{
+    // A blank cell in a sequence makes the sprite blink out for a frame. The cells meant to
+    // be empty are the item sheet's blank tile and its unused ones, the unused first cell
+    // of Gravo's sheet, and the lightmap's fully lit tile.
+    const std::map<std::string, std::set<int>> blankByDesign = {
+        {"items.imx", {4, 11, 12, 13}}, {"gc0/sprite.imx", {0}}, {"lightmap.imx", {5}}};
+    for (const AssetEntry& e : assets::Manifest()) {
+        if (e.kind != AssetKind::EncImage || e.tileW <= 0) continue;
+        SCOPED_TRACE(e.path);
+        auto png = FileCrypt::DecryptFileToMem(DataPath(e.path));
+        ASSERT_TRUE(png.has_value());
+        ImageData img;
+        ASSERT_TRUE(DecodeImageData(*png, img));
+        const int cols = img.width / e.tileW;
+        const auto blank = blankByDesign.find(e.path);
+        for (int t = 0; t < e.minTiles; ++t) {
+            if (blank != blankByDesign.end() && blank->second.count(t)) continue;
+            const int x0 = (t % cols) * e.tileW, y0 = (t / cols) * e.tileH;
+            int ink = 0;
+            for (int y = y0; y < y0 + e.tileH; ++y)
+                for (int x = x0; x < x0 + e.tileW; ++x) ink += img.pixels[(size_t(y) * img.width + x) * 4 + 3] != 0;
+            EXPECT_GT(ink, 0) << "tile " << t << " is blank";
+        }
+    }
+}
+
+TEST(AssetSet, BackdropsHaveNoHoles)
+{
+    // Full-screen backdrops are drawn over nothing: a see-through pixel shows the clear colour.
+    for (const char* path : {"title_bg.imx", "results_bg.imx"}) {
+        SCOPED_TRACE(path);
+        auto png = FileCrypt::DecryptFileToMem(DataPath(path));
+        ASSERT_TRUE(png.has_value());
+        ImageData img;
+        ASSERT_TRUE(DecodeImageData(*png, img));
+        int seeThrough = 0;
+        for (size_t i = 3; i < img.pixels.size(); i += 4) seeThrough += img.pixels[i] != 255;
+        EXPECT_EQ(seeThrough, 0);
+    }
+}
+
+TEST(AssetSet, HowToPlayPageKeepsItsLabelsReadable)
+{
+    // The how-to-play screen writes its texts straight onto this image, in grey, blue, green
+    // and red: under every label box the page must stay dark, with no picture in the way.
+    struct Box { int x, y, w, h; };
+    const Box labels[] = {
+        {20, 8, 240, 36},    {80, 50, 170, 20},   {274, 50, 175, 20},  {56, 213, 160, 22},  {332, 138, 200, 14},
+        {88, 148, 90, 56},   {180, 148, 90, 56},  {56, 236, 122, 42},  {180, 236, 200, 14}, {180, 250, 90, 28},
+        {332, 162, 138, 28}, {472, 162, 104, 28}, {336, 250, 238, 48},
+    };
+    auto png = FileCrypt::DecryptFileToMem(DataPath("htp.imx"));
+    ASSERT_TRUE(png.has_value());
+    ImageData img;
+    ASSERT_TRUE(DecodeImageData(*png, img));
+    ASSERT_EQ(img.width, 592);
+    ASSERT_EQ(img.height, 308);
+    for (const Box& b : labels) {
+        SCOPED_TRACE(testing::Message() << "box at " << b.x << "," << b.y);
+        int bright = 0;
+        for (int y = b.y; y < b.y + b.h; ++y)
+            for (int x = b.x; x < b.x + b.w; ++x) {
+                const uint8_t* p = &img.pixels[(size_t(y) * img.width + x) * 4];
+                const int luma = (p[0] * 299 + p[1] * 587 + p[2] * 114) / 1000;
+                bright += luma > 80;
+            }
+        EXPECT_LE(bright * 50, b.w * b.h) << bright << " bright pixels under the text";   // at most 2 %
+    }
+}
+
 TEST(AssetSet, EffectsAreWavsTheGameLoaderAccepts)
 {
     for (const AssetEntry& e : assets::Manifest()) {
@@ -112,6 +183,55 @@ TEST(AssetSet, EffectsAreWavsTheGameLoaderAccepts)
         const std::vector<int16_t> s = Samples16(*audio);
         EXPECT_GT(*std::max_element(s.begin(), s.end()), 3000) << "silent";
     }
+}
+
+// Loudest 50 ms of a clip in dBFS (power of 16-bit samples), a short clip counted whole.
+double LoudestWindowDb(const std::vector<int16_t>& s, int rate)
+{
+    const size_t win = size_t(rate / 20);
+    double best = 0;
+    for (size_t at = 0; at < s.size(); at += win / 4) {
+        double sum = 0;
+        const size_t end = std::min(s.size(), at + win);
+        for (size_t i = at; i < end; ++i) sum += double(s[i]) * s[i];
+        best = std::max(best, sum / double(std::min(win, s.size())) / (32768.0 * 32768.0));
+        if (end == s.size()) break;
+    }
+    return 10 * std::log10(std::max(best, 1e-12));
+}
+
+TEST(AssetSet, EffectsAreCentredUnclippedAndEvenlyLoud)
+{
+    // A listening pass by numbers: no clip touches full scale, none sits off centre (an
+    // unbalanced pulse wave does), none starts or ends on a jump, and the loudest and the
+    // quietest effect are within a player's comfortable range of each other.
+    double loudest = -200, quietest = 0;
+    std::string loudestName, quietestName;
+    for (const AssetEntry& e : assets::Manifest()) {
+        if (e.kind != AssetKind::Sfx) continue;
+        SCOPED_TRACE(e.path);
+        auto wav = FileCrypt::DecryptFileToMem(DataPath(e.path));
+        ASSERT_TRUE(wav.has_value());
+        auto audio = audio::LoadWAV_mem(wav->data(), wav->size());
+        ASSERT_TRUE(audio.has_value());
+        const std::vector<int16_t> s = Samples16(*audio);
+        ASSERT_FALSE(s.empty());
+        double sum = 0;
+        int peak = 0;
+        for (int16_t v : s) {
+            sum += v;
+            peak = std::max(peak, std::abs(int(v)));
+        }
+        EXPECT_LT(peak, 32000) << "clipped or at the edge of clipping";
+        EXPECT_LT(std::fabs(sum / double(s.size())), 0.01 * 32768) << "off centre";
+        EXPECT_LE(std::abs(s.front()), 200) << "starts with a click";
+        EXPECT_LE(std::abs(s.back()), 200) << "ends with a click";
+        const double db = LoudestWindowDb(s, audio->rate);
+        if (db > loudest) loudest = db, loudestName = e.path;
+        if (db < quietest) quietest = db, quietestName = e.path;
+    }
+    EXPECT_LE(loudest - quietest, 9.0) << loudestName << " against " << quietestName;
+    EXPECT_GT(quietest, -16.0) << quietestName << " is hard to hear next to the music";
 }
 
 TEST(AssetSet, ScoreTickLoopsWithoutAClick)
@@ -170,6 +290,27 @@ TEST(AssetSet, MusicLoopPointJoinsWithoutAJump)
         ASSERT_GT(s.size(), 2u);
         EXPECT_LE(std::abs(int(s.back()) - int(s.front())), kMaxJump);
     }
+}
+
+TEST(AssetSet, MusicTracksAreCentredAndEquallyLoud)
+{
+    // Switching stages must not jump in level: every track within 1.5 dB of the others.
+    double loudest = -200, quietest = 0;
+    for (const auto& [path, a] : Tracks()) {
+        SCOPED_TRACE(path);
+        const std::vector<int16_t> s = Samples16(a);
+        ASSERT_FALSE(s.empty());
+        double sum = 0, power = 0;
+        for (int16_t v : s) {
+            sum += v;
+            power += double(v) * v;
+        }
+        EXPECT_LT(std::fabs(sum / double(s.size())), 0.005 * 32768) << "off centre";
+        const double db = 10 * std::log10(power / double(s.size()) / (32768.0 * 32768.0));
+        loudest = std::max(loudest, db);
+        quietest = std::min(quietest, db);
+    }
+    EXPECT_LE(loudest - quietest, 1.5);
 }
 
 // Font descriptions, read by the same rules as the game's parser: lines at "\n", tokens at

@@ -312,34 +312,58 @@ void DrawBust(Canvas& c, int id, float cx, float cy, float r, Mood mood)
     auto P = [&](float x, float y) { return std::pair<float, float>(cx + x * u, cy + y * u); };
     const Rgba topDark = Shade(s.top, 0.75f);
     const bool ghost = s.hairStyle == HairStyle::Ghost;
-    // Shoulders and chest.
+    // Shoulders and chest, drawn apart so they can be given volume: the far side (right,
+    // as the bust looks left) falls into shade.
+    Canvas body(c.W(), c.H());
+    float halfW;
     if (ghost) {
-        c.Ellipse(cx, cy + 10 * u, 34 * u, 40 * u, s.skin);
-        c.Rect(int(cx - 34 * u), int(cy + 10 * u), int(68 * u), int(62 * u), s.skin);
+        halfW = 34 * u;
+        body.Ellipse(cx, cy + 10 * u, 34 * u, 40 * u, s.skin);
+        body.Rect(int(cx - 34 * u), int(cy + 10 * u), int(68 * u), int(62 * u), s.skin);
         for (int i = 0; i < 5; ++i)
-            c.Ellipse(cx - 27 * u + i * 13.5f * u, cy + 72 * u, 7 * u, 9 * u, s.skin);
-        c.Rect(int(cx - 34 * u), int(cy + 30 * u), int(68 * u), int(6 * u), s.top);
+            body.Ellipse(cx - 27 * u + i * 13.5f * u, cy + 72 * u, 7 * u, 9 * u, s.skin);
     } else {
         const float sw = 40 + s.bodyHalfW * 1.5f;
-        c.Polygon({P(-sw, 130), P(-sw + 4, 62), P(-14, 44), P(14, 44), P(sw - 4, 62), P(sw, 130)}, s.top);
-        c.Rect(int(cx - 9 * u), int(cy + 20 * u), int(18 * u), int(26 * u), Shade(s.skin, 0.9f));
-        c.Polygon({P(-14, 44), P(0, 62), P(14, 44)}, Shade(s.skin, 0.9f));
-        c.Polygon({P(-sw + 6, 70), P(-sw + 10, 130), P(-sw + 18, 130), P(-sw + 16, 70)}, topDark);
+        halfW = sw * u;
+        body.Polygon({P(-sw, 130), P(-sw + 4, 62), P(-14, 44), P(14, 44), P(sw - 4, 62), P(sw, 130)}, s.top);
+        // The near arm's sleeve seam, curving down from the shoulder.
+        body.ThickLine(cx + (-sw + 15) * u, cy + 64 * u, cx + (-sw + 19) * u, cy + 130 * u, 1.6f * u, topDark);
         if (s.coat) {
-            c.Polygon({P(-16, 46), P(-2, 130), P(-10, 130), P(-26, 56)}, topDark);
-            c.Polygon({P(16, 46), P(2, 130), P(10, 130), P(26, 56)}, topDark);
-            for (int i = 0; i < 3; ++i) c.Ellipse(cx - 8 * u, cy + (74 + i * 16) * u, 2.5f * u, 2.5f * u, s.accent);
+            body.Polygon({P(-16, 46), P(-2, 130), P(-10, 130), P(-26, 56)}, topDark);
+            body.Polygon({P(16, 46), P(2, 130), P(10, 130), P(26, 56)}, topDark);
+            for (int i = 0; i < 3; ++i) body.Ellipse(cx - 8 * u, cy + (74 + i * 16) * u, 2.5f * u, 2.5f * u, s.accent);
         }
+        if (s.hat == Hat::Goggles) {   // a satchel strap across the chest
+            body.ThickLine(cx + 22 * u, cy + 50 * u, cx - 26 * u, cy + 130 * u, 5 * u, Hex(0x6b3e26));
+            body.ThickLine(cx + 22 * u, cy + 50 * u, cx - 26 * u, cy + 130 * u, 1.2f * u, Hex(0x8a5a36));
+            body.Rect(int(cx - 4 * u), int(cy + 86 * u), int(7 * u), int(7 * u), s.accent);
+        }
+        if (id == 5) {   // raincoat buttons and collar
+            body.Polygon({P(-16, 44), P(0, 58), P(16, 44), P(12, 54), P(0, 64), P(-12, 54)}, Shade(s.top, 1.2f));
+            for (int i = 0; i < 3; ++i) body.Ellipse(cx, cy + (76 + i * 16) * u, 3 * u, 3 * u, s.pants);
+        }
+    }
+    for (int y = 0; y < body.H(); ++y)
+        for (int x = 0; x < body.W(); ++x) {
+            Rgba px = body.Get(x, y);
+            if (!px.a) continue;
+            const float rel = (x + 0.5f - cx) / halfW;   // -1 near edge .. 1 far edge
+            const float down = (y + 0.5f - cy) / (130 * u);   // 0 at the head's centre .. 1 at the bottom
+            // The shade's edge leans out as the body widens.
+            if (rel > 0.36f + 0.14f * down) px = Shade(px, 0.8f);
+            body.Set(x, y, px);
+        }
+    c.Draw(body, 0, 0);
+    if (!ghost) {
+        // Neck, with the chin's shadow across its top.
+        c.Rect(int(cx - 9 * u), int(cy + 20 * u), int(18 * u), int(26 * u), Shade(s.skin, 0.9f));
+        c.Rect(int(cx - 9 * u), int(cy + 26 * u), int(18 * u), int(8 * u), Shade(s.skin, 0.76f));
+        c.Polygon({P(-14, 44), P(0, 62), P(14, 44)}, Shade(s.skin, 0.9f));
         if (s.scarf) c.Polygon({P(-20, 42), P(20, 42), P(24, 56), P(30, 96), P(18, 96), P(12, 58), P(-18, 58)}, s.accent);
         if (s.quiver) {
             c.ThickLine(cx - 30 * u, cy + 56 * u, cx + 22 * u, cy + 130 * u, 5 * u, Hex(0x7a4a22));
             for (int i = 0; i < 3; ++i)
                 c.ThickLine(cx + (24 + i * 5) * u, cy + 40 * u, cx + (30 + i * 5) * u, cy + 20 * u, 2.5f * u, Hex(0xf4f0e0));
-        }
-        if (s.hat == Hat::Goggles) c.Rect(int(cx - 30 * u), int(cy + 96 * u), int(60 * u), int(6 * u), Hex(0x6b3e26));
-        if (id == 5) {   // raincoat buttons and collar
-            c.Polygon({P(-16, 44), P(0, 58), P(16, 44), P(12, 54), P(0, 64), P(-12, 54)}, Shade(s.top, 1.2f));
-            for (int i = 0; i < 3; ++i) c.Ellipse(cx, cy + (76 + i * 16) * u, 3 * u, 3 * u, s.pants);
         }
     }
     if (mood == Mood::Win) {   // a raised fist on the far side
@@ -366,6 +390,7 @@ void DrawBust(Canvas& c, int id, float cx, float cy, float r, Mood mood)
             // Hair cap over the top and back, leaving the face turned left.
             c.Polygon({P(-28, -6), P(-24, -22), P(-8, -31), P(12, -30), P(26, -18), P(29, 4), P(24, 14), P(16, -4),
                        P(0, -14), P(-16, -12)}, s.hair);
+            c.ThickLine(cx - 21 * u, cy - 17 * u, cx - 6 * u, cy - 26 * u, 2.2f * u, Shade(s.hair, 1.3f));
         } else {
             // Hooded and masked: only a band round the eyes shows.
             c.Ellipse(cx, cy, r, r * 1.05f, s.hair);

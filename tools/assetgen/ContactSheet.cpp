@@ -90,6 +90,74 @@ Canvas FontSample(bool display)
     return c;
 }
 
+// One shrink-to-fit label as the how-to-play screen draws it: the secondary font scaled
+// to the box height, coloured runs, left- or right-aligned in the box.
+void HtpLabel(Canvas& c, int x, int y, int w, int h, const std::vector<std::pair<std::string, Rgba>>& runs,
+              bool right = false)
+{
+    constexpr int kLine = kSecFontMaxLineHeight, kYOffset = 3;
+    int tw = 0;
+    for (const auto& r : runs) tw += TextWidth(FontFace::Display, r.first, 2, true);
+    Canvas line(std::max(1, tw), kLine);
+    int at = 0;
+    for (const auto& [text, col] : runs) at += DrawText(line, FontFace::Display, text, at, kYOffset, 2, col, true);
+    const float scale = std::min(float(h) / kLine, float(w) / float(std::max(1, tw)));
+    const int sw = std::max(1, int(tw * scale)), sh = std::max(1, int(kLine * scale));
+    const Canvas small = line.ScaledTo(sw, sh);
+    c.Draw(small, right ? x + w - sw : x, y + (h - sh) / 2);
+}
+
+// The how-to-play page with the screen's labels laid over it, to judge the fit.
+Canvas HowToPlayPreview()
+{
+    Canvas c = MakeImage("htp.imx");
+    const Rgba blue = Hex(0x407bdc), grey = Hex(0xc8c8c8), green = Hex(0x4cb53e), red = Hex(0xff5151);
+    HtpLabel(c, 20, 8, 240, 36, {{"HOW TO PLAY", Hex(0xffcc00)}});
+    HtpLabel(c, 80, 50, 170, 20, {{"YOUR CHARACTER", blue}});
+    HtpLabel(c, 274, 50, 175, 20, {{"YOUR ITEM STACK", blue}});
+    HtpLabel(c, 56, 213, 160, 22, {{"IN GENERAL", blue}});
+    HtpLabel(c, 332, 138, 200, 14, {{"CURRENTLY SELECTED ITEM", grey}});
+    const char* dirs[4] = {"UP", "LEFT", "DOWN", "RIGHT"};
+    const char* keys[4] = {"W", "A", "S", "D"};
+    for (int i = 0; i < 4; ++i) {
+        HtpLabel(c, 88, 148 + 14 * i, 90, 14, {{"MOVE ", grey}, {dirs[i], green}});
+        HtpLabel(c, 180, 148 + 14 * i, 90, 14, {{"WITH ", grey}, {keys[i], red}});
+    }
+    HtpLabel(c, 56, 236, 122, 14, {{"ACCEPT", green}, {" STUFF", grey}});
+    HtpLabel(c, 180, 236, 200, 14, {{"WITH ", grey}, {"SPACE", red}, {" OR ", grey}, {"RETURN", red}});
+    HtpLabel(c, 56, 250, 122, 14, {{"CANCEL", green}, {" STUFF", grey}});
+    HtpLabel(c, 180, 250, 90, 14, {{"WITH ", grey}, {"ESCAPE", red}});
+    HtpLabel(c, 56, 264, 122, 14, {{"PAUSE", green}, {" THE GAME", grey}});
+    HtpLabel(c, 180, 264, 90, 14, {{"WITH ", grey}, {"RETURN", red}});
+    HtpLabel(c, 332, 162, 138, 14, {{"SELECT", green}, {" NEXT ITEM", grey}});
+    HtpLabel(c, 472, 162, 104, 14, {{"WITH ", grey}, {"ESCAPE", red}});
+    HtpLabel(c, 332, 176, 138, 14, {{"USE", green}, {" CURRENT ITEM", grey}});
+    HtpLabel(c, 472, 176, 104, 14, {{"WITH ", grey}, {"SPACE", red}});
+    // The cursor bar on the first choice, its arrow just left of it.
+    c.BlendRect(336, 251, 238, 22, blue);
+    c.Draw(MakeImage("htp_cursor.imx").Crop(0, 0, 32, 24), 336 - 14 - 16, 250);
+    HtpLabel(c, 336, 250, 238, 24, {{"GOT IT!", kWhite}}, true);
+    HtpLabel(c, 336, 274, 238, 24, {{"LET ME CHANGE IT!", kWhite}}, true);
+    return c;
+}
+
+// The title screen's still frame: backdrop, glow, emblem and word where the title places
+// them (screen centre origin: the logo group at (0, -40), the word 28 below its centre,
+// the foreground strip centred 111 below the screen centre).
+Canvas TitlePreview()
+{
+    Canvas c = MakeImage("title_bg.imx");
+    auto centred = [&](const std::string& path, int cx, int cy) {
+        const Canvas img = MakeImage(path);
+        c.Draw(img, cx - img.W() / 2, cy - img.H() / 2);
+    };
+    centred("logo_light.imx", 320, 140);
+    centred("logo.imx", 320, 140);
+    centred("zelka.imx", 319, 168);
+    centred("title_over.imx", 320, 291);
+    return c;
+}
+
 }  // namespace
 
 void WriteContactSheets(const std::filesystem::path& dir)
@@ -108,6 +176,10 @@ void WriteContactSheets(const std::filesystem::path& dir)
         if (g.id == AssetGroup::Worlds)
             for (int w = 0; w < kWorldCount; ++w)
                 images.emplace_back("preview: world" + std::to_string(w), MazePreview(w).Scaled(2));
+        if (g.id == AssetGroup::Ui) {
+            images.emplace_back("preview: how to play", HowToPlayPreview().Scaled(2));
+            images.emplace_back("preview: title", TitlePreview().Scaled(2));
+        }
         if (g.id == AssetGroup::Fonts) {
             images.emplace_back("sample: press_start_k", FontSample(false).Scaled(2));
             images.emplace_back("sample: upheaval", FontSample(true).Scaled(2));

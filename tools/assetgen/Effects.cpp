@@ -293,23 +293,43 @@ Wave Babble(int n)
     return b.Finish();
 }
 
+// Loudness targets (see Level): one level for the set, a few dB under it for the small
+// interface sounds that repeat while menus are browsed or the clock runs out.
+constexpr float kEffectDb = -9.0f;
+constexpr float kQuietDb = -13.0f;
+
+float TargetDb(int n)
+{
+    switch (n) {
+    case 0: case 2: case 3: case 16: case 24: return kQuietDb;
+    default: return kEffectDb;
+    }
+}
+
 }  // namespace
 
 std::vector<uint8_t> MakeSfx(int n, const Wave& voice)
 {
-    if (n == 3) return EncodeWav(ScoreTick());
-    const float v = float(voice.size()) / kSampleRate;
+    if (n == 3) {
+        // Level only: no fades, so both ends stay at the silence the loop joins on.
+        Wave w = ScoreTick();
+        Level(w, TargetDb(3));
+        return EncodeWav(w);
+    }
+    Wave spoken = voice;
+    FadeIn(spoken, 3.0f);   // speech clips may start mid-wave
+    const float v = float(spoken.size()) / kSampleRate;
     SoundBuffer b(0.0f);
     switch (n) {
     case 302:
-        b.Mix(voice, 0.0f, 0.9f);
+        b.Mix(spoken, 0.0f, 0.9f);
         ReadyGoFanfare(b, std::max(0.0f, v - 0.25f));
         break;
     case 303: {
         // Referee whistle, then the call.
         b.Add(Vib(T(Osc::Sine, 2900, 0, 0.01f, 0.5f, 0.05f, 0.45f), 0.6f, 30), 0);
         b.Add(Vib(T(Osc::Sine, 3500, 0, 0.01f, 0.5f, 0.05f, 0.15f), 0.6f, 30), 0);
-        b.Mix(voice, 0.6f, 0.9f);
+        b.Mix(spoken, 0.6f, 0.9f);
         break;
     }
     case 500:
@@ -318,16 +338,19 @@ std::vector<uint8_t> MakeSfx(int n, const Wave& voice)
         b.Add(T(Osc::Triangle, N(up ? 72 : 79), 0, 0.003f, 0.06f, 0.08f, 0.35f), 0);
         b.Add(T(Osc::Triangle, N(up ? 79 : 72), 0, 0.003f, 0.06f, 0.15f, 0.35f), 0.09f);
         b.Add(T(Osc::Square, N(up ? 60 : 67), 0, 0.003f, 0.05f, 0.1f, 0.1f, 0.25f), 0);
-        b.Mix(voice, 0.3f, 0.9f);
+        b.Mix(spoken, 0.3f, 0.9f);
         break;
     }
     default:
-        if (!voice.empty()) b.Mix(voice, 0.0f, 0.95f);
+        if (!voice.empty()) b.Mix(spoken, 0.0f, 0.95f);
         else b.Mix(Recipe(n), 0.0f);
         break;
     }
     if (b.Raw().empty()) b.Mix(Babble(n), 0.0f);
-    return EncodeWav(b.Finish(0.9f));
+    b.HighPass(20.0f);
+    Wave w = b.Finish(1e9f);   // fades the tail; the level comes next
+    Level(w, TargetDb(n));
+    return EncodeWav(w);
 }
 
 }  // namespace zelka::assets

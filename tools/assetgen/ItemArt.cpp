@@ -1,5 +1,6 @@
 // Pick-ups, inventory icons and the small effect sprites of the match.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -145,20 +146,44 @@ Canvas Items()
 Canvas Idol(int f)
 {
     Canvas c(32, 48);
-    const Rgba gold = Hex(0xf2b428), dark = Hex(0xa86a10), light = Hex(0xfff0a0);
-    c.Rect(8, 38, 16, 8, Hex(0x6a5a4a));
-    c.Rect(7, 38, 18, 2, Hex(0x8a7a6a));
-    c.Ellipse(16, 14, 8, 9, gold);          // head
-    c.Rect(10, 21, 12, 14, gold);           // body
-    c.Rect(8, 24, 3, 9, dark);              // arms
-    c.Rect(21, 24, 3, 9, dark);
-    c.Rect(11, 35, 10, 3, dark);
-    c.Rect(12, 13, 3, 2, Hex(0x30c0e0));    // jewel eyes
-    c.Rect(17, 13, 3, 2, Hex(0x30c0e0));
-    c.Rect(13, 18, 6, 1, dark);
-    c.Polygon({{8, 8}, {16, 2}, {24, 8}, {16, 6}}, dark);
-    c.Ellipse(13, 10, 2, 3, light);
-    c.Outline(kInk);
+    const Rgba gold = Hex(0xf2b428), dark = Hex(0xa86a10), light = Hex(0xfff0a0), deep = Hex(0x7a4a08);
+    // Stone pedestal: a lit top slab over a block with a carved band.
+    Canvas stone(32, 48);
+    stone.Rect(5, 38, 22, 3, Hex(0x9a8a78));
+    stone.Rect(5, 38, 22, 1, Hex(0xbaaa98));
+    stone.Rect(7, 41, 18, 6, Hex(0x6a5a4a));
+    stone.Rect(7, 43, 18, 1, Hex(0x54463a));
+    for (int x = 9; x < 24; x += 4) stone.Set(x, 45, Hex(0x54463a));
+    stone.Rect(24, 41, 1, 6, Hex(0x4a3e32));
+    stone.Outline(kInk);
+    c.Draw(stone, 0, 0);
+    // The seated figure: crossed legs, a broad body with the hands together, a round head
+    // under a fanned crown with a ruby.
+    Canvas fig(32, 48);
+    fig.Ellipse(16, 35, 10.5f, 3.8f, gold);                               // crossed legs
+    fig.Polygon({{10, 22}, {22, 22}, {24.5f, 34}, {7.5f, 34}}, gold);    // body
+    fig.Ellipse(16, 15, 7.5f, 7.5f, gold);                                // head
+    fig.Rect(7, 13, 2, 5, gold);                                          // ears
+    fig.Rect(23, 13, 2, 5, gold);
+    fig.Polygon({{8, 11}, {8.5f, 4}, {12, 7.5f}, {16, 0.5f}, {20, 7.5f}, {23.5f, 4}, {24, 11}}, dark);   // crown
+    fig.EdgeShade(0.72f, 1.22f);
+    fig.Rect(9, 10, 14, 2, gold);                                         // crown band
+    fig.Rect(15, 5, 2, 3, Hex(0xe03050));                                 // ruby
+    fig.Set(15, 5, Hex(0xff90a0));
+    fig.ThickLine(10.5f, 24, 15, 30, 2.2f, dark);                         // arms to the hands
+    fig.ThickLine(21.5f, 24, 17, 30, 2.2f, dark);
+    fig.Ellipse(16, 30.5f, 2.4f, 1.8f, gold);
+    fig.Rect(12, 15, 2, 2, Hex(0x30c0e0));                                // jewel eyes
+    fig.Rect(18, 15, 2, 2, Hex(0x30c0e0));
+    fig.Set(12, 15, Hex(0xb0f4ff));
+    fig.Set(18, 15, Hex(0xb0f4ff));
+    fig.Rect(14, 19, 4, 1, deep);                                         // mouth
+    fig.Rect(15, 17, 2, 1, dark);                                         // nose
+    fig.Rect(12, 26, 8, 1, Shade(dark, 1.1f));                            // sash
+    fig.Rect(10, 13, 1, 3, light);                                        // highlight on the cheek
+    fig.Rect(9, 24, 1, 8, light);                                         // lit left edge of the body
+    fig.Outline(kInk);
+    c.Draw(fig, 0, 0);
     if (f > 0) {   // a glint sliding down the statue
         const float t = (f - 1) / 7.0f;
         Sparkle(c, 11 + t * 10, 6 + t * 28, 4 * std::sin((t * 0.9f + 0.05f) * kPi), Hex(0xfffde0));
@@ -330,33 +355,81 @@ Canvas TeleportBeam()
     return c;
 }
 
+// One dizzy star: three sizes for the depth of the orbit (0 back, 2 front).
+void DizzyStar(Canvas& c, int cx, int cy, int size)
+{
+    static const std::vector<std::string> kStars[3] = {
+        {".L.", "LYD", ".D."},
+        {"..L..", ".LYY.", "LYYYD", ".YYD.", ".D.D."},
+        {"...L...", "...Y...", "LLYYYYD", ".LYYYD.", "..YYY..", ".YD.DD.", ".D...D."},
+    };
+    const Palette pal{{'L', Hex(0xfffbd0)}, {'Y', Hex(0xffd83a)}, {'D', Hex(0xd08a10)}};
+    const auto& rows = kStars[size];
+    const int half = int(rows.size()) / 2;
+    c.Template(cx - half, cy - half, rows, pal);
+}
+
 Canvas StatusFx()
 {
     Canvas c(128, 16);
-    static const std::vector<std::string> kStar = {"..#..", "..#..", "#####", ".###.", ".#.#."};
-    const Palette starPal{{'#', Hex(0xffe040)}};
-    for (int f = 0; f < 2; ++f) {   // dizzy stars circling
-        for (int k = 0; k < 3; ++k) {
-            const float a = k * 2 * kPi / 3 + f * kPi / 3;
-            const int x = int(std::lround(f * 32 + 16 + std::cos(a) * 10)), y = int(std::lround(8 + std::sin(a) * 3.5f));
-            c.Template(x - 2, y - 2, kStar, starPal);
+    // Dizzy: three stars on a tilted orbit over the head. Two frames cannot show the turn
+    // by position alone (a third of a turn apart, half a step reads either way), so each
+    // star trails a fading arc behind it and grows as it swings to the front.
+    constexpr float kCx = 16, kCy = 7.5f, kRx = 11, kRy = 3.2f;
+    for (int f = 0; f < 2; ++f) {
+        Canvas frame(32, 16);
+        Canvas trails(32, 16);
+        for (int i = 0; i < 64; ++i) {   // the faint orbit itself
+            const float ta = i * 2 * kPi / 64;
+            trails.Set(int(std::lround(kCx + std::cos(ta) * kRx)), int(std::lround(kCy + std::sin(ta) * kRy)),
+                       WithAlpha(Hex(0xfff0a0), 56));
         }
+        struct Star { float y; int x, iy, size; };
+        std::vector<Star> stars;
+        for (int k = 0; k < 3; ++k) {
+            const float a = -kPi / 2 + k * 2 * kPi / 3 + f * kPi / 3;
+            for (int t = 12; t >= 1; --t) {   // trail, oldest faintest
+                const float ta = a - t * 0.075f;
+                trails.Set(int(std::lround(kCx + std::cos(ta) * kRx)), int(std::lround(kCy + std::sin(ta) * kRy)),
+                           WithAlpha(Hex(0xfff4b0), 250 - t * 16));
+            }
+            const float depth = (std::sin(a) + 1) / 2;   // 0 at the back, 1 at the front
+            const int size = depth > 0.8f ? 2 : depth > 0.4f ? 1 : 0;
+            stars.push_back({std::sin(a), int(std::lround(kCx + std::cos(a) * kRx)),
+                             int(std::lround(kCy + std::sin(a) * kRy)), size});
+        }
+        std::sort(stars.begin(), stars.end(), [](const Star& a, const Star& b) { return a.y < b.y; });
+        frame.Draw(trails, 0, 0);
+        for (const Star& s : stars) {
+            Canvas one(32, 16);
+            DizzyStar(one, s.x, s.iy, s.size);
+            one.Outline(kInk);
+            frame.Draw(one, 0, 0);
+        }
+        c.Draw(frame, f * 32, 0);
     }
-    for (int f = 0; f < 2; ++f) {   // slow marker: a snail-shell spiral and drips
+    for (int f = 0; f < 2; ++f) {   // slow marker: a snail creeping along, stretching and gathering
         const int ox = 64 + f * 32;
+        const int stretch = f ? 3 : 0;
         Canvas s(32, 16);
-        s.Ellipse(16, 8, 6, 6, Hex(0x8a60d0));
-        s.EllipseRing(16, 8, 4, 4, 1.5f, Hex(0xd0b0ff));
-        s.Ellipse(16, 8, 1.2f, 1.2f, Hex(0xd0b0ff));
-        s.Rect(6 + f * 2, 12, 2, 3, Hex(0x60a0ff));
-        s.Rect(25 - f * 2, 11, 2, 3, Hex(0x60a0ff));
+        const Rgba foot = Hex(0xb8d890), footDark = Hex(0x88a868);
+        s.Rect(8, 12, 15 + stretch, 3, foot);                          // the foot
+        s.Rect(8, 14, 15 + stretch, 1, footDark);
+        s.Ellipse(22.0f + stretch, 11.5f, 3.2f, 3, foot);              // head
+        s.ThickLine(21.0f + stretch, 9, 20.0f + stretch - f, 3, 1.2f, foot);   // eye stalks
+        s.ThickLine(23.5f + stretch, 9, 25.0f + stretch - f, 3.5f, 1.2f, foot);
+        s.Set(20 + stretch - f, 2, kInk);
+        s.Set(25 + stretch - f, 3, kInk);
+        s.Ellipse(14, 8, 6.5f, 6.2f, Hex(0x8a60d0));                   // shell, with its spiral
+        s.EllipseRing(14, 8, 4.4f, 4.2f, 1.2f, Hex(0xd0b0ff));
+        s.EllipseRing(14.6f, 8.4f, 2, 2, 1, Hex(0x6a40b0));
+        s.Set(14, 8, Hex(0xd0b0ff));
+        s.Set(10, 4, Hex(0xf0e0ff));                                   // glint on the shell
         s.Outline(kInk);
+        if (f == 0) s.Rect(3, 13, 3, 1, Hex(0x9ad0ff, 170));           // a slime trail left behind
+        else s.Rect(4, 13, 4, 1, Hex(0x9ad0ff, 170));
         c.Draw(s, ox, 0);
     }
-    Canvas stars = c.Crop(0, 0, 64, 16);
-    stars.Outline(kInk);
-    c.Rect(0, 0, 64, 16, kClear);
-    c.Draw(stars, 0, 0);
     return c;
 }
 

@@ -17,6 +17,8 @@ namespace {
 
 constexpr int kOggSerial = 0x5A454C4B;   // fixed so every build writes the same bytes
 constexpr float kVorbisQuality = 0.3f;
+constexpr float kMusicRms = 0.158f;    // -16 dBFS
+constexpr float kMusicPeak = 0.85f;
 
 enum class Drums { March, Rock, Sparse, Waltzy, Spooky, Gentle };
 
@@ -225,10 +227,23 @@ Wave Compose(const TrackSpec& s)
             if (pass == 1) v = y;
         }
     // On pass 0 the samples were left as they were, so y carries the loop's end state in.
+    // Every track at the same average power, with headroom for the encoder's overshoot.
+    double power = 0;
     float peak = 0;
-    for (float v : w) peak = std::max(peak, std::fabs(v));
-    const float g = peak > 0 ? 0.8f / peak : 1.0f;
-    for (float& v : w) v *= g;
+    for (float v : w) {
+        power += double(v) * v;
+        peak = std::max(peak, std::fabs(v));
+    }
+    const float rms = float(std::sqrt(power / double(std::max<size_t>(1, w.size()))));
+    // Up to 4 dB of peaks go into the limiter, which runs over three copies of the loop so
+    // the middle one, kept, sees the loop's own end before its start and stays seamless.
+    const float g = peak > 0 ? std::min(kMusicRms / rms, 1.6f * kMusicPeak / peak) : 1.0f;
+    Wave three;
+    three.reserve(w.size() * 3);
+    for (int k = 0; k < 3; ++k)
+        for (float v : w) three.push_back(v * g);
+    Limit(three, kMusicPeak);
+    std::copy(three.begin() + std::ptrdiff_t(w.size()), three.begin() + std::ptrdiff_t(2 * w.size()), w.begin());
     return w;
 }
 

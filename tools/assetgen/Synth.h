@@ -40,6 +40,8 @@ public:
     void Mix(const Wave& w, float start, float gain = 1.0f);
     // One-pole low-pass at cutoff Hz over the whole buffer.
     void LowPass(float cutoff);
+    // One-pole high-pass at cutoff Hz: takes out the offset a short noise burst can leave.
+    void HighPass(float cutoff);
     // Scales so the peak is at most peak; fades the last fadeMs to silence.
     Wave Finish(float peak = 0.85f, float fadeMs = 4.0f);
     Wave& Raw() { return w_; }
@@ -48,8 +50,22 @@ private:
     Wave w_;
 };
 
-// One oscillator sample at phase (cycles, fractional part used).
-float Oscillate(Osc osc, double phase, float duty, uint32_t& noiseState, float& noiseHeld, double& lastCycle);
+// One oscillator sample at phase (cycles, fractional part used); dt is the phase step per
+// sample, which the square, pulse and saw use to round their edges against aliasing.
+// Square and pulse are centred (no DC) whatever the duty, so their peaks are uneven.
+float Oscillate(Osc osc, double phase, double dt, float duty, uint32_t& noiseState, float& noiseHeld,
+                double& lastCycle);
+
+// Loudness in dBFS: the loudest 50 ms window of the signal's power, bass below 100 Hz
+// weighed down. Effects are levelled on it, so a short tick and a long rumble compare.
+float Loudness(const Wave& w);
+// Holds every sample within +-ceiling with smooth gain changes (no clipping).
+void Limit(Wave& w, float ceiling);
+// Scales w to targetDb of Loudness, limiting peaks to peak (with at most 6 dB of limiting,
+// so a sound with a big transient ends up under the target rather than squashed).
+void Level(Wave& w, float targetDb, float peak = 0.89f);
+// A linear fade over the first ms milliseconds (a clip cut mid-wave otherwise clicks).
+void FadeIn(Wave& w, float ms);
 
 // Semitone ratio.
 float Semi(float semitones);

@@ -105,10 +105,15 @@ Canvas NavCursor()
     // RIGHT, LEFT, UP, DOWN; the second frame of each pair is nudged and slimmer.
     for (int d = 0; d < 4; ++d)
         for (int f = 0; f < 2; ++f) {
+            // A pixel chevron, white on top and pale grey below (the tint keeps the shading).
             Canvas a(16, 16);
-            const float o = f ? 2.0f : 0.0f, s = f ? 1.5f : 0.0f;
-            a.Polygon({{3 + o, 2 + s}, {13 + o, 8}, {3 + o, 14 - s}, {6 + o, 8}}, kWhite);
-            a.Outline(Hex(0x303040));
+            const int o = f ? 2 : 0, spread = f ? 5 : 6;
+            for (int d = -spread; d <= spread; ++d) {
+                const int k = spread - std::abs(d);
+                const int left = (5 * k + spread / 2) / spread, right = 1 + (10 * k + spread / 2) / spread;
+                a.Rect(1 + o + left, 7 + d, right - left + 1, 1, d > 0 ? Hex(0xc4c4d4) : kWhite);
+            }
+            a.Outline(Hex(0x202030));
             const int tile = d * 2 + f;
             switch (d) {
             case 0: c.Draw(a, tile * 16, 0); break;
@@ -226,7 +231,8 @@ Canvas ResultsBg()
         const float x = Hash01(i, 1, 900) * 840, y = Hash01(i, 2, 900) * 360;
         Sparkle(c, x, y, 1.5f + Hash01(i, 3, 900) * 2.5f, Hex(0xfff0c0, 180));
     }
-    c.VGradient(0, 300, 840, 60, Hex(0x1a1430, 0), Hex(0x1a1430));
+    // Darken toward the floor strip; blended, as setting the rows would punch a hole.
+    for (int j = 0; j < 30; ++j) c.BlendRect(0, 300 + j, 840, 1, Hex(0x1a1430, uint8_t(255 * j / 30)));
     c.Rect(0, 330, 840, 30, Hex(0x1a1430));
     c.Rect(0, 328, 840, 2, kGold);
     return c;
@@ -273,40 +279,143 @@ Canvas CharDialog()
     return c;
 }
 
+// A sunken area of the how-to-play page: darker, shadowed at the top left, lit at the
+// bottom right, so the page reads as carved panels under the labels the screen draws.
+void Recess(Canvas& c, int x, int y, int w, int h, Rgba fill)
+{
+    c.Rect(x + 1, y, w - 2, h, Shade(fill, 1.6f));
+    c.Rect(x, y + 1, w, h - 2, Shade(fill, 1.6f));
+    c.Rect(x + 1, y, w - 2, h - 1, kInk);
+    c.Rect(x, y + 1, w - 1, h - 2, kInk);
+    c.Rect(x + 1, y + 1, w - 2, h - 2, fill);
+}
+
+// A heading rule under a section label: bright at the start, fading out.
+void HeadingRule(Canvas& c, int x, int y, int w)
+{
+    const Rgba blue = Hex(0x407bdc);
+    for (int i = 0; i < w; ++i) {
+        const int a = 230 - 180 * i / w;
+        c.Blend(x + i, y, WithAlpha(blue, a));
+        c.Blend(x + i, y + 1, WithAlpha(kInk, a));
+    }
+    c.Rect(x, y - 1, 3, 3, Shade(blue, 1.3f));
+}
+
+// Faint alternating bands behind rows of text 14 px apart.
+void RowBands(Canvas& c, int x, int y, int w, int rows)
+{
+    for (int r = 0; r < rows; ++r) c.BlendRect(x, y + r * 14, w, 14, WithAlpha(kWhite, r % 2 ? 6 : 14));
+}
+
+// The how-to-play page. The screen draws every word over it (title, section headings,
+// the move, item and general rows with the player's keys, and the two choices), so the
+// image holds only the panels those labels sit in and the pictures between them, placed
+// by the label boxes: characters in the left panel, the item stack on the right, the
+// general rows and the choice bar along the bottom.
 Canvas HowToPlay()
 {
     Canvas c(592, 308);
+    const Rgba well = Hex(0x12101f);
     Panel(c, 0, 0, 592, 308, Hex(0x1e1a36));
-    // A little scene on the left: the hero in a maze with gems and a chest.
-    Panel(c, 16, 16, 272, 196, Hex(0x101020));
-    const Canvas floor = WorldArt("worlds/world0/floorset.imx");
-    const Canvas walls = WorldArt("worlds/world0/mazeset.imx");
-    const Canvas items = ItemArt("items.imx");
-    const Canvas hero = CharacterArt("mira/sprite.imx");
-    for (int ty = 0; ty < 5; ++ty)
-        for (int tx = 0; tx < 8; ++tx) c.Draw(floor.Crop(0, 0, 32, 32), 24 + tx * 32, 28 + ty * 32);
-    const int wallsRow[8] = {12, 12, 14, 12, 12, 12, 13, 12};
-    for (int tx = 0; tx < 8; ++tx) c.Draw(walls.Crop(wallsRow[tx] * 32, 0, 32, 32), 24 + tx * 32, 28);
-    c.Draw(walls.Crop(3 * 32, 0, 32, 32), 24 + 2 * 32, 60);
-    c.Draw(walls.Crop(2 * 32, 0, 32, 32), 24 + 2 * 32, 92);
-    c.Draw(items.Crop(0, 0, 32, 32), 24 + 4 * 32, 92);
-    c.Draw(items.Crop(32, 0, 32, 32), 24 + 5 * 32, 124);
-    c.Draw(items.Crop(10 * 32 % 256, 32, 32, 32), 24 + 6 * 32, 92);
-    c.Draw(hero.Crop(6 * 32, 0, 32, 40), 24 + 1 * 32, 84);
-    // Right: the item stack and the control arrows.
-    Panel(c, 304, 16, 272, 92, Hex(0x101020));
-    const Canvas icons = ItemArt("item_icons.imx");
-    for (int i = 0; i < 4; ++i) c.Draw(icons.Crop((i == 0 ? 1 : i * 2 + 1) * 32, 0, 32, 32), 320 + i * 42, 46);
-    c.Draw(ItFrame(1), 316, 42);
-    Panel(c, 304, 120, 272, 92, Hex(0x101020));
-    const int ax = 440, ay = 166;
-    c.Draw(ArrowUp(20, 14).Scaled(1), ax - 10, ay - 30);
-    c.Draw(ArrowUp(20, 14), ax - 10, ay + 16, false, true);
-    c.Draw(ArrowLeft(14, 20), ax - 40, ay - 10);
-    c.Draw(ArrowLeft(14, 20), ax + 26, ay - 10, true);
-    c.Draw(InputIcons().Crop(0, 0, 64, 32), ax - 32, ay - 16);
-    Panel(c, 16, 224, 560, 68, Hex(0x101020));
-    for (int i = 0; i < 8; ++i) Sparkle(c, 40.0f + i * 72, 258, 3, Hex(0xfff0c0, 160));
+    // Beside the title: a gold rule ending in a gem.
+    for (int i = 0; i < 290; ++i) c.Blend(270 + i, 26, WithAlpha(kGold, 60 + 150 * i / 290));
+    c.Rect(270, 27, 290, 1, WithAlpha(kGoldDark, 200));
+    {
+        Canvas gem(12, 12);
+        gem.Polygon({{6, 0.5f}, {11.5f, 6}, {6, 11.5f}, {0.5f, 6}}, Hex(0x30d0a0));
+        gem.Polygon({{6, 0.5f}, {11.5f, 6}, {6, 6}}, Hex(0xa8ffe0));
+        gem.Polygon({{0.5f, 6}, {6, 11.5f}, {6, 6}}, Hex(0x16866a));
+        gem.Outline(kInk);
+        c.Draw(gem, 560, 20);
+    }
+
+    // Left panel, YOUR CHARACTER: a walk through a bit of maze, then the four move rows.
+    Recess(c, 14, 48, 254, 160, well);
+    HeadingRule(c, 80, 70, 176);
+    {
+        const Canvas floor = WorldArt("worlds/world0/floorset.imx");
+        const Canvas walls = WorldArt("worlds/world0/mazeset.imx");
+        const Canvas items = ItemArt("items.imx");
+        const Canvas hero = CharacterArt("mira/sprite.imx");
+        const Canvas nav = NavCursor();
+        Canvas scene(176, 64);
+        for (int ty = 0; ty < 2; ++ty)
+            for (int tx = 0; tx < 6; ++tx) {
+                const int trail = ty == 1 ? 12 : 0;   // the path the hero walked
+                scene.Draw(floor.Crop(trail * 32, 0, 32, 32), tx * 32 - 8, ty * 32);
+            }
+        scene.Draw(walls.Crop(12 * 32, 0, 32, 32), -8, 0);
+        scene.Draw(walls.Crop(8 * 32, 0, 32, 32), 24, 0);
+        scene.Draw(walls.Crop(4 * 32, 0, 32, 32), 120, 0);
+        scene.Draw(walls.Crop(12 * 32, 0, 32, 32), 152, 0);
+        scene.Draw(items.Crop(0, 0, 32, 32), 128, 30);
+        scene.Draw(items.Crop(6 * 32, 32, 32, 32), 6, 30);
+        const int hx = 72, hy = 12;   // the hero, with the four move arrows around her
+        scene.Draw(hero.Crop(0, 0, 32, 40), hx, hy);
+        scene.Draw(nav.Crop(4 * 16, 0, 16, 16), hx + 8, hy - 13);
+        scene.Draw(nav.Crop(6 * 16, 0, 16, 16), hx + 8, hy + 38);
+        scene.Draw(nav.Crop(2 * 16, 0, 16, 16), hx - 14, hy + 14);
+        scene.Draw(nav.Crop(0, 0, 16, 16), hx + 30, hy + 14);
+        c.Rect(76, 75, 180, 68, kInk);
+        c.Frame(77, 76, 178, 66, kGoldDark);
+        c.Draw(scene, 78, 77);
+        // Keyboard and gamepad beside the move rows, which name the player's controls.
+        const Canvas devices = InputIcons();
+        c.Draw(devices.Crop(64, 0, 64, 32), 10, 96);
+        c.Draw(devices.Crop(0, 0, 64, 32), 10, 160);
+        RowBands(c, 84, 148, 180, 4);
+    }
+
+    // Right panel, YOUR ITEM STACK: the stack with the current item framed, a pointer
+    // from it to the "currently selected" caption, and the two item rows.
+    Recess(c, 272, 48, 308, 160, well);
+    HeadingRule(c, 274, 70, 220);
+    {
+        const Canvas icons = ItemArt("item_icons.imx");
+        const int stack[7] = {1, 3, 5, 7, 0, 0, 0};   // pickaxe, hammer, sneakers, hand, empty
+        c.Rect(280, 80, 296, 44, Shade(well, 0.6f));
+        for (int i = 0; i < 7; ++i) {
+            const int x = 286 + i * 42;
+            c.Frame(x - 1, 85, 34, 34, Hex(0x2c2848));
+            c.Draw(icons.Crop(stack[i] * 32, 0, 32, 32), x, 86);
+        }
+        c.Draw(ItFrame(1), 282, 82);
+        // L-shaped pointer: down from the frame, then right to the caption.
+        const Rgba pc = kGoldLight;
+        c.Rect(301, 124, 2, 20, kInk);
+        c.Rect(300, 124, 2, 20, pc);
+        c.Rect(300, 143, 24, 2, pc);
+        c.Rect(300, 145, 24, 1, kInk);
+        c.Polygon({{323, 139.5f}, {329, 144}, {323, 148.5f}}, pc);
+        // Small pictures for "select next" (a turn arrow) and "use" (a burst).
+        Canvas turn(14, 14);
+        turn.EllipseRing(7, 7, 5, 5, 2, kWhite);
+        turn.Rect(7, 0, 7, 7, kClear);
+        turn.Polygon({{8, 0}, {13, 3.5f}, {8, 7}}, kWhite);
+        turn.Outline(kInk);
+        c.Draw(turn, 312, 162);
+        Canvas burst(14, 14);
+        for (int k = 0; k < 8; ++k) {
+            const float a = k * kPi / 4;
+            const float r0 = 2.5f, r1 = k % 2 ? 5.0f : 6.5f;
+            burst.ThickLine(7 + std::cos(a) * r0, 7 + std::sin(a) * r0, 7 + std::cos(a) * r1, 7 + std::sin(a) * r1, 1.2f,
+                            kGoldLight);
+        }
+        burst.Ellipse(7, 7, 1.5f, 1.5f, kWhite);
+        burst.Outline(kInk);
+        c.Draw(burst, 312, 176);
+        RowBands(c, 330, 162, 246, 2);
+    }
+
+    // Bottom panel, IN GENERAL: three rows on the left, the two choices on the right.
+    Recess(c, 14, 212, 566, 88, well);
+    HeadingRule(c, 56, 234, 150);
+    RowBands(c, 52, 236, 236, 3);
+    c.BlendRect(288, 236, 94, 14, WithAlpha(kWhite, 14));   // the accept row runs longer
+    // The choices' well: the cursor bar (22 high) slides over it with its arrow to the left.
+    c.Rect(300, 248, 276, 50, Shade(well, 0.6f));
+    c.Frame(300, 248, 276, 50, Hex(0x2c2848));
     return c;
 }
 
@@ -350,7 +459,24 @@ Canvas StoneMask(int variant)
         Canvas m(72, 56);
         const float open = f / 5.0f;
         m.Polygon({{10, 6}, {62, 6}, {66, 26}, {52, 52}, {20, 52}, {6, 26}}, stone);
+        // Weathered stone: speckle, a lit upper left and a shaded lower right, one crack.
+        for (int y = 6; y < 53; ++y)
+            for (int x = 6; x < 67; ++x) {
+                const Rgba p = m.Get(x, y);
+                if (!p.a) continue;
+                const float n = Hash01(x, y, 400 + variant);
+                const float side = (x - 36) / 30.0f + (y - 28) / 26.0f;   // -2 upper left .. 2 lower right
+                float k = 1.0f - 0.1f * std::clamp(side, -1.0f, 1.5f);
+                if (n > 0.9f) k *= 0.86f;
+                else if (n < 0.07f) k *= 1.1f;
+                m.Set(x, y, Shade(p, k));
+            }
         m.Rect(14, 8, 44, 3, light);
+        m.Rect(14, 11, 44, 1, Shade(stone, 0.85f));
+        m.Line(55, 8, 52, 14, dark);
+        m.Line(52, 14, 55, 18, dark);
+        m.Line(55, 18, 53, 22, dark);
+        m.Rect(16, 14, 40, 2, Shade(stone, 1.08f));   // brow ridge
         m.Rect(24, 17, 9, 3, dark);    // brows
         m.Rect(39, 17, 9, 3, dark);
         const float eh = 1 + open * 5;
@@ -371,26 +497,56 @@ Canvas StoneMask(int variant)
     return c;
 }
 
+// One chain link at (cx, cy) along angle a: an oval ring seen face-on, or edge-on as a
+// bar, shaded as if lit from the upper left.
+void Link(Canvas& c, float cx, float cy, float a, bool faceOn)
+{
+    const float ca = std::cos(a), sa = std::sin(a);
+    const float rx = 5.5f, ry = faceOn ? 3.4f : 1.5f;
+    for (int y = int(cy - 7); y <= int(cy + 7); ++y)
+        for (int x = int(cx - 7); x <= int(cx + 7); ++x) {
+            const float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
+            const float u = dx * ca + dy * sa, v = -dx * sa + dy * ca;
+            const float d = std::sqrt((u * u) / (rx * rx) + (v * v) / (ry * ry));
+            const bool in = faceOn ? (d <= 1.0f && d >= 0.45f) : d <= 1.0f;
+            if (!in) continue;
+            const float light = -(dx + dy) / 10.0f;   // upper left is lit
+            const Rgba base = faceOn ? Hex(0xa8a8bc) : Hex(0x84849a);
+            c.Set(x, y, Shade(base, 1.0f + std::clamp(light, -0.35f, 0.35f)));
+        }
+}
+
 Canvas Chains()
 {
+    // Two chains crossing the face slot corner to corner, links interlocking (one face-on,
+    // the next edge-on) and overlapping; the padlock hangs where they cross.
     Canvas c(64, 64);
-    for (int d = 0; d < 2; ++d)
-        for (int i = 0; i < 9; ++i) {
-            const float t = i / 8.0f;
-            const float x = d ? 60 - t * 56 : 4 + t * 56, y = 4 + t * 56;
-            if (i % 2) c.EllipseRing(x, y, 4, 2.5f, 1.5f, Hex(0xa8a8b8));
-            else c.EllipseRing(x, y, 2.5f, 4, 1.5f, Hex(0x8a8a9a));
+    for (int d = 0; d < 2; ++d) {
+        Canvas chain(64, 64);
+        const float a = d ? 3 * kPi / 4 : kPi / 4;
+        constexpr int kLinks = 11;
+        for (int i = 0; i < kLinks; ++i) {
+            const float t = (i + 0.5f) / kLinks;
+            const float x = d ? 64 - t * 64 : t * 64, y = t * 64;
+            Link(chain, x, y, a, i % 2 == 0);
         }
-    c.Outline(kInk);
+        chain.Outline(kInk);
+        c.Draw(chain, 0, 0);
+    }
     return c;
 }
 
 Canvas Padlock()
 {
     Canvas c(24, 28);
-    c.EllipseRing(12, 10, 7, 8, 2.5f, Hex(0xb8b8c8));
+    c.EllipseRing(12, 10, 7, 8, 2.5f, Hex(0x9a9aae));
+    c.EllipseRing(11.5f, 9.5f, 6.5f, 7.5f, 1.0f, Hex(0xd8d8e8));   // the shackle's lit inner edge
     c.Rect(3, 11, 18, 15, kGold);
+    c.VGradient(3, 13, 18, 13, kGold, kGoldDark);
     c.Rect(3, 11, 18, 2, kGoldLight);
+    c.Rect(3, 11, 1, 15, Shade(kGoldLight, 0.95f));
+    c.Rect(20, 11, 1, 15, kGoldDark);
+    for (int x : {5, 18}) c.Set(x, 23, kGoldLight);   // rivets
     c.Ellipse(12, 17, 2.5f, 2.5f, kInk);
     c.Rect(11, 18, 2, 5, kInk);
     c.Outline(kInk);
