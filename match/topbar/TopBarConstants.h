@@ -1,5 +1,7 @@
 #pragma once
 
+#include "match/MatchConstants.h"
+
 namespace zelka {
 
 // The match's heads-up display, in virtual-screen pixels; children are placed relative to
@@ -37,8 +39,7 @@ inline constexpr int kSfxClockTick = 24;             // played on the clock's ch
 inline constexpr int kMsPerMinute = 60000;
 inline constexpr int kSecondsPerMinute = 60;
 
-// Face tint by the character's debuff.
-inline constexpr int kDebuffConfused = 3;
+// Face tint by the character's debuff (kDebuffConfused and the others: MatchConstants.h).
 inline constexpr int kTintDimmed = 128;              // the two reduced components
 // Face shakes: mode 1 sideways by up to 3 px, any other mode a rotation of up to 5 degrees;
 // the angle fed to the sine is twice the ms left.

@@ -9,6 +9,7 @@
 #include "engine/stage/ExtendedStage.h"
 #include "engine/stage/Stage.h"
 #include "engine/text/Font.h"
+#include "match/stage/ZELKAStage.h"
 #include "platform/app/App.h"
 #include "platform/host/Trace.h"
 #include "platform/input/InputDevice.h"
@@ -77,6 +78,10 @@ ZELKA::ZELKA()
 ZELKA::StageBuilder ZELKA::DefaultStageBuilder(int id)
 {
     switch (id) {
+    case kStageMatch:
+        return [] {
+            return ZELKAStage::New(GameData::gameSettings ? GameData::gameSettings->GetTime() : 0);
+        };
     case kStageCharSelect: return [] { return CharSelStage::New(); };
     case kStageTitle: return [] { return TitleStage::New(); };
     case kStageResults: return [] { return ResultStage::New(); };

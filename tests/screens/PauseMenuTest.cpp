@@ -1,6 +1,7 @@
 #include "screens/menus/PauseMenu.h"
 
 #include "engine/core/Random.h"
+#include "match/stage/ZELKAStage.h"
 #include "services/mapping/InputMapping.h"
 #include "services/player/PlayerData.h"
 #include "screens/menus/JoystickConfigPanel.h"
@@ -136,18 +137,25 @@ TEST_F(PauseMenuTest, RowsOpenTheirPanelsOverThePauseMenuAndCancelResumes)
     EXPECT_FALSE(pause.IsVisible());
 }
 
-TEST_F(PauseMenuTest, StartOnThePlaceholderMatchPausesItUntilResumed)
+TEST_F(PauseMenuTest, StartOnTheMatchPausesItUntilResumed)
 {
     UseGameScreens();
     GiveP1TheKeyboard();
     RunTo(kStageMatch);
+    auto& match = dynamic_cast<ZELKAStage&>(Stage());
+    Step(kKeyEnter);  // refused while the intro banner runs
+    EXPECT_FALSE(Stage().GetPausePanel()->IsVisible());
+    for (int i = 0; i < 300 && match.IsIntroRunning(); ++i) Step();
     Step(kKeyEnter);  // player 1's start
     EXPECT_TRUE(Stage().GetPausePanel()->IsVisible());
-    Steps(300);  // longer than the placeholder match lasts
+    const int paused = match.GetTime();
+    Steps(300);
+    EXPECT_EQ(match.GetTime(), paused);   // the clock stands while paused
     EXPECT_EQ(app->GetNextStageId(), kNoStageId);
     Step(kKeyEscape);
-    for (int i = 0; i < 300 && app->GetNextStageId() == kNoStageId; ++i) Step();
-    EXPECT_EQ(app->GetNextStageId(), kStageResults);
+    Steps(30);
+    EXPECT_FALSE(Stage().GetPausePanel()->IsVisible());
+    EXPECT_LT(match.GetTime(), paused);
 }
 
 }  // namespace zelka

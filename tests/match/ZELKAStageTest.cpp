@@ -1,0 +1,316 @@
+#include "match/stage/ZELKAStage.h"
+
+#include "engine/core/Cog.h"
+#include "engine/display/GDOWithTween.h"
+#include "engine/stage/Window.h"
+#include "engine/text/FXLabel.h"
+#include "engine/text/Label.h"
+#include "engine/particles/ParticleEmitter.h"
+#include "engine/particles/ParticleEngine.h"
+#include "match/camera/SplitScreenCamera.h"
+#include "match/character/Character.h"
+#include "match/maze/ExtendedMaze.h"
+#include "match/maze/GameMaze.h"
+#include "match/maze/MazeTileMap.h"
+#include "match/topbar/TopBar.h"
+#include "tests/match/StageTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace zelka {
+namespace {
+
+using stagetest::StageFixture;
+
+constexpr int kVersus2P = 1;
+constexpr int kRace2P = 2;
+
+// Counts the updates the stage gives its cogs.
+class CountingCog final : public Cog {
+public:
+    void Update(int) override { ++updates; }
+    int updates = 0;
+};
+
+using ZELKAStageTest = StageFixture;
+
+TEST_F(ZELKAStageTest, LimitOfZeroOrLessEndsTheMatchOnTheFirstUpdateAfterTheBanner)
+{
+    ZELKAStage& stage = Load(kVersus2P, -5000);
+    EXPECT_EQ(stage.GetTime(), 0);
+    EXPECT_TRUE(stage.IsIntroRunning());
+    RunIntro();
+    EXPECT_EQ(stage.GetRequestedStage(), kNoStageId);   // the banner never ends a match
+
+    Step();
+    EXPECT_EQ(stage.GetRequestedStage(), 4);
+    EXPECT_EQ(game_->requests, std::vector<int>{4});
+    EXPECT_EQ(Plays(303, kSfxChannelVoice), 1);
+    Step();   // a late update asks again for nothing
+    EXPECT_EQ(game_->requests.size(), 1u);
+    EXPECT_EQ(Plays(303, kSfxChannelVoice), 1);
+    stage.FirstStageUpdate();
+    EXPECT_EQ(Plays(302, kSfxChannelVoice), 1);
+}
+
+TEST_F(ZELKAStageTest, SixtySecondsLast3750UpdatesAndTheBannerFreezesEverything)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    auto cog = std::make_shared<CountingCog>();
+    stage.AddCog(cog);
+
+    // 2200 ms of slide and 300 ms of "GO": the world and the clock stand still meanwhile.
+    const int introUpdates = RunIntro();
+    EXPECT_EQ(introUpdates, 2200 / 16 + 1 + 300 / 16 + 1);
+    EXPECT_EQ(cog->updates, 0);
+    EXPECT_EQ(stage.GetTime(), 60000);
+    EXPECT_FALSE(stage.GetBanner()->visible);
+
+    EXPECT_EQ(RunUntilLeaving(5000), 3750);
+    EXPECT_EQ(stage.GetRequestedStage(), 4);
+    EXPECT_EQ(stage.GetTime(), 0);
+    EXPECT_EQ(cog->updates, 3750);
+    stage.SetTime(60001);   // never above the limit
+    EXPECT_EQ(stage.GetTime(), 60000);
+}
+
+TEST_F(ZELKAStageTest, TopBarShowsTheStageClock)
+{
+    ZELKAStage& stage = Load(kVersus2P, 150000);
+    RunIntro();
+    Step();
+    // The bar updates with the layers, before the clock runs: it shows the time the
+    // previous update left.
+    EXPECT_EQ(stage.GetTopBar()->GetTimeLabel()->GetText(), U"02:30");
+    Step();
+    EXPECT_EQ(stage.GetTopBar()->GetTimeLabel()->GetText(), U"02:29");
+    EXPECT_NE(stage.GetTopBar()->GetChildByName(U"P1_FACE"), nullptr);
+}
+
+TEST_F(ZELKAStageTest, RaceHasNoClock)
+{
+    ZELKAStage& stage = Load(kRace2P, 0);
+    EXPECT_TRUE(stage.IsRace());
+    RunIntro();
+    EXPECT_EQ(RunUntilLeaving(200), 200);   // a limit of 0 ends only a versus match
+    EXPECT_EQ(stage.GetRequestedStage(), kNoStageId);
+}
+
+TEST_F(ZELKAStageTest, AttractEndsAfter1563UpdatesAtTheTitle)
+{
+    GameData::isDemoMode = true;
+    Load(kVersus2P, 150000);
+    RunIntro();
+    // 25000 ms at 16 ms an update: 1562 updates make 24992 ms.
+    EXPECT_EQ(RunUntilLeaving(5000), 1563);
+    EXPECT_EQ(game_->requests, std::vector<int>{3});
+    EXPECT_EQ(Plays(303, kSfxChannelVoice), 0);
+}
+
+TEST_F(ZELKAStageTest, AttractEndsAtOnceOnAKeyOrEscape)
+{
+    for (const int key : {static_cast<int>('A'), 27}) {
+        GameData::isDemoMode = true;
+        ZELKAStage& stage = Load(kVersus2P, 150000);
+        RunIntro();
+        Step();
+        EXPECT_EQ(stage.GetRequestedStage(), kNoStageId) << key;
+        Press(key);
+        Step();
+        EXPECT_EQ(stage.GetRequestedStage(), 3) << key;
+        EXPECT_EQ(overlay_.opens, 0);   // no pause menu in the demo
+        stage.Deallocate();
+        EventManager::RemoveAllListeners();
+    }
+}
+
+TEST_F(ZELKAStageTest, TakingTheIdolEndsARaceAtTheResultsButTheDemoAtTheTitle)
+{
+    for (const bool attract : {false, true}) {
+        GameData::isDemoMode = attract;
+        ZELKAStage& stage = Load(kRace2P, 150000);
+        RunIntro();
+        const GameMaze& maze = *stage.GetMaze();
+        const bool right = (stage.GetTrackOrientation() & kTrackIdolOnRight) != 0;
+        const int column = right ? maze.GetCols() - 2 : 1;
+        stage.GetPlayer(1)->character->position->Set(maze.TileCenterX(column), maze.TileCenterY(2));
+        RunUntilLeaving(10);
+        EXPECT_EQ(stage.GetRequestedStage(), attract ? 3 : 4) << attract;
+        EXPECT_EQ(game_->requests.back(), attract ? 3 : 4) << attract;
+        stage.Deallocate();
+        EventManager::RemoveAllListeners();
+    }
+}
+
+TEST_F(ZELKAStageTest, PauseIsRefusedUntilTheBannerHasGoneThenAlternates500And501)
+{
+    // Before the banner exists.
+    stage_ = ZELKAStage::New(60000);
+    stage_->ShowPauseMenu();
+    EXPECT_EQ(overlay_.opens, 0);
+
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    Press(27);
+    Step();
+    stage.ShowPauseMenu();
+    EXPECT_EQ(overlay_.opens, 0);
+    EXPECT_EQ(Plays(500, kSfxChannelVoice), 0);
+
+    RunIntro();
+    const int before = stage.GetTime();
+    Press(27);
+    Step();
+    EXPECT_EQ(overlay_.opens, 1);
+    EXPECT_EQ(stage.GetTime(), before);   // the pausing update runs nothing else
+    stage.ShowPauseMenu();                // already open: nothing more
+    EXPECT_EQ(overlay_.opens, 1);
+    overlay_.Close();
+    stage.ShowPauseMenu();
+    overlay_.Close();
+    stage.ShowPauseMenu();
+    EXPECT_EQ(overlay_.opens, 3);
+    EXPECT_EQ(Plays(500, kSfxChannelVoice), 2);
+    EXPECT_EQ(Plays(501, kSfxChannelVoice), 1);
+}
+
+}  // namespace
+}  // namespace zelka
+
+namespace zelka {
+namespace {
+
+using ZELKAStageBuildTest = stagetest::StageFixture;
+
+TEST_F(ZELKAStageBuildTest, RaceStartsBothPlayersAtTheTrackEndTheCodeNames)
+{
+    ZELKAStage& stage = Load(kRace2P, 0);
+    const GameMaze& maze = *stage.GetMaze();
+    const int column = (stage.GetTrackOrientation() & kTrackStartOnRight) ? 2 * 18 - 1 : 1;
+    EXPECT_EQ(stage.GetPlayer(1)->character->position->x, maze.TileCenterX(column));
+    EXPECT_EQ(stage.GetPlayer(2)->character->position->x, maze.TileCenterX(column));
+    EXPECT_EQ(stage.GetPlayer(1)->character->position->y, maze.TileCenterY(2 * 19 - 1));
+    EXPECT_EQ(stage.GetPlayer(2)->character->position->y, maze.TileCenterY(2 * 19 - 3));
+}
+
+TEST_F(ZELKAStageBuildTest, PlayersStartBesideTheCentreWithTheirCountersZeroed)
+{
+    GameData::player1->score = 12;
+    GameData::player2->gems = 3;
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    const int w = stage.GetCellMaze()->MazeWidth();
+    const int h = stage.GetCellMaze()->MazeHeight();
+    const GameMaze& maze = *stage.GetMaze();
+    const Character& p1 = *stage.GetPlayer(1)->character;
+    const Character& p2 = *stage.GetPlayer(2)->character;
+    EXPECT_EQ(p1.position->x, maze.TileCenterX(w - 1));
+    EXPECT_EQ(p2.position->x, maze.TileCenterX(w + 1));
+    EXPECT_EQ(p1.position->y, maze.TileCenterY(h));
+    EXPECT_EQ(GameData::player1->score, 0);
+    EXPECT_EQ(GameData::player2->gems, 0);
+    EXPECT_EQ(GameData::player1->stageData, stage.GetPlayer(1));
+    EXPECT_EQ(stage.GetPlayer(1)->maze, stage.GetMaze().get());
+    // The collision boxes ride on the characters from the start.
+    EXPECT_EQ(stage.GetPlayer(1)->collisionAnchor->x,
+              p1.position->x + stage.GetMaze()->GetMazeBaseGDO()->position->x);
+}
+
+TEST_F(ZELKAStageBuildTest, TeleportSwapPlaysTheBeamSoundsOnceEach)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    RunIntro();
+    Character& p1 = *stage.GetPlayer(1)->character;
+    Character& p2 = *stage.GetPlayer(2)->character;
+    const Vector a = *p1.position;
+    const Vector b = *p2.position;
+    p1.Teleport(b.x, b.y);
+    p2.Teleport(a.x, a.y);
+    for (int i = 0; i < 150; ++i) {
+        Step();
+    }
+    EXPECT_FALSE(p1.IsTeleporting());
+    EXPECT_FALSE(p2.IsTeleporting());
+    // Only player 1's character is heard: one start, one arrival.
+    EXPECT_EQ(Plays(10, kSfxChannelGeneral), 1);
+    EXPECT_EQ(Plays(11, kSfxChannelGeneral), 1);
+}
+
+TEST_F(ZELKAStageBuildTest, BlockTrapsMovingPlaySound12AndQuake)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    RunIntro();
+    const float restY = stage.GetRootWindow()->position->y;
+    stage.GetMaze()->ToggleBlockTraps();
+    EXPECT_EQ(Plays(12, kSfxChannelGeneral), 1);
+    Step();
+    EXPECT_NE(stage.GetRootWindow()->position->y, restY);
+    for (int i = 0; i < 300 / 16; ++i) {
+        Step();
+    }
+    EXPECT_EQ(stage.GetRootWindow()->position->y, restY);   // back at rest after 300 ms
+}
+
+TEST_F(ZELKAStageBuildTest, DustPoolOfTwentyCanBeExhaustedAndRefills)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    const Ref<ParticleEmitter> dust = stage.GetParticleEngine()->GetEmitter(U"dustEmitter");
+    ASSERT_NE(dust, nullptr);
+    auto live = [&] {
+        int n = 0;
+        for (int i = 0; i < dust->GetParticleCount(); ++i) {
+            n += dust->GetParticle(i)->IsEnabled() ? 1 : 0;
+        }
+        return n;
+    };
+    for (int i = 0; i < 25; ++i) {
+        stage.EmitDust(static_cast<float>(i), 5.0f);
+    }
+    EXPECT_EQ(dust->GetParticleCount(), 20);
+    EXPECT_EQ(live(), 20);
+    EXPECT_EQ(dust->GetParticle(0)->GetGDO()->position->x, 0.0f);   // placed where emitted
+    dust->UpdateParticles(800);
+    EXPECT_EQ(live(), 0);
+    stage.EmitDust(1.0f, 1.0f);
+    EXPECT_EQ(live(), 1);
+}
+
+TEST_F(ZELKAStageBuildTest, MessagesPopOverTheCharacterInTheirFont)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    RunIntro();
+    stage.AddMsgLabel(U"SWITCH", 1, true);
+    const FXLabel& big = *stage.GetMsgLabel(1);
+    EXPECT_EQ(big.GetText(), U"SWITCH");
+    EXPECT_EQ(big.GetFontScaleX(), 2.0f);
+    EXPECT_NE(big.GetFont(), GameData::stdFont);
+    const Vector at = stage.GetPlayer(1)->GetCameraPosition();
+    EXPECT_EQ(big.position->x, at.x);   // no letterbox and no view moved yet
+    EXPECT_EQ(big.position->y, at.y - 16.0f);
+
+    stage.AddMsgLabel(U"", 7, false);   // any other number is player 2; empty keeps the text
+    const FXLabel& small = *stage.GetMsgLabel(2);
+    EXPECT_EQ(small.GetFont(), GameData::stdFont);
+    EXPECT_EQ(small.GetFontScaleX(), 0.25f);
+    EXPECT_EQ(small.GetFontScaleY(), 0.6f);
+    Step();
+    EXPECT_TRUE(small.visible);
+}
+
+TEST_F(ZELKAStageBuildTest, PlayerStateOutlivesTheStageWithoutTouchingTheDevice)
+{
+    Load(kVersus2P, 60000);
+    RunIntro();
+    stage_->Deallocate();
+    EventManager::RemoveAllListeners();
+    stage_.reset();
+    const Ref<PlayerStageData> data = GameData::player1->stageData;
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->character, nullptr);
+    data->Deallocate();   // a second release is harmless
+    device_.ClearCalls();
+    GameData::player1->stageData.reset();
+    GameData::player2->stageData.reset();
+    EXPECT_TRUE(device_.Calls().empty());
+}
+
+}  // namespace
+}  // namespace zelka
