@@ -241,8 +241,9 @@ TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
     press("space", 0);
     ASSERT_NO_FATAL_FAILURE(reach(1));
 
-    // Start pauses; the fifth row, CHANGE CHARACTERS, leads back to character select.
-    Pause(1000);
+    // Start pauses once the 2.5 s opening banner has gone; the fifth row, CHANGE
+    // CHARACTERS, leads back to character select.
+    Pause(4500);
     press("Return", 800);
     for (int row = 1; row <= 4; ++row) press("Down", 250);
     press("space", 0);
