@@ -197,7 +197,8 @@ String OptionValue(XMLNode& settings, const String& name)
 }
 
 // Waits between keys inside one screen: its panels and cursors slide for up to 500 ms
-// and take no input meanwhile.
+// and take no input meanwhile. The waits leave room for a loaded machine, whose game
+// time falls behind the wall clock.
 void Pause(int ms)
 {
     std::this_thread::sleep_for(milliseconds(ms));
@@ -226,8 +227,8 @@ TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
     // The intros run by themselves; a first start shows the how-to-play page over the
     // title's menu a second after the first key gives player 1 the keyboard.
     reach(3);
-    press("space", 2000);
-    press("space", 1000);  // GOT IT!
+    press("space", 3000);
+    press("space", 1500);  // GOT IT!
     // The game-mode row lists 2P MODE, IDOL 2P, 1P MODE, IDOL 1P: down twice is 1P MODE.
     press("Down", 300);
     press("Down", 300);
@@ -235,17 +236,17 @@ TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
     ASSERT_NO_FATAL_FAILURE(reach(2));
 
     // Player 1's character, then the computer's, the first world and the match settings.
-    press("space", 800);
-    press("space", 1200);
-    press("space", 1200);
+    press("space", 1000);
+    press("space", 1500);
+    press("space", 1500);
     press("space", 0);
     ASSERT_NO_FATAL_FAILURE(reach(1));
 
     // Start pauses once the 2.5 s opening banner has gone; the fifth row, CHANGE
     // CHARACTERS, leads back to character select.
     Pause(4500);
-    press("Return", 800);
-    for (int row = 1; row <= 4; ++row) press("Down", 250);
+    press("Return", 1000);
+    for (int row = 1; row <= 4; ++row) press("Down", 300);
     press("space", 0);
     ASSERT_NO_FATAL_FAILURE(reach(2));
 
