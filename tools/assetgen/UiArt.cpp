@@ -177,11 +177,12 @@ Canvas TopBar()
         const int fx = side == 0 ? 32 : 608;
         Panel(c, fx - 32, 2, 64, 64, Hex(0x101020));
         c.Frame(fx - 29, 5, 58, 58, col);
+        // The face is drawn under the bar: it shows through this window.
+        c.Rect(fx - 28, 6, 56, 56, kClear);
         const int px = side == 0 ? 70 : 370;
         Panel(c, px, 6, 200, 28, Hex(0x1c1a34));
         Panel(c, px, 36, 200, 28, Hex(0x1c1a34));
         c.Rect(side == 0 ? px + 6 : px + 188, 12, 6, 16, col);
-        for (int s = 0; s < 4; ++s) c.Frame(px + 110 + s * 22, 41, 18, 18, Hex(0x3a3560));
     }
     Panel(c, 276, 4, 88, 34, Hex(0x101020));
     c.Ellipse(290, 21, 7, 7, kGold);
