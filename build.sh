@@ -12,7 +12,7 @@ packages=(
   libglfw3-dev libsdl2-dev libopenal-dev libgl-dev libx11-dev libstb-dev
   libvorbis-dev libespeak-ng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth libgl1-mesa-dri
+  xvfb xauth libgl1-mesa-dri libxtst-dev
   clang-14 libclang-rt-14-dev libfuzzer-14-dev
 )
 

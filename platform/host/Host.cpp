@@ -1,6 +1,7 @@
 #include "platform/host/Host.h"
 
 #include "platform/core/Fatal.h"
+#include "platform/host/Trace.h"
 #include "platform/input/InputDevice.h"
 #include "platform/window/WindowConstants.h"
 
@@ -105,6 +106,10 @@ void Host::RenderFrame()
 {
     RenderGame();
     window_.SwapBuffers();
+    if (!framed_) {
+        framed_ = true;
+        trace::Line("first frame");
+    }
 }
 
 void Host::EventStep(bool wait)

@@ -35,6 +35,7 @@ public:
     // Updates per second (0 = one per pass); always reschedules from the next pass.
     void SetUpdateRate(int rate) { scheduler_.SetUpdateRate(rate); }
     [[nodiscard]] int UpdateRate() const { return scheduler_.UpdateRate(); }
+    [[nodiscard]] const LoopCounts& LoopStats() const { return scheduler_.Counts(); }
     // Clock milliseconds, truncated.
     [[nodiscard]] int Millisecs() const;
     // Local time into up to seven entries: year, month 1-12, day, hour, minute, second, 0.
@@ -103,6 +104,7 @@ private:
     bool suspended_ = false;
     int swapInterval_ = -1;
     int appliedSwapInterval_ = -1;  // the current window's, -1 = not set by us
+    bool framed_ = false;           // a frame has been shown
 };
 
 }  // namespace zelka

@@ -1,5 +1,7 @@
 #include "platform/host/LoopScheduler.h"
 
+#include <cmath>
+
 namespace zelka {
 
 void LoopScheduler::SetUpdateRate(int rate)
@@ -39,6 +41,7 @@ void LoopScheduler::RunPass(LoopTarget& target)
     if (target.IsSuspended()) return;
 
     if (rate_ == 0) {
+        ++counts_.updates;
         target.Update();
         return;
     }
@@ -52,11 +55,15 @@ void LoopScheduler::RunDueUpdates(LoopTarget& target)
         scheduled_ = true;
     }
     for (int i = 0; i < kMaxUpdatesPerPass; ++i) {
+        ++counts_.updates;
+        if (i > 0) ++counts_.caughtUp;
         target.Update();
         if (!scheduled_) return;  // the update changed the rate
         next_ += period_;
         if (next_ > clock_.Now()) return;
     }
+    // Every update due by now is dropped: the one at next_ and each period after it.
+    counts_.dropped += 1 + static_cast<long long>(std::floor((clock_.Now() - next_) / period_));
     scheduled_ = false;
 }
 

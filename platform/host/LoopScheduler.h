@@ -22,6 +22,15 @@ public:
     virtual void Update() = 0;
 };
 
+// What the fixed-rate loop did since it started: a slow pass runs the updates it fell
+// behind by (caught up, beyond the pass's first) and drops the backlog past
+// kMaxUpdatesPerPass (dropped: due updates that never ran).
+struct LoopCounts {
+    long long updates = 0;
+    long long caughtUp = 0;
+    long long dropped = 0;
+};
+
 // The fixed-rate main loop. Each pass renders, sleeps until the next update is due, takes
 // the events, follows the focus, then runs the updates that are due: at most
 // kMaxUpdatesPerPass, dropping any backlog beyond them, so a slow frame costs game time
@@ -41,6 +50,8 @@ public:
     [[nodiscard]] bool IsScheduled() const { return scheduled_; }
     [[nodiscard]] double NextUpdate() const { return next_; }
 
+    [[nodiscard]] const LoopCounts& Counts() const { return counts_; }
+
     void RunPass(LoopTarget& target);
     // Passes until the target's window is no longer open.
     void Run(LoopTarget& target);
@@ -53,6 +64,7 @@ private:
     double period_ = 0;  // seconds per update
     double next_ = 0;
     bool scheduled_ = false;  // a separate flag: 0 is a valid clock reading
+    LoopCounts counts_;
 };
 
 }  // namespace zelka

@@ -11,6 +11,7 @@
 #include "engine/text/Font.h"
 #include "match/stage/ZELKAStage.h"
 #include "platform/app/App.h"
+#include "platform/host/Trace.h"
 #include "platform/input/InputDevice.h"
 #include "services/config/GlobalOptions.h"
 #include "services/config/PlayerConfig.h"
@@ -295,6 +296,7 @@ void ZELKA::FitRootWindow(Stage& stage)
 void ZELKA::OnStartTransition(int kind, int id)
 {
     transitionStart_ = Millisecs();
+    trace::Line(kind == kTransitionOut ? "leaving for stage %d" : "stage %d on screen", id);
     if (kind == kTransitionOut) {
         EventManager::mute = true;
         if (GetCurrentStageId() == kNoStageId) {
@@ -319,6 +321,11 @@ int ZELKA::TransitionElapsed() const
 
 bool ZELKA::OnTransitionOutRender()
 {
+    // At start-up there is no stage to cover: diamonds over the empty screen would only
+    // hold the first intro back by their 500 ms.
+    if (GetCurrentStageId() == kNoStageId) {
+        return false;
+    }
     const int elapsed = TransitionElapsed();
     bool running = false;
     switch (transition::ForStage(GetCurrentStageId())) {
@@ -350,6 +357,7 @@ bool ZELKA::OnTransitionInRender()
     }
     if (!running) {
         EventManager::mute = false;
+        trace::Line("stage %d takes input", GetCurrentStageId());
     }
     return running;
 }

@@ -105,6 +105,25 @@ TEST_F(LoopSchedulerTest, SlowFramesRunFiveUpdatesPerTwoFrames)
     EXPECT_EQ(clock.Sleeps(), 0);
 }
 
+TEST_F(LoopSchedulerTest, SlowPassCountsItsCatchUpAndItsDroppedUpdates)
+{
+    // Binary-exact times: 64 updates a second, 125 ms frames. The second pass is eight
+    // periods behind: it runs four (three of them catching up) and drops the other four.
+    scheduler.SetUpdateRate(64);
+    target.renderSeconds = 0.125;
+    RunPasses(2);
+    EXPECT_EQ(scheduler.Counts().updates, 5);
+    EXPECT_EQ(scheduler.Counts().caughtUp, 3);
+    EXPECT_EQ(scheduler.Counts().dropped, 4);
+
+    // On time again: one update per pass, nothing more counted as late.
+    target.renderSeconds = 0;
+    RunPasses(3);
+    EXPECT_EQ(scheduler.Counts().updates, 8);
+    EXPECT_EQ(scheduler.Counts().caughtUp, 3);
+    EXPECT_EQ(scheduler.Counts().dropped, 4);
+}
+
 TEST_F(LoopSchedulerTest, RateChangeInsideAnUpdateEndsTheCatchUp)
 {
     scheduler.SetUpdateRate(60);

@@ -8,6 +8,7 @@
 #include "platform/graphics/gl/GLGraphicsDevice.h"
 #include "platform/host/Host.h"
 #include "platform/host/SignalHandler.h"
+#include "platform/host/Trace.h"
 #include "platform/window/glfw/GlfwWindow.h"
 #include "platform/window/glfw/X11Errors.h"
 
@@ -31,6 +32,7 @@ char** argValues = nullptr;
 // process, as the window library does not restore it by itself.
 void ShutDownLibraries()
 {
+    if (const Host* host = Host::Current(); host && trace::Enabled()) trace::Loop(host->LoopStats());
     // With the X connection gone the window library would only hit it again.
     if (!x11::DisplayLost()) glfwTerminate();
     SDL_Quit();

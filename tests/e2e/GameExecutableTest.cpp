@@ -1,0 +1,279 @@
+// The real game executable on a display server of its own, played with keys typed through
+// the server like a player's: from the title into a one-player match, out through the
+// pause menu to character select, back to the title and closed. The game says where it is
+// on standard error (ZELKA_TRACE): every key waits for the stage that should take it.
+
+#include <gtest/gtest.h>
+
+#include "platform/core/Text.h"
+#include "platform/files/TextFile.h"
+#include "services/config/PlayerConfig.h"
+#include "services/xml/XMLNode.h"
+#include "tests/e2e/support/VirtualDisplay.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace zelka {
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+using Clock = std::chrono::steady_clock;
+
+// Generous: the sanitizer build loads a stage several times slower.
+constexpr auto kStageLimit = seconds(60);
+constexpr auto kExitLimit = seconds(20);
+
+std::string GameExecutable()
+{
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return {};
+    path[n] = '\0';
+    std::string dir(path);
+    dir.resize(dir.rfind('/'));
+    return dir + "/../zelka";  // tests live in build/tests, the game in build/
+}
+
+// The game in its own folder (its save files land in savedata/ there), its trace lines
+// read from a pipe. Killed and reaped if the test leaves before it ended.
+class GameProcess {
+public:
+    GameProcess(const std::string& executable, const std::filesystem::path& folder,
+                const std::string& display)
+    {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            close(fds[0]);
+            if (chdir(folder.c_str()) != 0) _exit(126);
+            const int null = open("/dev/null", O_RDWR);
+            dup2(null, STDIN_FILENO);
+            dup2(null, STDOUT_FILENO);
+            dup2(fds[1], STDERR_FILENO);
+            setenv("DISPLAY", display.c_str(), 1);
+            setenv("HOME", folder.c_str(), 1);
+            setenv("ZELKA_TRACE", "1", 1);
+            setenv("ALSOFT_DRIVERS", "null", 1);
+            execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        output_ = fds[0];
+    }
+
+    ~GameProcess()
+    {
+        if (pid_ > 0 && !reaped_) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (output_ >= 0) close(output_);
+    }
+
+    [[nodiscard]] bool Started() const { return pid_ > 0 && output_ >= 0; }
+
+    // Reads trace lines until one contains `text`; false at the limit or the game's end.
+    bool WaitFor(const std::string& text, Clock::duration limit)
+    {
+        const auto deadline = Clock::now() + limit;
+        for (;;) {
+            for (; scanned_ < lines_.size(); ++scanned_) {
+                if (lines_[scanned_].find(text) != std::string::npos) {
+                    ++scanned_;
+                    return true;
+                }
+            }
+            if (!ReadSome(deadline)) return false;
+        }
+    }
+
+    // Waits for the exit; the status through `status`.
+    bool WaitForExit(int& status)
+    {
+        const auto deadline = Clock::now() + kExitLimit;
+        while (Clock::now() < deadline) {
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
+                reaped_ = true;
+                while (ReadSome(Clock::now() + milliseconds(100))) {
+                }
+                return true;
+            }
+            ReadSome(Clock::now() + milliseconds(50));
+        }
+        return false;
+    }
+
+    // The stages the game went to ("leaving for stage N"), in order.
+    [[nodiscard]] std::vector<int> StagesEntered() const
+    {
+        static const std::string marker = "leaving for stage ";
+        std::vector<int> stages;
+        for (const std::string& line : lines_) {
+            if (const size_t at = line.find(marker); at != std::string::npos) {
+                stages.push_back(std::atoi(line.c_str() + at + marker.size()));
+            }
+        }
+        return stages;
+    }
+
+    [[nodiscard]] std::string Log() const
+    {
+        std::string log;
+        for (const std::string& line : lines_) log += line + "\n";
+        return log + partial_;
+    }
+
+private:
+    // One read of whatever the game wrote before the deadline; false at its end or the
+    // deadline.
+    bool ReadSome(Clock::time_point deadline)
+    {
+        const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0 || output_ < 0) return false;
+        pollfd wait{output_, POLLIN, 0};
+        if (poll(&wait, 1, static_cast<int>(left)) <= 0) return false;
+        char buffer[4096];
+        const ssize_t n = read(output_, buffer, sizeof buffer);
+        if (n <= 0) return false;
+        for (ssize_t i = 0; i < n; ++i) {
+            if (buffer[i] == '\n') {
+                lines_.push_back(partial_);
+                partial_.clear();
+            } else {
+                partial_ += buffer[i];
+            }
+        }
+        return true;
+    }
+
+    pid_t pid_ = -1;
+    int output_ = -1;
+    bool reaped_ = false;
+    std::vector<std::string> lines_;
+    std::string partial_;
+    size_t scanned_ = 0;
+};
+
+// A fresh folder, removed at the end.
+struct TempFolder {
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zelka-e2e-XXXXXX").string();
+        if (mkdtemp(pattern.data())) path = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        if (!path.empty()) std::filesystem::remove_all(path, ignored);
+    }
+    std::filesystem::path path;
+};
+
+Ref<XMLNode> ReadSaveFile(const std::filesystem::path& file)
+{
+    return playerconfig::ReadSaveNodeFromFileContent(LoadString(file.string()));
+}
+
+String OptionValue(XMLNode& settings, const String& name)
+{
+    const Ref<XMLNode> options = settings.GetChild2(U"options");
+    const Ref<XMLNode> option = options ? options->GetChild2(U"option", U"name", name) : nullptr;
+    return option ? option->value : U"?";
+}
+
+// Waits between keys inside one screen: its panels and cursors slide for up to 500 ms
+// and take no input meanwhile. The waits leave room for a loaded machine, whose game
+// time falls behind the wall clock.
+void Pause(int ms)
+{
+    std::this_thread::sleep_for(milliseconds(ms));
+}
+
+TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
+{
+    const std::string game = GameExecutable();
+    ASSERT_EQ(access(game.c_str(), X_OK), 0) << game << " is missing: build the zelka target";
+    e2e::VirtualDisplay display;
+    ASSERT_TRUE(display.Start()) << display.Error();
+    TempFolder folder;
+    ASSERT_FALSE(folder.path.empty());
+    GameProcess zelka(game, folder.path, display.Name());
+    ASSERT_TRUE(zelka.Started());
+
+    const auto press = [&](const char* key, int thenMs) {
+        ASSERT_TRUE(display.Tap(key)) << key;
+        Pause(thenMs);
+    };
+    const auto reach = [&](int stage) {
+        const std::string ready = "stage " + std::to_string(stage) + " takes input";
+        ASSERT_TRUE(zelka.WaitFor(ready, kStageLimit)) << "never: " << ready << "\n" << zelka.Log();
+    };
+
+    // The intros run by themselves; a first start shows the how-to-play page over the
+    // title's menu a second after the first key gives player 1 the keyboard.
+    reach(3);
+    press("space", 3000);
+    press("space", 1500);  // GOT IT!
+    // The game-mode row lists 2P MODE, IDOL 2P, 1P MODE, IDOL 1P: down twice is 1P MODE.
+    press("Down", 300);
+    press("Down", 300);
+    press("space", 0);
+    ASSERT_NO_FATAL_FAILURE(reach(2));
+
+    // Player 1's character, then the computer's, the first world and the match settings.
+    press("space", 1000);
+    press("space", 1500);
+    press("space", 1500);
+    press("space", 0);
+    ASSERT_NO_FATAL_FAILURE(reach(1));
+
+    // Start pauses once the 2.5 s opening banner has gone; the fifth row, CHANGE
+    // CHARACTERS, leads back to character select.
+    Pause(4500);
+    press("Return", 1000);
+    for (int row = 1; row <= 4; ++row) press("Down", 300);
+    press("space", 0);
+    ASSERT_NO_FATAL_FAILURE(reach(2));
+
+    // Escape leaves character select for the title, and on the title ends the game.
+    Pause(500);
+    press("Escape", 0);
+    ASSERT_NO_FATAL_FAILURE(reach(3));
+    Pause(500);
+    press("Escape", 0);
+
+    int status = 0;
+    ASSERT_TRUE(zelka.WaitForExit(status)) << "still running after Escape on the title\n" << zelka.Log();
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status) << "\n" << zelka.Log();
+    EXPECT_EQ(WEXITSTATUS(status), 0) << zelka.Log();
+    EXPECT_EQ(zelka.StagesEntered(), (std::vector<int>{5, 7, 3, 2, 1, 2, 3})) << zelka.Log();
+
+    // Both files decode; the settings remember the page was seen and player 1's keyboard.
+    const Ref<XMLNode> save = ReadSaveFile(folder.path / "savedata" / "save.dat");
+    const Ref<XMLNode> settings = ReadSaveFile(folder.path / "savedata" / "settings.dat");
+    ASSERT_TRUE(save) << "save.dat does not decode";
+    ASSERT_TRUE(settings) << "settings.dat does not decode";
+    EXPECT_TRUE(save->GetChild2(U"stats"));
+    EXPECT_EQ(OptionValue(*settings, U"displayHowToPlay"), U"0");
+    const Ref<XMLNode> player1 = settings->GetChild2(U"mapping", U"player", U"1");
+    ASSERT_TRUE(player1);
+    EXPECT_FALSE(player1->GetChildren(U"input").empty());
+}
+
+}  // namespace
+}  // namespace zelka
