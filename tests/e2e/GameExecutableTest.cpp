@@ -10,6 +10,7 @@
 #include "services/config/PlayerConfig.h"
 #include "services/xml/XMLNode.h"
 #include "tests/e2e/support/VirtualDisplay.h"
+#include "tests/support/GameWindows.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -35,17 +36,6 @@ using Clock = std::chrono::steady_clock;
 // Generous: the sanitizer build loads a stage several times slower.
 constexpr auto kStageLimit = seconds(60);
 constexpr auto kExitLimit = seconds(20);
-
-std::string GameExecutable()
-{
-    char path[4096];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) return {};
-    path[n] = '\0';
-    std::string dir(path);
-    dir.resize(dir.rfind('/'));
-    return dir + "/../zelka";  // tests live in build/tests, the game in build/
-}
 
 // The game in its own folder (its save files land in savedata/ there), its trace lines
 // read from a pipe. Killed and reaped if the test leaves before it ended.
@@ -206,7 +196,7 @@ void Pause(int ms)
 
 TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
 {
-    const std::string game = GameExecutable();
+    const std::string game = testing_x::GameExecutable();
     ASSERT_EQ(access(game.c_str(), X_OK), 0) << game << " is missing: build the zelka target";
     e2e::VirtualDisplay display;
     ASSERT_TRUE(display.Start()) << display.Error();

@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <dlfcn.h>
+// After the test framework: Xlib defines macros (None, Bool) that clash with its names.
+#include "tests/support/GameWindows.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -33,99 +33,13 @@
 namespace zelka {
 namespace {
 
+using namespace testing_x;
+
 namespace fs = std::filesystem;
 
-constexpr char kTitle[] = "ZELKA: Tumbling Vaults";
 constexpr auto kPollLimit = std::chrono::seconds(90);  // the sanitizer build is slow under load
 constexpr auto kPollStep = std::chrono::milliseconds(20);
 constexpr int kStagesToTitle = 3;  // intro, second intro, title: one save at each creation
-
-struct Xlib {
-    void* library = nullptr;
-    Display* (*OpenDisplay)(const char*) = nullptr;
-    int (*CloseDisplay)(Display*) = nullptr;
-    Window (*RootOf)(Display*) = nullptr;
-    Status (*QueryTree)(Display*, Window, Window*, Window*, Window**, unsigned int*) = nullptr;
-    Status (*FetchName)(Display*, Window, char**) = nullptr;
-    int (*Free)(void*) = nullptr;
-    Status (*GetWindowAttributes)(Display*, Window, XWindowAttributes*) = nullptr;
-    Atom (*InternAtom)(Display*, const char*, Bool) = nullptr;
-    Status (*SendEvent)(Display*, Window, Bool, long, XEvent*) = nullptr;
-    int (*Flush)(Display*) = nullptr;
-    int (*Sync)(Display*, Bool) = nullptr;
-    int (*DestroyWindow)(Display*, Window) = nullptr;
-    int (*KillClient)(Display*, XID) = nullptr;
-    XErrorHandler (*SetErrorHandler)(XErrorHandler) = nullptr;
-    int (*GetWindowProperty)(Display*, Window, Atom, long, long, Bool, Atom, Atom*, int*,
-                             unsigned long*, unsigned long*, unsigned char**) = nullptr;
-
-    bool Load()
-    {
-        library = dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
-        if (!library) return false;
-        return Get(OpenDisplay, "XOpenDisplay") && Get(CloseDisplay, "XCloseDisplay") &&
-               Get(RootOf, "XDefaultRootWindow") && Get(QueryTree, "XQueryTree") &&
-               Get(FetchName, "XFetchName") && Get(Free, "XFree") &&
-               Get(GetWindowAttributes, "XGetWindowAttributes") && Get(InternAtom, "XInternAtom") &&
-               Get(SendEvent, "XSendEvent") && Get(Flush, "XFlush") && Get(Sync, "XSync") &&
-               Get(DestroyWindow, "XDestroyWindow") && Get(KillClient, "XKillClient") &&
-               Get(GetWindowProperty, "XGetWindowProperty") && Get(SetErrorHandler, "XSetErrorHandler");
-    }
-
-    template <class F>
-    bool Get(F& function, const char* name)
-    {
-        function = reinterpret_cast<F>(dlsym(library, name));
-        return function != nullptr;
-    }
-};
-
-// Windows of other tests may vanish while the tree is searched.
-int IgnoreXError(Display*, XErrorEvent*)
-{
-    return 0;
-}
-
-pid_t OwnerOf(Xlib& x, Display* display, Window window)
-{
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    const Atom property = x.InternAtom(display, "_NET_WM_PID", False);
-    if (x.GetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type, &format,
-                            &count, &after, &data) != Success || !data) {
-        return 0;
-    }
-    const pid_t owner = count == 1 && format == 32 ? static_cast<pid_t>(*reinterpret_cast<long*>(data)) : 0;
-    x.Free(data);
-    return owner;
-}
-
-// Depth-first search for a viewable window of process `pid` with the game's title.
-Window FindWindow(Xlib& x, Display* display, Window window, pid_t pid)
-{
-    char* name = nullptr;
-    if (x.FetchName(display, window, &name) && name) {
-        const bool match = std::strcmp(name, kTitle) == 0;
-        x.Free(name);
-        XWindowAttributes attributes{};
-        if (match && OwnerOf(x, display, window) == pid &&
-            x.GetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable) {
-            return window;
-        }
-    }
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (!x.QueryTree(display, window, &root, &parent, &children, &count)) return 0;
-    Window found = 0;
-    for (unsigned int i = 0; i < count && !found; ++i) found = FindWindow(x, display, children[i], pid);
-    if (children) x.Free(children);
-    return found;
-}
 
 std::string ReadAll(const fs::path& path)
 {
@@ -207,7 +121,7 @@ public:
 
     bool Start(const std::string& display)
     {
-        const std::string game = Executable();
+        const std::string game = GameExecutable();
         if (access(game.c_str(), X_OK) != 0) return false;
         std::fflush(stdout);
         pid_ = fork();
@@ -274,17 +188,6 @@ public:
     }
 
 private:
-    static std::string Executable()
-    {
-        char path[4096];
-        const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-        if (n <= 0) return {};
-        path[n] = '\0';
-        std::string dir(path);
-        dir.resize(dir.rfind('/'));
-        return dir + "/../zelka";  // tests live in build/tests, the game in build/
-    }
-
     fs::path folder_;
     pid_t pid_ = -1;
     bool reaped_ = false;
@@ -326,7 +229,7 @@ protected:
         const auto deadline = std::chrono::steady_clock::now() + kPollLimit;
         int status = 0;
         while (std::chrono::steady_clock::now() < deadline && !game_.Ended(status)) {
-            if (Window window = FindWindow(x_, display_, x_.RootOf(display_), game_.Pid())) return window;
+            if (Window window = FindWindow(x_, display_, x_.RootOf(display_), kGameTitle, game_.Pid())) return window;
             std::this_thread::sleep_for(kPollStep);
         }
         return 0;
