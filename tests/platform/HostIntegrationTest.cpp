@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -62,6 +63,10 @@ TEST(HostIntegration, GameWindowOpensAndClosesOnTheWindowManagersRequest)
     ASSERT_EQ(access(game.c_str(), X_OK), 0) << game << " is missing: build the zelka target";
 
     x.SetErrorHandler(IgnoreXError);
+    // A first start in a folder of its own: save files other tests leave in theirs (a full
+    // screen setting, say) must not change how the window opens.
+    char folder[] = "/tmp/zelka-host-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
     const pid_t pid = fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
@@ -70,6 +75,7 @@ TEST(HostIntegration, GameWindowOpensAndClosesOnTheWindowManagersRequest)
         dup2(null, STDIN_FILENO);
         dup2(null, STDOUT_FILENO);
         setenv("ALSOFT_DRIVERS", "null", 1);
+        if (chdir(folder) != 0) _exit(126);
         execl(game.c_str(), game.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -122,6 +128,7 @@ TEST(HostIntegration, GameWindowOpensAndClosesOnTheWindowManagersRequest)
     const bool exited = WaitForExit(pid, status);
     guard.reaped = exited;
     x.CloseDisplay(display);
+    std::filesystem::remove_all(folder);
     ASSERT_TRUE(exited) << "the game did not end within 5 s of the close request";
     ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0);

@@ -290,7 +290,7 @@ protected:
         EXPECT_TRUE(Shows(U"CONTROLLER"));
         Tick(kKeyA);
         SettleOn(kStageTitle);
-        EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle}));
+        EXPECT_EQ(visited, (std::vector<int>{kStageIntro, kStageIntro2, kStageTitle}));
     }
 
     // On the title's prompt: player 1 takes the keyboard and the menu comes up.
@@ -654,7 +654,7 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
     TapP1(kActionAccept);
     EXPECT_EQ(exits, 1);
-    EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
+    EXPECT_EQ(visited, (std::vector<int>{kStageIntro, kStageIntro2, kStageTitle,
                                          kStageCharSelect, kStageMatch, kStageResults,
                                          kStageCharSelect, kStageTitle, kStageCredits,
                                          kStageTitle}));
@@ -819,7 +819,7 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     EXPECT_FALSE(title.GetStatsPanel()->IsOpen());
     Tick(kKeyEscape);
     EXPECT_EQ(exits, 1);
-    EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
+    EXPECT_EQ(visited, (std::vector<int>{kStageIntro, kStageIntro2, kStageTitle,
                                          kStageCharSelect, kStageMatch, kStageResults,
                                          kStageCharSelect, kStageMatch, kStageResults,
                                          kStageCharSelect, kStageTitle}));
@@ -1016,7 +1016,7 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     TapP1(kActionAccept);
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(visited,
-              (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle, kStageMatch,
+              (std::vector<int>{kStageIntro, kStageIntro2, kStageTitle, kStageMatch,
                                 kStageTitle, kStageMatch, kStageTitle, kStageCharSelect, kStageMatch, kStageCharSelect,
                                 kStageTitle, kStageCharSelect, kStageMatch, kStageResults,
                                 kStageCharSelect, kStageTitle}));
@@ -1088,7 +1088,7 @@ TEST_F(WholeGameTest, TwoPlayersShareTheKeyboardThroughTheConflictMenu)
     EXPECT_TRUE(Current<TitleStage>().GetVersionLabel()->visible);   // beside the later options
     TapP1(kActionAccept);
     EXPECT_EQ(exits, 1);
-    EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
+    EXPECT_EQ(visited, (std::vector<int>{kStageIntro, kStageIntro2, kStageTitle,
                                          kStageCharSelect, kStageTitle, kStageCharSelect,
                                          kStageMatch, kStageResults, kStageCharSelect,
                                          kStageTitle}));
@@ -1173,7 +1173,7 @@ TEST_F(WholeGameTest, TwoPadsFromTheTitleToExit)
     ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
     TapP1(kActionAccept);
     EXPECT_EQ(exits, 1);
-    EXPECT_EQ(visited, (std::vector<int>{kNoStageId, kStageIntro, kStageIntro2, kStageTitle,
+    EXPECT_EQ(visited, (std::vector<int>{kStageIntro, kStageIntro2, kStageTitle,
                                          kStageCharSelect, kStageMatch, kStageResults,
                                          kStageCharSelect, kStageTitle, kStageCredits,
                                          kStageTitle}));
