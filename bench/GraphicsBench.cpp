@@ -1,12 +1,12 @@
 // Batch renderer timings on the real GL backend. Needs a display: run under xvfb-run -a.
 #include <benchmark/benchmark.h>
 
-#include <GLFW/glfw3.h>
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "bench/support/BenchGLWindow.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/gl/GLCounters.h"
 #include "platform/graphics/gl/GLGraphicsDevice.h"
@@ -19,47 +19,6 @@ constexpr int kQuadsPerFrame = 10000;
 constexpr int kQuadSize = 16;        // pixels per side of every quad
 constexpr int kUploadSide = 1024;    // the premultiply + upload image
 constexpr int kWarmUpFrames = 30;    // llvmpipe compiles its pipeline on the first draws
-
-// A hidden window of the given size with its context current, and a device on it.
-class GLWindow {
-public:
-    GLWindow(int width, int height)
-    {
-        static const bool initialised = glfwInit() == GLFW_TRUE;
-        if (!initialised) {
-            return;
-        }
-        glfwDefaultWindowHints();
-        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
-        window_ = glfwCreateWindow(width, height, "graphics bench", nullptr, nullptr);
-        if (window_ == nullptr) {
-            return;
-        }
-        glfwMakeContextCurrent(window_);
-        glfwSwapInterval(0);
-        graphics::NotifyWindowOpened();
-        device_ = std::make_unique<GLGraphicsDevice>(
-            [this](int& w, int& h) { glfwGetFramebufferSize(window_, &w, &h); });
-    }
-    ~GLWindow()
-    {
-        device_.reset();
-        if (window_ != nullptr) {
-            graphics::NotifyWindowClosed();
-            glfwDestroyWindow(window_);
-        }
-    }
-    GLWindow(const GLWindow&) = delete;
-    GLWindow& operator=(const GLWindow&) = delete;
-
-    bool Ok() const { return device_ != nullptr; }
-    GLGraphicsDevice& Device() { return *device_; }
-
-private:
-    GLFWwindow* window_ = nullptr;
-    std::unique_ptr<GLGraphicsDevice> device_;
-};
 
 Ref<Surface> Checkerboard(GraphicsDevice& device, int side)
 {
@@ -84,7 +43,7 @@ void BM_BatchQuads(benchmark::State& state)
 {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    GLWindow window(width, height);
+    BenchGLWindow window(width, height);
     if (!window.Ok()) {
         state.SkipWithError("no GL window (run under xvfb-run)");
         return;
@@ -122,7 +81,7 @@ void BM_DrawImage2Quads(benchmark::State& state)
 {
     constexpr int kWidth = 640;
     constexpr int kHeight = 360;
-    GLWindow window(kWidth, kHeight);
+    BenchGLWindow window(kWidth, kHeight);
     if (!window.Ok()) {
         state.SkipWithError("no GL window (run under xvfb-run)");
         return;
@@ -165,7 +124,7 @@ void BM_ClientArrayQuads(benchmark::State& state)
 {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    GLWindow window(width, height);
+    BenchGLWindow window(width, height);
     if (!window.Ok()) {
         state.SkipWithError("no GL window (run under xvfb-run)");
         return;
@@ -219,7 +178,7 @@ BENCHMARK(BM_ClientArrayQuads)->Args({640, 360})->Args({1280, 720})->Unit(benchm
 // Premultiplying a 1024x1024 RGBA image and creating + uploading its texture.
 void BM_PremultiplyAndUpload1024(benchmark::State& state)
 {
-    GLWindow window(64, 64);
+    BenchGLWindow window(64, 64);
     if (!window.Ok()) {
         state.SkipWithError("no GL window (run under xvfb-run)");
         return;

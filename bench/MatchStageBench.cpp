@@ -6,12 +6,12 @@
 // - the eleven load steps of the large versus maze.
 #include <benchmark/benchmark.h>
 
-#include <GLFW/glfw3.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 
+#include "bench/support/BenchGLWindow.h"
 #include "engine/audio/AudioManager.h"
 #include "engine/audio/SoundManager.h"
 #include "engine/core/EventManager.h"
@@ -44,46 +44,11 @@ constexpr int kWidth = 1280;
 constexpr int kHeight = 720;
 constexpr int kWarmUpFrames = 30;
 
-class GLWindow {
-public:
-    GLWindow()
-    {
-        static const bool initialised = glfwInit() == GLFW_TRUE;
-        if (!initialised) return;
-        glfwDefaultWindowHints();
-        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
-        window_ = glfwCreateWindow(kWidth, kHeight, "match bench", nullptr, nullptr);
-        if (window_ == nullptr) return;
-        glfwMakeContextCurrent(window_);
-        glfwSwapInterval(0);
-        graphics::NotifyWindowOpened();
-        device_ = std::make_unique<GLGraphicsDevice>(
-            [this](int& w, int& h) { glfwGetFramebufferSize(window_, &w, &h); });
-    }
-    ~GLWindow()
-    {
-        device_.reset();
-        if (window_ != nullptr) {
-            graphics::NotifyWindowClosed();
-            glfwDestroyWindow(window_);
-        }
-    }
-    GLWindow(const GLWindow&) = delete;
-    GLWindow& operator=(const GLWindow&) = delete;
-    bool Ok() const { return device_ != nullptr; }
-    GLGraphicsDevice& Device() { return *device_; }
-
-private:
-    GLFWwindow* window_ = nullptr;
-    std::unique_ptr<GLGraphicsDevice> device_;
-};
-
 // One window for the whole process: textures kept between stages must stay on the device
 // that made them.
-GLWindow& SharedWindow()
+BenchGLWindow& SharedWindow()
 {
-    static GLWindow window;
+    static BenchGLWindow window(kWidth, kHeight);
     return window;
 }
 
@@ -215,7 +180,7 @@ void BM_MatchFrameSplitGL(benchmark::State& state)
     if (!UseGL(state)) {
         return;
     }
-    GLWindow& window = SharedWindow();
+    BenchGLWindow& window = SharedWindow();
     MatchWorld world;   // its game object resets the letterbox: set it afterwards
     Game::globalScale.Set(2.0f, 2.0f);
     Game::globalOffset.Set(0.0f, 0.0f);

@@ -6,11 +6,11 @@
 //   (run under xvfb-run -a): ms per frame and draw calls per frame.
 #include <benchmark/benchmark.h>
 
-#include <GLFW/glfw3.h>
 
 #include <memory>
 #include <vector>
 
+#include "bench/support/BenchGLWindow.h"
 #include "engine/core/Random.h"
 #include "engine/display/DrawingState.h"
 #include "engine/media/Texture.h"
@@ -90,41 +90,6 @@ void BM_MazeTileMapUpdateDarkWithGems(benchmark::State& state)
 }
 BENCHMARK(BM_MazeTileMapUpdateDarkWithGems)->Unit(benchmark::kMicrosecond);
 
-class GLWindow {
-public:
-    GLWindow(int width, int height)
-    {
-        static const bool initialised = glfwInit() == GLFW_TRUE;
-        if (!initialised) return;
-        glfwDefaultWindowHints();
-        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
-        window_ = glfwCreateWindow(width, height, "maze bench", nullptr, nullptr);
-        if (window_ == nullptr) return;
-        glfwMakeContextCurrent(window_);
-        glfwSwapInterval(0);
-        graphics::NotifyWindowOpened();
-        device_ = std::make_unique<GLGraphicsDevice>(
-            [this](int& w, int& h) { glfwGetFramebufferSize(window_, &w, &h); });
-    }
-    ~GLWindow()
-    {
-        device_.reset();
-        if (window_ != nullptr) {
-            graphics::NotifyWindowClosed();
-            glfwDestroyWindow(window_);
-        }
-    }
-    GLWindow(const GLWindow&) = delete;
-    GLWindow& operator=(const GLWindow&) = delete;
-    bool Ok() const { return device_ != nullptr; }
-    GLGraphicsDevice& Device() { return *device_; }
-
-private:
-    GLFWwindow* window_ = nullptr;
-    std::unique_ptr<GLGraphicsDevice> device_;
-};
-
 // An opaque sheet of `tiles` 32 x 32 tiles in different greys, registered under `path`.
 Ref<Texture> Sheet(const char* path, int tiles)
 {
@@ -141,7 +106,7 @@ void BM_TileMapDrawGL(benchmark::State& state)
 {
     constexpr int kWidth = 1280;
     constexpr int kHeight = 720;
-    GLWindow window(kWidth, kHeight);
+    BenchGLWindow window(kWidth, kHeight);
     if (!window.Ok()) {
         state.SkipWithError("no GL window (run under xvfb-run)");
         return;

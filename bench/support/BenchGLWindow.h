@@ -1,0 +1,51 @@
+#pragma once
+
+// A hidden window of the given size with its context current, swap interval 0, and the real
+// GL device on it, for the benchmarks that draw. Ok() is false without a display.
+
+#include "platform/graphics/Graphics.h"
+#include "platform/graphics/gl/GLGraphicsDevice.h"
+
+#include <GLFW/glfw3.h>
+
+#include <memory>
+
+namespace zelka {
+
+class BenchGLWindow {
+public:
+    BenchGLWindow(int width, int height)
+    {
+        static const bool initialised = glfwInit() == GLFW_TRUE;
+        if (!initialised) return;
+        glfwDefaultWindowHints();
+        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+        glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
+        window_ = glfwCreateWindow(width, height, "zelka bench", nullptr, nullptr);
+        if (window_ == nullptr) return;
+        glfwMakeContextCurrent(window_);
+        glfwSwapInterval(0);
+        graphics::NotifyWindowOpened();
+        device_ = std::make_unique<GLGraphicsDevice>(
+            [this](int& w, int& h) { glfwGetFramebufferSize(window_, &w, &h); });
+    }
+    ~BenchGLWindow()
+    {
+        device_.reset();
+        if (window_ != nullptr) {
+            graphics::NotifyWindowClosed();
+            glfwDestroyWindow(window_);
+        }
+    }
+    BenchGLWindow(const BenchGLWindow&) = delete;
+    BenchGLWindow& operator=(const BenchGLWindow&) = delete;
+
+    bool Ok() const { return device_ != nullptr; }
+    GLGraphicsDevice& Device() { return *device_; }
+
+private:
+    GLFWwindow* window_ = nullptr;
+    std::unique_ptr<GLGraphicsDevice> device_;
+};
+
+}  // namespace zelka
