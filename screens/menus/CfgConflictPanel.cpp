@@ -4,11 +4,8 @@ namespace zelka {
 
 Ref<CfgConflictPanel> CfgConflictPanel::New()
 {
-    auto panel = std::make_shared<CfgConflictPanel>();
-    panel->menu_ = CfgConflictMenu::New(nullptr);
+    auto panel = NewMenuPanel<CfgConflictPanel>(U"CFGCONFLICT_PANEL", 0.0f);
     panel->menu_->name = U"CONFLICT_MENU";
-    Setup(*panel, panel->menu_, U"scale.y", 0.0f, 1.0f, kPanelDefaultMs, nullptr);
-    panel->name = U"CFGCONFLICT_PANEL";
     return panel;
 }
 

@@ -1,19 +1,14 @@
 #pragma once
 
-#include "engine/ui/Panel.h"
 #include "screens/menus/CfgConflictMenu.h"
+#include "screens/menus/MenuPanel.h"
 
 namespace zelka {
 
-// The overlay panel holding the conflict menu ("CONFLICT_MENU"); it unfolds along y.
-class CfgConflictPanel : public Panel {
+// The overlay panel holding the conflict menu ("CONFLICT_MENU").
+class CfgConflictPanel : public MenuPanel<CfgConflictMenu> {
 public:
     static Ref<CfgConflictPanel> New();
-
-    [[nodiscard]] const Ref<CfgConflictMenu>& GetMenu() const { return menu_; }
-
-private:
-    Ref<CfgConflictMenu> menu_;
 };
 
 }  // namespace zelka

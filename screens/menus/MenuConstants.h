@@ -16,6 +16,7 @@ inline constexpr float kMenuLabelHeight = 22.0f;
 inline constexpr float kMenuLabelScaleX = 0.8f;      // font scale 0.8 x 1
 inline constexpr float kArrowGap = 8.0f;             // arrow cursors stand 8 px off the value
 inline constexpr int kMenuArrowImage = 1;            // "cursor1.png"
+inline constexpr float kOverlayMenuY = 20.0f;        // the pause and settings menus below their panel's centre
 
 // ---- Colours used by more than one menu.
 inline constexpr int kGreyDisabled = 128;            // a disabled row (128, 128, 128)
