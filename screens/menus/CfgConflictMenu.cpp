@@ -1,12 +1,11 @@
 #include "screens/menus/CfgConflictMenu.h"
 
-#include "engine/text/LabelWithShadow.h"
+#include "engine/text/Label.h"
 #include "engine/text/TextConstants.h"
 #include "services/data/GameData.h"
 #include "services/mapping/InputMapping.h"
 #include "services/player/PlayerData.h"
 #include "screens/app/ZELKA.h"
-#include "screens/menus/MenuConstants.h"
 
 namespace zelka {
 
@@ -44,13 +43,7 @@ Ref<CfgConflictMenu> CfgConflictMenu::New(Ref<PlayerData> owner)
     menu->AddChild2(title, 0.0f, kTitleY);
     menu->AddOption(menu->CreateLabelForOption(U"P1 CONTROLS", kAlignCentre, 0.0f), 0.0f, kP1Y);
     menu->AddOption(menu->CreateLabelForOption(U"P2 CONTROLS", kAlignCentre, 0.0f), 0.0f, kP2Y);
-    const Ref<LabelWithShadow> exit = LabelWithShadow::New(GameData::secFont, 1.0f);
-    exit->SetStyle(kLabelSingleLine);
-    exit->horizontalAlignment = kAlignEnd;
-    exit->SetFontScale(kMenuLabelScaleX, 1.0f);
-    exit->SetSize(kExitWidth, kMenuLabelHeight);
-    exit->SetText(U"EXIT");
-    menu->AddOption(exit, kExitX, kExitY);
+    menu->AddOption(CreateExitLabel(kExitWidth), kExitX, kExitY);
     menu->MoveCursorToOption(kRowP1Controls);
     return menu;
 }

@@ -1,7 +1,6 @@
 #include "screens/menus/JoystickConfigMenu.h"
 
 #include "engine/text/Font.h"
-#include "engine/text/LabelWithShadow.h"
 #include "engine/text/TextConstants.h"
 #include "services/config/PlayerConfig.h"
 #include "services/data/GameData.h"
@@ -90,13 +89,7 @@ Ref<JoystickConfigMenu> JoystickConfigMenu::New(Ref<PlayerData> player)
     defaults->tint.Set(kDefaultsGrey, kDefaultsGrey, kDefaultsGrey);
     defaults->SetText(U"DEFAULT SETTINGS");
     m.AddOption(defaults, 0.0f, kDefaultsY);
-    const Ref<LabelWithShadow> exit = LabelWithShadow::New(GameData::secFont, 1.0f);
-    exit->SetStyle(kLabelSingleLine);
-    exit->horizontalAlignment = kAlignEnd;
-    exit->SetFontScale(kMenuLabelScaleX, 1.0f);
-    exit->SetSize(kExitWidth, kMenuLabelHeight);
-    exit->SetText(U"EXIT");
-    m.AddOption(exit, kExitX, kExitY);
+    m.AddOption(CreateExitLabel(kExitWidth), kExitX, kExitY);
 
     if (player && player->GetInputMapping()) {
         m.RefreshInputDeviceForPlayer();

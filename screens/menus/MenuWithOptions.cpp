@@ -2,6 +2,7 @@
 
 #include "engine/audio/SoundManager.h"
 #include "engine/text/Label.h"
+#include "engine/text/LabelWithShadow.h"
 #include "engine/text/TextConstants.h"
 #include "engine/ui/Panel.h"
 #include "services/data/GameData.h"
@@ -109,6 +110,17 @@ Ref<Label> MenuWithOptions::CreateLabelForOption(const String& text, int alignme
     label->SetSize(width < 1.0f ? this->width - kMenuLabelMargin : width, kMenuLabelHeight);
     label->SetText(text);
     return label;
+}
+
+Ref<Label> MenuWithOptions::CreateExitLabel(float width)
+{
+    const Ref<LabelWithShadow> exit = LabelWithShadow::New(GameData::secFont, 1.0f);
+    exit->SetStyle(kLabelSingleLine);
+    exit->horizontalAlignment = kAlignEnd;
+    exit->SetFontScale(kMenuLabelScaleX, 1.0f);
+    exit->SetSize(width, kMenuLabelHeight);
+    exit->SetText(U"EXIT");
+    return exit;
 }
 
 void MenuWithOptions::Update(int ms)

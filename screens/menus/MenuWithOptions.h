@@ -78,6 +78,9 @@ protected:
     [[nodiscard]] Panel* EnclosingPanel() const;
     // Closes the enclosing panel, animated and with its sound; nothing without one.
     void CloseEnclosingPanel() const;
+    // The shadowed "EXIT" row of the controls menus: secondary font, single line, aligned
+    // to its end, font scale 0.8 x 1, box width x 22.
+    [[nodiscard]] static Ref<Label> CreateExitLabel(float width);
 
     Ref<PlayerData> owner_;
     Ref<Cursor> cursor_;
