@@ -25,6 +25,7 @@
 #include "screens/charsel/WorldSelector.h"
 
 #include <string>
+#include <utility>
 
 namespace zelka {
 
@@ -36,6 +37,33 @@ const String kWorldNoticeName = U"WORLD_LOCK";
 String CharNoticeName(int i)
 {
     return U"CHAR" + FromLatin1(std::to_string(i)) + U"_LOCK";
+}
+
+// Puts `current`, the selection's own lock notice (null when it is unlocked), under `name`
+// in `root`, at the position `place` gives for it. A different notice still showing there
+// is closed first and waited for (false); a hidden one is only detached, for its roulette
+// or selector keeps it for the next time its entry comes by.
+template <class Place>
+bool KeepNotice(GDO& root, const Ref<GDO>& current, const String& name, Place place)
+{
+    Ref<GDO> found = root.GetChildByName(name);
+    if (found && found != current) {
+        if (found->visible) {
+            Panel* panel = AsNoticePanel(found);
+            if (panel && !IsPanelClosing(*panel, kLockNoticeClosed)) {
+                panel->Close2(false, false);
+            }
+            return false;
+        }
+        found->DetachFromParent();
+        found.reset();
+    }
+    if (current && !found) {
+        const auto [x, y] = place(*current);
+        current->name = name;
+        root.AddChild2(current, x, y);
+    }
+    return true;
 }
 
 String SideTween(int i, const char32_t* suffix)
@@ -146,28 +174,13 @@ void CharSelStage::UpdateOnePlayerCharacters()
 bool CharSelStage::KeepCharacterNotice(int i)
 {
     const CharRoulette& roulette = *roulettes_[i];
-    const Ref<GDO> current = roulette.GetLockNotice(roulette.GetSelected());
-    const String noticeName = CharNoticeName(i);
-    Ref<GDO> found = worldRoot_->GetChildByName(noticeName);
-    if (found && found != current) {
-        if (found->visible) {
-            Panel* panel = AsNoticePanel(found);
-            if (panel && !IsPanelClosing(*panel, kLockNoticeClosed)) {
-                panel->Close2(false, false);
-            }
-            return false;
-        }
-        // Only detached: the roulette keeps it for the next time its character comes by.
-        found->DetachFromParent();
-        found.reset();
-    }
-    if (current && !found) {
-        const float s = math::Sgn(portraits_[i]->position->x);
-        current->name = noticeName;
-        worldRoot_->AddChild2(current, s * current->GetWidth() / 2,
-                              roulette.GetBaseY() + s * current->GetHeight() / 2);
-    }
-    return true;
+    return KeepNotice(*worldRoot_, roulette.GetLockNotice(roulette.GetSelected()),
+                      CharNoticeName(i), [&](const GDO& notice) {
+                          // Out from the roulette's base towards the portrait's side.
+                          const float s = math::Sgn(portraits_[i]->position->x);
+                          return std::pair{s * notice.GetWidth() / 2,
+                                           roulette.GetBaseY() + s * notice.GetHeight() / 2};
+                      });
 }
 
 void CharSelStage::ParsePlayerInput(const PlayerData* player, int i)
@@ -265,23 +278,10 @@ void CharSelStage::TogglePlayerBio(int i)
 
 void CharSelStage::KeepWorldNotice()
 {
-    const Ref<GDO> current = worldSelector_->GetLockNotice(worldSelector_->GetSelectedWorld());
-    Ref<GDO> found = worldRoot_->GetChildByName(kWorldNoticeName);
-    if (found && found != current) {
-        if (found->visible) {
-            Panel* panel = AsNoticePanel(found);
-            if (panel && !IsPanelClosing(*panel, kLockNoticeClosed)) {
-                panel->Close2(false, false);
-            }
-        } else {
-            found->DetachFromParent();
-            found.reset();
-        }
-    }
-    if (current && !found) {
-        current->name = kWorldNoticeName;
-        worldRoot_->AddChild2(current, 0.0f, 0.0f);
-    }
+    // A stale notice still closing holds nothing up here: the world phase reads input on.
+    KeepNotice(*worldRoot_,
+               worldSelector_->GetLockNotice(worldSelector_->GetSelectedWorld()),
+               kWorldNoticeName, [](const GDO&) { return std::pair{0.0f, 0.0f}; });
 }
 
 void CharSelStage::UpdateWorld()
