@@ -83,4 +83,17 @@ bool RenderDiamonds(int elapsedMs, bool incoming, std::array<float, 8>& vertices
     return running;
 }
 
+bool Render(Kind kind, int elapsedMs, bool incoming, std::array<float, 8>& vertices)
+{
+    switch (kind) {
+    case Kind::None:
+        return false;
+    case Kind::Fade:
+        return RenderFade(elapsedMs, incoming);
+    case Kind::Diamonds:
+        return RenderDiamonds(elapsedMs, incoming, vertices);
+    }
+    return false;
+}
+
 }  // namespace zelka::transition

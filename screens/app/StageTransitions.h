@@ -31,6 +31,9 @@ bool ForEachDiamond(int elapsedMs, bool incoming, std::array<float, 8>& vertices
 // Draws them filled black through the graphics module.
 bool RenderDiamonds(int elapsedMs, bool incoming, std::array<float, 8>& vertices);
 
+// Draws the cover of that kind; true while it runs, always false for None.
+bool Render(Kind kind, int elapsedMs, bool incoming, std::array<float, 8>& vertices);
+
 }  // namespace transition
 
 }  // namespace zelka

@@ -327,34 +327,18 @@ bool ZELKA::OnTransitionOutRender()
         return false;
     }
     const int elapsed = TransitionElapsed();
-    bool running = false;
-    switch (transition::ForStage(GetCurrentStageId())) {
-    case transition::Kind::None:
+    const transition::Kind kind = transition::ForStage(GetCurrentStageId());
+    if (kind == transition::Kind::None) {
         return false;  // whatever the extra wait
-    case transition::Kind::Fade:
-        running = transition::RenderFade(elapsed, false);
-        break;
-    case transition::Kind::Diamonds:
-        running = transition::RenderDiamonds(elapsed, false, diamond_);
-        break;
     }
-    return running || elapsed < extraWait_;
+    return transition::Render(kind, elapsed, false, diamond_) || elapsed < extraWait_;
 }
 
 bool ZELKA::OnTransitionInRender()
 {
     const int elapsed = TransitionElapsed();
-    bool running = false;
-    switch (transition::ForStage(GetCurrentStageId())) {
-    case transition::Kind::None:
-        break;
-    case transition::Kind::Fade:
-        running = transition::RenderFade(elapsed, true);
-        break;
-    case transition::Kind::Diamonds:
-        running = transition::RenderDiamonds(elapsed, true, diamond_);
-        break;
-    }
+    const bool running =
+        transition::Render(transition::ForStage(GetCurrentStageId()), elapsed, true, diamond_);
     if (!running) {
         EventManager::mute = false;
         trace::Line("stage %d takes input", GetCurrentStageId());
