@@ -34,6 +34,19 @@ float LowerEdge(const GDO& node)
     return node.position->y + node.GetHeight() * 0.5f;
 }
 
+// The first child of `layer` of type T standing in cell (c, r); null when there is none.
+template <class T>
+Ref<T> FindInCell(const GDO& layer, int c, int r)
+{
+    for (int i = 0; i < layer.ChildCount(); ++i) {
+        auto node = std::dynamic_pointer_cast<T>(layer.GetChild(i));
+        if (node && node->GetColumn() == c && node->GetRow() == r) {
+            return node;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 Ref<MazeTileMap> MazeTileMap::New(Ref<TileSet> floorSet, Ref<TileSet> wallSet, int columns,
@@ -102,24 +115,12 @@ Ref<MazeItem> MazeTileMap::GetItemAtCell(int c, int r) const
 
 Ref<BlockTrap> MazeTileMap::GetTrapAt(int c, int r) const
 {
-    for (int i = 0; i < walls_->ChildCount(); ++i) {
-        auto trap = std::dynamic_pointer_cast<BlockTrap>(walls_->GetChild(i));
-        if (trap && trap->GetColumn() == c && trap->GetRow() == r) {
-            return trap;
-        }
-    }
-    return nullptr;
+    return FindInCell<BlockTrap>(*walls_, c, r);
 }
 
 Ref<FallingRock> MazeTileMap::GetFallingRockAt(int c, int r) const
 {
-    for (int i = 0; i < walls_->ChildCount(); ++i) {
-        auto rock = std::dynamic_pointer_cast<FallingRock>(walls_->GetChild(i));
-        if (rock && rock->GetColumn() == c && rock->GetRow() == r) {
-            return rock;
-        }
-    }
-    return nullptr;
+    return FindInCell<FallingRock>(*walls_, c, r);
 }
 
 Ref<BlockTrap> MazeTileMap::AddTrap(int c, int r)
