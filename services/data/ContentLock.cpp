@@ -21,11 +21,8 @@ Ref<ContentLock> ContentLock::New(const CharProfile* character, int kind, int pa
 
 Ref<ContentLock> ContentLock::New(const GameWorld* world, int kind, int param, int count)
 {
-    auto lock = std::make_shared<ContentLock>();
+    auto lock = New(static_cast<const CharProfile*>(nullptr), kind, param, count);
     lock->world_ = world;
-    lock->kind_ = kind;
-    lock->param_ = param;
-    lock->count_ = count;
     return lock;
 }
 
