@@ -2,6 +2,7 @@
 
 #include "engine/text/Label.h"
 #include "engine/text/RetroFont.h"
+#include "engine/text/RetroFontWithShadow.h"
 #include "engine/ui/ArrowCursor.h"
 #include "services/data/GameData.h"
 #include "screens/charsel/CharSelConstants.h"
@@ -24,7 +25,6 @@ constexpr float kNameScale = 1.5f;
 constexpr float kArrowY = 22.0f;
 const std::array<int, 3> kTitleTop{255, 204, 0};
 const RGB kTitleBottom{220, 64, 90};
-constexpr const char32_t* kSecFontFile = U"upheaval.fnt";
 
 Ref<Label> AddLabel(GDO& parent, Ref<Font> font, float scale, const String& text, float y)
 {
@@ -56,7 +56,8 @@ Ref<WorldSelector> WorldSelector::New()
 void WorldSelector::BuildChildren()
 {
     if (GameData::secFont) {
-        const Ref<Font> title = RetroFont::New(kSecFontFile, kTitleTop, kTitleBottom);
+        const Ref<Font> title =
+            RetroFont::New(RetroFontWithShadow::kSecondaryFontFile, kTitleTop, kTitleBottom);
         AddLabel(*this, title ? title : GameData::secFont, kTitleScale, U"WORLD", kTitleY);
         const Ref<Label> hint = AddLabel(*this, GameData::secFont, kHintScale,
                                          U"- A new random maze will be generated -", kHintY);
