@@ -81,6 +81,9 @@ private:
     void AcceptWorld();
     void ConfirmSide(int i);
     void CancelSide(const PlayerData* player, int i);
+    // Side i's cursor stops pulsing and turns to its locked angle, or pulses again and turns
+    // back, from wherever it stands.
+    void TurnCursor(int i, bool locked);
     // Lock notice upkeep; false when a stale notice is still closing (the update ends).
     bool KeepCharacterNotice(int i);
     void Leave(int stage, int extraWaitMs = 0);

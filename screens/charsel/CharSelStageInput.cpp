@@ -227,13 +227,7 @@ void CharSelStage::ConfirmSide(int i)
         return;
     }
     cards_[i]->Hide();
-    SetCursorTweenBindings(i, false);
-    if (cursors_[i]) {
-        engine_->GetTween(SideTween(i, U"SelectionUnLockTween"))->Stop();
-        const Ref<Tween> turn = engine_->GetTween(SideTween(i, U"SelectionLockTween"));
-        turn->SetValues(cursors_[i]->rotation, turn->GetEnd());
-        turn->Start();
-    }
+    TurnCursor(i, true);
 }
 
 void CharSelStage::CancelSide(const PlayerData* player, int i)
@@ -253,13 +247,22 @@ void CharSelStage::CancelSide(const PlayerData* player, int i)
         }
         return;
     }
-    SetCursorTweenBindings(i, true);
-    if (cursors_[i]) {
-        engine_->GetTween(SideTween(i, U"SelectionLockTween"))->Stop();
-        const Ref<Tween> turn = engine_->GetTween(SideTween(i, U"SelectionUnLockTween"));
-        turn->SetValues(cursors_[i]->rotation, turn->GetEnd());
-        turn->Start();
+    TurnCursor(i, false);
+}
+
+void CharSelStage::TurnCursor(int i, bool locked)
+{
+    SetCursorTweenBindings(i, !locked);
+    if (!cursors_[i]) {
+        return;
     }
+    const String lockTween = SideTween(i, U"SelectionLockTween");
+    const String unlockTween = SideTween(i, U"SelectionUnLockTween");
+    engine_->GetTween(locked ? unlockTween : lockTween)->Stop();
+    // From wherever the other turn left the cursor.
+    const Ref<Tween> turn = engine_->GetTween(locked ? lockTween : unlockTween);
+    turn->SetValues(cursors_[i]->rotation, turn->GetEnd());
+    turn->Start();
 }
 
 void CharSelStage::TogglePlayerBio(int i)
