@@ -54,7 +54,7 @@ inline constexpr int kLoserPanelMs = 250;      // the loser's panel greys this l
 // ---- Tweens.
 inline constexpr int kScrollMs = 1000;
 inline constexpr int kDrawTweenDelayMs = 1000;
-inline constexpr float kCloseGapFrom = 320.0f;  // draw: the portraits move in to +-220
+inline constexpr float kCloseGapFrom = kPortraitX;  // draw: the portraits move in to +-220
 inline constexpr float kCloseGapTo = 220.0f;
 inline constexpr int kShineTween1Ms = 300;
 inline constexpr int kShineTween2Ms = 500;
