@@ -102,15 +102,21 @@ void Trim(Wave& w)
     w = Wave(w.begin() + long(a), w.begin() + long(b));
 }
 
+// A feedback echo `delayCs` hundredths of a second behind, the wave lengthened by `tails`
+// delays of silence for it to ring out in.
+void Echo(Wave& w, int delayCs, int tails, float gain)
+{
+    const size_t d = static_cast<size_t>(kSampleRate * delayCs / 100);
+    w.resize(w.size() + static_cast<size_t>(tails) * d, 0.0f);
+    for (size_t i = w.size(); i-- > d;) w[i] += gain * w[i - d];
+}
+
 void Shape(Wave& w, Post post)
 {
     switch (post) {
-    case Post::Echo: {
-        const size_t d = kSampleRate * 9 / 100;
-        w.resize(w.size() + 3 * d, 0.0f);
-        for (size_t i = w.size(); i-- > d;) w[i] += 0.28f * w[i - d];
+    case Post::Echo:
+        Echo(w, 9, 3, 0.28f);
         break;
-    }
     case Post::Gravel:
         for (float& s : w) s = std::tanh(2.2f * s) * 0.7f;
         break;
@@ -119,19 +125,13 @@ void Shape(Wave& w, Post post)
         for (float& s : w) s = y += 0.35f * (s * 1.4f - y);
         break;
     }
-    case Post::Ghost: {
-        const size_t d = kSampleRate * 14 / 100;
-        w.resize(w.size() + 4 * d, 0.0f);
+    case Post::Ghost:
         for (size_t i = 0; i < w.size(); ++i) w[i] *= 0.75f + 0.25f * std::sin(6.2831853f * 7.0f * float(i) / kSampleRate);
-        for (size_t i = w.size(); i-- > d;) w[i] += 0.4f * w[i - d];
+        Echo(w, 14, 4, 0.4f);
         break;
-    }
-    case Post::Whisper: {
-        const size_t d = kSampleRate * 6 / 100;
-        w.resize(w.size() + 2 * d, 0.0f);
-        for (size_t i = w.size(); i-- > d;) w[i] += 0.3f * w[i - d];
+    case Post::Whisper:
+        Echo(w, 6, 2, 0.3f);
         break;
-    }
     case Post::None:
         break;
     }
