@@ -85,17 +85,25 @@ void RetroFont::LoadRecoloured_(const String& path, const std::array<int, 3>& co
     }
 }
 
+Ref<Font> RetroFont::GetRecoloured_(std::u32string_view kind, const String& path,
+                                    const std::array<int, 3>& colourA, const RGB& colourB,
+                                    Ref<RetroFont> (*make)())
+{
+    const String key = FontCache::MakeKey(kind, path,
+                                          {colourA[0], colourA[1], colourA[2], colourB.r,
+                                           colourB.g, colourB.b});
+    return FontCache::GetOrCreate(key, [&] {
+        Ref<RetroFont> font = make();
+        font->LoadRecoloured_(path, colourA, colourB);
+        return font;
+    });
+}
+
 Ref<RetroFont> RetroFont::New(const String& path, const std::array<int, 3>& colourA,
                               const RGB& colourB)
 {
-    const String key = FontCache::MakeKey(U"retro", path,
-                                          {colourA[0], colourA[1], colourA[2], colourB.r,
-                                           colourB.g, colourB.b});
-    return std::static_pointer_cast<RetroFont>(FontCache::GetOrCreate(key, [&] {
-        auto font = std::make_shared<RetroFont>();
-        font->LoadRecoloured_(path, colourA, colourB);
-        return font;
-    }));
+    return std::static_pointer_cast<RetroFont>(GetRecoloured_(
+        U"retro", path, colourA, colourB, [] { return std::make_shared<RetroFont>(); }));
 }
 
 }  // namespace zelka

@@ -29,6 +29,11 @@ protected:
     // Reads the font and replaces each page by its recoloured copy "__" + page path.
     void LoadRecoloured_(const String& path, const std::array<int, 3>& colourA,
                          const RGB& colourB);
+    // The font cached under (kind, path, colours); on a miss `make` gives an empty font of
+    // the caller's class, which is then read and recoloured.
+    static Ref<Font> GetRecoloured_(std::u32string_view kind, const String& path,
+                                    const std::array<int, 3>& colourA, const RGB& colourB,
+                                    Ref<RetroFont> (*make)());
 };
 
 }  // namespace zelka

@@ -1,7 +1,6 @@
 #include "engine/text/RetroFontWithShadow.h"
 
 #include "engine/display/DrawingState.h"
-#include "engine/text/FontCache.h"
 
 namespace zelka {
 
@@ -19,14 +18,10 @@ Ref<RetroFontWithShadow> RetroFontWithShadow::New(const std::array<int, 3>& colo
                                                   const RGB& colourB)
 {
     const String file = shadowFont ? shadowFont->GetFilename() : String(kSecondaryFontFile);
-    const String key = FontCache::MakeKey(U"retroshadow", file,
-                                          {colourA[0], colourA[1], colourA[2], colourB.r,
-                                           colourB.g, colourB.b});
-    return std::static_pointer_cast<RetroFontWithShadow>(FontCache::GetOrCreate(key, [&] {
-        auto font = std::make_shared<RetroFontWithShadow>();
-        font->LoadRecoloured_(file, colourA, colourB);
-        return font;
-    }));
+    return std::static_pointer_cast<RetroFontWithShadow>(
+        GetRecoloured_(U"retroshadow", file, colourA, colourB, []() -> Ref<RetroFont> {
+            return std::make_shared<RetroFontWithShadow>();
+        }));
 }
 
 void RetroFontWithShadow::RenderString(const String& text, int x, int y, bool centreY,
