@@ -1,9 +1,10 @@
 #include "services/input/InputHardwareJoystick.h"
 
 #include "platform/input/JoystickBackend.h"
-#include "services/input/RawJoystick.h"
+#include "platform/input/null/FakeJoystickBackend.h"
 #include "platform/input/sdl/SdlJoystickBackend.h"
 #include "platform/input/sdl/SdlVirtualPad.h"
+#include "services/input/RawJoystick.h"
 
 #include <gtest/gtest.h>
 
@@ -19,27 +20,16 @@ constexpr int kAxisHalf = 16384;  // exactly 0.5 after division by 32768
 // Without hardware pads it is pad 0, "JOYSTICK 1".
 class InputHardwareJoystickTest : public ::testing::Test {
 protected:
-    // False (the test ends there) when the pad cannot be set up or is skipped.
+    // False, with the reason as a failure, when the pad cannot be set up.
     bool Make(int axes = 2, int hats = 1)
     {
         backend_ = NewSdlJoystickBackend();
-        if (!backend_) {
-            ADD_FAILURE() << "SDL's joystick subsystem did not start";
-            return false;
-        }
-        pad_ = std::make_unique<SdlVirtualPad>(axes, 12, hats);
-        index_ = pad_->DeviceIndex();
-        if (index_ < 0) {
-            ADD_FAILURE() << "SDL refused the virtual pad";
-            return false;
-        }
-        if (index_ >= kJoysticksTried) {
-            [] { GTEST_SKIP() << "three hardware pads are attached"; }();
-            return false;
-        }
-        device_ = InputHardwareJoystick::New(backend_, index_);
+        if (backend_) pad_ = std::make_unique<SdlVirtualPad>(axes, 12, hats);
+        index_ = pad_ ? pad_->DeviceIndex() : -1;
+        // Only the first three pads are opened; three hardware pads leave no room.
+        if (index_ >= 0 && index_ < kJoysticksTried) device_ = InputHardwareJoystick::New(backend_, index_);
         if (!device_) {
-            ADD_FAILURE() << "the backend did not open the virtual pad";
+            ADD_FAILURE() << "no virtual pad: backend " << !!backend_ << ", SDL index " << index_;
             return false;
         }
         Update();
@@ -63,20 +53,6 @@ protected:
     Ref<InputHardwareJoystick> device_;
     int index_ = 0;
 };
-
-TEST_F(InputHardwareJoystickTest, NamesAndInputs)
-{
-    if (!Make()) return;
-    EXPECT_EQ(device_->GetName(), U"JOYSTICK " + FromLatin1(std::to_string(index_ + 1)));
-    EXPECT_EQ(device_->GetDeviceType(), U"joystick");
-    EXPECT_EQ(device_->GetEntries().size(), 49u);
-    EXPECT_EQ(device_->SearchInputByName(U"START (8)")->GetCode(), 100007);
-    EXPECT_EQ(device_->SearchInputByName(U"BUTTON 32")->GetCode(), 100031);
-    EXPECT_EQ(device_->SearchInputByName(U"AXIS 2 DEC.")->GetCode(), 100036);
-    EXPECT_EQ(device_->SearchInputByName(U"AXIS 7 INC.")->GetCode(), 100047);
-    EXPECT_EQ(device_->SearchInputByName(U"MENU")->GetColor()->r, 128);
-    EXPECT_FALSE(InputHardwareJoystick::New(backend_, index_ + 1));  // no further pad
-}
 
 TEST_F(InputHardwareJoystickTest, StickThresholdIsHalfWay)
 {
@@ -160,6 +136,8 @@ TEST_F(InputHardwareJoystickTest, PadWithoutHatAlwaysUsesTheStick)
 TEST_F(InputHardwareJoystickTest, ButtonsAreHitOnceAndHeld)
 {
     if (!Make()) return;
+    EXPECT_EQ(device_->GetName(), U"JOYSTICK " + FromLatin1(std::to_string(index_ + 1)));
+    EXPECT_FALSE(InputHardwareJoystick::New(backend_, index_ + 1));  // no further pad
     pad_->SetButton(0, true);
     pad_->SetButton(7, true);
     Update();
@@ -207,14 +185,6 @@ TEST_F(InputHardwareJoystickTest, DetachedPadReadsReleasedWithoutHits)
     }
     EXPECT_FALSE(backend_->IsAttached(index_));
 }
-
-}  // namespace
-}  // namespace zelka
-
-#include "platform/input/null/FakeJoystickBackend.h"
-
-namespace zelka {
-namespace {
 
 // Hat angles between the four SDL directions, through the fake backend.
 TEST(InputHardwareJoystick, HatBordersBelongToOneDirection)

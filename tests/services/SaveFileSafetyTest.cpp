@@ -1,50 +1,23 @@
 // The settings and save files across runs of the game that end badly: each run is a child
 // process that ends with _exit (no clean-up, as a crash would), or is killed outright.
 #include "GameDataFixture.h"
-#include "platform/files/TextFile.h"
+#include "SaveFileSupport.h"
 #include "services/config/GlobalOptions.h"
-#include "services/config/PlayerConfig.h"
-#include "services/crypt/DataCrypt.h"
-#include "services/crypt/Encoding.h"
 #include "services/player/PlayerStats.h"
-#include "services/xml/XMLNode.h"
 
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <functional>
 #include <random>
-#include <sstream>
 
 namespace zelka {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kSettings = "savedata/settings.dat";
-const std::string kSave = "savedata/save.dat";
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string Encoded(const std::string& xml)
-{
-    return ToUtf8(encoding::StringToBase64(DataCrypt::Encrypt(FromUtf8(xml), DataCrypt::kSaveFileKey)));
-}
+using namespace savefiles;
 
 std::string SaveWithMatches(int matches)
 {
@@ -52,18 +25,20 @@ std::string SaveWithMatches(int matches)
                    "</matches></counters></stats></SAVE>");
 }
 
-// The tree in a file as the game reads it; null when it does not decode.
-Ref<XMLNode> Tree(const std::string& path)
-{
-    return playerconfig::ReadSaveNodeFromFileContent(LoadString(path));
-}
-
+// Numbers in the files as the game reads them; -1 when the file does not decode.
 int MatchesIn(const std::string& path)
 {
     Ref<XMLNode> tree = Tree(path);
     if (!tree) return -1;
     return playerconfig::ParseInt(
-        tree->GetChild2(U"stats", U"", U"")->GetChild2(U"counters", U"mode", U"0")->GetChild2(U"matches", U"", U"")->value);
+        tree->GetChild2(U"stats")->GetChild2(U"counters", U"mode", U"0")->GetChild2(U"matches")->value);
+}
+
+int WidthIn(const std::string& path)
+{
+    Ref<XMLNode> tree = Tree(path);
+    if (!tree) return -1;
+    return playerconfig::ParseInt(tree->GetChild2(U"options")->GetChild2(U"option", U"name", U"screenWidth")->value);
 }
 
 class SaveFileSafetyTest : public GameDataFixture {
@@ -251,10 +226,7 @@ TEST_F(SaveFileSafetyTest, KillAtAnyMomentOfTheWritesLeavesWholeFiles)
             lastSave = found;
         }
         if (fs::exists(kSettings)) {
-            Ref<XMLNode> settings = Tree(kSettings);
-            ASSERT_TRUE(settings);
-            const int width = playerconfig::ParseInt(
-                settings->GetChild2(U"options", U"", U"")->GetChild2(U"option", U"name", U"screenWidth")->value);
+            const int width = WidthIn(kSettings);
             EXPECT_TRUE(whole(width, lastSettings)) << width;
             lastSettings = width;
         }
