@@ -68,20 +68,5 @@ TEST(Base64, InvalidCharactersAndMisplacedPaddingGiveEmpty)
     }
 }
 
-TEST(Encoding, HelpersMissGentlyAndStayInsideAscii)
-{
-    EXPECT_EQ(encoding::CharAt(U"abc", -1), 0);
-    EXPECT_EQ(encoding::CharAt(U"abc", 3), 0);
-    EXPECT_EQ(encoding::CharAt(U"\u2191", 0), 0x2191);
-    EXPECT_EQ(encoding::FindChar(U"abcb", U'b'), 1);
-    EXPECT_EQ(encoding::FindChar(U"abc", U'z'), -1);
-    EXPECT_TRUE(encoding::IsAlpha(U'A') && encoding::IsAlpha(U'z') && encoding::IsNum(U'0') &&
-                encoding::IsNum(U'9') && encoding::IsAlNum(U'q') && encoding::IsAlNum(U'5'));
-    // The neighbours of each range, and letters and digits beyond ASCII.
-    for (char32_t c : {U'@', U'[', U'`', U'{', U'/', U':', U'_', U'\u00e9', U'\u0660'}) {
-        EXPECT_FALSE(encoding::IsAlNum(c)) << static_cast<int>(c);
-    }
-}
-
 }  // namespace
 }  // namespace zelka

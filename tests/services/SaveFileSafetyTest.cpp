@@ -47,13 +47,10 @@ protected:
     // as on closing, then ends without any clean-up. Its standard output is returned.
     std::string RunGame(const std::function<void()>& run = [] {})
     {
-        int out[2];
-        EXPECT_EQ(pipe(out), 0);
         std::fflush(stdout);
         const pid_t pid = fork();
         if (pid == 0) {
-            close(out[0]);
-            dup2(out[1], STDOUT_FILENO);
+            if (!freopen("run.out", "w", stdout)) _exit(2);
             GameData::ResetForTest();
             GameData::Init();
             run();
@@ -62,15 +59,10 @@ protected:
             std::fflush(stdout);
             _exit(::testing::Test::HasFailure() ? 1 : 0);
         }
-        close(out[1]);
-        std::string text;
-        char buffer[256];
-        for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
-        close(out[0]);
         int status = 0;
         waitpid(pid, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-        return text;
+        return ReadBytes("run.out");
     }
 
     static void PlayOneMatch() { GameData::stats->AddMatchResult(0, 1, 0); }
