@@ -5,11 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/core/Text.h"
-#include "platform/files/TextFile.h"
-#include "services/config/PlayerConfig.h"
-#include "services/xml/XMLNode.h"
 #include "tests/e2e/support/VirtualDisplay.h"
+#include "tests/services/SaveFileSupport.h"
 #include "tests/support/GameWindows.h"
 
 #include <fcntl.h>
@@ -157,11 +154,6 @@ struct TempFolder {
     std::filesystem::path path;
 };
 
-Ref<XMLNode> ReadSaveFile(const std::filesystem::path& file)
-{
-    return playerconfig::ReadSaveNodeFromFileContent(LoadString(file.string()));
-}
-
 TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
 {
     const std::string game = testing_x::GameExecutable();
@@ -222,8 +214,8 @@ TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
     EXPECT_EQ(zelka.StagesEntered(), (std::vector<int>{5, 7, 3, 2, 1, 2, 3})) << zelka.Trace();
 
     // Both files decode; the settings remember the page was seen and player 1's keyboard.
-    const Ref<XMLNode> save = ReadSaveFile(folder.path / "savedata" / "save.dat");
-    const Ref<XMLNode> settings = ReadSaveFile(folder.path / "savedata" / "settings.dat");
+    const Ref<XMLNode> save = savefiles::Tree(folder.path / savefiles::kSave);
+    const Ref<XMLNode> settings = savefiles::Tree(folder.path / savefiles::kSettings);
     ASSERT_TRUE(save) << "save.dat does not decode";
     ASSERT_TRUE(settings) << "settings.dat does not decode";
     EXPECT_EQ(save->GetChild2(U"stats")->name, U"stats");

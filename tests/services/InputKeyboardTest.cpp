@@ -50,20 +50,8 @@ TEST_F(InputKeyboardTest, UnknownNamesAndCodesReadFalse)
     EXPECT_FALSE(keyboard_->WasInputHit2(U"ESC"));
     EXPECT_FALSE(keyboard_->IsInputDown(0));  // outside 1-511
     EXPECT_FALSE(keyboard_->IsInputDown(512));
-    // "NUMPAD /" is listed twice: the name finds the code keyboards send.
+    // "NUMPAD /" is listed twice: the name finds the newer entry, the code keyboards send.
     EXPECT_EQ(keyboard_->SearchInputByName(U"NUMPAD /")->GetCode(), kKeyNumDivide);
-}
-
-TEST(InputHardware, RegisteringANameAgainPointsAtTheNewerEntry)
-{
-    Ref<InputHardware> device = InputHardware::New(U"PAD", U"joystick");
-    device->RegisterInput(U"GO", 1);
-    device->RegisterInput(U"GO", 2, RGB(1, 2, 3));
-    EXPECT_EQ(device->GetEntries().size(), 2u);
-    EXPECT_EQ(device->SearchInputByName(U"GO")->GetCode(), 2);
-    EXPECT_EQ(device->SearchInputByName(U"GO")->GetColor()->g, 2);
-    EXPECT_FALSE(device->WasInputHit2(U"GO"));  // the base device reports nothing
-    EXPECT_EQ(device->GetAnyInput(), U"");
 }
 
 }  // namespace
