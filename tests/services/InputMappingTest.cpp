@@ -23,9 +23,22 @@ Ref<PlayerData> KeyboardPlayer(bool twoPlayer, int number = 1, Ref<InputKeyboard
     return player;
 }
 
-TEST(InputMapping, SchemeKeysReachTheirActions)
+TEST(InputMapping, SetKeySwapsAndRefusesDirections)
 {
-    Ref<InputMapping> m = KeyboardPlayer(false)->GetInputMapping();
+    Ref<InputMapping> m = KeyboardPlayer(true)->GetInputMapping();  // W A S D, SPACE CTRL ENTER
+    m->SetKey(0, U"CTRL");
+    EXPECT_EQ(m->GetKey(0), U"CTRL");
+    EXPECT_EQ(m->GetKey(1), U"SPACE");
+    m->SetKey(0, U"W");     // a direction of the current scheme
+    m->SetKey(1, U"NOPE");  // not an input of the keyboard
+    m->SetKey(3, U"Q");     // not an action slot
+    m->SetKey(2, U"Q");
+    EXPECT_EQ(m->GetKey(0), U"CTRL");
+    EXPECT_EQ(m->GetKey(1), U"SPACE");
+    EXPECT_EQ(m->GetKey(2), U"Q");
+    EXPECT_EQ(m->GetKey(kActionUp), U"W");
+
+    // Each scheme's keys reach their own directions.
     ASSERT_TRUE(m->SetDirMappingByName(U"E S D F"));
     EXPECT_EQ(m->GetKey(kActionUp), U"E");
     EXPECT_EQ(m->GetKey(kActionDown), U"D");
@@ -33,28 +46,11 @@ TEST(InputMapping, SchemeKeysReachTheirActions)
     EXPECT_EQ(m->GetKey(kActionRight), U"F");
     EXPECT_EQ(m->GetKey(kActionRight + 1), U"");
     EXPECT_EQ(m->KeyInCurrentMapping(U"F"), kActionRight);
-    EXPECT_EQ(m->KeyInCurrentMapping(U"CTRL"), kActionCancel);
+    EXPECT_EQ(m->KeyInCurrentMapping(U"CTRL"), kActionAccept);
     EXPECT_EQ(m->KeyInCurrentMapping(U""), -1);
     EXPECT_FALSE(m->SetDirMappingByName(U""));
     EXPECT_FALSE(m->SetDirMapping(4));
     EXPECT_EQ(m->GetDirMappingName(m->GetDirMapping()), U"E S D F");
-}
-
-TEST(InputMapping, SetKeySwapsAndRefusesDirections)
-{
-    Ref<InputMapping> m = KeyboardPlayer(true)->GetInputMapping();  // W A S D, SPACE CTRL ENTER
-    m->SetKey(0, U"CTRL");
-    EXPECT_EQ(m->GetKey(0), U"CTRL");
-    EXPECT_EQ(m->GetKey(1), U"SPACE");
-
-    m->SetKey(0, U"W");     // a direction of the current scheme
-    m->SetKey(1, U"NOPE");  // not an input of the keyboard
-    m->SetKey(3, U"Q");     // not an action slot
-    EXPECT_EQ(m->GetKey(0), U"CTRL");
-    EXPECT_EQ(m->GetKey(1), U"SPACE");
-    EXPECT_EQ(m->GetKey(kActionUp), U"W");
-    m->SetKey(2, U"Q");
-    EXPECT_EQ(m->GetKey(2), U"Q");
 }
 
 TEST(InputMapping, ConflictMatrix)

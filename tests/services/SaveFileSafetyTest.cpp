@@ -90,33 +90,29 @@ TEST_F(SaveFileSafetyTest, FileThatCannotBeReadIsNeverWrittenOver)
     EXPECT_EQ(out.find("Cannot read", first + 1), std::string::npos) << out;
 }
 
-TEST_F(SaveFileSafetyTest, DamagedFilesAreKeptOneCopyEach)
+// Each damaged start keeps its own copy; when every copy's name is taken the damaged
+// file stays as it is and the session's data goes beside it.
+TEST_F(SaveFileSafetyTest, DamagedFilesAreKeptOneCopyEachAndNeverWrittenOver)
 {
-    WriteBytes(kSave, "damaged once");
+    WriteBytes(kSave, "damaged 0");
     std::string out = RunGame(PlayOneMatch);
     EXPECT_NE(out.find("(it is kept as savedata/save.dat.bad)"), std::string::npos) << out;
     EXPECT_EQ(MatchesIn(kSave), 1);
 
-    WriteBytes(kSave, "damaged twice");
+    WriteBytes(kSave, "damaged 1");
     out = RunGame(PlayOneMatch);
     EXPECT_NE(out.find("(it is kept as savedata/save.dat.bad.1)"), std::string::npos) << out;
-    EXPECT_EQ(ReadBytes(kSave + ".bad"), "damaged once");
-    EXPECT_EQ(ReadBytes(kSave + ".bad.1"), "damaged twice");
+    EXPECT_EQ(ReadBytes(kSave + ".bad"), "damaged 0");
+    EXPECT_EQ(ReadBytes(kSave + ".bad.1"), "damaged 1");
     EXPECT_EQ(MatchesIn(kSave), 1);
-}
 
-TEST_F(SaveFileSafetyTest, WhenTheDamagedFileCannotBeSetAsideItStaysAsItIs)
-{
-    // Every kept-copy name is taken by an earlier damaged file.
-    for (int slot = 0; slot < 10; ++slot) {
-        WriteBytes(kSave + ".bad" + (slot ? "." + std::to_string(slot) : ""), "old " + std::to_string(slot));
-    }
+    for (int slot = 2; slot < 10; ++slot) WriteBytes(kSave + ".bad." + std::to_string(slot), "old");
     WriteBytes(kSave, "damaged");
-    std::string out = RunGame(PlayOneMatch);
+    out = RunGame(PlayOneMatch);
     EXPECT_NE(out.find("Could not set savedata/save.dat aside"), std::string::npos) << out;
     EXPECT_EQ(ReadBytes(kSave), "damaged");
-    EXPECT_EQ(ReadBytes(kSave + ".bad"), "old 0");
-    EXPECT_EQ(ReadBytes(kSave + ".bad.9"), "old 9");
+    EXPECT_EQ(ReadBytes(kSave + ".bad"), "damaged 0");
+    EXPECT_EQ(ReadBytes(kSave + ".bad.9"), "old");
     EXPECT_FALSE(fs::exists(kSave + ".bad.10"));
     EXPECT_EQ(MatchesIn(kSave + ".new"), 1);
 }
