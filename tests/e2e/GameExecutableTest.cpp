@@ -5,15 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/core/Text.h"
-#include "platform/files/TextFile.h"
-#include "services/config/PlayerConfig.h"
-#include "services/xml/XMLNode.h"
 #include "tests/e2e/support/VirtualDisplay.h"
+#include "tests/services/SaveFileSupport.h"
 #include "tests/support/GameWindows.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -22,6 +18,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -37,24 +35,31 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kStageLimit = seconds(60);
 constexpr auto kExitLimit = seconds(20);
 
+// Waits between keys inside one screen: its panels and cursors slide for up to 500 ms
+// and take no input meanwhile. The waits leave room for a loaded machine, whose game
+// time falls behind the wall clock.
+void Pause(int ms)
+{
+    std::this_thread::sleep_for(milliseconds(ms));
+}
+
 // The game in its own folder (its save files land in savedata/ there), its trace lines
-// read from a pipe. Killed and reaped if the test leaves before it ended.
+// in a file there. Killed and reaped if the test leaves before it ended.
 class GameProcess {
 public:
     GameProcess(const std::string& executable, const std::filesystem::path& folder,
                 const std::string& display)
+        : trace_(folder / "trace.log")
     {
-        int fds[2];
-        if (pipe(fds) != 0) return;
         pid_ = fork();
         if (pid_ == 0) {
             prctl(PR_SET_PDEATHSIG, SIGKILL);
-            close(fds[0]);
-            if (chdir(folder.c_str()) != 0) _exit(126);
             const int null = open("/dev/null", O_RDWR);
+            const int trace = open(trace_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (null < 0 || trace < 0 || chdir(folder.c_str()) != 0) _exit(126);
             dup2(null, STDIN_FILENO);
             dup2(null, STDOUT_FILENO);
-            dup2(fds[1], STDERR_FILENO);
+            dup2(trace, STDERR_FILENO);
             setenv("DISPLAY", display.c_str(), 1);
             setenv("HOME", folder.c_str(), 1);
             setenv("ZELKA_TRACE", "1", 1);
@@ -62,101 +67,76 @@ public:
             execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
-        close(fds[1]);
-        output_ = fds[0];
     }
 
     ~GameProcess()
     {
-        if (pid_ > 0 && !reaped_) {
+        if (pid_ > 0 && !Ended()) {
             kill(pid_, SIGKILL);
             waitpid(pid_, nullptr, 0);
         }
-        if (output_ >= 0) close(output_);
     }
 
-    [[nodiscard]] bool Started() const { return pid_ > 0 && output_ >= 0; }
+    [[nodiscard]] bool Started() const { return pid_ > 0; }
 
-    // Reads trace lines until one contains `text`; false at the limit or the game's end.
+    // Waits for `text` in the trace after the last text found; false at the limit or the
+    // game's end.
     bool WaitFor(const std::string& text, Clock::duration limit)
     {
-        const auto deadline = Clock::now() + limit;
-        for (;;) {
-            for (; scanned_ < lines_.size(); ++scanned_) {
-                if (lines_[scanned_].find(text) != std::string::npos) {
-                    ++scanned_;
-                    return true;
-                }
+        for (const auto deadline = Clock::now() + limit; Clock::now() < deadline; Pause(kPollMs)) {
+            const bool ended = Ended();  // before the read: the trace is then complete
+            const std::string trace = Trace();
+            if (const size_t at = trace.find(text, searched_); at != std::string::npos) {
+                searched_ = at + text.size();
+                return true;
             }
-            if (!ReadSome(deadline)) return false;
+            if (ended) return false;
         }
+        return false;
     }
 
     // Waits for the exit; the status through `status`.
     bool WaitForExit(int& status)
     {
-        const auto deadline = Clock::now() + kExitLimit;
-        while (Clock::now() < deadline) {
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                reaped_ = true;
-                while (ReadSome(Clock::now() + milliseconds(100))) {
-                }
-                return true;
-            }
-            ReadSome(Clock::now() + milliseconds(50));
+        for (const auto deadline = Clock::now() + kExitLimit; !Ended(); Pause(kPollMs)) {
+            if (Clock::now() > deadline) return false;
         }
-        return false;
+        status = status_;
+        return true;
     }
 
     // The stages the game went to ("leaving for stage N"), in order.
     [[nodiscard]] std::vector<int> StagesEntered() const
     {
         static const std::string marker = "leaving for stage ";
+        const std::string trace = Trace();
         std::vector<int> stages;
-        for (const std::string& line : lines_) {
-            if (const size_t at = line.find(marker); at != std::string::npos) {
-                stages.push_back(std::atoi(line.c_str() + at + marker.size()));
-            }
+        for (size_t at = trace.find(marker); at != std::string::npos; at = trace.find(marker, at + 1)) {
+            stages.push_back(std::atoi(trace.c_str() + at + marker.size()));
         }
         return stages;
     }
 
-    [[nodiscard]] std::string Log() const
+    [[nodiscard]] std::string Trace() const
     {
-        std::string log;
-        for (const std::string& line : lines_) log += line + "\n";
-        return log + partial_;
+        std::ifstream in(trace_);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
 private:
-    // One read of whatever the game wrote before the deadline; false at its end or the
-    // deadline.
-    bool ReadSome(Clock::time_point deadline)
+    static constexpr int kPollMs = 50;
+
+    bool Ended()
     {
-        const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0 || output_ < 0) return false;
-        pollfd wait{output_, POLLIN, 0};
-        if (poll(&wait, 1, static_cast<int>(left)) <= 0) return false;
-        char buffer[4096];
-        const ssize_t n = read(output_, buffer, sizeof buffer);
-        if (n <= 0) return false;
-        for (ssize_t i = 0; i < n; ++i) {
-            if (buffer[i] == '\n') {
-                lines_.push_back(partial_);
-                partial_.clear();
-            } else {
-                partial_ += buffer[i];
-            }
-        }
-        return true;
+        if (!ended_ && waitpid(pid_, &status_, WNOHANG) == pid_) ended_ = true;
+        return ended_;
     }
 
+    std::filesystem::path trace_;
     pid_t pid_ = -1;
-    int output_ = -1;
-    bool reaped_ = false;
-    std::vector<std::string> lines_;
-    std::string partial_;
-    size_t scanned_ = 0;
+    bool ended_ = false;
+    int status_ = 0;
+    size_t searched_ = 0;
 };
 
 // A fresh folder, removed at the end.
@@ -173,26 +153,6 @@ struct TempFolder {
     }
     std::filesystem::path path;
 };
-
-Ref<XMLNode> ReadSaveFile(const std::filesystem::path& file)
-{
-    return playerconfig::ReadSaveNodeFromFileContent(LoadString(file.string()));
-}
-
-String OptionValue(XMLNode& settings, const String& name)
-{
-    const Ref<XMLNode> options = settings.GetChild2(U"options");
-    const Ref<XMLNode> option = options ? options->GetChild2(U"option", U"name", name) : nullptr;
-    return option ? option->value : U"?";
-}
-
-// Waits between keys inside one screen: its panels and cursors slide for up to 500 ms
-// and take no input meanwhile. The waits leave room for a loaded machine, whose game
-// time falls behind the wall clock.
-void Pause(int ms)
-{
-    std::this_thread::sleep_for(milliseconds(ms));
-}
 
 TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
 {
@@ -211,7 +171,7 @@ TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
     };
     const auto reach = [&](int stage) {
         const std::string ready = "stage " + std::to_string(stage) + " takes input";
-        ASSERT_TRUE(zelka.WaitFor(ready, kStageLimit)) << "never: " << ready << "\n" << zelka.Log();
+        ASSERT_TRUE(zelka.WaitFor(ready, kStageLimit)) << "never: " << ready << "\n" << zelka.Trace();
     };
 
     // The intros run by themselves; a first start shows the how-to-play page over the
@@ -248,21 +208,19 @@ TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
     press("Escape", 0);
 
     int status = 0;
-    ASSERT_TRUE(zelka.WaitForExit(status)) << "still running after Escape on the title\n" << zelka.Log();
-    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status) << "\n" << zelka.Log();
-    EXPECT_EQ(WEXITSTATUS(status), 0) << zelka.Log();
-    EXPECT_EQ(zelka.StagesEntered(), (std::vector<int>{5, 7, 3, 2, 1, 2, 3})) << zelka.Log();
+    ASSERT_TRUE(zelka.WaitForExit(status)) << "still running after Escape on the title\n" << zelka.Trace();
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status) << "\n" << zelka.Trace();
+    EXPECT_EQ(WEXITSTATUS(status), 0) << zelka.Trace();
+    EXPECT_EQ(zelka.StagesEntered(), (std::vector<int>{5, 7, 3, 2, 1, 2, 3})) << zelka.Trace();
 
     // Both files decode; the settings remember the page was seen and player 1's keyboard.
-    const Ref<XMLNode> save = ReadSaveFile(folder.path / "savedata" / "save.dat");
-    const Ref<XMLNode> settings = ReadSaveFile(folder.path / "savedata" / "settings.dat");
+    const Ref<XMLNode> save = savefiles::Tree(folder.path / savefiles::kSave);
+    const Ref<XMLNode> settings = savefiles::Tree(folder.path / savefiles::kSettings);
     ASSERT_TRUE(save) << "save.dat does not decode";
     ASSERT_TRUE(settings) << "settings.dat does not decode";
-    EXPECT_TRUE(save->GetChild2(U"stats"));
-    EXPECT_EQ(OptionValue(*settings, U"displayHowToPlay"), U"0");
-    const Ref<XMLNode> player1 = settings->GetChild2(U"mapping", U"player", U"1");
-    ASSERT_TRUE(player1);
-    EXPECT_FALSE(player1->GetChildren(U"input").empty());
+    EXPECT_EQ(save->GetChild2(U"stats")->name, U"stats");
+    EXPECT_EQ(settings->GetChild2(U"options")->GetChild2(U"option", U"name", U"displayHowToPlay")->value, U"0");
+    EXPECT_FALSE(settings->GetChild2(U"mapping", U"player", U"1")->GetChildren(U"input").empty());
 }
 
 }  // namespace

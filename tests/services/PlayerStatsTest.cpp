@@ -12,30 +12,25 @@ namespace {
 TEST(PlayerStats, MatchResultsGrowTheModeRecord)
 {
     Ref<PlayerStats> stats = PlayerStats::New();
-    stats->AddMatchResult(1, 7, 7);   // draw
-    stats->AddMatchResult(1, 3, 9);   // player 2 wins: only a match
-    stats->AddMatchResult(1, 9, 3);   // player 1 wins
-    const MatchStats& mode1 = *stats->GetModeStats(1);
-    EXPECT_EQ(mode1.matches, 3);
-    EXPECT_EQ(mode1.draws, 1);
-    EXPECT_EQ(mode1.victories, 1);
-
-    stats->AddMatchResult(0, 1, 0);
-    stats->AddMatchResult(2, 1, 0);
-    stats->AddMatchResult(3, 1, 0);
-    stats->AddMatchResult(4, 1, 0);   // no such mode
-    stats->AddMatchResult(-1, 1, 0);
+    stats->AddMatchResult(1, 7, 7);  // draw
+    stats->AddMatchResult(1, 3, 9);  // player 2 wins: only a match
+    stats->AddMatchResult(1, 9, 3);  // player 1 wins
+    EXPECT_EQ(stats->GetModeStats(1)->matches, 3);
+    EXPECT_EQ(stats->GetModeStats(1)->draws, 1);
+    EXPECT_EQ(stats->GetModeStats(1)->victories, 1);
+    for (int mode : {0, 2, 3, 4, -1}) stats->AddMatchResult(mode, 1, 0);  // 4 and -1 are no modes
     EXPECT_EQ(stats->GetTotalMatches(), 6);
 }
 
+// Only items 0-8 count (9 is the roulette); only players 1 and 2.
 TEST(PlayerStats, ItemUsesOutsideTheCountedItemsAreIgnored)
 {
     Ref<PlayerStats> stats = PlayerStats::New();
     stats->AddItemUse(1, 0);
     stats->AddItemUse(2, 8);
-    stats->AddItemUse(1, 9);   // the roulette
+    stats->AddItemUse(1, 9);
     stats->AddItemUse(2, -1);
-    stats->AddItemUse(3, 0);   // no such player
+    stats->AddItemUse(3, 0);
     EXPECT_EQ(stats->GetItemUses(1, 0), 1);
     EXPECT_EQ(stats->GetItemUses(2, 8), 1);
     EXPECT_EQ(stats->GetItemUses(1, 9), 0);
@@ -55,15 +50,7 @@ TEST(PlayerStats, SumsSaturateOnHugeCounters)
     EXPECT_EQ(stats->GetTotalMatches(), INT_MAX);
 }
 
-TEST(PlayerData, NumbersComeFromTheCounter)
-{
-    PlayerData::ResetPlayerCounter();
-    EXPECT_EQ(PlayerData::New()->GetPlayerNumber(), 1);
-    EXPECT_EQ(PlayerData::New()->GetPlayerNumber(), 2);
-    PlayerData::ResetPlayerCounter();
-    EXPECT_EQ(PlayerData::New()->GetPlayerNumber(), 1);
-}
-
+// The results screen counts wins over a run of matches; a new match resets the rest.
 TEST(PlayerData, ResetScoreKeepsTheRunWins)
 {
     Ref<PlayerData> p = PlayerData::New();

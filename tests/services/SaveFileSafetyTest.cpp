@@ -1,50 +1,23 @@
 // The settings and save files across runs of the game that end badly: each run is a child
 // process that ends with _exit (no clean-up, as a crash would), or is killed outright.
 #include "GameDataFixture.h"
-#include "platform/files/TextFile.h"
+#include "SaveFileSupport.h"
 #include "services/config/GlobalOptions.h"
-#include "services/config/PlayerConfig.h"
-#include "services/crypt/DataCrypt.h"
-#include "services/crypt/Encoding.h"
 #include "services/player/PlayerStats.h"
-#include "services/xml/XMLNode.h"
 
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <functional>
 #include <random>
-#include <sstream>
 
 namespace zelka {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kSettings = "savedata/settings.dat";
-const std::string kSave = "savedata/save.dat";
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string Encoded(const std::string& xml)
-{
-    return ToUtf8(encoding::StringToBase64(DataCrypt::Encrypt(FromUtf8(xml), DataCrypt::kSaveFileKey)));
-}
+using namespace savefiles;
 
 std::string SaveWithMatches(int matches)
 {
@@ -52,18 +25,20 @@ std::string SaveWithMatches(int matches)
                    "</matches></counters></stats></SAVE>");
 }
 
-// The tree in a file as the game reads it; null when it does not decode.
-Ref<XMLNode> Tree(const std::string& path)
-{
-    return playerconfig::ReadSaveNodeFromFileContent(LoadString(path));
-}
-
+// Numbers in the files as the game reads them; -1 when the file does not decode.
 int MatchesIn(const std::string& path)
 {
     Ref<XMLNode> tree = Tree(path);
     if (!tree) return -1;
     return playerconfig::ParseInt(
-        tree->GetChild2(U"stats", U"", U"")->GetChild2(U"counters", U"mode", U"0")->GetChild2(U"matches", U"", U"")->value);
+        tree->GetChild2(U"stats")->GetChild2(U"counters", U"mode", U"0")->GetChild2(U"matches")->value);
+}
+
+int WidthIn(const std::string& path)
+{
+    Ref<XMLNode> tree = Tree(path);
+    if (!tree) return -1;
+    return playerconfig::ParseInt(tree->GetChild2(U"options")->GetChild2(U"option", U"name", U"screenWidth")->value);
 }
 
 class SaveFileSafetyTest : public GameDataFixture {
@@ -72,13 +47,10 @@ protected:
     // as on closing, then ends without any clean-up. Its standard output is returned.
     std::string RunGame(const std::function<void()>& run = [] {})
     {
-        int out[2];
-        EXPECT_EQ(pipe(out), 0);
         std::fflush(stdout);
         const pid_t pid = fork();
         if (pid == 0) {
-            close(out[0]);
-            dup2(out[1], STDOUT_FILENO);
+            if (!freopen("run.out", "w", stdout)) _exit(2);
             GameData::ResetForTest();
             GameData::Init();
             run();
@@ -87,15 +59,10 @@ protected:
             std::fflush(stdout);
             _exit(::testing::Test::HasFailure() ? 1 : 0);
         }
-        close(out[1]);
-        std::string text;
-        char buffer[256];
-        for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
-        close(out[0]);
         int status = 0;
         waitpid(pid, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-        return text;
+        return ReadBytes("run.out");
     }
 
     static void PlayOneMatch() { GameData::stats->AddMatchResult(0, 1, 0); }
@@ -123,33 +90,29 @@ TEST_F(SaveFileSafetyTest, FileThatCannotBeReadIsNeverWrittenOver)
     EXPECT_EQ(out.find("Cannot read", first + 1), std::string::npos) << out;
 }
 
-TEST_F(SaveFileSafetyTest, DamagedFilesAreKeptOneCopyEach)
+// Each damaged start keeps its own copy; when every copy's name is taken the damaged
+// file stays as it is and the session's data goes beside it.
+TEST_F(SaveFileSafetyTest, DamagedFilesAreKeptOneCopyEachAndNeverWrittenOver)
 {
-    WriteBytes(kSave, "damaged once");
+    WriteBytes(kSave, "damaged 0");
     std::string out = RunGame(PlayOneMatch);
     EXPECT_NE(out.find("(it is kept as savedata/save.dat.bad)"), std::string::npos) << out;
     EXPECT_EQ(MatchesIn(kSave), 1);
 
-    WriteBytes(kSave, "damaged twice");
+    WriteBytes(kSave, "damaged 1");
     out = RunGame(PlayOneMatch);
     EXPECT_NE(out.find("(it is kept as savedata/save.dat.bad.1)"), std::string::npos) << out;
-    EXPECT_EQ(ReadBytes(kSave + ".bad"), "damaged once");
-    EXPECT_EQ(ReadBytes(kSave + ".bad.1"), "damaged twice");
+    EXPECT_EQ(ReadBytes(kSave + ".bad"), "damaged 0");
+    EXPECT_EQ(ReadBytes(kSave + ".bad.1"), "damaged 1");
     EXPECT_EQ(MatchesIn(kSave), 1);
-}
 
-TEST_F(SaveFileSafetyTest, WhenTheDamagedFileCannotBeSetAsideItStaysAsItIs)
-{
-    // Every kept-copy name is taken by an earlier damaged file.
-    for (int slot = 0; slot < 10; ++slot) {
-        WriteBytes(kSave + ".bad" + (slot ? "." + std::to_string(slot) : ""), "old " + std::to_string(slot));
-    }
+    for (int slot = 2; slot < 10; ++slot) WriteBytes(kSave + ".bad." + std::to_string(slot), "old");
     WriteBytes(kSave, "damaged");
-    std::string out = RunGame(PlayOneMatch);
+    out = RunGame(PlayOneMatch);
     EXPECT_NE(out.find("Could not set savedata/save.dat aside"), std::string::npos) << out;
     EXPECT_EQ(ReadBytes(kSave), "damaged");
-    EXPECT_EQ(ReadBytes(kSave + ".bad"), "old 0");
-    EXPECT_EQ(ReadBytes(kSave + ".bad.9"), "old 9");
+    EXPECT_EQ(ReadBytes(kSave + ".bad"), "damaged 0");
+    EXPECT_EQ(ReadBytes(kSave + ".bad.9"), "old");
     EXPECT_FALSE(fs::exists(kSave + ".bad.10"));
     EXPECT_EQ(MatchesIn(kSave + ".new"), 1);
 }
@@ -251,10 +214,7 @@ TEST_F(SaveFileSafetyTest, KillAtAnyMomentOfTheWritesLeavesWholeFiles)
             lastSave = found;
         }
         if (fs::exists(kSettings)) {
-            Ref<XMLNode> settings = Tree(kSettings);
-            ASSERT_TRUE(settings);
-            const int width = playerconfig::ParseInt(
-                settings->GetChild2(U"options", U"", U"")->GetChild2(U"option", U"name", U"screenWidth")->value);
+            const int width = WidthIn(kSettings);
             EXPECT_TRUE(whole(width, lastSettings)) << width;
             lastSettings = width;
         }

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace zelka {
 namespace {
 
-struct Derived {
-    int width, height, corner, inItems, spawn, time;
-    bool turbo;
-    int respawn;
-};
+// The numbers the match reads: maze width and height, corner treasure, gems in items,
+// item spawn, time (ms), turbo, gem respawn (ms).
+using Derived = std::tuple<int, int, int, int, int, int, bool, int>;
 
 Derived Read(const StageSettings& s)
 {
@@ -17,36 +17,12 @@ Derived Read(const StageSettings& s)
             s.GetItemSpawn(), s.GetTime(), s.IsTurbo(), s.GetGemRespawnTime()};
 }
 
-void ExpectDerived(const StageSettings& s, const Derived& want)
-{
-    Derived got = Read(s);
-    EXPECT_EQ(got.width, want.width);
-    EXPECT_EQ(got.height, want.height);
-    EXPECT_EQ(got.corner, want.corner);
-    EXPECT_EQ(got.inItems, want.inItems);
-    EXPECT_EQ(got.spawn, want.spawn);
-    EXPECT_EQ(got.time, want.time);
-    EXPECT_EQ(got.turbo, want.turbo);
-    EXPECT_EQ(got.respawn, want.respawn);
-}
-
-TEST(StageSettings, NewStartsOnNormalMatch)
-{
-    Ref<StageSettings> s = StageSettings::New();
-    EXPECT_EQ(s->GetCurrentPreset(), 0);
-    EXPECT_EQ(s->GetTotalPresets(), 7);
-    EXPECT_EQ(s->GetTotalParameters(), 8);
-    ExpectDerived(*s, {16, 15, 20, 5, 10, 150000, false, 20625});
-}
-
+// Each preset applied to fresh settings, which start on "normal match". The respawn time
+// follows from the other options (10312 is 20625 halved by integer division).
 TEST(StageSettings, EveryPresetSetsItsOptions)
 {
-    struct Row {
-        const char32_t* name;
-        Derived want;
-    };
-    // Each preset applied from a fresh "normal match".
-    const Row rows[] = {
+    EXPECT_EQ(StageSettings::New()->GetCurrentPreset(), 0);
+    const std::pair<const char32_t*, Derived> rows[] = {
         {U"normal match", {16, 15, 20, 5, 10, 150000, false, 20625}},
         {U"items won't help!", {16, 15, 20, 0, 10, 150000, false, 20625}},
         {U"gotta go fast!", {16, 15, 20, 5, 10, 150000, true, 20625}},
@@ -55,14 +31,14 @@ TEST(StageSettings, EveryPresetSetsItsOptions)
         {U"treasure hunt", {24, 25, 100, 5, 10, 210000, false, 20625}},
         {U"no loot", {16, 15, 1, 5, 10, 150000, false, 20625}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(ToUtf8(row.name));
+    for (const auto& [name, want] : rows) {
+        SCOPED_TRACE(ToUtf8(name));
         Ref<StageSettings> s = StageSettings::New();
-        int index = s->FindPresetByName(row.name);
+        const int index = s->FindPresetByName(name);
         ASSERT_GE(index, 0);
         s->SelectPreset(index);
         EXPECT_EQ(s->GetCurrentPreset(), index);
-        ExpectDerived(*s, row.want);
+        EXPECT_EQ(Read(*s), want);
     }
 }
 
@@ -79,51 +55,46 @@ TEST(StageSettings, TreasureHuntKeepsTheItemSpawn)
     EXPECT_EQ(s->FindParameterByName(U"item spawn")->GetSelectedOption(), 0);  // "5 gems"
 }
 
-TEST(StageSettings, SetOptionKeepsPresetAndRecomputesRespawn)
+TEST(StageSettings, SetOptionKeepsThePresetAndRecomputesTheRespawn)
 {
     Ref<StageSettings> s = StageSettings::New();
     s->SelectPreset(3);
     EXPECT_TRUE(s->SetOption(U"gem respawn", U"normal"));
     EXPECT_EQ(s->GetGemRespawnTime(), 20625);
     EXPECT_TRUE(s->SetOption(U"gem respawn", U"fast"));
-    EXPECT_EQ(s->GetGemRespawnTime(), 10312);  // integer division
+    EXPECT_EQ(s->GetGemRespawnTime(), 10312);
     EXPECT_TRUE(s->SetOption(U"time", U"3:00"));
     EXPECT_EQ(s->GetTime(), 180000);
     EXPECT_EQ(s->GetCurrentPreset(), 3);
+
+    // Selecting on the parameter alone leaves the numbers: only SetOption updates them.
+    Ref<StageParameter> width = s->FindParameterByName(U"maze width");
+    EXPECT_TRUE(width->SelectOption(U"large"));
+    EXPECT_EQ(width->GetSelectedOptionValue(), 24);
+    EXPECT_EQ(s->GetMazeWidth(), 10);
 }
 
 TEST(StageSettings, UnknownNamesAndIndexesChangeNothing)
 {
     Ref<StageSettings> s = StageSettings::New();
-    Derived before = Read(*s);
+    const Derived before = Read(*s);
     EXPECT_FALSE(s->SetOption(U"time", U"9:99"));
     EXPECT_FALSE(s->SetOption(U"gravity", U"normal"));
     EXPECT_EQ(s->FindParameterByName(U"time")->GetSelectedOption(), 2);  // still "2:30"
-
     s->SelectPreset(7);
     EXPECT_EQ(s->GetCurrentPreset(), -1);
     s->SelectPreset(-1);
     EXPECT_EQ(s->GetCurrentPreset(), -1);
-    ExpectDerived(*s, before);
-
+    EXPECT_EQ(Read(*s), before);
     EXPECT_FALSE(s->AddPreset(U"no loot"));
     EXPECT_EQ(s->GetTotalPresets(), 7);
     s->Reset();
     EXPECT_EQ(s->GetCurrentPreset(), 0);
-}
 
-TEST(StageParameter, SelectingAnOptionLeavesTheDerivedNumbers)
-{
-    Ref<StageSettings> s = StageSettings::New();
     Ref<StageParameter> width = s->FindParameterByName(U"maze width");
-    EXPECT_TRUE(width->SelectOption(U"large"));
-    EXPECT_EQ(width->GetSelectedOptionValue(), 24);
-    EXPECT_EQ(s->GetMazeWidth(), 16);  // only StageSettings::SetOption updates it
-
     EXPECT_FALSE(width->SelectOption2(3));
     EXPECT_EQ(width->GetOptionValue(3), 0);
     EXPECT_EQ(width->GetOptionName(-1), U"");
-    EXPECT_EQ(width->GetOptionName(0), U"small");
 }
 
 }  // namespace
