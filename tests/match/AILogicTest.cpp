@@ -21,6 +21,7 @@ namespace zelka {
 namespace {
 
 constexpr int kStep = matchtest::kStep;
+using matchtest::Corridor;
 
 // A player record whose item use is recorded and, unless the real effects are asked for,
 // a stand-in: a cycling roulette stops, the shovel digs, anything else just goes.
@@ -139,13 +140,6 @@ protected:
         EventManager::SendEvent(&ch, kEventMoved, me_.get());
     }
     int Index(int c, int r) const { return c + r * maze_->GetCols(); }
-    // A row of `length` cells with every inner wall open: tiles 1 .. 2 * length - 1 of row 1.
-    static Ref<ExtendedMaze> Corridor(int length)
-    {
-        auto cells = ExtendedMaze::New(length, 1);
-        for (int x = 0; x + 1 < length; ++x) cells->RemoveWall(x, x + 1);
-        return cells;
-    }
 
     Ref<PlayerData> player1_;
     Ref<PlayerData> player2_;
@@ -303,7 +297,10 @@ TEST_F(AILogicTest, ItemChoiceDrawsForTheChanceItemsInSlotOrder)
     EXPECT_EQ(ai_->GetBestItemToUseInInventory(), 3);
 }
 
-TEST_F(AILogicTest, TeleporterOnlyWhenTheOpponentsTileIsWorthMoreThanTwiceItsOwn)
+// The teleporter goes only when the opponent's tile is worth more than twice its own
+// (the border counts 0); the hyper hand steals only what it wants at least as much as
+// its own best item.
+TEST_F(AILogicTest, TeleporterAndHyperHandRules)
 {
     Build(*Corridor(5), {5, 1}, {8, 1});
     Put(9, 1, kItemTreasure);
@@ -312,13 +309,10 @@ TEST_F(AILogicTest, TeleporterOnlyWhenTheOpponentsTileIsWorthMoreThanTwiceItsOwn
     EXPECT_EQ(ai_->GetBestItemToUseInInventory(), 0);    // 2 x 20 < 50
     me_->tileC = 6;
     EXPECT_EQ(ai_->GetBestItemToUseInInventory(), -1);   // 2 x 25 = 50: not more
-    them_->tileC = 0;                                    // the border counts 0
+    them_->tileC = 0;
     me_->tileC = 1;
     EXPECT_EQ(ai_->GetBestItemToUseInInventory(), -1);
-}
 
-TEST_F(AILogicTest, HyperHandStealsOnlyWhatItWantsAtLeastAsMuchAsItsBest)
-{
     Build(*Corridor(5), {5, 1}, {3, 1});
     me_->itemStack->Add(kItemHyperHand, 0);
     EXPECT_EQ(ai_->GetBestItemToUseInInventory(), -1);   // nothing to steal

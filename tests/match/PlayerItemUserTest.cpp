@@ -25,10 +25,7 @@ protected:
         MazeFixture::SetUp();
         device_.AddFakeImage("item_icons.png", 320, 32);
         savedPlayers_ = {GameData::player1, GameData::player2};
-        cells_ = ExtendedMaze::New(4, 1);
-        for (int i = 0; i < 3; ++i) {
-            cells_->RemoveWall(i, i + 1);
-        }
+        cells_ = matchtest::Corridor(4);
         maze_ = MakeMaze(*cells_);
         PlayerData::ResetPlayerCounter();
         for (int n = 0; n < 2; ++n) {
