@@ -526,49 +526,5 @@ TEST_F(AILogicMatchTest, LeftAloneItCollectsGemsSteadilyOnEveryMazeSize)
     }
 }
 
-// The attract demo's case: two computer players with the real item effects against each
-// other. Every fifth gem a player takes gives it an item (a stand-in for the chests).
-TEST_F(AILogicMatchTest, TwoComputerPlayersUsingItemsOnEachOtherKeepPlaying)
-{
-    auto cells = Versus(16, 15, 2026);
-    Build(*cells, cells->VersusStartTile(2), cells->VersusStartTile(1));
-    auto rival = AILogic::New(them_.get(), me_.get());
-    me_->real = true;
-    them_->real = true;
-    MazeTileMap& map = *maze_->GetMazeBaseGDO();
-    for (int r = 1; r < maze_->GetRows() - 1; ++r) {
-        for (int c = 1; c < maze_->GetCols() - 1; ++c) {
-            if (!maze_->IsWall(c, r) && !maze_->IsTrapFloor(c, r)) Put(c, r, kItemGem);
-        }
-    }
-    std::array<ItemUsingStage*, 2> players = {me_.get(), them_.get()};
-    std::array<int, 2> taken{};
-    std::array<int, 2> underground{};
-    uint32_t draw = 99;   // our own draws: the match's generator stays the AIs'
-    for (int t = 0; t < kMatchMs; t += kStep) {
-        ai_->Update(kStep);
-        rival->Update(kStep);
-        map.Update(kStep);   // the block-trap timer
-        for (size_t p = 0; p < 2; ++p) {
-            ItemUsingStage& s = *players[p];
-            s.character->Update(kStep);
-            EventManager::SendEvent(s.character.get(), kEventMoved, &s);
-            ASSERT_TRUE(s.tileC >= 1 && s.tileR >= 1 && s.tileC <= maze_->GetCols() - 2 &&
-                        s.tileR <= maze_->GetRows() - 2) << "player " << p << " at " << t;
-            underground[p] = s.character->GetState() == kCharUnderground ? underground[p] + kStep : 0;
-            ASSERT_LE(underground[p], 4000 + 2 * kStep) << "player " << p << " at " << t;
-            if (s.character->IsWalking() && map.GetItemAtCell(s.tileC, s.tileR)) {
-                map.SetItemAtCell(s.tileC, s.tileR, nullptr);
-                if (++taken[p] % 5 == 0) s.itemStack->Add(static_cast<int>(mazetest::NextDraw(draw) * 9), 0);
-            }
-        }
-    }
-    for (size_t p = 0; p < 2; ++p) {
-        EXPECT_GE(taken[p], 100) << p;               // a share of the 600-odd gems each
-        EXPECT_GE(players[p]->used.size(), 10u) << p;   // and most of their items used
-    }
-    rival->Deallocate();
-}
-
 }  // namespace
 }  // namespace zelka
