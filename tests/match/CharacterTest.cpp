@@ -55,16 +55,18 @@ protected:
     Ref<Character> ch_;
 };
 
-TEST_F(CharacterTest, TurboAndSlowCancelAndDigClearsBoth)
+// Turbo on slow and slow on turbo end both; dig clears both; a new debuff replaces the
+// old with a fresh timer; timers end the effect and restore the speed.
+TEST_F(CharacterTest, StatusEffectsCancelReplaceAndRunOut)
 {
     ch_->SetCurrentDebuff(kDebuffSlow, 5000);
-    ch_->SetCurrentBuff(kBuffTurbo, 5000);    // turbo on slow: both end
+    ch_->SetCurrentBuff(kBuffTurbo, 5000);
     EXPECT_EQ(ch_->GetCurrentBuff(), kBuffNone);
     EXPECT_EQ(ch_->GetCurrentDeBuff(), kBuffNone);
     EXPECT_FALSE(ch_->GetStatusSprite()->visible);
     ch_->SetCurrentBuff(kBuffTurbo, 5000);
     EXPECT_FLOAT_EQ(ch_->GetSpeedMultiplier(), 2.0f);
-    ch_->SetCurrentDebuff(kDebuffSlow, 5000); // slow on turbo: both end
+    ch_->SetCurrentDebuff(kDebuffSlow, 5000);
     EXPECT_EQ(ch_->GetCurrentBuff(), kBuffNone);
     EXPECT_EQ(ch_->GetCurrentDeBuff(), kBuffNone);
     EXPECT_EQ(ch_->GetCurrentBuffTimer(), -1);
@@ -75,10 +77,9 @@ TEST_F(CharacterTest, TurboAndSlowCancelAndDigClearsBoth)
     EXPECT_EQ(ch_->GetCurrentBuff(), kBuffNone);
     EXPECT_EQ(ch_->GetCurrentDeBuff(), kBuffNone);
     EXPECT_FALSE(ch_->GetStatusSprite()->visible);
-}
+    ch_->Deallocate();
+    ch_ = Character::New(U"Player1", player_.get());
 
-TEST_F(CharacterTest, ANewDebuffReplacesTheOldAndTimersEndEffects)
-{
     ch_->SetCurrentDebuff(kDebuffFrozen, 5000);
     EXPECT_FALSE(ch_->GetBody()->enabled);
     EXPECT_EQ(ch_->GetBody()->tint.b, 240);
@@ -148,7 +149,9 @@ TEST_F(CharacterTest, FreezeMashTakesHalfASecondAtMostEveryThreeHundredMs)
     EXPECT_FALSE(ch_->DefreezeABit());   // only when frozen
 }
 
-TEST_F(CharacterTest, TheTurboSettingSpeedsUpVersusMatchesOnly)
+// The turbo setting speeds up versus matches only; acceleration needs a moving axis
+// (sign(0) is 0), is clamped, and is refused while digging.
+TEST_F(CharacterTest, SpeedSettingAndAcceleration)
 {
     auto saved = GameData::gameSettings;
     GameData::gameSettings = StageSettings::New();
@@ -160,21 +163,18 @@ TEST_F(CharacterTest, TheTurboSettingSpeedsUpVersusMatchesOnly)
     ch_->ResetSpeed();
     EXPECT_FLOAT_EQ(ch_->GetSpeed().y, Character::kBaseSpeed);
     GameData::gameSettings = saved;
-}
 
-TEST_F(CharacterTest, AccelerationNeedsAMovingAxis)
-{
     ch_->SetAccel(300.0f);
     Run(10);
     EXPECT_NEAR(ch_->GetSpeed().y, 100.0f + 300.0f * 0.16f, 1e-3);
-    EXPECT_FLOAT_EQ(ch_->GetSpeed().x, 0.0f);   // sign(0) is 0
+    EXPECT_FLOAT_EQ(ch_->GetSpeed().x, 0.0f);
     EXPECT_FLOAT_EQ(ch_->position->x, 0.0f);
     Run(100);
     EXPECT_FLOAT_EQ(ch_->GetSpeed().y, Character::kMaxSpeed);
     ch_->SetAccel(0.0f);
     EXPECT_FLOAT_EQ(ch_->GetSpeed().y, Character::kBaseSpeed);
     ch_->Dig();
-    ch_->SetAccel(300.0f);   // refused while digging
+    ch_->SetAccel(300.0f);
     EXPECT_FLOAT_EQ(ch_->GetAccel(), 0.0f);
 }
 

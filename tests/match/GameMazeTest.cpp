@@ -6,6 +6,7 @@
 
 #include "MatchTestSupport.h"
 #include "MazeTestSupport.h"
+#include "match/items/GameItemMaze.h"
 
 namespace zelka {
 namespace {
@@ -15,12 +16,7 @@ using matchtest::StandInWalker;
 class GameMazeTest : public matchtest::MazeFixture {};
 
 // Two cells side by side with the wall between them opened: 5 x 3 tiles.
-Ref<ExtendedMaze> TwoCellRoom()
-{
-    auto cells = ExtendedMaze::New(2, 1);
-    cells->RemoveWall(0, 1);
-    return cells;
-}
+Ref<ExtendedMaze> TwoCellRoom() { return matchtest::Corridor(2); }
 
 // The distance rule as first written: pop from a stack, relax neighbours (right, left,
 // up, down) whose value is -1 or larger, push them again.
@@ -62,7 +58,6 @@ TEST_F(GameMazeTest, GeometryOfTheTileGrid)
     // Tile edges: the left edge of the map is column 0, one pixel further is outside.
     EXPECT_EQ(maze->TileColAt(-528.0f), 0);
     EXPECT_EQ(maze->TileColAt(-528.5f), -1);
-    EXPECT_EQ(maze->TileColAt(-16.5f), 15);
     EXPECT_EQ(maze->TileRowAt(-304.25f), -1);
     EXPECT_EQ(maze->TileRowAt(303.9f), 18);
     EXPECT_TRUE(maze->IsCellPosValid(32, 18));
@@ -144,11 +139,7 @@ TEST_F(GameMazeTest, SameSeedGivesSameTilesAndVariantsFollowTheDraws)
 
 TEST_F(GameMazeTest, DistanceFieldAndNavigationOnAHandGrid)
 {
-    // A 3 x 1 corridor: cells joined left to right, 7 x 3 tiles.
-    auto cells = ExtendedMaze::New(3, 1);
-    cells->RemoveWall(0, 1);
-    cells->RemoveWall(1, 2);
-    auto maze = MakeMaze(*cells);
+    auto maze = MakeMaze(*matchtest::Corridor(3));   // 7 x 3 tiles
     maze->ComputeDistancesToGoal(5, 1);
     EXPECT_EQ(maze->GetCellDistInfo(5, 1), 0);
     EXPECT_EQ(maze->GetCellDistInfo(4, 1), 1);
@@ -249,20 +240,12 @@ TEST_F(GameMazeTest, DiggersAndTheWallBreakerMayFaceInteriorWallsNeverTheBorder)
     // Turbo is no wall-breaker.
     w.buff = kBuffTurbo;
     EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
-}
-
-TEST_F(GameMazeTest, TheWallBreakerCannotFaceARaisedTrapFloor)
-{
-    auto maze = MakeMaze(*ExtendedMaze::New(2, 2));
-    // A trap floor under an interior wall tile (as the wall-breaker meets it on a real map).
+    // A raised trap floor under an interior wall stops the wall-breaker, not a digger.
     maze->GetMazeFloor()->SetTile(2, 1, MazeTileMap::TRAP_FLOOR_TILE);
-    StandInWalker w;
-    w.buff = kBuffWallBreaker;
-    w.position.Set(maze->TileCenterX(1), maze->TileCenterY(1));
-    EXPECT_TRUE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
     maze->GetMazeBaseGDO()->ActivateBlockTraps(true);
+    w.buff = kBuffWallBreaker;
     EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
-    w.state = kCharUnderground;   // diggers pass under it
+    w.state = kCharUnderground;
     EXPECT_TRUE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
 }
 
@@ -289,6 +272,25 @@ TEST_F(GameMazeTest, CellClearanceAndFirstExits)
     EXPECT_FALSE(maze->IsCellClear(3, 3));
     EXPECT_TRUE(maze->CoordIsNearTileCenter(maze->TileCenterX(3) - 3.5f, maze->TileCenterY(3)));
     EXPECT_FALSE(maze->CoordIsNearTileCenter(maze->TileCenterX(3) - 4.0f, maze->TileCenterY(3)));
+}
+
+// The items' view of the maze: walls (none off the map), trap floors, the trap switch.
+TEST_F(GameMazeTest, TheItemsViewOfWallsAndTraps)
+{
+    auto cells = TwoCellRoom();
+    cells->SetCellFlag2(1, 0, kCellTrap);   // the trap on tile (3, 1)
+    auto maze = MakeMaze(*cells);
+    GameItemMaze view(*maze);
+    EXPECT_TRUE(view.HasWallAt(0, 0));
+    EXPECT_FALSE(view.HasWallAt(1, 1));
+    EXPECT_FALSE(view.HasWallAt(-1, 1));
+    EXPECT_TRUE(view.IsTrapFloorAt(3, 1));
+    EXPECT_FALSE(view.IsTrapFloorAt(1, 1));
+    EXPECT_FLOAT_EQ(view.TileCenterX(2), maze->TileCenterX(2));
+    view.ToggleBlockTraps();
+    EXPECT_TRUE(view.AreBlocksUp());
+    view.ToggleBlockTraps();
+    EXPECT_FALSE(view.AreBlocksUp());
 }
 
 }  // namespace

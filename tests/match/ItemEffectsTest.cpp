@@ -76,7 +76,7 @@ TEST_F(ItemEffectsTest, PickaxeShovelAndTrapSwitchActOnTheUserAndTheMaze)
     EXPECT_EQ(stats_->GetItemUses(1, kItemTrapSwitch), 2);
 }
 
-TEST_F(ItemEffectsTest, TurboSneakersCureASlowInsteadOfSpeedingUp)
+TEST_F(ItemEffectsTest, TurboAndSlowCureEachOtherInsteadOfActing)
 {
     ASSERT_TRUE(UseOne(kItemTurboSneakers));
     EXPECT_EQ(user_->buff, kBuffTurbo);
@@ -93,6 +93,15 @@ TEST_F(ItemEffectsTest, TurboSneakersCureASlowInsteadOfSpeedingUp)
     EXPECT_EQ(user_->messages, (std::vector<String>{U"NORMAL"}));
     EXPECT_FALSE(sounds_.Has(kSfxTurbo, kCh1));
     EXPECT_TRUE(sounds_.Has(404, kVoice));
+
+    // The ball and chain on a turbo opponent only ends the turbo: no hit.
+    opponent_->buff = kBuffTurbo;
+    ASSERT_TRUE(UseOne(kItemBallAndChain));
+    EXPECT_EQ(opponent_->buff, kBuffNone);
+    EXPECT_EQ(opponent_->debuff, kBuffNone);
+    EXPECT_EQ(opponent_->messages, (std::vector<String>{U"NORMAL"}));
+    EXPECT_FALSE(sounds_.Has(kSfxHit, kCh1));
+    EXPECT_EQ(stats_->GetItemUses(1, kItemBallAndChain), 1);
 }
 
 TEST_F(ItemEffectsTest, DebuffItemsHitTheOpponentWithShakeAndQuake)
@@ -122,17 +131,6 @@ TEST_F(ItemEffectsTest, DebuffItemsHitTheOpponentWithShakeAndQuake)
         EXPECT_EQ(user_->Stack().GetTotalItems(), 0);
         EXPECT_EQ(user_->debuff, kBuffNone);
     }
-}
-
-TEST_F(ItemEffectsTest, BallAndChainOnTurboOnlyEndsTheTurbo)
-{
-    opponent_->buff = kBuffTurbo;
-    ASSERT_TRUE(UseOne(kItemBallAndChain));
-    EXPECT_EQ(opponent_->buff, kBuffNone);
-    EXPECT_EQ(opponent_->debuff, kBuffNone);
-    EXPECT_EQ(opponent_->messages, (std::vector<String>{U"NORMAL"}));
-    EXPECT_FALSE(sounds_.Has(kSfxHit, kCh1));
-    EXPECT_EQ(stats_->GetItemUses(1, kItemBallAndChain), 1);
 }
 
 TEST_F(ItemEffectsTest, TeleporterSwapsTilesWithoutAQuake)

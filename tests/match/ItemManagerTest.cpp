@@ -20,17 +20,8 @@ namespace zelka {
 namespace {
 
 using itemtest::FakeUser;
+using matchtest::Corridor;
 using matchtest::kStep;
-
-// A row of n cells joined left to right: tiles 1 .. 2n - 1 of row 1 are floor.
-Ref<ExtendedMaze> Corridor(int n)
-{
-    auto cells = ExtendedMaze::New(n, 1);
-    for (int i = 0; i + 1 < n; ++i) {
-        cells->RemoveWall(i, i + 1);
-    }
-    return cells;
-}
 
 ItemRules VersusRules()
 {
@@ -89,6 +80,13 @@ protected:
         data.push.Set(3.0f, -4.0f);
         EventManager::SendEvent(box_.get(), kEventSolidContact, &data);
         return data.push;
+    }
+
+    // A corridor of n cells and its maze.
+    std::pair<Ref<ExtendedMaze>, Ref<GameMaze>> Room(int n)
+    {
+        auto cells = Corridor(n);
+        return {cells, MakeMaze(*cells)};
     }
 
     Ref<Item> At(const GameMaze& maze, int c, int r)
@@ -165,7 +163,6 @@ TEST_F(ItemManagerTest, VersusStartsWithAGemOnEveryFloorTileAndCornerTreasures)
 
 TEST_F(ItemManagerTest, RaceStartsWithChestsOnItemSpotsAndTheIdolOnATrap)
 {
-    auto cells = Corridor(4);
     auto down = ExtendedMaze::New(4, 2);
     for (int i = 0; i < 3; ++i) {
         down->RemoveWall(i, i + 1);
@@ -205,13 +202,11 @@ TEST_F(ItemManagerTest, RaceStartsWithChestsOnItemSpotsAndTheIdolOnATrap)
     EXPECT_FLOAT_EQ(light->scale.x, -1.0f);
     EXPECT_FLOAT_EQ(light->position->x, maze->TileCenterX(idolCol) + 8.0f);
     EXPECT_FLOAT_EQ(light->position->y, maze->TileCenterY(2) - 6.0f);
-    (void)cells;
 }
 
 TEST_F(ItemManagerTest, SpawnRequestsThatCannotBeMetSayWhyAndKeepTheOldItem)
 {
-    auto cells = Corridor(3);
-    auto maze = MakeMaze(*cells);
+    auto [cells, maze] = Room(3);
     ItemManager& manager = Make(VersusRules());
     testing::internal::CaptureStdout();
     EXPECT_FALSE(manager.AddNewItem(kItemIceWand, *maze, 0, 0, false));   // a wall
@@ -239,13 +234,23 @@ TEST_F(ItemManagerTest, SpawnRequestsThatCannotBeMetSayWhyAndKeepTheOldItem)
     EXPECT_EQ(LiveCount(chest.get()), 0);
 }
 
+// Half the item's box on one axis takes it, while walking and only while the item is
+// active (not riding a raised trap).
 TEST_F(ItemManagerTest, HalfTheItemsBoxOnOneAxisTakesIt)
 {
-    auto cells = Corridor(3);
-    auto maze = MakeMaze(*cells);
+    auto [cells, maze] = Room(3);
     ItemManager& manager = Make(VersusRules());
     manager.AddStartingItems(*maze, *cells, 0);
     const Ref<Item> gem = At(*maze, 2, 1);   // a 16 px box: half is 8
+    for (int state : {kCharTeleporting, kCharDigAnimation, kCharUnderground}) {
+        user_->state = state;
+        Touch(*gem, 16.0f, 16.0f);
+    }
+    user_->state = kCharWalking;
+    gem->active = false;
+    Touch(*gem, 16.0f, 16.0f);
+    EXPECT_EQ(gem->lifetime, -1);
+    gem->active = true;
     Vector push = Touch(*gem, 7.9f, 7.9f);
     EXPECT_FLOAT_EQ(push.x, 0.0f);            // a graze is not a take, but never a block
     EXPECT_FLOAT_EQ(push.y, 0.0f);
@@ -260,29 +265,9 @@ TEST_F(ItemManagerTest, HalfTheItemsBoxOnOneAxisTakesIt)
     EXPECT_EQ(user_->GetPlayerData().score, 1);
 }
 
-TEST_F(ItemManagerTest, NothingIsTakenWhileTeleportingOrUnderground)
-{
-    auto cells = Corridor(3);
-    auto maze = MakeMaze(*cells);
-    ItemManager& manager = Make(VersusRules());
-    manager.AddStartingItems(*maze, *cells, 0);
-    const Ref<Item> gem = At(*maze, 2, 1);
-    for (int state : {kCharTeleporting, kCharDigAnimation, kCharUnderground}) {
-        user_->state = state;
-        Touch(*gem, 16.0f, 16.0f);
-    }
-    EXPECT_EQ(gem->lifetime, -1);
-    EXPECT_EQ(user_->GetPlayerData().score, 0);
-    user_->state = kCharWalking;
-    gem->active = false;                      // e.g. riding a raised trap
-    Touch(*gem, 16.0f, 16.0f);
-    EXPECT_EQ(gem->lifetime, -1);
-}
-
 TEST_F(ItemManagerTest, ScoresAndEffectsOfEachKindInVersus)
 {
-    auto cells = Corridor(4);
-    auto maze = MakeMaze(*cells);
+    auto [cells, maze] = Room(4);
     ItemRules rules = VersusRules();
     rules.cornerTreasure = 3;
     ItemManager& manager = Make(rules);
@@ -318,8 +303,7 @@ TEST_F(ItemManagerTest, ScoresAndEffectsOfEachKindInVersus)
 
 TEST_F(ItemManagerTest, InARaceOnlyTheIdolScoresAndItEndsTheRace)
 {
-    auto cells = Corridor(3);
-    auto maze = MakeMaze(*cells);
+    auto [cells, maze] = Room(3);
     ItemManager& manager = Make(RaceRules());
     manager.AddNewItem(kItemIceWand, *maze, 2, 1, false);
     manager.AddNewItem(kItemIdol, *maze, 4, 1, false);
@@ -336,8 +320,7 @@ TEST_F(ItemManagerTest, InARaceOnlyTheIdolScoresAndItEndsTheRace)
 
 TEST_F(ItemManagerTest, EveryFifthGemSpawnsAChestThreeStepsAway)
 {
-    auto cells = Corridor(5);                 // floor tiles 1 .. 9 of row 1
-    auto maze = MakeMaze(*cells);
+    auto [cells, maze] = Room(5);                 // floor tiles 1 .. 9 of row 1
     ItemManager& manager = Make(VersusRules());
     manager.AddStartingItems(*maze, *cells, 0);
     Take(*maze, 4, 1);                        // frees the tile 3 steps right of (1, 1)
@@ -359,8 +342,7 @@ TEST_F(ItemManagerTest, EveryFifthGemSpawnsAChestThreeStepsAway)
 
 TEST_F(ItemManagerTest, NoRoomThreeStepsAwayPrintsTheErrorLine)
 {
-    auto cells = Corridor(2);                 // floor tiles 1 .. 3: nothing 3 steps away
-    auto maze = MakeMaze(*cells);
+    auto [cells, maze] = Room(2);                 // floor tiles 1 .. 3: nothing 3 steps away
     ItemManager& manager = Make(VersusRules());
     manager.AddStartingItems(*maze, *cells, 0);
     user_->GetPlayerData().gems = 4;
@@ -374,8 +356,7 @@ TEST_F(ItemManagerTest, NoRoomThreeStepsAwayPrintsTheErrorLine)
 
 TEST_F(ItemManagerTest, TakenItemsWithoutACollectAnimationVanishOnTheNextUpdate)
 {
-    auto cells = Corridor(3);
-    auto maze = MakeMaze(*cells);
+    auto [cells, maze] = Room(3);
     ItemManager& manager = Make(VersusRules());
     const Ref<Item> gem = manager.AddNewItem(kItemGem, *maze, 1, 1, false);
     const Ref<Item> chest = manager.AddNewItem(kItemIceWand, *maze, 2, 1, false);
@@ -402,8 +383,7 @@ TEST_F(ItemManagerTest, TakenItemsWithoutACollectAnimationVanishOnTheNextUpdate)
 
 TEST_F(ItemManagerTest, GemRespawnWaitsWhileAnotherItemHoldsItsTile)
 {
-    auto cells = Corridor(3);
-    auto maze = MakeMaze(*cells);
+    auto [cells, maze] = Room(3);
     ItemManager& manager = Make(VersusRules());   // gems come back after 1000 ms
     manager.AddStartingItems(*maze, *cells, 0);
     const Ref<Item> gem = At(*maze, 3, 1);
@@ -432,8 +412,7 @@ TEST_F(ItemManagerTest, GemRespawnWaitsWhileAnotherItemHoldsItsTile)
 
 TEST_F(ItemManagerTest, VersusChestBlinksThenExpiresAfter8000Ms)
 {
-    auto cells = Corridor(3);
-    auto maze = MakeMaze(*cells);
+    auto [cells, maze] = Room(3);
     ItemManager& manager = Make(VersusRules());
     const Ref<Item> chest = manager.AddNewItem(kItemIceWand, *maze, 2, 1, false);
     Run(6000);                                 // 6000 ms of updates: 2000 left, still shown
@@ -460,8 +439,7 @@ TEST_F(ItemManagerTest, VersusChestBlinksThenExpiresAfter8000Ms)
 
 TEST_F(ItemManagerTest, RaceChestComesBackAfter4000MsWithAFreshType)
 {
-    auto cells = Corridor(3);
-    auto maze = MakeMaze(*cells);
+    auto [cells, maze] = Room(3);
     ItemManager& manager = Make(RaceRules());
     const Ref<Item> chest = manager.AddNewItem(kItemIceWand, *maze, 2, 1, false);
     Take(*maze, 2, 1);
@@ -483,8 +461,7 @@ TEST_F(ItemManagerTest, RaceChestComesBackAfter4000MsWithAFreshType)
 
 TEST_F(ItemManagerTest, TheBoxEngineTakesTwoGemsInOnePassWithoutPushing)
 {
-    auto cells = Corridor(3);
-    auto maze = MakeMaze(*cells);
+    auto [cells, maze] = Room(3);
     // Both gems and the player inside one collision cell: the engine walks one list.
     maze->GetMazeBaseGDO()->position->Set(200.0f, 200.0f);
     ItemManager& manager = Make(VersusRules());

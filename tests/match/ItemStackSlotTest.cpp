@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "match/items/ItemConstants.h"
 #include "match/items/ItemTable.h"
 #include "tests/engine/MediaTestSupport.h"
@@ -25,62 +23,55 @@ protected:
         ItemTable::SetWeights(false);
         RecordingFixture::TearDown();
     }
+    void Run(ItemStackSlot& slot, int updates)
+    {
+        for (int n = 0; n < updates; ++n) slot.Update(kStepMs);
+    }
 };
 
-TEST_F(ItemStackSlotTest, StandAloneIconShowsItsItemAtFullSize)
-{
-    auto slot = ItemStackSlot::New(kItemIceWand, 0);
-    EXPECT_EQ(slot->GetCurrentSequence(), U"ITEM_8");
-    EXPECT_EQ(slot->GetCurrentFrame(), 9);
-    EXPECT_FLOAT_EQ(slot->scale.x, 1.0f);
-    slot->Update(kStepMs);
-    EXPECT_EQ(slot->GetItemType(), kItemIceWand);   // a plain item never changes
-
-    auto empty = ItemStackSlot::New(kItemNone, 0);
-    EXPECT_EQ(empty->GetCurrentFrame(), 0);
-    empty->SetItemType(kItemPickaxe, false);
-    EXPECT_EQ(empty->GetCurrentFrame(), 1);
-    empty->SetItemType(-3, false);                  // any negative type is the empty icon
-    EXPECT_EQ(empty->GetCurrentSequence(), U"ITEM_NONE");
-}
-
+// 300 ms: 18 updates of 16 ms leave 12 ms, the 19th crosses. Roulette steps do not pop,
+// never show 0, 7 or the roulette itself in a race; stopped, it keeps what it shows; a
+// plain or an empty slot never cycles; a copy takes the type and restarts the roulette.
 TEST_F(ItemStackSlotTest, RouletteChangesEveryIntervalAndSkipsUndroppableItems)
 {
     ItemTable::SetWeights(true);
     auto slot = ItemStackSlot::New(kItemTurboSneakers, kRouletteIntervalMs);
-    // 300 ms: 18 updates of 16 ms leave 12 ms, the 19th crosses.
-    for (int n = 0; n < 18; ++n) {
-        slot->Update(kStepMs);
-    }
+    Run(*slot, 18);
     EXPECT_EQ(slot->GetItemType(), kItemTurboSneakers);
     slot->Update(kStepMs);
     EXPECT_EQ(slot->GetItemType(), kItemBallAndChain);
     EXPECT_EQ(slot->GetDynamicTypeChangeCountdown(), kRouletteIntervalMs);
-    EXPECT_FLOAT_EQ(slot->scale.x, 1.0f);   // roulette steps do not pop
-
-    // Over many steps it never shows 0, 7 or the roulette itself.
+    EXPECT_FLOAT_EQ(slot->scale.x, 1.0f);
     for (int n = 0; n < 2000; ++n) {
         slot->Update(kStepMs);
         EXPECT_NE(slot->GetItemType(), kItemPickaxe);
         EXPECT_NE(slot->GetItemType(), kItemMightyShovel);
         EXPECT_LT(slot->GetItemType(), kItemRoulette);
     }
+    auto to = ItemStackSlot::New(kItemNone, 0);
+    to->CopyItem(*slot);
+    EXPECT_EQ(to->GetItemType(), slot->GetItemType());
+    EXPECT_EQ(to->GetDynamicTypeChangeInterval(), kRouletteIntervalMs);
+    EXPECT_EQ(to->GetDynamicTypeChangeCountdown(), kRouletteIntervalMs);
+    EXPECT_FLOAT_EQ(to->scale.x, 0.0f);   // copies pop in
 
-    // Stopped, it keeps what it shows; an empty slot never cycles.
     const int shown = slot->GetItemType();
     slot->SetDynamicTypeChangeInterval(0);
-    for (int n = 0; n < 40; ++n) {
-        slot->Update(kStepMs);
-    }
+    Run(*slot, 40);
     EXPECT_EQ(slot->GetItemType(), shown);
     auto empty = ItemStackSlot::New(kItemNone, kRouletteIntervalMs);
-    for (int n = 0; n < 40; ++n) {
-        empty->Update(kStepMs);
-    }
+    auto plain = ItemStackSlot::New(kItemIceWand, 0);
+    Run(*empty, 40);
+    Run(*plain, 40);
     EXPECT_EQ(empty->GetItemType(), kItemNone);
+    EXPECT_EQ(plain->GetItemType(), kItemIceWand);
+    plain->SetItemType(-3, false);   // any negative type is the empty icon
+    EXPECT_EQ(plain->GetCurrentSequence(), U"ITEM_NONE");
 }
 
-TEST_F(ItemStackSlotTest, PopGrowsTheIconOver200Ms)
+// A pop grows the icon over 200 ms (a plain set cuts it short); a shake swings 5 degrees
+// by the sine of the time left, then settles or stops at once.
+TEST_F(ItemStackSlotTest, PopAndShake)
 {
     auto slot = ItemStackSlot::New(kItemNone, 0);
     slot->SetItemType(kItemTeleporter, true);
@@ -91,17 +82,12 @@ TEST_F(ItemStackSlotTest, PopGrowsTheIconOver200Ms)
     slot->Update(100);
     slot->Update(kStepMs);
     EXPECT_FLOAT_EQ(slot->scale.x, 1.0f);
-    // A plain set during a pop cuts it short.
     slot->SetItemType(kItemHyperHand, true);
     slot->Update(50);
     slot->SetItemType(kItemIceWand, false);
     slot->Update(kStepMs);
     EXPECT_FLOAT_EQ(slot->scale.x, 1.0f);
-}
 
-TEST_F(ItemStackSlotTest, ShakeSwingsThenSettles)
-{
-    auto slot = ItemStackSlot::New(kItemIceWand, 0);
     slot->Shake(kShakeMs);
     slot->Update(255);   // 45 ms left: 5 x sin(90 degrees)
     EXPECT_NEAR(slot->rotation, 5.0f, 1e-4f);
@@ -110,25 +96,12 @@ TEST_F(ItemStackSlotTest, ShakeSwingsThenSettles)
     slot->Update(1000);  // floored at 0
     EXPECT_EQ(slot->GetShakeTime(), 0);
     EXPECT_FLOAT_EQ(slot->rotation, 0.0f);
-
     slot->Shake(kShakeMs);
     slot->Update(255);
     slot->StopShake();
     EXPECT_FLOAT_EQ(slot->rotation, 0.0f);
     slot->Update(kStepMs);
     EXPECT_FLOAT_EQ(slot->rotation, 0.0f);
-}
-
-TEST_F(ItemStackSlotTest, CopyTakesTypeAndRestartsTheRoulette)
-{
-    auto from = ItemStackSlot::New(kItemTurboSneakers, kRouletteIntervalMs);
-    from->Update(200);
-    auto to = ItemStackSlot::New(kItemNone, 0);
-    to->CopyItem(*from);
-    EXPECT_EQ(to->GetItemType(), kItemTurboSneakers);
-    EXPECT_EQ(to->GetDynamicTypeChangeInterval(), kRouletteIntervalMs);
-    EXPECT_EQ(to->GetDynamicTypeChangeCountdown(), kRouletteIntervalMs);
-    EXPECT_FLOAT_EQ(to->scale.x, 0.0f);   // copies pop in
 }
 
 }  // namespace

@@ -51,7 +51,6 @@ TEST_F(ItemStackTest, EmptyStackHasNoCursorAndTheFirstItemTakesIt)
 {
     EXPECT_EQ(stack_->GetCursorPos(), -1);
     EXPECT_FALSE(stack_->GetCursorImage()->visible);
-    EXPECT_EQ(stack_->GetCursorImage()->name, U"CURSOR");
     EXPECT_EQ(stack_->GetItemType(0), kItemNone);
     stack_->MoveCursor(1);
     EXPECT_EQ(stack_->GetCursorPos(), -1);
@@ -59,7 +58,6 @@ TEST_F(ItemStackTest, EmptyStackHasNoCursorAndTheFirstItemTakesIt)
     stack_->Add(kItemIceWand, 0);
     EXPECT_EQ(stack_->GetCursorPos(), 0);
     EXPECT_TRUE(stack_->GetCursorImage()->visible);
-    EXPECT_FLOAT_EQ(stack_->GetCursorImage()->position->x, -68.0f);
     stack_->Add(kItemPickaxe, 0);
     EXPECT_EQ(stack_->GetCursorPos(), 0);   // a later item leaves the selection alone
 }
@@ -69,7 +67,6 @@ TEST_F(ItemStackTest, CursorWrapsOverTheHeldItemsOnly)
     Fill(*stack_, {kItemPickaxe, kItemTeleporter, kItemIceWand});
     stack_->MoveCursor(-1);   // back from the first: the last held item, not slot 3
     EXPECT_EQ(stack_->GetCursorPos(), 2);
-    EXPECT_FLOAT_EQ(stack_->GetCursorImage()->position->x, 16.0f);
     stack_->MoveCursor(1);
     EXPECT_EQ(stack_->GetCursorPos(), 0);
     stack_->MoveCursor(1);
@@ -149,7 +146,9 @@ TEST_F(ItemStackTest, StealMovesTheVictimsSelectionOnlyWhenItsItemWasTaken)
     EXPECT_EQ(Types(*other_), (std::vector<int>{kItemSqueakyHammer}));
 }
 
-TEST_F(ItemStackTest, StealRefusesAnEmptyVictimOrAnUnheldSlot)
+// Stealing refuses an empty victim, an unheld slot or oneself; a stolen roulette keeps
+// cycling in its new stack until stopped.
+TEST_F(ItemStackTest, StealRefusalsAndAStolenRoulette)
 {
     stack_->Add(kItemHyperHand, 0);
     EXPECT_FALSE(stack_->StealItemFromOtherStack(0, *other_));
@@ -158,11 +157,7 @@ TEST_F(ItemStackTest, StealRefusesAnEmptyVictimOrAnUnheldSlot)
     EXPECT_FALSE(stack_->StealItemFromOtherStack(0, *stack_));
     EXPECT_EQ(Types(*stack_), (std::vector<int>{kItemHyperHand}));
     EXPECT_EQ(Types(*other_), (std::vector<int>{kItemIceWand}));
-}
-
-TEST_F(ItemStackTest, StolenRouletteKeepsCycling)
-{
-    stack_->Add(kItemHyperHand, 0);
+    other_->Remove(0);
     other_->Add(kItemTurboSneakers, kRouletteIntervalMs);
     ASSERT_TRUE(stack_->StealItemFromOtherStack(0, *other_));
     EXPECT_TRUE(stack_->IsDynamicItem(0));

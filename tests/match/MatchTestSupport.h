@@ -100,6 +100,14 @@ public:
 
 inline constexpr int kStep = kMatchStepMs;
 
+// A row of n cells with every inner wall open: tiles 1 .. 2n - 1 of row 1 are floor.
+inline Ref<ExtendedMaze> Corridor(int n)
+{
+    auto cells = ExtendedMaze::New(n, 1);
+    for (int x = 0; x + 1 < n; ++x) cells->RemoveWall(x, x + 1);
+    return cells;
+}
+
 class MazeFixture : public ::testing::Test {
 protected:
     void SetUp() override

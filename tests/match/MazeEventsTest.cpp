@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "MatchTestSupport.h"
-#include "match/character/CharacterDirectionRequest.h"
 #include "match/maze/BreakAnimation.h"
 #include "match/maze/FallingRock.h"
 #include "services/player/PlayerData.h"
@@ -29,13 +28,7 @@ protected:
     }
 
     // A 3 x 1 corridor of cells, open from end to end: tiles (1..5, 1).
-    static Ref<ExtendedMaze> Corridor()
-    {
-        auto cells = ExtendedMaze::New(3, 1);
-        cells->RemoveWall(0, 1);
-        cells->RemoveWall(1, 2);
-        return cells;
-    }
+    static Ref<ExtendedMaze> Corridor() { return matchtest::Corridor(3); }
 
     WalkerStage stage_;
 };
@@ -61,26 +54,10 @@ TEST_F(MazeEventsTest, MoveClampsStoresTheTileAndInARaceNavigates)
     EXPECT_EQ(stage_.data->tileC, 3);
 }
 
-TEST_F(MazeEventsTest, TurnRequestsAreRefusedOutsideTheWindowAndSnappedInside)
-{
-    auto maze = MakeMaze(*Corridor());
-    auto w = Walker(maze, 3, 1);
-    CharacterDirectionRequest request;
-    request.newDirection = kDirLeft;
-    w->position.x += 5.0f;
-    EventManager::SendEvent(w.get(), kEventTurnRequest, &request);
-    EXPECT_FALSE(request.allowed);
-    request.allowed = true;
-    w->position.x -= 2.0f;
-    EventManager::SendEvent(w.get(), kEventTurnRequest, &request);
-    EXPECT_TRUE(request.allowed);
-    EXPECT_FLOAT_EQ(w->position.x, maze->TileCenterX(3));
-    request.newDirection = kDirUp;   // into the wall
-    EventManager::SendEvent(w.get(), kEventTurnRequest, &request);
-    EXPECT_FALSE(request.allowed);
-}
-
-TEST_F(MazeEventsTest, AWalkerFacingAWallStopsThreePixelsShort)
+// A walker facing a wall is pushed back to 3 px short of its tile centre (walking away
+// is not pushed); a digger passes interior walls and stops only at the border, breaking
+// nothing.
+TEST_F(MazeEventsTest, WallsPushWalkersBackButDiggersOnlyAtTheBorder)
 {
     auto maze = MakeMaze(*Corridor());
     auto w = Walker(maze, 5, 1);
@@ -91,26 +68,21 @@ TEST_F(MazeEventsTest, AWalkerFacingAWallStopsThreePixelsShort)
         stage_.SendMoved(*w, *maze);
     }
     EXPECT_NEAR(w->position.x, centre - 3.0f, 1e-4);
-    // Walking back is not pushed.
     w->direction = kDirLeft;
     w->position.x -= 1.6f;
     stage_.SendMoved(*w, *maze);
     EXPECT_NEAR(w->position.x, centre - 4.6f, 1e-4);
-}
 
-TEST_F(MazeEventsTest, DiggersPassInteriorWallsAndStopAtTheBorder)
-{
-    auto maze = MakeMaze(*ExtendedMaze::New(2, 1));   // the cells are walled apart
-    auto w = Walker(maze, 1, 1);
-    w->state = kCharUnderground;
-    w->direction = kDirRight;
+    auto walled = MakeMaze(*ExtendedMaze::New(2, 1));   // the cells are walled apart
+    auto d = Walker(walled, 1, 1);
+    d->state = kCharUnderground;
+    d->direction = kDirRight;
     for (int n = 0; n < 100; ++n) {
-        w->position.x += 1.6f;
-        stage_.SendMoved(*w, *maze);
+        d->position.x += 1.6f;
+        stage_.SendMoved(*d, *walled);
     }
-    // Through the interior wall (2, 1), stopped by the border at (4, 1).
-    EXPECT_NEAR(w->position.x, maze->TileCenterX(3) - 3.0f, 1e-3);
-    EXPECT_EQ(maze->GetMazeWalls()->GetTile(2, 1) != kEmptyTile, true);   // nothing broken
+    EXPECT_NEAR(d->position.x, walled->TileCenterX(3) - 3.0f, 1e-3);
+    EXPECT_NE(walled->GetMazeWalls()->GetTile(2, 1), kEmptyTile);
 }
 
 TEST_F(MazeEventsTest, TheWallBreakerBreaksEvenWhenEveryAnimationIsBusy)

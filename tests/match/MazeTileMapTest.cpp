@@ -36,8 +36,7 @@ protected:
     // 2 x 1 cells, the left one a trap cell: its tile (1, 1) carries a block trap.
     static Ref<ExtendedMaze> TrapRoom()
     {
-        auto cells = ExtendedMaze::New(2, 1);
-        cells->RemoveWall(0, 1);
+        auto cells = matchtest::Corridor(2);
         cells->SetCellFlag2(0, 0, kCellTrap);
         return cells;
     }

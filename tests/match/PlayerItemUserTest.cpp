@@ -25,10 +25,7 @@ protected:
         MazeFixture::SetUp();
         device_.AddFakeImage("item_icons.png", 320, 32);
         savedPlayers_ = {GameData::player1, GameData::player2};
-        cells_ = ExtendedMaze::New(4, 1);
-        for (int i = 0; i < 3; ++i) {
-            cells_->RemoveWall(i, i + 1);
-        }
+        cells_ = matchtest::Corridor(4);
         maze_ = MakeMaze(*cells_);
         PlayerData::ResetPlayerCounter();
         for (int n = 0; n < 2; ++n) {
@@ -72,7 +69,7 @@ protected:
     std::array<Ref<PlayerData>, 2> savedPlayers_;
 };
 
-TEST_F(PlayerItemUserTest, IceWandFreezesTheOtherPlayersCharacter)
+TEST_F(PlayerItemUserTest, IceWandFreezesAndTheTeleporterBeamsTheRealCharacters)
 {
     Data(1).itemStack->Add(kItemIceWand, 0);
     ASSERT_TRUE(UsePlayerItem(Data(1)));
@@ -88,16 +85,15 @@ TEST_F(PlayerItemUserTest, IceWandFreezesTheOtherPlayersCharacter)
     Data(2).itemStack->Add(kItemSqueakyHammer, 0);
     EXPECT_FALSE(UsePlayerItem(Data(2)));
     EXPECT_EQ(Char(1).GetCurrentDeBuff(), kBuffNone);
-}
 
-TEST_F(PlayerItemUserTest, TeleporterStartsBothBeams)
-{
-    Data(2).itemStack->Add(kItemTeleporter, 0);
-    ASSERT_TRUE(UsePlayerItem(Data(2)));
+    // A teleporter starts both beams without a quake; a second swap is refused while
+    // they are both in the beam.
+    Char(2).SetCurrentDebuff(kBuffNone, 0);
+    Data(1).itemStack->Add(kItemTeleporter, 0);
+    ASSERT_TRUE(UsePlayerItem(Data(1)));
     EXPECT_EQ(Char(1).GetState(), kCharTeleporting);
     EXPECT_EQ(Char(2).GetState(), kCharTeleporting);
-    EXPECT_TRUE(hooks.quakes.empty());
-    // A second swap is refused while they are both in the beam.
+    EXPECT_EQ(hooks.quakes, (std::vector<int>{300}));
     Data(1).itemStack->Add(kItemTeleporter, 0);
     EXPECT_FALSE(UsePlayerItem(Data(1)));
 }

@@ -45,23 +45,6 @@ const CellInfo* Find(const SpawnScan& scan, int c, int r)
     return nullptr;
 }
 
-TEST(SpawnScan, CorridorGivesTheTileThreeStepsAway)
-{
-    const TextGrid grid({"#########",
-                         "#.......#",
-                         "#########"});
-    SpawnScan scan;
-    scan.ScanCells(grid, 3, 1, 0, 4);
-    // Both ways along the corridor: two tiles to the wall on the left, three to the right.
-    EXPECT_EQ(scan.GetCount(), 6);
-    ASSERT_NE(Find(scan, 6, 1), nullptr);
-    EXPECT_EQ(Find(scan, 6, 1)->distance, 3);
-    EXPECT_EQ(Find(scan, 7, 1), nullptr);   // beyond the limit
-    const int pick = scan.FindBestCell(3, false);
-    ASSERT_GE(pick, 0);
-    EXPECT_EQ(scan.GetRecord(pick).column, 6);
-}
-
 TEST(SpawnScan, FirstPathFixesTheDistance)
 {
     // From (1, 1) the walk goes left, then up and right round the block: (1, 0) is first

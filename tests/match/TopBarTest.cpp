@@ -113,32 +113,23 @@ protected:
     std::vector<Ref<GDO>> made;
 };
 
-TEST_F(TopBarTest, ScoresPadToThreeDigitsAndShowLargerOnesInFull)
+// Scores pad to three digits and show larger ones in full; the clock shows minutes
+// (not cut at 99) and seconds.
+TEST_F(TopBarTest, ScoresAndClockText)
 {
     Ref<Label> label = TopBar::CreateScoreLabel(RGB(1, 2, 3), 1);
     EXPECT_EQ(label->GetText(), U"000");
-    TopBar::SetScoreLabel(*label, 7);
-    EXPECT_EQ(label->GetText(), U"007");
-    TopBar::SetScoreLabel(*label, 99);
-    EXPECT_EQ(label->GetText(), U"099");
-    TopBar::SetScoreLabel(*label, 100);
-    EXPECT_EQ(label->GetText(), U"100");
-    TopBar::SetScoreLabel(*label, 1234);
-    EXPECT_EQ(label->GetText(), U"1234");
-}
-
-TEST_F(TopBarTest, ClockShowsMinutesAndSeconds)
-{
+    for (const auto& [score, text] : {std::pair{7, U"007"}, {99, U"099"}, {1234, U"1234"}}) {
+        TopBar::SetScoreLabel(*label, score);
+        EXPECT_EQ(label->GetText(), text);
+    }
     Ref<TopBar> bar = MakeBar();
     EXPECT_EQ(bar->GetTimeLabel()->GetText(), U"00:00");
-    bar->Update(kStepMs);
-    EXPECT_EQ(bar->GetTimeLabel()->GetText(), U"02:30");
-    match.remaining = 59999;
-    bar->Update(kStepMs);
-    EXPECT_EQ(bar->GetTimeLabel()->GetText(), U"00:59");
-    match.remaining = 6000000;   // minutes are not cut at 99
-    bar->Update(kStepMs);
-    EXPECT_EQ(bar->GetTimeLabel()->GetText(), U"100:00");
+    for (const auto& [ms, text] : {std::pair{150000, U"02:30"}, {59999, U"00:59"}, {6000000, U"100:00"}}) {
+        match.remaining = ms;
+        bar->Update(kStepMs);
+        EXPECT_EQ(bar->GetTimeLabel()->GetText(), text);
+    }
     EXPECT_TRUE(bar->GetTimeLabel()->visible);
     EXPECT_EQ(Ticks(), 0);
 }

@@ -50,12 +50,17 @@ protected:
         Load(mode, GameData::gameSettings->GetTime());
         RunIntro();
         std::vector<float> trace;
+        int underground[2] = {0, 0};
         for (int i = 0; i < most && stage_->GetRequestedStage() == kNoStageId; ++i) {
             Step();
             for (int player = 1; player <= 2; ++player) {
-                const Vector& at = *stage_->GetPlayer(player)->character->position;
-                trace.push_back(at.x);
-                trace.push_back(at.y);
+                const Character& character = *stage_->GetPlayer(player)->character;
+                trace.push_back(character.position->x);
+                trace.push_back(character.position->y);
+                // The computer comes up at its target or after 4000 ms of tunnelling.
+                int& below = underground[player - 1];
+                below = character.GetState() == kCharUnderground ? below + 16 : 0;
+                EXPECT_LE(below, 4000 + 2 * 16) << "player " << player << " update " << i;
             }
         }
         return trace;

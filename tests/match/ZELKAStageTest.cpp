@@ -7,7 +7,6 @@
 #include "engine/text/Label.h"
 #include "engine/particles/ParticleEmitter.h"
 #include "engine/particles/ParticleEngine.h"
-#include "match/camera/SplitScreenCamera.h"
 #include "match/character/Character.h"
 #include "match/maze/ExtendedMaze.h"
 #include "match/maze/GameMaze.h"
@@ -20,8 +19,6 @@
 namespace zelka {
 namespace {
 
-using stagetest::StageFixture;
-
 constexpr int kVersus2P = 1;
 constexpr int kRace2P = 2;
 
@@ -32,7 +29,7 @@ public:
     int updates = 0;
 };
 
-using ZELKAStageTest = StageFixture;
+using ZELKAStageTest = stagetest::StageFixture;
 
 TEST_F(ZELKAStageTest, LimitOfZeroOrLessEndsTheMatchOnTheFirstUpdateAfterTheBanner)
 {
@@ -41,7 +38,6 @@ TEST_F(ZELKAStageTest, LimitOfZeroOrLessEndsTheMatchOnTheFirstUpdateAfterTheBann
     EXPECT_TRUE(stage.IsIntroRunning());
     RunIntro();
     EXPECT_EQ(stage.GetRequestedStage(), kNoStageId);   // the banner never ends a match
-
     Step();
     EXPECT_EQ(stage.GetRequestedStage(), 4);
     EXPECT_EQ(game_->requests, std::vector<int>{4});
@@ -53,20 +49,23 @@ TEST_F(ZELKAStageTest, LimitOfZeroOrLessEndsTheMatchOnTheFirstUpdateAfterTheBann
     EXPECT_EQ(Plays(302, kSfxChannelVoice), 1);
 }
 
-TEST_F(ZELKAStageTest, SixtySecondsLast3750UpdatesAndTheBannerFreezesEverything)
+// The banner (2200 ms of slide, 300 ms of "GO") freezes the world and the clock; then 60 s
+// take 3750 updates. The top bar updates with the layers, before the clock runs: it
+// shows the time the previous update left.
+TEST_F(ZELKAStageTest, SixtySecondsLast3750UpdatesAfterTheBanner)
 {
     ZELKAStage& stage = Load(kVersus2P, 60000);
     auto cog = std::make_shared<CountingCog>();
     stage.AddCog(cog);
-
-    // 2200 ms of slide and 300 ms of "GO": the world and the clock stand still meanwhile.
-    const int introUpdates = RunIntro();
-    EXPECT_EQ(introUpdates, 2200 / 16 + 1 + 300 / 16 + 1);
+    EXPECT_EQ(RunIntro(), 2200 / 16 + 1 + 300 / 16 + 1);
     EXPECT_EQ(cog->updates, 0);
     EXPECT_EQ(stage.GetTime(), 60000);
     EXPECT_FALSE(stage.GetBanner()->visible);
-
-    EXPECT_EQ(RunUntilLeaving(5000), 3750);
+    Step();
+    EXPECT_EQ(stage.GetTopBar()->GetTimeLabel()->GetText(), U"01:00");
+    Step();
+    EXPECT_EQ(stage.GetTopBar()->GetTimeLabel()->GetText(), U"00:59");
+    EXPECT_EQ(RunUntilLeaving(5000), 3750 - 2);
     EXPECT_EQ(stage.GetRequestedStage(), 4);
     EXPECT_EQ(stage.GetTime(), 0);
     EXPECT_EQ(cog->updates, 3750);
@@ -74,43 +73,37 @@ TEST_F(ZELKAStageTest, SixtySecondsLast3750UpdatesAndTheBannerFreezesEverything)
     EXPECT_EQ(stage.GetTime(), 60000);
 }
 
-TEST_F(ZELKAStageTest, TopBarShowsTheStageClock)
-{
-    ZELKAStage& stage = Load(kVersus2P, 150000);
-    RunIntro();
-    Step();
-    // The bar updates with the layers, before the clock runs: it shows the time the
-    // previous update left.
-    EXPECT_EQ(stage.GetTopBar()->GetTimeLabel()->GetText(), U"02:30");
-    Step();
-    EXPECT_EQ(stage.GetTopBar()->GetTimeLabel()->GetText(), U"02:29");
-    EXPECT_NE(stage.GetTopBar()->GetChildByName(U"P1_FACE"), nullptr);
-}
-
-TEST_F(ZELKAStageTest, RaceHasNoClock)
+// A race has no clock (a limit of 0 ends only a versus match); both players start at the
+// track end the orientation code names.
+TEST_F(ZELKAStageTest, RaceHasNoClockAndStartsAtTheTrackEnd)
 {
     ZELKAStage& stage = Load(kRace2P, 0);
     EXPECT_TRUE(stage.IsRace());
+    const GameMaze& maze = *stage.GetMaze();
+    const int column = (stage.GetTrackOrientation() & kTrackStartOnRight) ? 2 * 18 - 1 : 1;
+    for (int player = 1; player <= 2; ++player) {
+        EXPECT_EQ(stage.GetPlayer(player)->character->position->x, maze.TileCenterX(column));
+    }
+    EXPECT_EQ(stage.GetPlayer(1)->character->position->y, maze.TileCenterY(2 * 19 - 1));
+    EXPECT_EQ(stage.GetPlayer(2)->character->position->y, maze.TileCenterY(2 * 19 - 3));
     RunIntro();
-    EXPECT_EQ(RunUntilLeaving(200), 200);   // a limit of 0 ends only a versus match
+    EXPECT_EQ(RunUntilLeaving(200), 200);
     EXPECT_EQ(stage.GetRequestedStage(), kNoStageId);
 }
 
-TEST_F(ZELKAStageTest, AttractEndsAfter1563UpdatesAtTheTitle)
+// 25000 ms at 16 ms an update: 1562 updates make 24992 ms. A key or Escape ends it at
+// once, without a pause menu.
+TEST_F(ZELKAStageTest, AttractEndsAfter1563UpdatesOrOnAKeyAtTheTitle)
 {
     GameData::isDemoMode = true;
     Load(kVersus2P, 150000);
     RunIntro();
-    // 25000 ms at 16 ms an update: 1562 updates make 24992 ms.
     EXPECT_EQ(RunUntilLeaving(5000), 1563);
     EXPECT_EQ(game_->requests, std::vector<int>{3});
     EXPECT_EQ(Plays(303, kSfxChannelVoice), 0);
-}
-
-TEST_F(ZELKAStageTest, AttractEndsAtOnceOnAKeyOrEscape)
-{
     for (const int key : {static_cast<int>('A'), 27}) {
-        GameData::isDemoMode = true;
+        stage_->Deallocate();
+        EventManager::RemoveAllListeners();
         ZELKAStage& stage = Load(kVersus2P, 150000);
         RunIntro();
         Step();
@@ -118,9 +111,7 @@ TEST_F(ZELKAStageTest, AttractEndsAtOnceOnAKeyOrEscape)
         Press(key);
         Step();
         EXPECT_EQ(stage.GetRequestedStage(), 3) << key;
-        EXPECT_EQ(overlay_.opens, 0);   // no pause menu in the demo
-        stage.Deallocate();
-        EventManager::RemoveAllListeners();
+        EXPECT_EQ(overlay_.opens, 0);
     }
 }
 
@@ -144,8 +135,7 @@ TEST_F(ZELKAStageTest, TakingTheIdolEndsARaceAtTheResultsButTheDemoAtTheTitle)
 
 TEST_F(ZELKAStageTest, PauseIsRefusedUntilTheBannerHasGoneThenAlternates500And501)
 {
-    // Before the banner exists.
-    stage_ = ZELKAStage::New(60000);
+    stage_ = ZELKAStage::New(60000);   // before the banner exists
     stage_->ShowPauseMenu();
     EXPECT_EQ(overlay_.opens, 0);
 
@@ -173,26 +163,10 @@ TEST_F(ZELKAStageTest, PauseIsRefusedUntilTheBannerHasGoneThenAlternates500And50
     EXPECT_EQ(Plays(501, kSfxChannelVoice), 1);
 }
 
-}  // namespace
-}  // namespace zelka
-
-namespace zelka {
-namespace {
-
-using ZELKAStageBuildTest = stagetest::StageFixture;
-
-TEST_F(ZELKAStageBuildTest, RaceStartsBothPlayersAtTheTrackEndTheCodeNames)
-{
-    ZELKAStage& stage = Load(kRace2P, 0);
-    const GameMaze& maze = *stage.GetMaze();
-    const int column = (stage.GetTrackOrientation() & kTrackStartOnRight) ? 2 * 18 - 1 : 1;
-    EXPECT_EQ(stage.GetPlayer(1)->character->position->x, maze.TileCenterX(column));
-    EXPECT_EQ(stage.GetPlayer(2)->character->position->x, maze.TileCenterX(column));
-    EXPECT_EQ(stage.GetPlayer(1)->character->position->y, maze.TileCenterY(2 * 19 - 1));
-    EXPECT_EQ(stage.GetPlayer(2)->character->position->y, maze.TileCenterY(2 * 19 - 3));
-}
-
-TEST_F(ZELKAStageBuildTest, PlayersStartBesideTheCentreWithTheirCountersZeroed)
+// Loading puts the players beside the centre with their counters zeroed and their boxes
+// on their characters; the player state then outlives the stage without touching the
+// device, and a second release is harmless.
+TEST_F(ZELKAStageTest, PlayersStartBesideTheCentreAndTheirStateOutlivesTheStage)
 {
     GameData::player1->score = 12;
     GameData::player2->gems = 3;
@@ -201,69 +175,45 @@ TEST_F(ZELKAStageBuildTest, PlayersStartBesideTheCentreWithTheirCountersZeroed)
     const int h = stage.GetCellMaze()->MazeHeight();
     const GameMaze& maze = *stage.GetMaze();
     const Character& p1 = *stage.GetPlayer(1)->character;
-    const Character& p2 = *stage.GetPlayer(2)->character;
     EXPECT_EQ(p1.position->x, maze.TileCenterX(w - 1));
-    EXPECT_EQ(p2.position->x, maze.TileCenterX(w + 1));
+    EXPECT_EQ(stage.GetPlayer(2)->character->position->x, maze.TileCenterX(w + 1));
     EXPECT_EQ(p1.position->y, maze.TileCenterY(h));
     EXPECT_EQ(GameData::player1->score, 0);
     EXPECT_EQ(GameData::player2->gems, 0);
     EXPECT_EQ(GameData::player1->stageData, stage.GetPlayer(1));
     EXPECT_EQ(stage.GetPlayer(1)->maze, stage.GetMaze().get());
-    // The collision boxes ride on the characters from the start.
     EXPECT_EQ(stage.GetPlayer(1)->collisionAnchor->x,
               p1.position->x + stage.GetMaze()->GetMazeBaseGDO()->position->x);
-}
 
-TEST_F(ZELKAStageBuildTest, TeleportSwapPlaysTheBeamSoundsOnceEach)
-{
-    ZELKAStage& stage = Load(kVersus2P, 60000);
     RunIntro();
-    Character& p1 = *stage.GetPlayer(1)->character;
-    Character& p2 = *stage.GetPlayer(2)->character;
-    const Vector a = *p1.position;
-    const Vector b = *p2.position;
-    p1.Teleport(b.x, b.y);
-    p2.Teleport(a.x, a.y);
-    for (int i = 0; i < 150; ++i) {
-        Step();
-    }
-    EXPECT_FALSE(p1.IsTeleporting());
-    EXPECT_FALSE(p2.IsTeleporting());
-    // Only player 1's character is heard: one start, one arrival.
-    EXPECT_EQ(Plays(10, kSfxChannelGeneral), 1);
-    EXPECT_EQ(Plays(11, kSfxChannelGeneral), 1);
+    stage_->Deallocate();
+    EventManager::RemoveAllListeners();
+    stage_.reset();
+    const Ref<PlayerStageData> data = GameData::player1->stageData;
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->character, nullptr);
+    data->Deallocate();
+    device.ClearCalls();
+    GameData::player1->stageData.reset();
+    GameData::player2->stageData.reset();
+    EXPECT_TRUE(device.Calls().empty());
 }
 
-TEST_F(ZELKAStageBuildTest, BlockTrapsMovingPlaySound12AndQuake)
-{
-    ZELKAStage& stage = Load(kVersus2P, 60000);
-    RunIntro();
-    const float restY = stage.GetRootWindow()->position->y;
-    stage.GetMaze()->ToggleBlockTraps();
-    EXPECT_EQ(Plays(12, kSfxChannelGeneral), 1);
-    Step();
-    EXPECT_NE(stage.GetRootWindow()->position->y, restY);
-    for (int i = 0; i < 300 / 16; ++i) {
-        Step();
-    }
-    EXPECT_EQ(stage.GetRootWindow()->position->y, restY);   // back at rest after 300 ms
-}
-
-TEST_F(ZELKAStageBuildTest, DustPoolOfTwentyCanBeExhaustedAndRefills)
+// What the running match does for its parts: the teleport swap is heard once each way
+// (only player 1's character is heard), moving block traps play sfx 12 and quake the
+// view for 300 ms, the dust pool of 20 can be exhausted and refills, and messages pop
+// over the character in their font.
+TEST_F(ZELKAStageTest, TeleportTrapsDustAndMessagesDuringAMatch)
 {
     ZELKAStage& stage = Load(kVersus2P, 60000);
     const Ref<ParticleEmitter> dust = stage.GetParticleEngine()->GetEmitter(U"dustEmitter");
     ASSERT_NE(dust, nullptr);
     auto live = [&] {
         int n = 0;
-        for (int i = 0; i < dust->GetParticleCount(); ++i) {
-            n += dust->GetParticle(i)->IsEnabled() ? 1 : 0;
-        }
+        for (int i = 0; i < dust->GetParticleCount(); ++i) n += dust->GetParticle(i)->IsEnabled() ? 1 : 0;
         return n;
     };
-    for (int i = 0; i < 25; ++i) {
-        stage.EmitDust(static_cast<float>(i), 5.0f);
-    }
+    for (int i = 0; i < 25; ++i) stage.EmitDust(static_cast<float>(i), 5.0f);
     EXPECT_EQ(dust->GetParticleCount(), 20);
     EXPECT_EQ(live(), 20);
     EXPECT_EQ(dust->GetParticle(0)->GetGDO()->position->x, 0.0f);   // placed where emitted
@@ -271,12 +221,12 @@ TEST_F(ZELKAStageBuildTest, DustPoolOfTwentyCanBeExhaustedAndRefills)
     EXPECT_EQ(live(), 0);
     stage.EmitDust(1.0f, 1.0f);
     EXPECT_EQ(live(), 1);
-}
 
-TEST_F(ZELKAStageBuildTest, MessagesPopOverTheCharacterInTheirFont)
-{
-    ZELKAStage& stage = Load(kVersus2P, 60000);
     RunIntro();
+    Character& p1 = *stage.GetPlayer(1)->character;
+    Character& p2 = *stage.GetPlayer(2)->character;
+    const Vector a = *p1.position;
+    const Vector b = *p2.position;
     stage.AddMsgLabel(U"SWITCH", 1, true);
     const FXLabel& big = *stage.GetMsgLabel(1);
     EXPECT_EQ(big.GetText(), U"SWITCH");
@@ -285,7 +235,6 @@ TEST_F(ZELKAStageBuildTest, MessagesPopOverTheCharacterInTheirFont)
     const Vector at = stage.GetPlayer(1)->GetCameraPosition();
     EXPECT_EQ(big.position->x, at.x);   // no letterbox and no view moved yet
     EXPECT_EQ(big.position->y, at.y - 16.0f);
-
     stage.AddMsgLabel(U"", 7, false);   // any other number is player 2; empty keeps the text
     const FXLabel& small = *stage.GetMsgLabel(2);
     EXPECT_EQ(small.GetFont(), GameData::stdFont);
@@ -293,23 +242,23 @@ TEST_F(ZELKAStageBuildTest, MessagesPopOverTheCharacterInTheirFont)
     EXPECT_EQ(small.GetFontScaleY(), 0.6f);
     Step();
     EXPECT_TRUE(small.visible);
-}
 
-TEST_F(ZELKAStageBuildTest, PlayerStateOutlivesTheStageWithoutTouchingTheDevice)
-{
-    Load(kVersus2P, 60000);
-    RunIntro();
-    stage_->Deallocate();
-    EventManager::RemoveAllListeners();
-    stage_.reset();
-    const Ref<PlayerStageData> data = GameData::player1->stageData;
-    ASSERT_NE(data, nullptr);
-    EXPECT_EQ(data->character, nullptr);
-    data->Deallocate();   // a second release is harmless
-    device.ClearCalls();
-    GameData::player1->stageData.reset();
-    GameData::player2->stageData.reset();
-    EXPECT_TRUE(device.Calls().empty());
+    p1.Teleport(b.x, b.y);
+    p2.Teleport(a.x, a.y);
+    for (int i = 0; i < 150; ++i) Step();
+    EXPECT_FALSE(p1.IsTeleporting());
+    EXPECT_FALSE(p2.IsTeleporting());
+    EXPECT_EQ(Plays(10, kSfxChannelGeneral), 1);
+    EXPECT_EQ(Plays(11, kSfxChannelGeneral), 1);
+
+    const float restY = stage.GetRootWindow()->position->y;
+    stage.GetMaze()->ToggleBlockTraps();
+    EXPECT_EQ(Plays(12, kSfxChannelGeneral), 1);
+    Step();
+    EXPECT_NE(stage.GetRootWindow()->position->y, restY);
+    for (int i = 0; i < 300 / 16; ++i) Step();
+    EXPECT_EQ(stage.GetRootWindow()->position->y, restY);
+
 }
 
 }  // namespace
