@@ -21,7 +21,8 @@ struct AudioState {
 
 AudioState& State()
 {
-    static AudioState state;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static AudioState& state = *new AudioState;
     return state;
 }
 

@@ -28,7 +28,8 @@ struct SoundState {
 
 SoundState& State()
 {
-    static SoundState state;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static SoundState& state = *new SoundState;
     return state;
 }
 

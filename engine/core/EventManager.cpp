@@ -19,7 +19,8 @@ struct EventState {
 
 EventState& State()
 {
-    static EventState state;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static EventState& state = *new EventState;
     return state;
 }
 

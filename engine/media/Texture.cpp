@@ -24,7 +24,8 @@ struct Registry {
 
 Registry& GetRegistry()
 {
-    static Registry registry;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static Registry& registry = *new Registry;
     return registry;
 }
 

@@ -16,7 +16,8 @@ constexpr float kPromptY = -164.0f;
 
 OverlayHooks& BaseHooks()
 {
-    static OverlayHooks base;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static OverlayHooks& base = *new OverlayHooks;
     return base;
 }
 

@@ -9,7 +9,8 @@ namespace {
 
 std::map<String, Ref<Font>>& Fonts()
 {
-    static std::map<String, Ref<Font>> fonts;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static std::map<String, Ref<Font>>& fonts = *new std::map<String, Ref<Font>>;
     return fonts;
 }
 

@@ -10,8 +10,8 @@ class RetroFontWithShadow : public RetroFont {
 public:
     // The secondary font (the game data's "upheaval.fnt"): the shadow, and the file the
     // recoloured font is read from. Set by the game data once it has loaded its fonts;
-    // without it no shadow is drawn and the file is kSecondaryFontFile.
-    static inline Ref<Font> shadowFont;
+    // without it no shadow is drawn and the file is kSecondaryFontFile. Never destroyed.
+    static inline Ref<Font>& shadowFont = *new Ref<Font>;
     static constexpr const char32_t* kSecondaryFontFile = U"upheaval.fnt";
 
     // Shared from the font cache by (file, colours).

@@ -24,7 +24,8 @@ public:
     static Ref<ToastPopup> New(const String& text);
 
     // The font New gives the text label; the game data sets it once its fonts are loaded.
-    static inline Ref<Font> font;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static inline Ref<Font>& font = *new Ref<Font>;
 
     // Replaces the content (the old one leaves) and slides up from the bottom again.
     void DisplayToast(Ref<GDO> gdo);

@@ -49,7 +49,8 @@ struct State {
 
 State& TheState()
 {
-    static State state;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static State& state = *new State;
     return state;
 }
 

@@ -8,13 +8,13 @@ namespace {
 
 constexpr int kBlockBytes = 4096;
 
-// Serves ReadByte; made with the program's globals.
+// Serves ReadByte; never destroyed, like the other module states (see App.cpp).
 DataBuffer& SharedTemp()
 {
-    static DataBuffer buffer = [] {
-        DataBuffer made;
-        (void)made.New_(kBlockBytes);
-        return made;
+    static DataBuffer& buffer = [] () -> DataBuffer& {
+        auto* made = new DataBuffer;
+        (void)made->New_(kBlockBytes);
+        return *made;
     }();
     return buffer;
 }

@@ -183,8 +183,9 @@ void AppOverlayHooks::CheckActiveLocks()
 
 void InstallAppServices()
 {
-    static AppGameDataHooks gameDataHooks;
-    static AppOverlayHooks overlayHooks;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static AppGameDataHooks& gameDataHooks = *new AppGameDataHooks;
+    static AppOverlayHooks& overlayHooks = *new AppOverlayHooks;
     GameData::SetHooks(&gameDataHooks);
     GameData::SetVideoHost(std::make_shared<AppVideoHost>(&hostaccess::SetSwapInterval));
     GameData::SetJoystickBackend(NewSdlJoystickBackend());

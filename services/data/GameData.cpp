@@ -47,13 +47,15 @@ struct Collaborators {
 
 Collaborators& Shared()
 {
-    static Collaborators collaborators;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static Collaborators& collaborators = *new Collaborators;
     return collaborators;
 }
 
 GameDataHooks& NoHooks()
 {
-    static GameDataHooks none;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static GameDataHooks& none = *new GameDataHooks;
     return none;
 }
 

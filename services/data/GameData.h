@@ -128,24 +128,26 @@ public:
     static void SetSaveDataNode(Ref<XMLNode> node) { saveDataNode = std::move(node); }
 
     // ---- State (set by Init) ----
+    // The objects are never destroyed: an exit() from a library runs static destructors in
+    // any order.
     // The two fonts every screen uses; loaded by the hooks (font loading lives above).
-    static inline Ref<Font> stdFont;
-    static inline Ref<Font> secFont;
-    static inline std::vector<Ref<GameMode>> gameModeList;
+    static inline Ref<Font>& stdFont = *new Ref<Font>;
+    static inline Ref<Font>& secFont = *new Ref<Font>;
+    static inline std::vector<Ref<GameMode>>& gameModeList = *new std::vector<Ref<GameMode>>;
     static inline int curGameMode = -1;
-    static inline std::vector<Ref<GameWorld>> worlds;
+    static inline std::vector<Ref<GameWorld>>& worlds = *new std::vector<Ref<GameWorld>>;
     static inline int currentWorldNdx = -1;
-    static inline Ref<StageSettings> gameSettings;
-    static inline Ref<GlobalOptions> options;
-    static inline Ref<PlayerStats> stats;
-    static inline Ref<PlayerData> player1;
-    static inline Ref<PlayerData> player2;
-    static inline std::vector<Ref<InputHardware>> inputHwList;
-    static inline Ref<BothPlayersInput> bothPlayersIn;
-    static inline std::vector<VideoMode_> videoModes;
-    static inline std::vector<Ref<ContentLock>> locksToWatch;
-    static inline Ref<XMLNode> settingsNode;
-    static inline Ref<XMLNode> saveDataNode;
+    static inline Ref<StageSettings>& gameSettings = *new Ref<StageSettings>;
+    static inline Ref<GlobalOptions>& options = *new Ref<GlobalOptions>;
+    static inline Ref<PlayerStats>& stats = *new Ref<PlayerStats>;
+    static inline Ref<PlayerData>& player1 = *new Ref<PlayerData>;
+    static inline Ref<PlayerData>& player2 = *new Ref<PlayerData>;
+    static inline std::vector<Ref<InputHardware>>& inputHwList = *new std::vector<Ref<InputHardware>>;
+    static inline Ref<BothPlayersInput>& bothPlayersIn = *new Ref<BothPlayersInput>;
+    static inline std::vector<VideoMode_>& videoModes = *new std::vector<VideoMode_>;
+    static inline std::vector<Ref<ContentLock>>& locksToWatch = *new std::vector<Ref<ContentLock>>;
+    static inline Ref<XMLNode>& settingsNode = *new Ref<XMLNode>;
+    static inline Ref<XMLNode>& saveDataNode = *new Ref<XMLNode>;
     static inline bool isDemoMode = false;
     static inline int lastDemoMode = 0;
     static inline int lastSelOpt = 0;  // game-mode choice last made in the title menu

@@ -15,7 +15,8 @@ struct RawTables {
 
 RawTables& Tables()
 {
-    static RawTables tables;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static RawTables& tables = *new RawTables;
     return tables;
 }
 

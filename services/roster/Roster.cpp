@@ -86,7 +86,8 @@ struct RosterState {
 
 RosterState& State()
 {
-    static RosterState state;
+    // Never destroyed: an exit() from a library runs static destructors in any order.
+    static RosterState& state = *new RosterState;
     return state;
 }
 
