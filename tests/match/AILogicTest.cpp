@@ -402,20 +402,28 @@ TEST_F(AILogicTest, TrapSwitchIsUsefulWhenOnlyOnePlayerIsNearTraps)
     EXPECT_TRUE(me_->used.empty());
 }
 
-// A U of 4 x 2 cells: the treasure on cell (0, 0) is 14 steps round, 2 through the wall.
-TEST_F(AILogicTest, ShovelTunnelsThroughTheWallAndResurfacesOnTheTarget)
-{
-    auto cells = ExtendedMaze::New(4, 2);
-    for (int x = 0; x < 3; ++x) {
-        cells->RemoveWall(x, x + 1);
-        cells->RemoveWall(4 + x, 5 + x);
+class AILogicShovelTest : public AILogicTest {
+protected:
+    // A U of 4 x 2 cells: the treasure on cell (0, 0) is 14 steps round, 2 through the wall.
+    void BuildU()
+    {
+        auto cells = ExtendedMaze::New(4, 2);
+        for (int x = 0; x < 3; ++x) {
+            cells->RemoveWall(x, x + 1);
+            cells->RemoveWall(4 + x, 5 + x);
+        }
+        cells->RemoveWall(3, 7);
+        Build(*cells, {1, 3}, {7, 1});
+        Put(1, 1, kItemTreasure);
+        me_->itemStack->Add(kItemMightyShovel, 0);
+        me_->real = true;   // the shovel's own effect digs, and the effects bring it up
+        ai_->_RecomputeTarget(true, false);
     }
-    cells->RemoveWall(3, 7);
-    Build(*cells, {1, 3}, {7, 1});
-    Put(1, 1, kItemTreasure);
-    me_->itemStack->Add(kItemMightyShovel, 0);
-    me_->real = true;   // the shovel's own effect digs, and the effects bring it up
-    ai_->_RecomputeTarget(true, false);
+};
+
+TEST_F(AILogicShovelTest, TunnelsThroughTheWallAndResurfacesOnTheTarget)
+{
+    BuildU();
     EXPECT_EQ(ai_->GetBestShovelDirection(1, 3), kDirUp);
     EXPECT_EQ(ai_->CheckCellOverWall(1, 3, kDirRight), -1);   // open between
     EXPECT_EQ(ai_->GetBestShovelDirection(3, 3), kDirNone);   // 12 steps: saves only 10
@@ -433,6 +441,22 @@ TEST_F(AILogicTest, ShovelTunnelsThroughTheWallAndResurfacesOnTheTarget)
     }
     EXPECT_LT(n, 400);
     EXPECT_LT(n * kStep, 4000);   // on the target, not by the timer
+}
+
+// Held back underground (frozen: it cannot move), the trip ends by the 4 s timer where
+// the character stands instead of going on for ever.
+TEST_F(AILogicShovelTest, TripThatNeverArrivesEndsAfterFourSeconds)
+{
+    BuildU();
+    for (int n = 0; n < 200 && me_->used.empty(); ++n) ai_->Update(kStep);
+    ASSERT_EQ(me_->used, std::vector<int>{kItemMightyShovel});
+    me_->character->SetCurrentDebuff(kDebuffFrozen, 10000);
+    int n = 0;
+    for (; n < 400 && !me_->character->IsWalking(); ++n) Step();
+    EXPECT_GE(n * kStep, 4000);
+    EXPECT_LT(n * kStep, 5000);
+    EXPECT_EQ(me_->tileC, 1);
+    EXPECT_EQ(me_->tileR, 3);
 }
 
 // Left alone for five minutes of match time on generated versus mazes, with a gem on
