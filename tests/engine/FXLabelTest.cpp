@@ -8,21 +8,11 @@
 namespace zelka {
 namespace {
 
-TEST(FXLabel, StartsHiddenSingleLineWithABlackShadow)
-{
-    const Ref<FXLabel> label = FXLabel::New(testing_media::StubFont::New(), 2.0f);
-    EXPECT_FALSE(label->IsVisible());
-    EXPECT_EQ(label->GetStyle(), kLabelSingleLine);
-    EXPECT_EQ(label->horizontalAlignment, kAlignCentre);
-    EXPECT_EQ(label->shadowColor.r, 0);
-    EXPECT_FLOAT_EQ(label->GetFontScaleX(), 2.0f);
-    label->Update(16);
-    EXPECT_FALSE(label->IsVisible());   // nothing popped yet
-}
-
 TEST(FXLabel, PopsWithAnElasticStretchAndHidesAgain)
 {
     const Ref<FXLabel> label = FXLabel::New(testing_media::StubFont::New(), 1.0f);
+    label->Update(16);
+    EXPECT_FALSE(label->IsVisible());   // hidden until popped
     label->Show4(U"GO!");
     EXPECT_EQ(label->GetText(), U"GO!");
     float peak = 0;
