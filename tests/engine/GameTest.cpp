@@ -160,16 +160,6 @@ protected:
 
 }  // namespace
 
-TEST(GameRate, SetGameFPSClamps)
-{
-    Game::SetGameFPS(0);
-    EXPECT_EQ(Game::GetUpdateInterval(), 1000);
-    Game::SetGameFPS(5000);
-    EXPECT_EQ(Game::GetGameFPS(), 1000);
-    Game::SetGameFPS(60);
-    EXPECT_EQ(Game::GetUpdateInterval(), 16);
-}
-
 TEST_F(GameTest, SecondGameIsFatal)
 {
     EXPECT_EXIT(
@@ -181,24 +171,7 @@ TEST_F(GameTest, SecondGameIsFatal)
         ::testing::ExitedWithCode(255), "App has already been created");
 }
 
-TEST_F(GameTest, SwitchWaitsForTheTransitionThenDropsListenersReleasesAndCreates)
-{
-    SwitchAndLoad(kTestStage);
-    EXPECT_EQ(EventManager::ListenerCount(), 1u);
-    log.clear();
-    game.GoToStage(kOtherStage);
-    EXPECT_EQ(game.GetTransitionState(), kTransitionOut);
-    Update(16);   // the outgoing transition has not been drawn out: nothing happens
-    EXPECT_EQ(log, (Log{"transition 2 2"}));
-    Frame();
-    Update(16);
-    EXPECT_EQ(log, (Log{"transition 2 2", "deallocate 1", "create 2 listeners 0"}));
-    EXPECT_EQ(game.GetCurrentStageId(), kOtherStage);
-    EXPECT_EQ(game.GetNextStageId(), kNoStageId);
-    EXPECT_EQ(game.GetLoadingProgress(), 0);
-}
-
-TEST_F(GameTest, LoadingScreenShowsEachStepsProgress)
+TEST_F(GameTest, SwitchWaitsForTheTransitionThenReleasesCreatesAndLoadsStepByStep)
 {
     game.GoToStage(kTestStage);
     Frame();
@@ -208,6 +181,19 @@ TEST_F(GameTest, LoadingScreenShowsEachStepsProgress)
     }
     EXPECT_EQ(game.loading, (std::vector<int>{0, 33, 66, 100, 100}));
     EXPECT_EQ(log, (Log{"transition 2 1", "create 1 listeners 0", "load 0", "load 1", "load 2"}));
+    EXPECT_EQ(EventManager::ListenerCount(), 1u);
+
+    log.clear();
+    game.GoToStage(kOtherStage);
+    EXPECT_EQ(game.GetTransitionState(), kTransitionOut);
+    Update(16);   // the outgoing transition has not been drawn out: nothing happens
+    EXPECT_EQ(log, (Log{"transition 2 2"}));
+    Frame();
+    Update(16);   // the stage's listeners are dropped before the next one is made
+    EXPECT_EQ(log, (Log{"transition 2 2", "deallocate 1", "create 2 listeners 0"}));
+    EXPECT_EQ(game.GetCurrentStageId(), kOtherStage);
+    EXPECT_EQ(game.GetNextStageId(), kNoStageId);
+    EXPECT_EQ(game.GetLoadingProgress(), 0);
 }
 
 TEST_F(GameTest, StepsOf47CountAnd48ResetTheStabilityWait)

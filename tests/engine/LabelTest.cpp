@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "StubFont.h"
+#include "engine/core/EventManager.h"
+#include "engine/text/BlinkingLabel.h"
+#include "engine/text/FXLabel.h"
+#include "engine/text/IncrementalIntLabel.h"
 #include "engine/text/LabelWithShadow.h"
 
 namespace zelka {
@@ -211,6 +217,121 @@ TEST_F(LabelTest, ShadowIsDrawnFirstOffsetAndTinted)
     EXPECT_EQ(font_->drawn[1].tint, (std::array<int, 3>{200, 210, 220}));
     EXPECT_FLOAT_EQ(font_->drawn[1].matrix[4], 0.0f);
     EXPECT_EQ(font_->drawn[0].x, font_->drawn[1].x);
+}
+
+TEST(BlinkingLabel, ShownInTheFirstHalfOfEachPeriod)
+{
+    const Ref<BlinkingLabel> label = BlinkingLabel::New(StubFont::New(), 2.0f, 1.0f);
+    std::vector<int> hiddenAt;
+    for (int ms = 1; ms <= 500; ++ms) {
+        label->Update(1);
+        if (!label->IsVisible()) {
+            hiddenAt.push_back(ms);
+        }
+    }
+    // Period 250: visible up to 125 ms into it, hidden from 126 until the update that
+    // reaches 250 ms, which restarts the period.
+    ASSERT_EQ(hiddenAt.size(), 2u * 125u);
+    EXPECT_EQ(hiddenAt.front(), 126);
+    EXPECT_EQ(hiddenAt[124], 250);
+    EXPECT_EQ(hiddenAt[125], 376);
+
+    label->Show3(false);   // hiding disables; showing lets the next update decide
+    EXPECT_FALSE(label->IsEnabled());
+    label->Show3(true);
+    EXPECT_FALSE(label->IsVisible());
+    label->Update(1);
+    EXPECT_TRUE(label->IsVisible());
+    label->blinking = false;
+    label->Update(200);
+    EXPECT_TRUE(label->IsVisible());
+    // A rate of 0 would divide by zero: it never blinks instead.
+    EXPECT_EQ(BlinkingLabel::New(nullptr, 0.0f, 1.0f)->blinkPeriod, 50000000);
+}
+
+class IdSpy : public EventListener {
+public:
+    void HandleEvent(Object* source, int id, Object* data) override
+    {
+        EXPECT_EQ(data, nullptr);
+        ids.push_back(id);
+        sources.push_back(source);
+    }
+    std::vector<int> ids;
+    std::vector<Object*> sources;
+};
+
+TEST(FXLabel, PopsWithAnElasticStretchHidesAgainAndRestartsWhenShownMidPop)
+{
+    EventManager::RemoveAllListeners();
+    const Ref<FXLabel> label = FXLabel::New(StubFont::New(), 1.0f);
+    label->Update(16);
+    EXPECT_FALSE(label->IsVisible());   // hidden until popped
+    label->Show4(U"GO!");
+    float peak = 0;
+    int visibleUpdates = 0;
+    for (; visibleUpdates < 100; ++visibleUpdates) {
+        label->Update(16);
+        if (!label->IsVisible()) {
+            break;
+        }
+        peak = std::max(peak, label->scale.y);
+    }
+    // Out and back over 500 ms each: about 62 updates of 16 ms.
+    EXPECT_GE(visibleUpdates, 60);
+    EXPECT_LE(visibleUpdates, 64);
+    EXPECT_GT(peak, 1.0f);   // elastic overshoot past full height
+    label->Show4(U"");   // an empty text pops the old one again
+    label->Update(16);
+    EXPECT_TRUE(label->IsVisible());
+    EXPECT_EQ(label->GetText(), U"GO!");
+
+    label->GetTween()->SetEvents(true);
+    const auto spy = std::make_shared<IdSpy>();
+    EventManager::RegisterListener(spy, label->GetTween(), kEventTweenStopped);
+    label->Show4(U"B");   // mid-pop: the running pop is stopped and starts over
+    EXPECT_EQ(spy->ids, (std::vector<int>{kEventTweenStopped}));
+    EXPECT_EQ(label->GetTween()->GetElapsed(), 0);
+    EXPECT_TRUE(label->GetTween()->IsPlaying());
+    EventManager::RemoveAllListeners();
+}
+
+TEST(IncrementalIntLabel, CountsByTensThenOnesAndReportsOnce)
+{
+    EventManager::RemoveAllListeners();
+    const Ref<IncrementalIntLabel> label = IncrementalIntLabel::New(StubFont::New(), 1.0f);
+    const auto spy = std::make_shared<IdSpy>();
+    EventManager::RegisterListener(spy, label, kEventCounterReached);
+    label->SetValue(250);
+    std::vector<int> shown;
+    for (int n = 0; n < 200 && !label->IsDone(); ++n) {
+        label->Update(16);
+        shown.push_back(label->GetValue());
+    }
+    // 10, 20 ... 150 (15 steps), then 151 ... 250 (100 steps).
+    ASSERT_EQ(shown.size(), 115u);
+    EXPECT_EQ(shown[14], 150);
+    EXPECT_EQ(shown[15], 151);
+    EXPECT_EQ(label->GetText(), U"250");
+    EXPECT_EQ(spy->sources, (std::vector<Object*>{label.get()}));
+    label->SetValue(300);   // done: later targets are ignored, nothing more is sent
+    label->Update(16);
+    label->FastForward();
+    EXPECT_EQ(label->GetValue(), 250);
+
+    const Ref<IncrementalIntLabel> down = IncrementalIntLabel::New(nullptr, 1.0f);
+    EventManager::RegisterListener(spy, down, kEventCounterReached);
+    down->SetValue(-4321);
+    down->Update(16);
+    EXPECT_EQ(down->GetValue(), -10);
+    down->FastForward();
+    EXPECT_EQ(down->GetText(), U"-4321");
+    const Ref<IncrementalIntLabel> zero = IncrementalIntLabel::New(nullptr, 1.0f);
+    EventManager::RegisterListener(spy, zero, kEventCounterReached);
+    zero->Update(16);   // target 0 = current 0: done at once
+    EXPECT_EQ(spy->sources, (std::vector<Object*>{label.get(), down.get(), zero.get()}));
+    EXPECT_EQ(spy->ids, std::vector<int>(3, kEventCounterReached));
+    EventManager::RemoveAllListeners();
 }
 
 }  // namespace

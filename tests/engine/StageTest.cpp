@@ -130,17 +130,13 @@ TEST_F(StageTest, DeallocateOrderIsWorldLayersCogs)
     stage->RemoveCog(cog.get());   // not listed: nothing
 }
 
-TEST_F(StageTest, AddLayerIndexRules)
+TEST_F(StageTest, AddLayerRefusesAnIndexPastTheEnd)
 {
     auto a = GDO::New();
-    auto b = GDO::New();
-    EXPECT_FALSE(stage->AddLayer(a, 2));   // index == count refused
-    EXPECT_TRUE(stage->AddLayer(a, -1));   // appended
-    EXPECT_TRUE(stage->AddLayer(b, 1));
-    EXPECT_EQ(stage->GetLayer(1), b);
+    EXPECT_FALSE(stage->AddLayer(a, 2));   // index == count
+    EXPECT_TRUE(stage->AddLayer(a, 1));
+    EXPECT_EQ(stage->GetLayer(1), a);
     EXPECT_EQ(stage->GetLayer(2), layer);
-    EXPECT_EQ(stage->GetLayer(3), a);
-    EXPECT_EQ(stage->GetLoadingProgress(), 100);   // no steps: done at once
 }
 
 }  // namespace zelka

@@ -108,20 +108,6 @@ TEST_F(TextureTest, WarmUpDrawsEveryFrameOnceAndSkipsImagelessTextures)
     missing->Deallocate();
 }
 
-TEST_F(TextureTest, New3WritesArgbPixelsIntoACentredImage)
-{
-    const std::vector<int> pixels = {static_cast<int>(0xFF112233u), 0, 0, static_cast<int>(0x80FFFFFFu)};
-    const Ref<Texture> t = Texture::New3(pixels, 2, 2, U"__made", false, 1);
-    ASSERT_TRUE(t->GetImage());
-    EXPECT_FLOAT_EQ(t->GetImage()->HandleX(), 1.0f);
-    const auto& bytes = t->GetImage()->GetSurface()->Pixels();
-    ASSERT_EQ(bytes.size(), 16u);
-    EXPECT_EQ(bytes[0], 0x11);   // red first, alpha last
-    EXPECT_EQ(bytes[3], 0xFF);
-    EXPECT_EQ(bytes[15], 0x80);
-    t->Deallocate();
-}
-
 // The generated data set is enciphered: images are read from .imx files.
 TEST_F(TextureTest, EncipheredLoadingReadsTheRenamedFile)
 {

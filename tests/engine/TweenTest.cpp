@@ -106,21 +106,6 @@ TEST_F(TweenTest, EventsFlagOnlyGatesEventsAndEqualValuesNeverStart)
     EXPECT_TRUE(flatLog->ids.empty());
 }
 
-TEST_F(TweenTest, ContinueToCurrentValueWithZeroDurationKeepsDuration)
-{
-    auto tween = Tween::New(LinearEase::New(), 0.0f, 10.0f, 100, false, false);
-    tween->Start();
-    tween->Update(50);
-    tween->Pause();
-    tween->ContinueTo(tween->GetValue(), 0);
-    EXPECT_EQ(tween->GetDuration(), 100);
-    EXPECT_EQ(tween->GetFrom(), 5.0f);
-    EXPECT_FALSE(tween->IsPlaying());
-    tween->ContinueTo(0.0f, 200);
-    tween->Update(100);
-    EXPECT_FLOAT_EQ(tween->GetValue(), 2.5f);
-}
-
 // A 0 ms duration used to compute 0/0: the run now ends at once at its end value.
 TEST_F(TweenTest, ZeroDurationEndsAtOnceWithoutNaN)
 {

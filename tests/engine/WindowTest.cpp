@@ -39,21 +39,17 @@ protected:
 
 TEST_F(WindowTest, SetViewFloorsAndClampsToLimits)
 {
-    EXPECT_FALSE(window->SetViewX(10.7f));
+    EXPECT_FALSE(window->SetViewX(10.7f));   // false: not where asked
     EXPECT_EQ(window->GetViewX(), 10.0f);
     EXPECT_TRUE(window->SetViewX(10.0f));
     EXPECT_FALSE(window->SetViewY(-0.5f));
     EXPECT_EQ(window->GetViewY(), -1.0f);
-
     auto limits = std::make_shared<WindowLimits>();
     limits->minX = 100.0f;
     limits->maxX = 200.0f;
     window->SetLimits(limits);
     window->SetViewX(50.5f);
     EXPECT_EQ(window->GetViewX(), 100.0f);
-    window->SetViewX(150.5f);
-    EXPECT_EQ(window->GetViewX(), 150.0f);
-    EXPECT_TRUE(window->SetViewX(150.0f));
     EXPECT_FALSE(window->SetViewX(250.0f));
     EXPECT_EQ(window->GetViewX(), 200.0f);
 }
