@@ -88,14 +88,6 @@ TEST_F(SoundManagerTest, SameTrackIsNotRestartedUnlessFadedToZero)
     EXPECT_EQ(AudioManager::GetBGMCurrentlyPlaying(), U"");
 }
 
-TEST_F(SoundManagerTest, MusicByStageFollowsTheChosenWorld)
-{
-    EXPECT_EQ(SoundManager::GetBGMForGameStage(1, 0), 2);
-    EXPECT_EQ(SoundManager::GetBGMForGameStage(1, 3), 5);
-    EXPECT_EQ(SoundManager::GetBGMForGameStage(1, -1), 1);   // no world chosen
-    EXPECT_EQ(SoundManager::GetBGMForGameStage(4, 0), kBGMKeepPlaying);
-}
-
 // The real device on OpenAL Soft (its null backend under CI) with the generated data set.
 class SoundManagerDataTest : public ::testing::Test {
 protected:
