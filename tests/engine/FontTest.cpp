@@ -7,7 +7,6 @@
 #include "MediaTestSupport.h"
 #include "engine/text/EmbossFont.h"
 #include "engine/text/FontCache.h"
-#include "engine/text/SequentialTokenizer.h"
 #include "engine/text/TextConstants.h"
 
 namespace zelka {
@@ -62,20 +61,8 @@ protected:
     Ref<Font> font_;
 };
 
-// The parser splits at every single space: two spaces give an empty token between them.
-TEST(SequentialTokenizer, SplitsAtEverySeparatorAndTrimsOnRequest)
-{
-    SequentialTokenizer tokens(U" a  b\r ", U" ");
-    EXPECT_EQ(tokens.TokensLeft(), 5);
-    EXPECT_EQ(tokens.NextToken(), U"");
-    EXPECT_EQ(tokens.NextToken(), U"a");
-    EXPECT_EQ(tokens.NextToken(), U"");
-    EXPECT_EQ(tokens.NextToken(true), U"b");
-    EXPECT_EQ(tokens.NextToken(true), U"");
-    EXPECT_EQ(tokens.NextToken(), U"");   // none left
-    EXPECT_EQ(SequentialTokenizer::Trim(U"\t x y \r"), U"x y");
-}
-
+// The parser splits lines at every single space (two spaces give an empty token) and trims
+// each key and value, so a line's last value keeps no "\r".
 TEST_F(FontTest, ParsesEveryPairDespiteRepeatedSpacesAndCarriageReturns)
 {
     EXPECT_EQ(font_->GetLineHeight(), 17);

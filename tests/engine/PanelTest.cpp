@@ -166,23 +166,14 @@ TEST_F(PanelTest, ReopeningStartsFromClosedAndWinsOverAClose)
     EXPECT_TRUE(panel_->IsEnabled());
 }
 
-TEST_F(PanelTest, FlatAndDefaultElasticPanelsEndExactlyOpen)
+TEST_F(PanelTest, EqualOpenAndClosedValuesOpenWithoutAnimating)
 {
     Ref<Panel> flat = Panel::New(nullptr, U"alpha", 1.0f, 1.0f, 100, nullptr);
     flat->Open(false, false, 0);
-    EXPECT_FALSE(flat->GetTween()->IsPlaying());   // equal values: nothing to run
+    EXPECT_FALSE(flat->GetTween()->IsPlaying());   // nothing to run
     flat->Update(kStepMs);
     EXPECT_TRUE(flat->IsOpen());
     EXPECT_FALSE(flat->IsAnimating());
-
-    Ref<Panel> elastic = Panel::New(U"scale.x");
-    elastic->Open(false, false, 0);
-    for (int i = 0; i < 30; ++i) {
-        elastic->Update(kStepMs);
-    }
-    EXPECT_EQ(elastic->scale.x, 1.0f);
-    EXPECT_TRUE(elastic->IsOpen());
-    EXPECT_FALSE(elastic->IsAnimating());
 }
 
 }  // namespace
