@@ -86,6 +86,7 @@ TEST_F(SoundManagerTest, SameTrackIsNotRestartedUnlessFadedToZero)
     EXPECT_EQ(AudioManager::GetBGMCurrentlyPlaying(), U"bgm/04.ogg");
     SoundManager::StopBGM();
     EXPECT_EQ(AudioManager::GetBGMCurrentlyPlaying(), U"");
+    EXPECT_EQ(Device().MusicState(), kChannelStopped);
 }
 
 // The real device on OpenAL Soft (its null backend under CI) with the generated data set.
