@@ -66,35 +66,32 @@ public:
 inline std::vector<std::uint8_t> WavBytes(int channels, int bits, int frames)
 {
     std::vector<std::uint8_t> b;
-    auto u16 = [&b](unsigned v) {
-        b.push_back(static_cast<std::uint8_t>(v & 0xFF));
-        b.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+    const auto put = [&b](unsigned v, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            b.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF));
+        }
     };
-    auto u32 = [&](unsigned v) {
-        u16(v & 0xFFFF);
-        u16(v >> 16);
-    };
-    auto tag = [&b](const char* t) {
+    const auto tag = [&b](const char* t) {
         for (int i = 0; i < 4; ++i) {
             b.push_back(static_cast<std::uint8_t>(t[i]));
         }
     };
     const unsigned rate = 8000;
-    const unsigned frameBytes = static_cast<unsigned>(channels * bits / 8);
+    const auto frameBytes = static_cast<unsigned>(channels * bits / 8);
     const unsigned dataBytes = frameBytes * static_cast<unsigned>(frames);
     tag("RIFF");
-    u32(36 + dataBytes);
+    put(36 + dataBytes, 4);
     tag("WAVE");
     tag("fmt ");
-    u32(16);
-    u16(1);   // PCM
-    u16(static_cast<unsigned>(channels));
-    u32(rate);
-    u32(rate * frameBytes);
-    u16(frameBytes);
-    u16(static_cast<unsigned>(bits));
+    put(16, 4);
+    put(1, 2);   // PCM
+    put(static_cast<unsigned>(channels), 2);
+    put(rate, 4);
+    put(rate * frameBytes, 4);
+    put(frameBytes, 2);
+    put(static_cast<unsigned>(bits), 2);
     tag("data");
-    u32(dataBytes);
+    put(dataBytes, 4);
     b.insert(b.end(), dataBytes, bits == 8 ? 128 : 0);
     return b;
 }

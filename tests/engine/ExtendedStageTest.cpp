@@ -118,6 +118,11 @@ public:
             AddLayer(screenLayer, -1);
         }
     }
+    void Load()
+    {
+        while (GetLoadingProgress() < kFullProgress) {
+        }
+    }
     std::vector<int> steps;
     Ref<CountingNode> world = std::make_shared<CountingNode>();
     Ref<CountingNode> screenLayer = std::make_shared<CountingNode>();
@@ -131,12 +136,6 @@ protected:
     {
         stage->Deallocate();
         ExtendedStage::SetHooks(nullptr);
-    }
-
-    void Load()
-    {
-        while (stage->GetLoadingProgress() < kFullProgress) {
-        }
     }
 
     // One game update of a loaded stage.
@@ -153,71 +152,53 @@ protected:
 
 }  // namespace
 
-TEST_F(ExtendedStageTest, ThreeLoadStepsTakeFourUpdates)
+TEST_F(ExtendedStageTest, ThreeLoadStepsTakeFourUpdatesAndTheOverlayIsTheLastLayer)
 {
-    EXPECT_EQ(stage->GetLoadingProgress(), 0);  // builds the overlay only
-    EXPECT_EQ(stage->GetBuildPhase(), 1);
+    EXPECT_EQ(stage->GetLoadingProgress(), 0);   // builds the overlay only
     EXPECT_TRUE(stage->steps.empty());
     EXPECT_EQ(stage->GetLoadingProgress(), 33);
     EXPECT_EQ(stage->GetLoadingProgress(), 66);
-    EXPECT_TRUE(hooks.toastTitles.empty());  // toasts come with the last step
+    EXPECT_TRUE(hooks.toastTitles.empty());   // toasts come with the last step
     EXPECT_EQ(stage->GetLoadingProgress(), 100);
     EXPECT_EQ(stage->steps, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(hooks.toastTitles, (std::vector<String>{U"PLAYER 1", U"PLAYER 2"}));
-    EXPECT_EQ(stage->GetBuildPhase(), 2);
-    EXPECT_EQ(stage->GetLoadingProgress(), 100);  // done: nothing more is built
+    EXPECT_EQ(stage->GetLoadingProgress(), 100);   // done: nothing more is built
     EXPECT_EQ(hooks.toastTitles.size(), 2u);
-}
 
-TEST_F(ExtendedStageTest, NoLoadStepsStillBuildsTheOverlayFirst)
-{
-    Ref<ExtendedStage> bare = ExtendedStage::New2();
+    // Root window, the screen's layer (added during loading), then the overlay.
+    ASSERT_EQ(stage->LayerCount(), 3);
+    EXPECT_EQ(stage->GetLayer(1), stage->screenLayer);
+    const Ref<EmptyGDOContainer>& overlay = stage->GetOverLayer();
+    EXPECT_EQ(stage->GetLayer(2), overlay);
+    // Panels in creation order, then the prompt (hidden), then the toasts.
+    ASSERT_EQ(overlay->ChildCount(), 7);
+    EXPECT_EQ(overlay->GetChild(0), hooks.pause);
+    EXPECT_EQ(overlay->GetChild(3), hooks.settings);
+    EXPECT_EQ(overlay->GetChild(4), hooks.prompt);
+    EXPECT_FALSE(hooks.prompt->IsVisible());
+    // Bottom-left and bottom-right corners, by each toast's own size.
+    EXPECT_FLOAT_EQ(hooks.toast1->position->x, -220.0f);
+    EXPECT_FLOAT_EQ(hooks.toast1->position->y, 160.0f);
+    EXPECT_FLOAT_EQ(hooks.toast2->position->x, 270.0f);
+    EXPECT_FLOAT_EQ(hooks.toast2->position->y, 170.0f);
+
+    Ref<ExtendedStage> bare = ExtendedStage::New2();   // no steps: still one overlay update
     EXPECT_EQ(bare->GetLoadingProgress(), 0);
     EXPECT_EQ(bare->GetLoadingProgress(), 100);
     EXPECT_EQ(bare->GetLayer(bare->LayerCount() - 1), bare->GetOverLayer());
     bare->Deallocate();
 }
 
-TEST_F(ExtendedStageTest, OverlayEndsUpAsTheLastLayerWithItsPartsPlaced)
-{
-    Load();
-    ASSERT_EQ(stage->LayerCount(), 3);  // root window, the screen's layer, the overlay
-    EXPECT_EQ(stage->GetLayer(1), stage->screenLayer);
-    const Ref<EmptyGDOContainer>& overlay = stage->GetOverLayer();
-    EXPECT_EQ(stage->GetLayer(2), overlay);
-    EXPECT_FLOAT_EQ(overlay->position->x, 320.0f);
-    EXPECT_FLOAT_EQ(overlay->position->y, 180.0f);
-    // Panels in creation order, then the prompt, then the toasts.
-    ASSERT_EQ(overlay->ChildCount(), 7);
-    EXPECT_EQ(overlay->GetChild(0), hooks.pause);
-    EXPECT_EQ(overlay->GetChild(1), hooks.conflict);
-    EXPECT_EQ(overlay->GetChild(2), hooks.inputConfig);
-    EXPECT_EQ(overlay->GetChild(3), hooks.settings);
-    EXPECT_EQ(overlay->GetChild(4), hooks.prompt);
-    EXPECT_FALSE(hooks.prompt->IsVisible());
-    EXPECT_FALSE(hooks.prompt->IsEnabled());
-    EXPECT_FLOAT_EQ(hooks.prompt->position->x, 215.0f);
-    EXPECT_FLOAT_EQ(hooks.prompt->position->y, -164.0f);
-    // Bottom-left and bottom-right corners, by each toast's own size.
-    EXPECT_FLOAT_EQ(hooks.toast1->position->x, -220.0f);
-    EXPECT_FLOAT_EQ(hooks.toast1->position->y, 160.0f);
-    EXPECT_FLOAT_EQ(hooks.toast2->position->x, 270.0f);
-    EXPECT_FLOAT_EQ(hooks.toast2->position->y, 170.0f);
-}
-
 TEST_F(ExtendedStageTest, OpenPanelFreezesTheStageAndToastsRunAtSingleSpeed)
 {
-    Load();
+    stage->Load();
     GameUpdate();
     // No panel: the stage updates, and toasts twice (before, and as overlay children).
     EXPECT_EQ(stage->world->updates, 1);
-    EXPECT_EQ(stage->screenLayer->updates, 1);
     EXPECT_EQ(stage->cog->updates, 1);
     EXPECT_EQ(hooks.toast1->updates, 2);
-    EXPECT_EQ(hooks.toast2->updates, 2);
 
     stage->ShowPauseMenu();
-    EXPECT_TRUE(hooks.pause->IsVisible());
     hooks.p1HasDevice = false;
     hooks.hitDevice = U"KEYBOARD";
     GameUpdate();
@@ -227,21 +208,26 @@ TEST_F(ExtendedStageTest, OpenPanelFreezesTheStageAndToastsRunAtSingleSpeed)
     EXPECT_EQ(stage->cog->updates, 1);
     EXPECT_EQ(hooks.toast1->updates, 3);
     EXPECT_EQ(hooks.toast2->updates, 3);
-    EXPECT_TRUE(hooks.assigned.empty());  // no device assignment while frozen
+    EXPECT_TRUE(hooks.assigned.empty());   // no device assignment while frozen
 }
 
 TEST_F(ExtendedStageTest, OnlyTheFirstEnabledPanelInPriorityOrderUpdates)
 {
-    Load();
+    stage->Load();
     stage->ShowPauseMenu();
     stage->ShowConflictMenu();
     stage->ShowSettingsPanel();
+    stage->ShowSettingsPanel();   // already open: left alone
+    EXPECT_EQ(hooks.opens, 3);
+    EXPECT_TRUE(stage->IsSettingsMenuOpen());
     EXPECT_FALSE(stage->BeforeUpdate(16));
     EXPECT_EQ(hooks.settings->updates, 1);
     EXPECT_EQ(hooks.conflict->updates, 0);
     EXPECT_EQ(hooks.pause->updates, 0);
 
     stage->ShowInputConfigPanel(kOverlayPlayer2);
+    stage->ShowInputConfigPanel(kOverlayPlayer1);   // already visible: not reselected
+    EXPECT_EQ(hooks.selectedPlayers, (std::vector<int>{kOverlayPlayer2}));
     EXPECT_FALSE(stage->BeforeUpdate(16));
     EXPECT_EQ(hooks.inputConfig->updates, 1);
     EXPECT_EQ(hooks.settings->updates, 1);
@@ -256,100 +242,70 @@ TEST_F(ExtendedStageTest, OnlyTheFirstEnabledPanelInPriorityOrderUpdates)
     EXPECT_TRUE(stage->BeforeUpdate(16));
 }
 
-TEST_F(ExtendedStageTest, ShowingAnOpenPanelLeavesItAlone)
-{
-    Load();
-    stage->ShowSettingsPanel();
-    stage->ShowSettingsPanel();
-    EXPECT_EQ(hooks.opens, 1);
-    EXPECT_TRUE(stage->IsSettingsMenuOpen());
-
-    stage->ShowInputConfigPanel(kOverlayNoPlayer);
-    stage->ShowInputConfigPanel(kOverlayPlayer2);  // already visible: not reselected
-    EXPECT_EQ(hooks.opens, 2);
-    EXPECT_EQ(hooks.selectedPlayers, (std::vector<int>{kOverlayNoPlayer}));
-}
-
+// Focus lost while the stage is still loading once opened a pause panel that did not exist
+// yet: every entry point does nothing until its part is built.
 TEST_F(ExtendedStageTest, EntryPointsDoNothingBeforeTheOverlayExists)
 {
-    // Focus lost while the stage is still loading: nothing exists yet.
     stage->ShowPauseMenu();
     stage->ShowSettingsPanel();
     stage->ShowConflictMenu();
     stage->ShowInputConfigPanel(kOverlayPlayer1);
-    stage->SetToastNotification(1, std::make_shared<CountingNode>());
+    auto content = std::make_shared<CountingNode>();
+    stage->SetToastNotification(1, content);
     EXPECT_FALSE(stage->IsSettingsMenuOpen());
     EXPECT_EQ(hooks.opens, 0);
+    stage->GetLoadingProgress();   // built, but toasts not yet made (mid-load)
+    stage->SetToastNotification(2, content);
     EXPECT_EQ(hooks.shownOn, nullptr);
 
-    // Built, but toasts not yet made (mid-load).
-    stage->GetLoadingProgress();
-    stage->SetToastNotification(2, std::make_shared<CountingNode>());
-    EXPECT_EQ(hooks.shownOn, nullptr);
-}
-
-TEST_F(ExtendedStageTest, ToastNotificationGoesToThePlayersToast)
-{
-    Load();
-    auto content = std::make_shared<CountingNode>();
+    stage->Load();
     stage->SetToastNotification(1, content);
     EXPECT_EQ(hooks.shownOn, hooks.toast1.get());
     EXPECT_EQ(hooks.shownContent, content);
-    stage->SetToastNotification(7, content);  // anything but 1 is player 2
+    stage->SetToastNotification(7, content);   // anything but 1 is player 2
     EXPECT_EQ(hooks.shownOn, hooks.toast2.get());
 }
 
-TEST_F(ExtendedStageTest, PlayerOneWithoutDeviceTakesTheFirstHitDevice)
+TEST_F(ExtendedStageTest, PlayersWithoutDeviceTakeTheFirstHitDevicePlayerTwoOnlyInTwoPlayerModes)
 {
-    Load();
+    stage->Load();
     hooks.p1HasDevice = false;
-    GameUpdate();  // nothing hit: the stage updates
+    GameUpdate();   // nothing hit: the stage updates
     EXPECT_EQ(stage->cog->updates, 1);
     EXPECT_EQ(hooks.lockChecks, 1);
-
     hooks.hitDevice = U"JOYSTICK 1";
-    GameUpdate();  // the assignment uses up the update
-    ASSERT_EQ(hooks.assigned.size(), 1u);
-    EXPECT_EQ(hooks.assigned[0], (std::pair<int, String>{1, U"JOYSTICK 1"}));
+    GameUpdate();   // the assignment uses up the update
     EXPECT_EQ(stage->cog->updates, 1);
     EXPECT_EQ(hooks.lockChecks, 1);
     EXPECT_EQ(hooks.askedFor, (std::vector<int>{1, 1}));
-}
 
-TEST_F(ExtendedStageTest, PlayerTwoIsPromptedOnlyInTwoPlayerModes)
-{
-    Load();
+    hooks.p1HasDevice = true;
     hooks.p2HasDevice = false;
-    GameUpdate();  // one-player mode: never asked, never prompted
-    EXPECT_TRUE(hooks.askedFor.empty());
+    hooks.hitDevice = U"";
+    GameUpdate();   // one-player mode: player 2 is never asked, never prompted
+    EXPECT_EQ(hooks.askedFor.size(), 2u);
     EXPECT_FALSE(hooks.prompt->IsEnabled());
-
     hooks.twoPlayer = true;
-    GameUpdate();  // no key: the prompt is enabled and the stage updates
-    EXPECT_EQ(hooks.askedFor, (std::vector<int>{2}));
+    GameUpdate();   // no key: the prompt is enabled and the stage updates
+    EXPECT_EQ(hooks.askedFor, (std::vector<int>{1, 1, 2}));
     EXPECT_TRUE(hooks.prompt->IsEnabled());
-    EXPECT_EQ(stage->cog->updates, 2);
-
+    EXPECT_EQ(stage->cog->updates, 3);
     hooks.hitDevice = U"KEYBOARD";
     GameUpdate();
-    ASSERT_EQ(hooks.assigned.size(), 1u);
-    EXPECT_EQ(hooks.assigned[0], (std::pair<int, String>{2, U"KEYBOARD"}));
-    EXPECT_FALSE(hooks.prompt->IsEnabled());  // hidden again at the start of each update
-    EXPECT_EQ(stage->cog->updates, 2);
+    EXPECT_FALSE(hooks.prompt->IsEnabled());   // hidden again at the start of each update
+    EXPECT_EQ(stage->cog->updates, 3);
+    EXPECT_EQ(hooks.assigned, (std::vector<std::pair<int, String>>{{1, U"JOYSTICK 1"}, {2, U"KEYBOARD"}}));
 }
 
-TEST_F(ExtendedStageTest, BaseHooksBuildNoOverlayPartsAndNeverAssign)
+// Without hooks the overlay has no parts: the entry points find nothing and play goes on.
+TEST_F(ExtendedStageTest, BaseHooksBuildNoOverlayParts)
 {
     ExtendedStage::SetHooks(nullptr);
     Ref<ThreeStepScreen> plain = std::make_shared<ThreeStepScreen>();
-    while (plain->GetLoadingProgress() < kFullProgress) {
-    }
+    plain->Load();
     EXPECT_EQ(plain->GetOverLayer()->ChildCount(), 0);
     plain->ShowPauseMenu();
-    EXPECT_FALSE(plain->IsSettingsMenuOpen());
     EXPECT_TRUE(plain->BeforeUpdate(16));
-    plain->Update(16);
-    EXPECT_EQ(plain->cog->updates, 1);
     plain->Deallocate();
 }
 

@@ -24,6 +24,7 @@ constexpr int kTestStage = 1;
 constexpr int kOtherStage = 2;
 constexpr int kUnknownStage = 99;
 constexpr int kLoadSteps = 3;
+constexpr int kStabilityUpdates = 20;
 
 using Log = std::vector<std::string>;
 
@@ -52,13 +53,15 @@ private:
     Log& log_;
 };
 
+// Logs creation (with the listener count at that moment), stability and transitions; the
+// transitions last as many frames as the test sets.
 class TestGame : public Game {
 public:
     explicit TestGame(Log& log) : Game(60, 640, 360), log_(log) {}
 
     void RenderLoadingScreen(int progress) override { loading.push_back(progress); }
     bool OnTransitionInRender() override { return inFrames-- > 0; }
-    bool OnTransitionOutRender() override { return outFrames-- > 0; }
+    bool OnTransitionOutRender() override { return false; }
     Ref<Stage> CreateStage(int id) override
     {
         log_.push_back("create " + std::to_string(id) + " listeners " +
@@ -69,7 +72,7 @@ public:
         auto stage = std::make_shared<TestStage>(id, log_);
         // Every registration is auto-managed: the next switch drops it.
         EventManager::RegisterListener(std::make_shared<NoopListener>(), nullptr, kEventAnyId);
-        world = RectangleGDO::New(20.0f, 10.0f, false);
+        auto world = RectangleGDO::New(20.0f, 10.0f, false);
         world->position->Set(100.0f, 50.0f);
         stage->GetRootGDO()->AddChild(world);
         return stage;
@@ -82,8 +85,6 @@ public:
 
     std::vector<int> loading;
     int inFrames = 0;
-    int outFrames = 0;
-    Ref<RectangleGDO> world;
 
 private:
     Log& log_;
@@ -100,7 +101,7 @@ protected:
         graphics::SetGraphicsDevice(&device);
         game.SetClock(&clock);
         game.OnCreate();
-        game.SetStabilityTestFrames(20);
+        game.SetStabilityTestFrames(kStabilityUpdates);
     }
     void TearDown() override
     {
@@ -111,10 +112,12 @@ protected:
         graphics::ResetContext();
         same::ResetDrawingState();
     }
-    void Update(int ms)
+    void Update(int ms, int times = 1)
     {
-        clock.Advance(ms / 1000.0);
-        game.OnUpdate();
+        for (int i = 0; i < times; ++i) {
+            clock.Advance(ms / 1000.0);
+            game.OnUpdate();
+        }
     }
     void Frame()
     {
@@ -124,14 +127,21 @@ protected:
         graphics::EndRender();
         device.EndRender();
     }
-    // Switch and load: one switch update, then one per load step.
+    // The outgoing transition ends at its first frame; then one switch update and one per
+    // load step.
     void SwitchAndLoad(int id)
     {
         game.GoToStage(id);
-        Frame();  // the outgoing transition ends at once
-        for (int i = 0; i <= kLoadSteps; ++i) {
-            Update(16);
-        }
+        Frame();
+        Update(16, kLoadSteps + 1);
+    }
+    // Loaded, stable and transitioned in.
+    void Run(int id)
+    {
+        SwitchAndLoad(id);
+        Update(16, kStabilityUpdates);
+        Frame();
+        log.clear();
     }
     int UpdatesLogged() const
     {
@@ -150,74 +160,50 @@ protected:
 
 }  // namespace
 
-TEST(GameRate, SetGameFPSClamps)
-{
-    Game::SetGameFPS(0);
-    EXPECT_EQ(Game::GetGameFPS(), 1);
-    EXPECT_EQ(Game::GetUpdateInterval(), 1000);
-    Game::SetGameFPS(5000);
-    EXPECT_EQ(Game::GetGameFPS(), 1000);
-    EXPECT_EQ(Game::GetUpdateInterval(), 1);
-    Game::SetGameFPS(60);
-    EXPECT_EQ(Game::GetUpdateInterval(), 16);
-}
-
 TEST_F(GameTest, SecondGameIsFatal)
 {
     EXPECT_EXIT(
         {
-            dup2(STDERR_FILENO, STDOUT_FILENO);
+            dup2(STDERR_FILENO, STDOUT_FILENO);   // the fatal message goes to standard output
             Log other;
             TestGame second(other);
         },
         ::testing::ExitedWithCode(255), "App has already been created");
 }
 
-TEST_F(GameTest, SwitchOrderDropsListenersReleasesOldThenCreates)
+TEST_F(GameTest, SwitchWaitsForTheTransitionThenReleasesCreatesAndLoadsStepByStep)
 {
-    SwitchAndLoad(kTestStage);
+    game.GoToStage(kTestStage);
+    Frame();
+    for (int i = 0; i <= kLoadSteps + 1; ++i) {   // switch, the steps, the first stable update
+        Update(16);
+        Frame();
+    }
+    EXPECT_EQ(game.loading, (std::vector<int>{0, 33, 66, 100, 100}));
+    EXPECT_EQ(log, (Log{"transition 2 1", "create 1 listeners 0", "load 0", "load 1", "load 2"}));
     EXPECT_EQ(EventManager::ListenerCount(), 1u);
+
     log.clear();
     game.GoToStage(kOtherStage);
     EXPECT_EQ(game.GetTransitionState(), kTransitionOut);
-    Update(16);  // the outgoing transition has not been drawn out: nothing happens
+    Update(16);   // the outgoing transition has not been drawn out: nothing happens
     EXPECT_EQ(log, (Log{"transition 2 2"}));
     Frame();
-    Update(16);
+    Update(16);   // the stage's listeners are dropped before the next one is made
     EXPECT_EQ(log, (Log{"transition 2 2", "deallocate 1", "create 2 listeners 0"}));
     EXPECT_EQ(game.GetCurrentStageId(), kOtherStage);
     EXPECT_EQ(game.GetNextStageId(), kNoStageId);
     EXPECT_EQ(game.GetLoadingProgress(), 0);
 }
 
-TEST_F(GameTest, LoadingScreenShowsEachStepsProgress)
-{
-    game.GoToStage(kTestStage);
-    Frame();
-    Update(16);  // switch
-    Frame();
-    for (int i = 0; i < kLoadSteps; ++i) {
-        Update(16);
-        Frame();
-    }
-    Update(16);  // the first stability update
-    Frame();
-    EXPECT_EQ(game.loading, (std::vector<int>{0, 33, 66, 100, 100}));
-    EXPECT_EQ(log, (Log{"transition 2 1", "create 1 listeners 0", "load 0", "load 1", "load 2"}));
-}
-
-TEST_F(GameTest, StepsOf47CountAnd48Resets)
+TEST_F(GameTest, StepsOf47CountAnd48ResetTheStabilityWait)
 {
     SwitchAndLoad(kTestStage);
-    for (int i = 0; i < 19; ++i) {
-        Update(47);
-    }
+    Update(47, kStabilityUpdates - 1);
     EXPECT_EQ(game.GetStabilityCountdown(), 1);
-    Update(48);  // 3 intervals: too slow, the wait starts again
-    EXPECT_EQ(game.GetStabilityCountdown(), 20);
-    for (int i = 0; i < 19; ++i) {
-        Update(47);
-    }
+    Update(48);   // 3 intervals: too slow, the wait starts again
+    EXPECT_EQ(game.GetStabilityCountdown(), kStabilityUpdates);
+    Update(47, kStabilityUpdates - 1);
     EXPECT_FALSE(game.IsStable());
     EXPECT_EQ(game.GetTransitionState(), kTransitionNone);
     Update(47);
@@ -230,45 +216,39 @@ TEST_F(GameTest, NoStageUpdateUntilIncomingTransitionEnds)
     SwitchAndLoad(kTestStage);
     game.inFrames = 2;
     log.clear();
-    for (int i = 0; i < 20; ++i) {
+    Update(16, kStabilityUpdates);
+    EXPECT_EQ(log, (Log{"stable", "transition 1 1"}));   // no update in the last one
+    for (int i = 0; i < 2; ++i) {   // in-transition frames still running
         Update(16);
+        Frame();
     }
-    EXPECT_EQ(log, (Log{"stable", "transition 1 1"}));  // no update in the last one
-    Update(16);
-    Frame();  // in-transition still running
-    Update(16);
-    Frame();
     Update(16);
     EXPECT_EQ(UpdatesLogged(), 0);
-    Frame();  // it ends
+    Frame();   // it ends
     EXPECT_EQ(game.GetTransitionState(), kTransitionNone);
     Update(16);
     EXPECT_EQ(UpdatesLogged(), 1);
 }
 
-TEST_F(GameTest, GoToStageDuringLoadingReplacesTheStage)
+TEST_F(GameTest, GoToStageDuringLoadingReplacesTheStageAndUnknownLeavesNone)
 {
     game.GoToStage(kTestStage);
     Frame();
-    Update(16);  // switch
-    Update(16);  // load 0
+    Update(16, 2);   // switch, load 0
     game.GoToStage(kOtherStage);
-    Update(16);  // outgoing transition not drawn yet: loading stops
+    Update(16);   // outgoing transition not drawn yet: loading stops
     EXPECT_EQ(game.GetLoadingProgress(), 33);
     Frame();
     Update(16);
     EXPECT_EQ(log, (Log{"transition 2 1", "create 1 listeners 0", "load 0", "transition 2 2",
                         "deallocate 1", "create 2 listeners 0"}));
     EXPECT_EQ(game.GetCurrentStageId(), kOtherStage);
-}
 
-TEST_F(GameTest, UnknownStageLeavesGameWithoutStage)
-{
     game.GoToStage(kUnknownStage);
     Frame();
-    Update(16);
+    Update(16, 2);
     EXPECT_EQ(game.GetCurrentStage(), nullptr);
-    Update(16);
+    device.ClearCalls();
     Frame();
     EXPECT_TRUE(device.Draws().empty());
 }
@@ -277,11 +257,7 @@ TEST_F(GameTest, UnknownStageLeavesGameWithoutStage)
 // the world drawn through the root window camera into the recording device.
 TEST_F(GameTest, StageRendersItsWorldThroughTheRootWindow)
 {
-    SwitchAndLoad(kTestStage);
-    for (int i = 0; i < 20; ++i) {
-        Update(16);
-    }
-    Frame();  // the incoming transition ends at once
+    Run(kTestStage);
     game.GetCurrentStage()->GetRootWindow()->SetViewX(10.0f);
     game.GetCurrentStage()->GetRootWindow()->SetViewY(-20.0f);
     device.ClearCalls();
@@ -306,62 +282,29 @@ TEST_F(GameTest, LetterboxScalesAndClips)
     EXPECT_FLOAT_EQ(Game::globalOffset.y, 40.0f);
     SwitchAndLoad(kTestStage);
     device.ClearCalls();
-    Frame();  // loading screen: ClearScreen under the letterbox scissor
+    Frame();   // loading screen: ClearScreen under the letterbox scissor
     const auto draws = device.Draws();
     ASSERT_EQ(draws.size(), 1u);
     EXPECT_EQ(draws[0].scissor, (std::array<int, 4>{0, 40, 1280, 720}));
     EXPECT_EQ(draws[0].args, (std::vector<float>{-2.0f, -2.0f, 644.0f, 364.0f}));
-    EXPECT_EQ(device.Scissor(), (std::array<int, 4>{0, 0, 1280, 800}));  // reset after
+    EXPECT_EQ(device.Scissor(), (std::array<int, 4>{0, 0, 1280, 800}));   // reset after
 }
 
-TEST_F(GameTest, DeallocateReleasesWorldLayersAndCogs)
+TEST(Timer, FiresOnTheUpdateThatReachesZeroAndDropsTheOvershoot)
 {
-    auto stage = std::make_shared<TestStage>(kTestStage, log);
-    auto child = GDO::New();
-    stage->GetRootGDO()->AddChild(child);
-    auto overlay = GDO::New();
-    overlay->AddChild(GDO::New());
-    stage->AddLayer(overlay);
-    stage->AddCog(Timer::New(U"t", 100, true, nullptr));
-    stage->Deallocate();
-    EXPECT_EQ(stage->GetRootGDO()->ChildCount(), 0);
-    EXPECT_EQ(child->GetParent(), nullptr);
-    EXPECT_EQ(stage->LayerCount(), 2);  // layers stay listed
-    EXPECT_EQ(overlay->ChildCount(), 0);
-    EXPECT_EQ(stage->CogCount(), 0);
-}
-
-TEST_F(GameTest, AddLayerIndexRules)
-{
-    auto stage = Stage::New(0);
-    EXPECT_EQ(stage->GetRootGDO()->name, U"_STAGE");
-    EXPECT_EQ(stage->GetRootWindow()->position->x, 320.0f);
-    auto a = GDO::New();
-    auto b = GDO::New();
-    EXPECT_FALSE(stage->AddLayer(a, 1));  // index == count refused
-    EXPECT_TRUE(stage->AddLayer(a, -1));
-    EXPECT_TRUE(stage->AddLayer(b, 1));
-    EXPECT_EQ(stage->GetLayer(1), b);
-    EXPECT_EQ(stage->GetLayer(2), a);
-    EXPECT_EQ(stage->GetLoadingProgress(), 100);  // no steps: done at once
-}
-
-TEST_F(GameTest, TimerFiresOnTheSeventhUpdate)
-{
-    SwitchAndLoad(kTestStage);
     auto timer = Timer::New(U"t", 100, true, nullptr);
     for (int i = 1; i <= 6; ++i) {
         timer->Update(16);
     }
     EXPECT_EQ(timer->GetFireCount(), 0);
     EXPECT_EQ(timer->GetRemaining(), 4);
-    timer->Update(16);
+    timer->Update(16);   // the seventh
     EXPECT_EQ(timer->GetFireCount(), 1);
-    EXPECT_EQ(timer->GetRemaining(), 100);  // the 12 ms overshoot is dropped
+    EXPECT_EQ(timer->GetRemaining(), 100);   // the 12 ms overshoot is dropped
     EXPECT_TRUE(timer->IsEnabled());
 
     auto exact = Timer::New(U"e", 16, false, nullptr);
-    exact->Update(16);  // remaining 0 is not above 0
+    exact->Update(16);   // remaining 0 is not above 0
     EXPECT_EQ(exact->GetFireCount(), 1);
     EXPECT_FALSE(exact->IsEnabled());
     auto immediate = Timer::New2();
@@ -371,11 +314,7 @@ TEST_F(GameTest, TimerFiresOnTheSeventhUpdate)
 
 TEST_F(GameTest, OneShotTimerLeavesTheListAndItsNeighbourWaits)
 {
-    SwitchAndLoad(kTestStage);
-    for (int i = 0; i < 20; ++i) {
-        Update(16);
-    }
-    Frame();
+    Run(kTestStage);
     const Ref<Stage> stage = game.GetCurrentStage();
     auto oneShot = Timer::New(U"once", 10, false, nullptr);
     auto behind = Timer::New(U"behind", 1000, true, nullptr);
@@ -385,7 +324,7 @@ TEST_F(GameTest, OneShotTimerLeavesTheListAndItsNeighbourWaits)
     EXPECT_EQ(oneShot->GetFireCount(), 1);
     EXPECT_EQ(stage->CogCount(), 1);
     EXPECT_EQ(stage->GetCogByName(U"behind"), behind);
-    EXPECT_EQ(behind->GetRemaining(), 1000);  // moved into the emptied slot: skipped
+    EXPECT_EQ(behind->GetRemaining(), 1000);   // moved into the emptied slot: skipped
     Update(16);
     EXPECT_EQ(behind->GetRemaining(), 984);
 }

@@ -43,9 +43,7 @@ class GeneratedMedia : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!testing::HiddenGlWindow::Available()) {
-            GTEST_SKIP() << "no display (run under xvfb-run)";
-        }
+        ASSERT_TRUE(testing::HiddenGlWindow::Available()) << "no display (run under xvfb-run)";
         window_ = std::make_unique<testing::HiddenGlWindow>(kWidth, kHeight);
         ASSERT_TRUE(window_->IsOpen());
         device_ = std::make_unique<GLGraphicsDevice>(
@@ -59,6 +57,9 @@ protected:
 
     void TearDown() override
     {
+        if (!device_) {
+            return;
+        }
         for (const Ref<Texture>& texture : textures_) {
             texture->Deallocate();
         }

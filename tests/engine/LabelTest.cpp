@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "StubFont.h"
+#include "engine/core/EventManager.h"
+#include "engine/text/BlinkingLabel.h"
+#include "engine/text/FXLabel.h"
+#include "engine/text/IncrementalIntLabel.h"
 #include "engine/text/LabelWithShadow.h"
 
 namespace zelka {
@@ -45,30 +51,26 @@ TEST_F(LabelTest, WrapBreaksAtTheLastSpaceAndDropsIt)
 {
     label_->SetSize(100, 0);
     // Words of 40 pixels: two and their space (90) fit, a third letter would not.
-    EXPECT_EQ(Lines(U"aaaa bbbb cccc dddd e"),
-              (std::vector<String>{U"aaaa bbbb", U"cccc dddd", U"e"}));
+    EXPECT_EQ(Lines(U"aaaa bbbb cccc dddd e"), (std::vector<String>{U"aaaa bbbb", U"cccc dddd", U"e"}));
     EXPECT_EQ(label_->GetLineWidths(), (std::vector<int>{90, 90, 10}));
     EXPECT_FLOAT_EQ(label_->GetTextSize().x, 90.0f);
     EXPECT_FLOAT_EQ(label_->GetTextSize().y, 48.0f);
-}
-
-TEST_F(LabelTest, BreaksAnywhereWhenNotOnlyOnSpaces)
-{
+    // At x scale 2 each character is 20 pixels wide.
+    label_->SetFontScale(2.0f, 1.0f);
     label_->SetSize(50, 0);
-    label_->SetOnlyBreakOnSpaces(false);
-    // The character that would overflow starts the next line.
-    EXPECT_EQ(Lines(U"abcdefghijkl"), (std::vector<String>{U"abcde", U"fghij", U"kl"}));
+    EXPECT_EQ(Lines(U"ab cd"), (std::vector<String>{U"ab", U"cd"}));
 }
 
 TEST_F(LabelTest, WordWiderThanTheBoxBreaksHardWithoutEmptyOrRepeatedLines)
 {
     label_->SetSize(50, 0);
-    EXPECT_EQ(Lines(U"hi abcdefghijkl\nxy"),
-              (std::vector<String>{U"hi", U"abcde", U"fghij", U"kl", U"xy"}));
+    EXPECT_EQ(Lines(U"hi abcdefghijkl\nxy"), (std::vector<String>{U"hi", U"abcde", U"fghij", U"kl", U"xy"}));
     // A word wider than the box at the very start, and one right after a line feed.
     EXPECT_EQ(Lines(U"abcdefg"), (std::vector<String>{U"abcde", U"fg"}));
-    EXPECT_EQ(Lines(U"ab\n  cdefghij k"),
-              (std::vector<String>{U"ab", U"  cde", U"fghij", U"k"}));
+    EXPECT_EQ(Lines(U"ab\n  cdefghij k"), (std::vector<String>{U"ab", U"  cde", U"fghij", U"k"}));
+    // Not only on spaces: the character that would overflow starts the next line.
+    label_->SetOnlyBreakOnSpaces(false);
+    EXPECT_EQ(Lines(U"abcdefghijkl"), (std::vector<String>{U"abcde", U"fghij", U"kl"}));
     // A box narrower than one character: one character per line, none lost or doubled.
     label_->SetSize(5, 0);
     EXPECT_EQ(Lines(U"abc"), (std::vector<String>{U"a", U"b", U"c"}));
@@ -77,11 +79,9 @@ TEST_F(LabelTest, WordWiderThanTheBoxBreaksHardWithoutEmptyOrRepeatedLines)
 TEST_F(LabelTest, LineFeedsBreakAndCarryTheColourCode)
 {
     // Without a box width only line feeds and carriage returns break lines.
-    EXPECT_EQ(Lines(U"ab" + Red() + U"cd\nef"),
-              (std::vector<String>{U"ab" + Red() + U"cd", Red() + U"ef"}));
+    EXPECT_EQ(Lines(U"ab" + Red() + U"cd\nef"), (std::vector<String>{U"ab" + Red() + U"cd", Red() + U"ef"}));
     EXPECT_EQ(Lines(U"a\r\nb"), (std::vector<String>{U"a", U"", U"b"}));
-    EXPECT_EQ(Lines(U"long line without any box"),
-              (std::vector<String>{U"long line without any box"}));
+    EXPECT_EQ(Lines(U"long line without any box"), (std::vector<String>{U"long line without any box"}));
     // A wrapped line also starts in the colour in force where the last one ended.
     label_->SetSize(50, 0);
     EXPECT_EQ(Lines(Red() + U"aaa bbb"), (std::vector<String>{Red() + U"aaa", Red() + U"bbb"}));
@@ -89,35 +89,23 @@ TEST_F(LabelTest, LineFeedsBreakAndCarryTheColourCode)
     const String odd = Font::FT_Color(10, 13, 32);
     EXPECT_EQ(Lines(U"ab" + odd + U"cd"), (std::vector<String>{U"ab" + odd + U"cd"}));
     EXPECT_EQ(label_->GetLineWidths(), (std::vector<int>{40}));
-}
-
-TEST_F(LabelTest, WrapStopsAtACutColourCode)
-{
-    label_->SetSize(50, 0);
+    // The walk never reads past a colour code cut by the end of the text.
     const String cut = String(U"abc") + kColorCodeChar + U"\x01";
-    EXPECT_EQ(Lines(cut), (std::vector<String>{cut}));   // never read past the end
+    EXPECT_EQ(Lines(cut), (std::vector<String>{cut}));
     EXPECT_EQ(Lines(String(1, kColorCodeChar)), (std::vector<String>{String(1, kColorCodeChar)}));
 }
 
-TEST_F(LabelTest, SingleLineShowsTheFirstOverflowingPrefix)
+TEST_F(LabelTest, SingleLineShowsTheFirstOverflowingPrefixWithoutSplittingAColourCode)
 {
     label_->SetStyle(kLabelSingleLine);
     label_->SetSize(25, 0);
     EXPECT_EQ(Lines(U"abcdef"), (std::vector<String>{U"abc"}));   // 30 pixels
     EXPECT_EQ(Lines(U"abc"), (std::vector<String>{U"abc"}));      // "ab" fits: shown whole
-    EXPECT_EQ(Lines(U"a"), (std::vector<String>{U"a"}));
+    // Kerning before a colour code counts in the width, so the cut can land inside one.
+    label_->ChangeFont(StubFont::New("kerning first=98 second=18 amount=20\n"));
+    EXPECT_EQ(Lines(U"ab" + Font::FT_Color(1, 2, 3) + U"cd"), (std::vector<String>{U"ab"}));
     label_->SetSize(0, 0);
     EXPECT_EQ(Lines(U"abcdef\nxyz"), (std::vector<String>{U"abcdef\nxyz"}));
-}
-
-TEST_F(LabelTest, SingleLineCutNeverSplitsAColourCode)
-{
-    // Kerning before a colour code counts in the width, so the cut can land inside one.
-    const Ref<StubFont> kerned = StubFont::New("kerning first=98 second=18 amount=20\n");
-    label_->ChangeFont(kerned);
-    label_->SetStyle(kLabelSingleLine);
-    label_->SetSize(25, 0);
-    EXPECT_EQ(Lines(U"ab" + Font::FT_Color(1, 2, 3) + U"cd"), (std::vector<String>{U"ab"}));
 }
 
 TEST_F(LabelTest, ShrinkToFitScalesDownToTheBox)
@@ -139,18 +127,10 @@ TEST_F(LabelTest, ShrinkToFitScalesDownToTheBox)
     label_->SetSize(1000, 100);
     EXPECT_FLOAT_EQ(label_->GetFontScaleX(), 1.0f);
     EXPECT_EQ(label_->GetLines().size(), 1u);
-}
-
-TEST_F(LabelTest, ProportionalWrapUsesTheSmallerScale)
-{
+    // Proportional takes the smaller of the two requested scales.
     label_->SetFontScale(2.0f, 0.5f);
     label_->SetKeepFontProportional(true);
     EXPECT_FLOAT_EQ(label_->GetFontScaleX(), 0.5f);
-    EXPECT_FLOAT_EQ(label_->GetFontScaleY(), 0.5f);
-    label_->SetKeepFontProportional(false);
-    label_->SetSize(50, 0);
-    // At x scale 2 each character is 20 pixels wide.
-    EXPECT_EQ(Lines(U"ab cd"), (std::vector<String>{U"ab", U"cd"}));
 }
 
 TEST_F(LabelTest, BoxHeightHidesLinesThatWouldStickOut)
@@ -163,7 +143,7 @@ TEST_F(LabelTest, BoxHeightHidesLinesThatWouldStickOut)
     EXPECT_EQ(font_->drawn[1].text, U"two");
 }
 
-TEST_F(LabelTest, InterLineFactorSpacesTheLines)
+TEST_F(LabelTest, InterLineFactorAndAlignmentPlaceTheLines)
 {
     label_->SetInterLineFactor(1.5f);
     label_->SetText(U"a\nbb\nccc");
@@ -172,22 +152,10 @@ TEST_F(LabelTest, InterLineFactorSpacesTheLines)
     ASSERT_EQ(font_->drawn.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(font_->drawn[i].y, -32 + i * 24) << "line " << i;   // centred block
-        EXPECT_FLOAT_EQ(font_->drawn[i].scaleX, 1.0f);
     }
     EXPECT_EQ(font_->drawn[2].x, -15);   // centred: -30 / 2
-}
 
-TEST_F(LabelTest, SizeComesFromTheBoxOrTheText)
-{
-    label_->SetSize(0, 30);
-    label_->SetText(U"abc\nabcdefg");
-    EXPECT_FLOAT_EQ(label_->GetWidth(), 70.0f);
-    EXPECT_FLOAT_EQ(label_->GetHeight(), 30.0f);
-    EXPECT_FLOAT_EQ(label_->GetFloatProperty(U"width"), 70.0f);
-}
-
-TEST_F(LabelTest, AlignmentPlacesLinesInTheBox)
-{
+    label_->SetInterLineFactor(1.0f);
     label_->SetSize(100, 40);
     label_->SetText(U"abc");   // 30 wide, 16 high
     const auto drawAt = [&](int h, int v) {
@@ -199,32 +167,27 @@ TEST_F(LabelTest, AlignmentPlacesLinesInTheBox)
     };
     EXPECT_EQ(drawAt(kAlignStart, kAlignStart), (std::array<int, 2>{-50, -20}));
     EXPECT_EQ(drawAt(kAlignEnd, kAlignEnd), (std::array<int, 2>{20, 4}));   // bottom: 20 - 16
-    EXPECT_EQ(drawAt(kAlignCentre, kAlignCentre), (std::array<int, 2>{-15, -8}));
     // A block taller than the box sits at the top when bottom-aligned.
     label_->SetText(U"a\nb\nc\nd");
     label_->SetSize(100, 80);
     EXPECT_EQ(drawAt(kAlignStart, kAlignEnd)[1], -24);   // 64 high: min(40, 64 - 40) = 24
 }
 
-TEST_F(LabelTest, FloatPropertiesDriveScaleAndBox)
+TEST_F(LabelTest, SizeAndScaleFollowTheFloatProperties)
 {
+    label_->SetSize(0, 30);
+    label_->SetText(U"abc\nabcdefg");
+    EXPECT_FLOAT_EQ(label_->GetWidth(), 70.0f);   // no box width: the text's
+    EXPECT_FLOAT_EQ(label_->GetHeight(), 30.0f);
+    label_->SetSize(0, 0);
     label_->SetText(U"abcd");
     EXPECT_TRUE(label_->SetFloatProperty(U"fontscale", 2.0f));
-    EXPECT_FLOAT_EQ(label_->GetFloatProperty(U"fontscale.x"), 2.0f);
     EXPECT_FLOAT_EQ(label_->GetFontScaleY(), 2.0f);
     EXPECT_TRUE(label_->SetFloatProperty(U"fontscale.x", 0.5f));
-    EXPECT_FLOAT_EQ(label_->GetFontScaleX(), 0.5f);
-    EXPECT_FLOAT_EQ(label_->GetFloatProperty(U"fontscale.y"), 2.0f);
-    EXPECT_TRUE(label_->SetFloatProperty(U"fontscale.y", 1.0f));
-    EXPECT_FLOAT_EQ(label_->GetFontScaleX(), 0.5f);
     EXPECT_FLOAT_EQ(label_->GetTextSize().x, 20.0f);   // lines recomputed at once
     EXPECT_TRUE(label_->SetFloatProperty(U"width", 15.0f));
-    EXPECT_FLOAT_EQ(label_->GetSize().x, 15.0f);
-    EXPECT_FLOAT_EQ(label_->GetSize().y, 16.0f);   // the text height at that moment
+    EXPECT_FLOAT_EQ(label_->GetSize().y, 32.0f);   // the text height at that moment
     EXPECT_EQ(label_->GetLines().size(), 2u);      // now wrapped at 15 pixels
-    EXPECT_TRUE(label_->SetFloatProperty(U"height", 50.0f));
-    EXPECT_FLOAT_EQ(label_->GetSize().x, 15.0f);
-    EXPECT_FLOAT_EQ(label_->GetSize().y, 50.0f);
     EXPECT_TRUE(label_->SetFloatProperty(U"position.x", 7.0f));
     EXPECT_FLOAT_EQ(label_->position->x, 7.0f);
 }
@@ -254,6 +217,121 @@ TEST_F(LabelTest, ShadowIsDrawnFirstOffsetAndTinted)
     EXPECT_EQ(font_->drawn[1].tint, (std::array<int, 3>{200, 210, 220}));
     EXPECT_FLOAT_EQ(font_->drawn[1].matrix[4], 0.0f);
     EXPECT_EQ(font_->drawn[0].x, font_->drawn[1].x);
+}
+
+TEST(BlinkingLabel, ShownInTheFirstHalfOfEachPeriod)
+{
+    const Ref<BlinkingLabel> label = BlinkingLabel::New(StubFont::New(), 2.0f, 1.0f);
+    std::vector<int> hiddenAt;
+    for (int ms = 1; ms <= 500; ++ms) {
+        label->Update(1);
+        if (!label->IsVisible()) {
+            hiddenAt.push_back(ms);
+        }
+    }
+    // Period 250: visible up to 125 ms into it, hidden from 126 until the update that
+    // reaches 250 ms, which restarts the period.
+    ASSERT_EQ(hiddenAt.size(), 2u * 125u);
+    EXPECT_EQ(hiddenAt.front(), 126);
+    EXPECT_EQ(hiddenAt[124], 250);
+    EXPECT_EQ(hiddenAt[125], 376);
+
+    label->Show3(false);   // hiding disables; showing lets the next update decide
+    EXPECT_FALSE(label->IsEnabled());
+    label->Show3(true);
+    EXPECT_FALSE(label->IsVisible());
+    label->Update(1);
+    EXPECT_TRUE(label->IsVisible());
+    label->blinking = false;
+    label->Update(200);
+    EXPECT_TRUE(label->IsVisible());
+    // A rate of 0 would divide by zero: it never blinks instead.
+    EXPECT_EQ(BlinkingLabel::New(nullptr, 0.0f, 1.0f)->blinkPeriod, 50000000);
+}
+
+class IdSpy : public EventListener {
+public:
+    void HandleEvent(Object* source, int id, Object* data) override
+    {
+        EXPECT_EQ(data, nullptr);
+        ids.push_back(id);
+        sources.push_back(source);
+    }
+    std::vector<int> ids;
+    std::vector<Object*> sources;
+};
+
+TEST(FXLabel, PopsWithAnElasticStretchHidesAgainAndRestartsWhenShownMidPop)
+{
+    EventManager::RemoveAllListeners();
+    const Ref<FXLabel> label = FXLabel::New(StubFont::New(), 1.0f);
+    label->Update(16);
+    EXPECT_FALSE(label->IsVisible());   // hidden until popped
+    label->Show4(U"GO!");
+    float peak = 0;
+    int visibleUpdates = 0;
+    for (; visibleUpdates < 100; ++visibleUpdates) {
+        label->Update(16);
+        if (!label->IsVisible()) {
+            break;
+        }
+        peak = std::max(peak, label->scale.y);
+    }
+    // Out and back over 500 ms each: about 62 updates of 16 ms.
+    EXPECT_GE(visibleUpdates, 60);
+    EXPECT_LE(visibleUpdates, 64);
+    EXPECT_GT(peak, 1.0f);   // elastic overshoot past full height
+    label->Show4(U"");   // an empty text pops the old one again
+    label->Update(16);
+    EXPECT_TRUE(label->IsVisible());
+    EXPECT_EQ(label->GetText(), U"GO!");
+
+    label->GetTween()->SetEvents(true);
+    const auto spy = std::make_shared<IdSpy>();
+    EventManager::RegisterListener(spy, label->GetTween(), kEventTweenStopped);
+    label->Show4(U"B");   // mid-pop: the running pop is stopped and starts over
+    EXPECT_EQ(spy->ids, (std::vector<int>{kEventTweenStopped}));
+    EXPECT_EQ(label->GetTween()->GetElapsed(), 0);
+    EXPECT_TRUE(label->GetTween()->IsPlaying());
+    EventManager::RemoveAllListeners();
+}
+
+TEST(IncrementalIntLabel, CountsByTensThenOnesAndReportsOnce)
+{
+    EventManager::RemoveAllListeners();
+    const Ref<IncrementalIntLabel> label = IncrementalIntLabel::New(StubFont::New(), 1.0f);
+    const auto spy = std::make_shared<IdSpy>();
+    EventManager::RegisterListener(spy, label, kEventCounterReached);
+    label->SetValue(250);
+    std::vector<int> shown;
+    for (int n = 0; n < 200 && !label->IsDone(); ++n) {
+        label->Update(16);
+        shown.push_back(label->GetValue());
+    }
+    // 10, 20 ... 150 (15 steps), then 151 ... 250 (100 steps).
+    ASSERT_EQ(shown.size(), 115u);
+    EXPECT_EQ(shown[14], 150);
+    EXPECT_EQ(shown[15], 151);
+    EXPECT_EQ(label->GetText(), U"250");
+    EXPECT_EQ(spy->sources, (std::vector<Object*>{label.get()}));
+    label->SetValue(300);   // done: later targets are ignored, nothing more is sent
+    label->Update(16);
+    label->FastForward();
+    EXPECT_EQ(label->GetValue(), 250);
+
+    const Ref<IncrementalIntLabel> down = IncrementalIntLabel::New(nullptr, 1.0f);
+    EventManager::RegisterListener(spy, down, kEventCounterReached);
+    down->SetValue(-4321);
+    down->Update(16);
+    EXPECT_EQ(down->GetValue(), -10);
+    down->FastForward();
+    EXPECT_EQ(down->GetText(), U"-4321");
+    const Ref<IncrementalIntLabel> zero = IncrementalIntLabel::New(nullptr, 1.0f);
+    EventManager::RegisterListener(spy, zero, kEventCounterReached);
+    zero->Update(16);   // target 0 = current 0: done at once
+    EXPECT_EQ(spy->sources, (std::vector<Object*>{label.get(), down.get(), zero.get()}));
+    EXPECT_EQ(spy->ids, std::vector<int>(3, kEventCounterReached));
+    EventManager::RemoveAllListeners();
 }
 
 }  // namespace

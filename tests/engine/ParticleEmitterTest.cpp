@@ -46,7 +46,7 @@ protected:
     Ref<GDO> parent_ = GDO::New();
 };
 
-TEST_F(ParticleEmitterTest, FullPoolEmitsNothingMore)
+TEST_F(ParticleEmitterTest, FullPoolEmitsNothingMoreAndADeathFreesExactlyOne)
 {
     Ref<ParticleEmitter> emitter = WithNodes(20);
     for (int i = 0; i < 20; ++i) {
@@ -54,14 +54,13 @@ TEST_F(ParticleEmitterTest, FullPoolEmitsNothingMore)
     }
     EXPECT_EQ(emitter->Emit(400, 0, 0), nullptr);
     EXPECT_EQ(parent_->ChildCount(), 20);
-    // One dies: the next emission revives exactly that one.
     emitter->GetParticle(7)->Kill();
     EXPECT_EQ(parent_->ChildCount(), 19);
     EXPECT_EQ(emitter->Emit(400, 0, 0), emitter->GetParticle(7));
     EXPECT_EQ(parent_->GetChild(19), emitter->GetParticle(7)->GetGDO());   // drawn on top
 }
 
-TEST_F(ParticleEmitterTest, RevivedNodeAppearsAtTheEmitterHiddenUntilItsFirstUpdate)
+TEST_F(ParticleEmitterTest, RevivedNodeStartsAtTheEmitterHiddenAndLeavesAtDeath)
 {
     Ref<ParticleEmitter> emitter = WithNodes(1);
     emitter->position.Set(10, 20);
@@ -69,11 +68,20 @@ TEST_F(ParticleEmitterTest, RevivedNodeAppearsAtTheEmitterHiddenUntilItsFirstUpd
     const Ref<GDO> node = p->GetGDO();
     EXPECT_FLOAT_EQ(node->position->x, 10);
     EXPECT_FLOAT_EQ(node->position->y, 20);
-    EXPECT_FALSE(node->visible);
+    EXPECT_FALSE(node->visible);   // until its first update
     emitter->position.Set(50, 50);   // a copy: the live particle stays put
     emitter->UpdateParticles(kStepMs);
     EXPECT_TRUE(node->visible);
     EXPECT_FLOAT_EQ(node->position->x, 10);
+    // A life of 400 ms lasts 25 updates of 16.
+    for (int i = 1; i < 24; ++i) {
+        emitter->UpdateParticles(kStepMs);
+    }
+    EXPECT_TRUE(p->IsEnabled());
+    EXPECT_EQ(parent_->ChildCount(), 1);
+    emitter->UpdateParticles(kStepMs);
+    EXPECT_FALSE(p->IsEnabled());
+    EXPECT_EQ(node->GetParent(), nullptr);
 }
 
 TEST_F(ParticleEmitterTest, AnimationRunsOverItsFractionOfLifeThenHolds)
@@ -112,21 +120,6 @@ TEST_F(ParticleEmitterTest, SpeedMovesFirstThenGravityAddsPerStep)
     // This step still moves at -140; the speed then gains 500 x 0.016 = 8.
     EXPECT_NEAR(p->GetGDO()->position->y - before, -2.24f, 1e-5f);
     EXPECT_NEAR(p->speed.y, -132.0f, 1e-4f);
-}
-
-TEST_F(ParticleEmitterTest, LifeOf400LastsTwentyFiveUpdates)
-{
-    Ref<ParticleEmitter> emitter = WithNodes(1);
-    Ref<Particle> p = emitter->Emit(400, 0, 0);
-    for (int i = 0; i < 24; ++i) {
-        emitter->UpdateParticles(kStepMs);
-    }
-    EXPECT_TRUE(p->IsEnabled());
-    EXPECT_EQ(parent_->ChildCount(), 1);
-    emitter->UpdateParticles(kStepMs);
-    EXPECT_FALSE(p->IsEnabled());
-    EXPECT_EQ(parent_->ChildCount(), 0);
-    EXPECT_EQ(p->GetGDO()->GetParent(), nullptr);
 }
 
 TEST_F(ParticleEmitterTest, UpdateEventsOnlyWithTheFlagDeathEventsOncePerDeath)
@@ -171,56 +164,45 @@ TEST_F(ParticleEmitterTest, ParticlesWithoutNodesStillLive)
     EXPECT_EQ(emitter->GetParticle(5), nullptr);
 }
 
-TEST(ParticleEngine, UpdatesEmittersByNameAndReplacesDuplicates)
+// A death-event handler that released the engine once left the walk on a freed map node (a
+// use after free under ASan); the walk now stops cleanly.
+TEST(ParticleEngine, UpdatesEmittersByNameAndAListenerMayReleaseItMidPass)
 {
-    Ref<GDO> parent = GDO::New();
-    Ref<ParticleEngine> engine = ParticleEngine::New(U"particles");
-    EXPECT_TRUE(engine->IsEnabled());
-    Ref<ParticleEmitter> first = ParticleEmitter::New(1, parent);
-    Ref<ParticleEmitter> second = ParticleEmitter::New(1, parent);
-    engine->AddEmitter(U"dust", first);
-    engine->AddEmitter(U"dust", second);
-    EXPECT_EQ(engine->GetEmitter(U"dust"), second);
-    EXPECT_EQ(engine->GetEmitter(U"fire"), nullptr);
-    Ref<Particle> p = second->Emit(20, 0, 0);
-    Ref<Particle> q = first->Emit(20, 0, 0);
-    engine->Update(kStepMs);
-    EXPECT_EQ(p->GetAge(), kStepMs);
-    EXPECT_EQ(q->GetAge(), 0);   // replaced: no longer updated
-    engine->Deallocate();
-    EXPECT_EQ(engine->GetEmitter(U"dust"), nullptr);
-}
-
-TEST(ParticleEngine, ListenerMayReleaseTheEngineMidPass)
-{
-    // A death-event handler that releases the engine once left the walk on a freed map
-    // node (a use after free under ASan); the walk now stops cleanly.
-    EventManager::RemoveAllListeners();
-    Ref<GDO> parent = GDO::New();
-    Ref<ParticleEngine> engine = ParticleEngine::New(U"particles");
-    Ref<ParticleEmitter> dust = ParticleEmitter::New(1, parent);
-    Ref<ParticleEmitter> fire = ParticleEmitter::New(1, parent);
-    engine->AddEmitter(U"dust", dust);
-    engine->AddEmitter(U"fire", fire);
-    Ref<Particle> spark = fire->Emit(kStepMs, 0, 0);
-    dust->Emit(kStepMs, 0, 0);
-
     class Releaser : public EventListener {
     public:
         explicit Releaser(ParticleEngine& engine) : engine_(engine) {}
-        void HandleEvent(Object* /*source*/, int /*id*/, Object* /*data*/) override
+        void HandleEvent(Object*, int, Object*) override
         {
             ++deaths;
             engine_.Deallocate();
         }
         int deaths = 0;
+
     private:
         ParticleEngine& engine_;
     };
+
+    EventManager::RemoveAllListeners();
+    Ref<GDO> parent = GDO::New();
+    Ref<ParticleEngine> engine = ParticleEngine::New(U"particles");
+    Ref<ParticleEmitter> first = ParticleEmitter::New(1, parent);
+    Ref<ParticleEmitter> dust = ParticleEmitter::New(1, parent);
+    Ref<ParticleEmitter> fire = ParticleEmitter::New(1, parent);
+    engine->AddEmitter(U"dust", first);
+    engine->AddEmitter(U"dust", dust);   // replaces
+    engine->AddEmitter(U"fire", fire);
+    EXPECT_EQ(engine->GetEmitter(U"dust"), dust);
+    Ref<Particle> p = dust->Emit(20, 0, 0);
+    Ref<Particle> q = first->Emit(20, 0, 0);
+    engine->Update(kStepMs);
+    EXPECT_EQ(p->GetAge(), kStepMs);
+    EXPECT_EQ(q->GetAge(), 0);   // replaced: no longer updated
+
+    Ref<Particle> spark = fire->Emit(kStepMs, 0, 0);
     auto releaser = std::make_shared<Releaser>(*engine);
     EventManager::RegisterListener(releaser, dust, kEventParticleDied);
     dust.reset();
-    engine->Update(kStepMs);
+    engine->Update(kStepMs);   // p dies: "dust" comes before "fire"
     EXPECT_EQ(releaser->deaths, 1);
     EXPECT_EQ(engine->GetEmitter(U"dust"), nullptr);
     EXPECT_EQ(spark->GetAge(), 0);   // released before its turn: not updated

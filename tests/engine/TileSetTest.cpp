@@ -17,46 +17,32 @@ protected:
     }
 };
 
-TEST_F(TileSetTest, GridWithoutBorderClampsTheIndex)
+TEST_F(TileSetTest, TileGeometryWithAndWithoutBorder)
 {
-    const Ref<TileSet> tiles = TileSet::New(Sheet("grid100x70.png", 100, 70), 32, 32);
-    EXPECT_EQ(tiles->GetColumns(), 3);
-    EXPECT_EQ(tiles->GetRows(), 2);
-    EXPECT_EQ(tiles->GetTotalDrawables(), 6);
-    tiles->SetCurrentDrawable(7);
-    EXPECT_EQ(tiles->GetCurrentIndex(), 5);
-    EXPECT_EQ(tiles->GetSourceX(), 64);
-    EXPECT_EQ(tiles->GetSourceY(), 32);
-    tiles->SetCurrentDrawable(-3);
-    EXPECT_EQ(tiles->GetCurrentIndex(), 0);
-    EXPECT_EQ(tiles->GetSourceX(), 0);
-    EXPECT_EQ(tiles->GetSourceY(), 0);
-    tiles->SetCurrentDrawable(4);
-    EXPECT_EQ(tiles->GetSourceX(), 32);
-    EXPECT_EQ(tiles->GetSourceY(), 32);
-    tiles->Deallocate();
-}
+    const auto source = [](const Ref<TileSet>& tiles, int index) {
+        tiles->SetCurrentDrawable(index);
+        return std::array<int, 2>{tiles->GetSourceX(), tiles->GetSourceY()};
+    };
+    const Ref<TileSet> grid = TileSet::New(Sheet("grid100x70.png", 100, 70), 32, 32);
+    EXPECT_EQ(grid->GetColumns(), 3);
+    EXPECT_EQ(grid->GetTotalDrawables(), 6);
+    EXPECT_EQ(source(grid, 4), (std::array<int, 2>{32, 32}));
+    EXPECT_EQ(source(grid, 7), (std::array<int, 2>{64, 32}));   // clamped to the last
+    EXPECT_EQ(grid->GetCurrentIndex(), 5);
+    EXPECT_EQ(source(grid, -3), (std::array<int, 2>{0, 0}));
 
-TEST_F(TileSetTest, BorderStartsTheGridAtTheSpacing)
-{
-    // 3 tiles of 16 plus a 1-pixel gap after each: 51 pixels hold 3 columns.
-    const Ref<TileSet> tiles =
-        TileSet::New(Sheet("bordered.png", 51, 17), 16, 16, 1, 1, true);
-    EXPECT_EQ(tiles->GetColumns(), 3);
-    EXPECT_EQ(tiles->GetRows(), 1);
-    tiles->SetCurrentDrawable(0);
-    EXPECT_EQ(tiles->GetSourceX(), 1);
-    EXPECT_EQ(tiles->GetSourceY(), 1);
-    tiles->SetCurrentDrawable(1);
-    EXPECT_EQ(tiles->GetSourceX(), 1 + 16 + 1);
-    EXPECT_EQ(tiles->GetSourceY(), 1);
-    // Same spacing without the border flag: the grid starts at the corner.
-    const Ref<TileSet> plain = TileSet::New(Sheet("spaced.png", 51, 17), 16, 16, 1, 1, false);
-    plain->SetCurrentDrawable(1);
-    EXPECT_EQ(plain->GetSourceX(), 17);
-    EXPECT_EQ(plain->GetSourceY(), 0);
-    tiles->Deallocate();
-    plain->Deallocate();
+    // 3 tiles of 16 plus a 1-pixel gap after each: 51 pixels hold 3 columns, and with the
+    // border flag the grid starts one gap in.
+    const Ref<TileSet> bordered = TileSet::New(Sheet("bordered.png", 51, 17), 16, 16, 1, 1, true);
+    EXPECT_EQ(bordered->GetColumns(), 3);
+    EXPECT_EQ(bordered->GetRows(), 1);
+    EXPECT_EQ(source(bordered, 0), (std::array<int, 2>{1, 1}));
+    EXPECT_EQ(source(bordered, 1), (std::array<int, 2>{18, 1}));
+    const Ref<TileSet> spaced = TileSet::New(Sheet("spaced.png", 51, 17), 16, 16, 1, 1, false);
+    EXPECT_EQ(source(spaced, 1), (std::array<int, 2>{17, 0}));
+    for (const Ref<TileSet>& tiles : {grid, bordered, spaced}) {
+        tiles->Deallocate();
+    }
 }
 
 TEST_F(TileSetTest, DrawCentresTheTileWithoutTouchingTheSharedHandle)
@@ -82,7 +68,7 @@ TEST_F(TileSetTest, DrawCentresTheTileWithoutTouchingTheSharedHandle)
     tiles->Deallocate();
 }
 
-TEST_F(TileSetTest, ZeroColumnsDrawNothing)
+TEST_F(TileSetTest, ZeroColumnsOrAReleasedSheetDrawNothing)
 {
     // Tiles wider than the image, and a zero-sized cell: no tile fits, nothing divides by 0.
     const Ref<TileSet> wide = TileSet::New(Sheet("narrow.png", 20, 20), 32, 16);
@@ -92,20 +78,15 @@ TEST_F(TileSetTest, ZeroColumnsDrawNothing)
     const Ref<TileSet> empty = TileSet::New(Sheet("zerocell.png", 20, 20), 0, 0);
     empty->SetCurrentDrawable(1);
     empty->Draw();
+    const Ref<Texture> sheet = Sheet("released.png", 32, 32);
+    const Ref<TileSet> released = TileSet::New(sheet, 16, 16);
+    released->Deallocate();
+    EXPECT_FALSE(sheet->IsRegistered());
+    EXPECT_EQ(released->GetTexture(), nullptr);
+    released->Draw();
     EXPECT_TRUE(SurfaceDraws().empty());
     wide->Deallocate();
     empty->Deallocate();
-}
-
-TEST_F(TileSetTest, DeallocateReleasesTheTexture)
-{
-    const Ref<Texture> sheet = Sheet("released.png", 32, 32);
-    const Ref<TileSet> tiles = TileSet::New(sheet, 16, 16);
-    tiles->Deallocate();
-    EXPECT_FALSE(sheet->IsRegistered());
-    EXPECT_EQ(tiles->GetTexture(), nullptr);
-    tiles->Draw();   // released: draws nothing
-    EXPECT_TRUE(SurfaceDraws().empty());
 }
 
 using TileSetDeathTest = TileSetTest;

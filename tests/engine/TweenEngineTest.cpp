@@ -68,19 +68,28 @@ protected:
 
 }  // namespace
 
-TEST_F(TweenEngineTest, BindingsGetValueTimesFactorPlusOffsetInOrder)
+TEST_F(TweenEngineTest, BindingsWriteValueTimesFactorPlusOffsetInNameOrder)
 {
-    AddLinear(U"t", 100);
-    auto target = std::make_shared<Target>();
-    engine->AddTweenBinding(U"t", target, U"a", 2.0f, 1.0f);
-    engine->AddTweenBinding(U"t", target, U"b", -1.0f, 0.0f);
-    engine->AddTweenBinding(U"missing", target, U"c", 1.0f, 0.0f);  // no such entry: nothing
+    auto first = AddLinear(U"b", 100);
+    AddLinear(U"a", 100);
+    engine->AddTween(Tween::New(LinearEase::New(), 0.0f, 1.0f, 100, false, false), U"b");
+    EXPECT_EQ(engine->GetTween(U"b"), first);   // a duplicate name keeps the first tween
+    EXPECT_EQ(engine->EntryCount(), 2u);
+    auto log = std::make_shared<Target>();
+    engine->AddTweenBinding(U"b", log, U"from-b", 2.0f, 1.0f);
+    engine->AddTweenBinding(U"b", log, U"neg-b", -1.0f, 0.0f);
+    engine->AddTweenBinding(U"a", log, U"from-a", 1.0f, 0.0f);
+    engine->AddTweenBinding(U"a", log, U"from-a", 1.0f, 100.0f);
+    engine->AddTweenBinding(U"missing", log, U"c", 1.0f, 0.0f);   // no such entry: nothing
+    engine->RemoveTweenBinding(U"a", log.get(), U"from-a");       // the first match only
     engine->Update(50);
-    ASSERT_EQ(target->writes.size(), 2u);
-    EXPECT_EQ(target->writes[0].first, U"a");
-    EXPECT_FLOAT_EQ(target->writes[0].second, 11.0f);
-    EXPECT_EQ(target->writes[1].first, U"b");
-    EXPECT_FLOAT_EQ(target->writes[1].second, -5.0f);
+    ASSERT_EQ(log->writes.size(), 3u);
+    EXPECT_EQ(log->writes[0].first, U"from-a");
+    EXPECT_FLOAT_EQ(log->writes[0].second, 105.0f);   // the second binding survived
+    EXPECT_EQ(log->writes[1].first, U"from-b");
+    EXPECT_FLOAT_EQ(log->writes[1].second, 11.0f);
+    EXPECT_EQ(log->writes[2].first, U"neg-b");
+    EXPECT_FLOAT_EQ(log->writes[2].second, -5.0f);
 }
 
 TEST_F(TweenEngineTest, StoppingSendsOneEventAndLeavesTheTarget)
@@ -90,40 +99,14 @@ TEST_F(TweenEngineTest, StoppingSendsOneEventAndLeavesTheTarget)
     engine->AddTweenBinding(U"t", target, U"x", 1.0f, 0.0f);
     engine->Update(60);
     EXPECT_TRUE(stops->ids.empty());
-    engine->Update(60);  // ends: the end value is written in this update
+    engine->Update(60);   // ends: the end value is written in this update
     EXPECT_EQ(target->x, 10.0f);
     EXPECT_EQ(stops->ids, (std::vector<int>{kEventTweenEngineStopped}));
     EXPECT_EQ(stops->entries, (std::vector<String>{U"t"}));
     target->x = 3.0f;
-    engine->Update(60);  // not playing: skipped, no write, no second event
+    engine->Update(60);   // not playing: skipped, no write, no second event
     EXPECT_EQ(target->x, 3.0f);
     EXPECT_EQ(stops->ids.size(), 1u);
-}
-
-TEST_F(TweenEngineTest, DuplicateNameKeepsTheFirstTween)
-{
-    auto first = AddLinear(U"t", 100);
-    auto second = Tween::New(LinearEase::New(), 0.0f, 1.0f, 100, false, false);
-    engine->AddTween(second, U"t");
-    EXPECT_EQ(engine->GetTween(U"t"), first);
-    EXPECT_EQ(engine->EntryCount(), 1u);
-    EXPECT_EQ(engine->GetTween(U"never"), nullptr);
-}
-
-TEST_F(TweenEngineTest, EntriesRunInNameOrderAndRemoveTakesFirstMatch)
-{
-    auto log = std::make_shared<Target>();
-    AddLinear(U"b", 100);
-    AddLinear(U"a", 100);
-    engine->AddTweenBinding(U"b", log, U"from-b", 1.0f, 0.0f);
-    engine->AddTweenBinding(U"a", log, U"from-a", 1.0f, 0.0f);
-    engine->AddTweenBinding(U"a", log, U"from-a", 1.0f, 100.0f);
-    engine->RemoveTweenBinding(U"a", log.get(), U"from-a");
-    engine->Update(10);
-    ASSERT_EQ(log->writes.size(), 2u);
-    EXPECT_EQ(log->writes[0].first, U"from-a");
-    EXPECT_FLOAT_EQ(log->writes[0].second, 101.0f);  // the second binding survived
-    EXPECT_EQ(log->writes[1].first, U"from-b");
 }
 
 // A stop handler may add tweens (or release the engine) while the walk is under way.

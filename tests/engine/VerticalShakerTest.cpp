@@ -29,7 +29,7 @@ TEST(VerticalShaker, TwelveStepsThenRestores)
     EXPECT_FLOAT_EQ(pos->x, 5);
 }
 
-TEST(VerticalShaker, RestartKeepsTheRestingY)
+TEST(VerticalShaker, RestartKeepsTheRestingYAndNoTargetDoesNothing)
 {
     Ref<Vector> pos = Vector::New2(0, 50);
     Ref<VerticalShaker> shaker = VerticalShaker::New(pos);
@@ -47,14 +47,11 @@ TEST(VerticalShaker, RestartKeepsTheRestingY)
     shaker->Process2(kStepMs);
     shaker->Shake(0);
     EXPECT_FLOAT_EQ(pos->y, 50);
-}
 
-TEST(VerticalShaker, WithoutTargetDoesNothing)
-{
-    Ref<VerticalShaker> shaker = VerticalShaker::New(nullptr);
-    shaker->Shake(100);
-    shaker->Process2(kStepMs);
-    EXPECT_FALSE(shaker->IsShaking());
+    Ref<VerticalShaker> without = VerticalShaker::New(nullptr);
+    without->Shake(100);
+    without->Process2(kStepMs);
+    EXPECT_FALSE(without->IsShaking());
 }
 
 }  // namespace

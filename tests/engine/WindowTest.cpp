@@ -39,26 +39,22 @@ protected:
 
 TEST_F(WindowTest, SetViewFloorsAndClampsToLimits)
 {
-    EXPECT_FALSE(window->SetViewX(10.7f));
+    EXPECT_FALSE(window->SetViewX(10.7f));   // false: not where asked
     EXPECT_EQ(window->GetViewX(), 10.0f);
     EXPECT_TRUE(window->SetViewX(10.0f));
     EXPECT_FALSE(window->SetViewY(-0.5f));
     EXPECT_EQ(window->GetViewY(), -1.0f);
-
     auto limits = std::make_shared<WindowLimits>();
     limits->minX = 100.0f;
     limits->maxX = 200.0f;
     window->SetLimits(limits);
     window->SetViewX(50.5f);
     EXPECT_EQ(window->GetViewX(), 100.0f);
-    window->SetViewX(150.5f);
-    EXPECT_EQ(window->GetViewX(), 150.0f);
-    EXPECT_TRUE(window->SetViewX(150.0f));
     EXPECT_FALSE(window->SetViewX(250.0f));
     EXPECT_EQ(window->GetViewX(), 200.0f);
 }
 
-TEST_F(WindowTest, PerAxisApproachLimitsEachAxis)
+TEST_F(WindowTest, PerAxisApproachLimitsEachAxisAndFollowsOnUpdate)
 {
     EXPECT_FALSE(window->Approach(20.0f, 2.0f, 0.5f, 4.0f, 0.1f));
     EXPECT_EQ(window->GetViewX(), 4.0f);
@@ -69,6 +65,12 @@ TEST_F(WindowTest, PerAxisApproachLimitsEachAxis)
     // A factor above 1 counts as 1: never overshoots.
     window->Approach(10.0f, 1.0f, 5.0f, 100.0f, 0.0f);
     EXPECT_EQ(window->GetViewX(), 10.0f);
+
+    window->Update(16);   // no target: nothing
+    EXPECT_EQ(window->GetViewX(), 10.0f);
+    window->SetFollow(Vector::New2(110.0f, 1.0f), 0.1f, 50.0f, 0.0f);
+    window->Update(16);
+    EXPECT_EQ(window->GetViewX(), 20.0f);
 }
 
 TEST_F(WindowTest, RadialApproachDeadZoneAndZeroDistance)
@@ -121,16 +123,6 @@ TEST_F(WindowTest, WorldCoordsToScreenUndoesTheLetterbox)
     const Vector q = window->WorldCoordsToScreen(110.0f, 40.0f);
     EXPECT_EQ(q.x, 110.0f);
     EXPECT_EQ(q.y, 40.0f);
-}
-
-TEST_F(WindowTest, FollowTargetMovesOnUpdate)
-{
-    window->Update(16);  // no target: nothing
-    EXPECT_EQ(window->GetViewX(), 0.0f);
-    auto target = Vector::New2(100.0f, 0.0f);
-    window->SetFollow(target, 0.1f, 50.0f, 0.0f);
-    window->Update(16);
-    EXPECT_EQ(window->GetViewX(), 10.0f);
 }
 
 }  // namespace zelka
