@@ -53,12 +53,10 @@ bool WaitForExit(pid_t pid, int& status)
 
 TEST(HostIntegration, GameWindowOpensAndClosesOnTheWindowManagersRequest)
 {
-    const char* displayName = std::getenv("DISPLAY");
-    if (!displayName || !*displayName) GTEST_SKIP() << "no display";
     Xlib x;
     ASSERT_TRUE(x.Load()) << "libX11.so.6 not loadable";
     Display* display = x.OpenDisplay(nullptr);
-    if (!display) GTEST_SKIP() << "display " << displayName << " cannot be opened";
+    ASSERT_NE(display, nullptr) << "no display (run under xvfb-run)";
 
     const std::string game = GameExecutable();
     ASSERT_EQ(access(game.c_str(), X_OK), 0) << game << " is missing: build the zelka target";
