@@ -8,7 +8,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
+#include <cstdio>
+#include <unistd.h>
 #include <thread>
 
 namespace zelka {
@@ -199,28 +200,18 @@ TEST_F(OpenALAudioDeviceTest, FilesLoadByExtensionAndDataPath)
 }
 
 // OpenAL reads its driver list once per process, so the failing opening runs in a child
-// process of its own; there, failures go to standard error and end the child with 1.
-void CheckSilentDevice()
+// process of its own, with its standard output sent to standard error for the check.
+void RunWithoutAnOutput()
 {
+    dup2(STDERR_FILENO, STDOUT_FILENO);
     setenv("ALSOFT_DRIVERS", "no-such-driver", 1);
     const std::string wav = WriteWav("silent.wav", 2);
-    ::testing::internal::CaptureStdout();
     auto device = std::make_unique<OpenALAudioDevice>();
-    const std::string printed = ::testing::internal::GetCapturedStdout();
-    bool ok = true;
-    auto check = [&](bool condition, const char* what) {
-        if (!condition) std::cerr << "failed: " << what << "\n", ok = false;
-    };
-    check(printed == "opening openal device\nOpenAl error: alcOpenDevice failed\n", "printed lines");
-    check(!device->IsOpen(), "no device");
-    // Every call is accepted and answers neutrally.
+    // Every call is accepted and answers neutrally; a decodable file still loads.
     Ref<Sample> sample = device->LoadSample(wav);
-    check(sample != nullptr, "a decodable file still loads");
-    check(device->LoadSample(wav + ".wav") == nullptr, "a missing file does not");
-    check(device->PlaySample(sample, 0, kPlayOnce) == kAudioFailed, "nothing plays");
-    check(device->ChannelState(0) == kChannelStopped, "channel stopped");
-    check(device->PlayMusic(wav, kPlayLoop) == kAudioOk, "music loads");
-    check(device->MusicState() == kChannelStopped, "music silent");
+    std::printf("open %d, loads %d %d, plays %d, state %d, music %d %d\n", device->IsOpen(), sample != nullptr,
+                device->LoadSample(wav + ".wav") != nullptr, device->PlaySample(sample, 0, kPlayOnce),
+                device->ChannelState(0), device->PlayMusic(wav, kPlayLoop), device->MusicState());
     device->SetVolume(0, 0.5f);
     device->SetPan(0, 0.5f);
     device->SetRate(0, 0.5f);
@@ -231,13 +222,18 @@ void CheckSilentDevice()
     sample->Discard();
     device->FlushDiscarded();
     device.reset();
-    std::exit(ok ? 0 : 1);
+    std::fflush(stdout);
+    std::exit(0);
 }
 
 TEST(OpenALAudioDevice, WithoutAnOutputRunsSilent)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(CheckSilentDevice(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(RunWithoutAnOutput(), ::testing::ExitedWithCode(0),
+                "\nopening openal device\nOpenAl error: alcOpenDevice failed\n"
+                "open 0, loads 1 0, plays " + std::to_string(kAudioFailed) + ", state " +
+                    std::to_string(kChannelStopped) + ", music " + std::to_string(kAudioOk) + " " +
+                    std::to_string(kChannelStopped) + "\n$");
 }
 
 }  // namespace

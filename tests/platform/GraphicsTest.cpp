@@ -50,10 +50,7 @@ protected:
 using ImageTest = GraphicsTest;
 
 // Fatal errors print on standard output; death tests match standard error.
-void StdoutToStderr()
-{
-    dup2(STDERR_FILENO, STDOUT_FILENO);
-}
+void StdoutToStderr() { dup2(STDERR_FILENO, STDOUT_FILENO); }
 
 TEST_F(GraphicsTest, TwoTranslatesAndARectSendTheMatrixOnce)
 {
@@ -130,16 +127,10 @@ TEST_F(GraphicsTest, BeginRenderResetsAndSendsTheStateAndSettersOutsideAFrameOnl
     EXPECT_FLOAT_EQ(graphics::GetAlpha(), 0.5f);
 
     graphics::BeginRender();
-    const auto& calls = device_.Calls();
-    ASSERT_EQ(calls.size(), 4u);
-    EXPECT_EQ(calls[0].op, DeviceOp::SetColor);
-    EXPECT_EQ(calls[0].args, (std::vector<float>{255, 255, 255}));
-    EXPECT_EQ(calls[1].op, DeviceOp::SetAlpha);
-    EXPECT_EQ(calls[1].args, std::vector<float>{1});
-    EXPECT_EQ(calls[2].op, DeviceOp::SetBlend);
-    EXPECT_EQ(calls[2].args, std::vector<float>{0});
-    EXPECT_EQ(calls[3].op, DeviceOp::SetScissor);
-    EXPECT_EQ(calls[3].args, (std::vector<float>{0, 0, 640, 360}));
+    std::vector<std::pair<DeviceOp, std::vector<float>>> sent;
+    for (const auto& call : device_.Calls()) sent.emplace_back(call.op, call.args);
+    EXPECT_EQ(sent, (decltype(sent){{DeviceOp::SetColor, {255, 255, 255}}, {DeviceOp::SetAlpha, {1}},
+                                    {DeviceOp::SetBlend, {0}}, {DeviceOp::SetScissor, {0, 0, 640, 360}}}));
     EXPECT_EQ(graphics::Context().matrixSp, 0);
     EXPECT_FALSE(graphics::Context().tformed);
     // The identity is still sent before the first draw.

@@ -92,7 +92,7 @@ TEST_F(HostTest, EventsFollowTheGameFlags)
                                      "update [s]"}));
 }
 
-TEST_F(HostTest, FirstWindowIsCentredAndTheLoopEndsWithIt)
+TEST_F(HostTest, FirstWindowIsWindowedAndTheLoopEndsWithIt)
 {
     window.OnEventStep([this](bool) {
         if (window.Swaps() == 3) window.Vanish();
@@ -102,14 +102,12 @@ TEST_F(HostTest, FirstWindowIsCentredAndTheLoopEndsWithIt)
     EXPECT_EQ(window.Opens(), 1);
     EXPECT_FALSE(window.IsFullscreen());
     EXPECT_EQ(window.Width(), 0);  // gone
-    EXPECT_EQ(window.Position().x, (1920 - 640) / 2);
-    EXPECT_EQ(window.Position().y, (1080 - 360) / 2);
     // The pass in which the close request arrives still finishes its update.
     EXPECT_EQ(delegate.calls, (Calls{"start [s]", "render [s]", "update [s]", "render [s]",
                                      "update [s]", "render [s]", "update [s]"}));
 }
 
-TEST_F(HostTest, InputReachesTheDelegateInsideTheEventStepAndAReopenReleasesHeldKeysFirst)
+TEST_F(HostTest, InputReachesTheDelegateInTheEventStepAndAReopenReleasesHeldKeysFirst)
 {
     StartOnOpenWindow();
     window.QueueKey(kEventKeyDown, kKeyA);
@@ -124,8 +122,6 @@ TEST_F(HostTest, InputReachesTheDelegateInsideTheEventStepAndAReopenReleasesHeld
     // Both key-ups arrive while the old window (opening 1) is still the current one.
     EXPECT_EQ(delegate.calls, (Calls{"key 2 37 w1 [s]", "key 2 16 w1 [s]"}));
     EXPECT_EQ(window.Opens(), 2);
-    EXPECT_EQ(window.Position().x, 320);
-    EXPECT_EQ(window.Position().y, 180);
     EXPECT_EQ(host.GetDeviceWidth(), 1280);
 }
 
