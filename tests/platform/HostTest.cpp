@@ -144,7 +144,9 @@ TEST_F(HostTest, SwapIntervalReachesTheDriverOnChangeAndAtEveryOpening)
     host.SetVSync(false);
     EXPECT_EQ(window.SwapInterval(), 0);
     EXPECT_EQ(window.SwapIntervalCalls(), before + 1);
-    // A new window has the driver's default again, so the next request goes through.
+    // A new window has the driver's default again, so the next request goes through even
+    // when it repeats the last one.
+    host.SetSwapInterval(-1);
     host.SetDeviceWindow(800, 600, 0);
     const int reopened = window.SwapIntervalCalls();
     host.SetVSync(false);
