@@ -241,7 +241,7 @@ TEST_F(BatchRendererTest, PixelTransfersClipAndUpdateALiveTexture)
     device_->ReadPixels(shortArray, 0, 0, 10, 10, 3, 10);
     EXPECT_EQ(shortArray, (std::vector<int>{sentinel, sentinel, sentinel, kRed, kRed}));
 
-    // Part of a row written into a texture already made: uploaded row by row, shown on the
+    // A piece of a row written into a texture already made: uploaded row by row, shown on the
     // next draw. Rows read back top-down with the pitch.
     Ref<Surface> surface = SolidSurface(kWhite, 3, 3);
     device_->WritePixels2(surface, std::vector<int>{kGreen}, 1, 1, 1, 1, 0, 1);
