@@ -14,52 +14,32 @@
 #include "platform/host/Host.h"
 #include "platform/input/InputDevice.h"
 #include "platform/window/null/NullWindow.h"
-#include "tests/platform/FatalTestSupport.h"
 
 namespace zelka {
 namespace {
 
+using Hook = std::function<void()>;
+
 // Counts its hooks; each may run a test's check.
 class CountingApp final : public App {
 public:
-    int OnCreate() override
-    {
-        ++creates;
-        if (onCreate) onCreate();
-        return 0;
-    }
-    int OnSuspend() override
-    {
-        ++suspends;
-        if (onSuspend) onSuspend();
-        return 0;
-    }
-    int OnResume() override
-    {
-        ++resumes;
-        if (onResume) onResume();
-        return 0;
-    }
-    int OnUpdate() override
-    {
-        ++updates;
-        if (onUpdate) onUpdate();
-        return 0;
-    }
-    int OnRender() override
-    {
-        ++renders;
-        if (onRender) onRender();
-        return 0;
-    }
-    int OnClose() override
-    {
-        ++closes;
-        return 0;
-    }
+    int OnCreate() override { return Run(creates, onCreate); }
+    int OnSuspend() override { return Run(suspends, onSuspend); }
+    int OnResume() override { return Run(resumes, onResume); }
+    int OnUpdate() override { return Run(updates, onUpdate); }
+    int OnRender() override { return Run(renders, onRender); }
+    int OnClose() override { return Run(closes, nullptr); }
 
     int creates = 0, suspends = 0, resumes = 0, updates = 0, renders = 0, closes = 0;
-    std::function<void()> onCreate, onSuspend, onResume, onUpdate, onRender;
+    Hook onCreate, onSuspend, onResume, onUpdate, onRender;
+
+private:
+    static int Run(int& count, const Hook& hook)
+    {
+        ++count;
+        if (hook) hook();
+        return 0;
+    }
 };
 
 class AppTest : public ::testing::Test {
@@ -76,21 +56,16 @@ protected:
     NullAudioDevice& Audio() { return static_cast<NullAudioDevice&>(*app::Delegate()->Audio()); }
 
     FakeClock clock;
+    // One size three times (once at another depth), that size turned round, and sizes that
+    // share only its width or only its height.
     NullWindow window{VideoMode{1920, 1080, 8, 8, 8},
-                      {{640, 480, 8, 8, 8}, {640, 480, 5, 6, 5}, {800, 600, 8, 8, 8},
-                       {640, 480, 8, 8, 8}}};
+                      {{640, 480, 8, 8, 8}, {640, 480, 5, 6, 5}, {480, 640, 8, 8, 8}, {640, 400, 8, 8, 8},
+                       {800, 480, 8, 8, 8}, {640, 480, 8, 8, 8}}};
     Host host{window, clock};
     CountingApp app;
 };
 
-TEST_F(AppTest, CreatingTheAppRegistersItsDelegate)
-{
-    EXPECT_EQ(app::CurrentApp(), &app);
-    ASSERT_NE(app::Delegate(), nullptr);
-    EXPECT_EQ(host.Delegate(), app::Delegate());
-}
-
-TEST_F(AppTest, StartMakesTheDevicesBeforeOnCreate)
+TEST_F(AppTest, StartMakesTheDevicesBeforeOnCreateAndListsOneModePerSize)
 {
     app.onCreate = [] {
         EXPECT_NE(graphics::GetGraphicsDevice(), nullptr);
@@ -104,32 +79,13 @@ TEST_F(AppTest, StartMakesTheDevicesBeforeOnCreate)
     Start();
     EXPECT_EQ(app.creates, 1);
     EXPECT_EQ(graphics::GetGraphicsDevice()->Width(), 640);
-    EXPECT_EQ(app::UpdateRate(), 60);
     EXPECT_EQ(host.UpdateRate(), 60);
-}
 
-TEST_F(AppTest, DisplayModesKeepOneEntryPerSize)
-{
-    Start();
-    const auto& modes = app::DisplayModes();
-    ASSERT_EQ(modes.size(), 2u);
-    EXPECT_EQ(modes[0].Width(), 640);  // at the place of the first 640 x 480
-    EXPECT_EQ(modes[0].Height(), 480);
-    EXPECT_EQ(modes[1].Width(), 800);
+    std::vector<std::pair<int, int>> sizes;
+    for (const auto& mode : app::DisplayModes()) sizes.emplace_back(mode.Width(), mode.Height());
+    EXPECT_EQ(sizes, (std::vector<std::pair<int, int>>{{640, 480}, {480, 640}, {640, 400}, {800, 480}}));
     EXPECT_EQ(app::DesktopMode().Width(), 1920);
     EXPECT_EQ(app::DesktopMode().Height(), 1080);
-}
-
-TEST(DistinctDisplayModes, SizeIsTheKeyNotTheDepth)
-{
-    const auto modes = DistinctDisplayModes({{1024, 768, 8, 8, 8},
-                                             {768, 1024, 8, 8, 8},  // not the same size
-                                             {1024, 768, 5, 6, 5},
-                                             {1024, 600, 8, 8, 8}});
-    ASSERT_EQ(modes.size(), 3u);
-    EXPECT_EQ(modes[1].Width(), 768);
-    EXPECT_EQ(modes[2].Height(), 600);
-    EXPECT_TRUE(DistinctDisplayModes({}).empty());
 }
 
 TEST(AppWithoutDesktop, DesktopModeFallsBackToTheDeviceSize)
@@ -169,23 +125,6 @@ TEST_F(AppTest, CloseRequestCallsOnCloseOncePerPress)
     EXPECT_EQ(app.closes, 4);
 }
 
-TEST(AppRun, BaseAppEndsWithStatusZeroOnTheCloseRequest)
-{
-    const auto result = testing::RunInChild([] {
-        FakeClock clock;
-        NullWindow window;
-        Host host{window, clock};
-        App app;
-        window.QueueCloseRequest();
-        host.Run();
-        std::printf("loop returned\n");
-        _exit(3);
-    });
-    EXPECT_TRUE(result.exited);
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "");
-}
-
 TEST_F(AppTest, HitIsSeenByExactlyOneUpdate)
 {
     std::vector<int> hits;
@@ -203,14 +142,17 @@ TEST_F(AppTest, HitIsSeenByExactlyOneUpdate)
     EXPECT_TRUE(input::KeyDown(kKeyA));
 }
 
-TEST_F(AppTest, HitsWhileSuspendedWaitForTheFirstUpdateAfterResuming)
+TEST_F(AppTest, SuspendPausesAudioAfterItsHookAndHitsWaitForTheResume)
 {
     std::vector<int> hits;
     app.onUpdate = [&] { hits.push_back(input::KeyHit(kKeySpace)); };
+    app.onSuspend = [this] { EXPECT_FALSE(Audio().IsSuspended()); };
+    app.onResume = [this] { EXPECT_FALSE(Audio().IsSuspended()); };
     Start();
     window.SetFocused(false);
     RunPasses(1);
     EXPECT_EQ(app.suspends, 1);
+    EXPECT_TRUE(Audio().IsSuspended());
     window.QueueKey(kEventKeyDown, kKeySpace);
     window.QueueKey(kEventKeyUp, kKeySpace);
     RunPasses(2);
@@ -220,20 +162,8 @@ TEST_F(AppTest, HitsWhileSuspendedWaitForTheFirstUpdateAfterResuming)
     window.SetFocused(true);
     RunPasses(2);
     EXPECT_EQ(app.resumes, 1);
-    EXPECT_EQ(hits, (std::vector<int>{1, 0}));
-}
-
-TEST_F(AppTest, SuspendPausesAudioAfterTheHookAndResumeBeforeIt)
-{
-    Start();
-    app.onSuspend = [this] { EXPECT_FALSE(Audio().IsSuspended()); };
-    app.onResume = [this] { EXPECT_FALSE(Audio().IsSuspended()); };
-    host.SuspendGame();
-    EXPECT_TRUE(Audio().IsSuspended());
-    host.ResumeGame();
     EXPECT_FALSE(Audio().IsSuspended());
-    EXPECT_EQ(app.suspends, 1);
-    EXPECT_EQ(app.resumes, 1);
+    EXPECT_EQ(hits, (std::vector<int>{1, 0}));
 }
 
 TEST_F(AppTest, RenderRunsInsideAGraphicsFrame)
@@ -266,22 +196,6 @@ TEST_F(AppTest, DeviceSizeFollowsTheWindowFromTheNextUpdate)
     EXPECT_EQ(app::DeviceWidth(), 800);
 }
 
-TEST_F(AppTest, MouseVsyncAndMillisecsGoThroughTheHost)
-{
-    Start();
-    app::HideMouse();
-    EXPECT_FALSE(window.MouseVisible());
-    app::ShowMouse();
-    EXPECT_TRUE(window.MouseVisible());
-    app::SetVSync(true);
-    EXPECT_EQ(window.SwapInterval(), 1);
-    app::SetVSync(false);
-    EXPECT_EQ(window.SwapInterval(), 0);
-    clock.Set(2.5);
-    EXPECT_EQ(app::Millisecs(), 2500);
-    EXPECT_EQ(app::GetDate2()[6], 0);
-}
-
 TEST(AppLifetime, EndingTheAppFreesTheSlot)
 {
     FakeClock clock;
@@ -304,16 +218,6 @@ TEST(AppLifetime, EndingTheAppFreesTheSlot)
     CountingApp second;
     EXPECT_EQ(app::CurrentApp(), &second);
     EXPECT_EQ(host.Delegate(), app::Delegate());
-}
-
-TEST(App, BaseOnBackEndsTheApp)
-{
-    const auto result = testing::RunInChild([] {
-        App app;
-        app.OnBack();
-        _exit(3);
-    });
-    EXPECT_EQ(result.status, 0);
 }
 
 }  // namespace

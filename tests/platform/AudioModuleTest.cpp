@@ -2,29 +2,26 @@
 
 #include "platform/audio/null/NullAudioDevice.h"
 #include "platform/files/DataPath.h"
+#include "tests/platform/TestFiles.h"
 #include "tests/support/AppFolderFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace zelka {
 namespace {
 
-// 8-bit mono, 8000 Hz, two frames.
-constexpr char kWavBytes[] = "RIFF\x26\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0"
-                             "data\x02\0\0\0\x80\x80";
-
-// A data folder holding sfx/01.wav, and the module on a fresh headless device.
+// A data folder holding sfx/01.wav (8000 Hz), and the module on a fresh headless device.
 class AudioModuleTest : public testing::AppFolderFixture {
 protected:
     void SetUp() override
     {
         AppFolderFixture::SetUp();
         std::filesystem::create_directories(dir_ / "data" / "sfx");
-        WriteBytes("data/sfx/01.wav", Bytes(kWavBytes, kWavBytes + sizeof kWavBytes - 1));
-        device_ = std::make_shared<NullAudioDevice>();
+        testing::WavLayout wav;
+        wav.rate = 8000;
+        WriteBytes("data/sfx/01.wav", testing::BuildWav(wav));
         audio::SetAudioDevice(device_);
     }
     void TearDown() override
@@ -33,30 +30,34 @@ protected:
         AppFolderFixture::TearDown();
     }
 
-    Ref<NullAudioDevice> device_;
+    Ref<NullAudioDevice> device_ = std::make_shared<NullAudioDevice>();
 };
 
-TEST_F(AudioModuleTest, SoundsLoadFromTheDataFolder)
+// The headless device stands in for the real one in every test above the platform.
+using NullAudioDeviceTest = AudioModuleTest;
+
+TEST_F(AudioModuleTest, SoundsAndMusicLoadFromTheDataFolder)
 {
     Ref<Sound> sound = audio::LoadSound("sfx/01.wav");
     ASSERT_NE(sound, nullptr);
     EXPECT_EQ(sound->GetSample()->Rate(), 8000);
     EXPECT_EQ(audio::LoadSound("sfx/02.wav"), nullptr);
-
     audio::PlaySound(sound, 3, kPlayLoop);
     EXPECT_EQ(audio::ChannelState(3), kChannelPlaying);
     EXPECT_EQ(device_->Flags(3), kPlayLoop);
-    audio::SetChannelVolume(3, 0.5f);
-    audio::SetChannelPan(3, -1.0f);
-    audio::SetChannelRate(3, 1.5f);
-    EXPECT_FLOAT_EQ(device_->Volume(3), 0.5f);
-    EXPECT_FLOAT_EQ(device_->Pan(3), -1.0f);
-    EXPECT_FLOAT_EQ(device_->Rate(3), 1.5f);
     audio::StopChannel(3);
     EXPECT_EQ(audio::ChannelState(3), kChannelStopped);
+
+    EXPECT_EQ(audio::PlayMusic("sfx/01.wav", kPlayLoop), kAudioOk);
+    EXPECT_EQ(audio::MusicState(), kChannelPlaying);
+    EXPECT_EQ(device_->LastSample(kMusicChannel)->Rate(), 8000);
+    EXPECT_GE(device_->Flushes(), 2);   // the loads and the plays each flush discarded buffers
+    audio::StopMusic();
+    EXPECT_EQ(audio::MusicState(), kChannelStopped);
+    EXPECT_EQ(audio::PlayMusic("bgm/99.ogg", kPlayLoop), kAudioFailed);
 }
 
-TEST_F(AudioModuleTest, DiscardedOrMissingSoundsPlayNothing)
+TEST_F(AudioModuleTest, DiscardedMissingOrDevicelessSoundsPlayNothing)
 {
     Ref<Sound> sound = audio::LoadSound("sfx/01.wav");
     ASSERT_NE(sound, nullptr);
@@ -67,21 +68,7 @@ TEST_F(AudioModuleTest, DiscardedOrMissingSoundsPlayNothing)
     audio::PlaySound(sound, 0, kPlayOnce);
     audio::PlaySound(nullptr, 0, kPlayOnce);
     EXPECT_EQ(device_->Plays(0), 0);
-}
 
-TEST_F(AudioModuleTest, MusicPathsAreDataPaths)
-{
-    EXPECT_EQ(audio::PlayMusic("sfx/01.wav", kPlayLoop), kAudioOk);
-    EXPECT_EQ(audio::MusicState(), kChannelPlaying);
-    audio::SetMusicVolume(0.25f);
-    EXPECT_FLOAT_EQ(device_->Volume(kMusicChannel), 0.25f);
-    audio::StopMusic();
-    EXPECT_EQ(audio::MusicState(), kChannelStopped);
-    EXPECT_EQ(audio::PlayMusic("bgm/99.ogg", kPlayLoop), kAudioFailed);
-}
-
-TEST_F(AudioModuleTest, WithoutADeviceEveryCallIsNeutral)
-{
     audio::SetAudioDevice(nullptr);
     EXPECT_EQ(audio::LoadSound("sfx/01.wav"), nullptr);
     EXPECT_EQ(audio::PlayMusic("sfx/01.wav", kPlayLoop), kAudioFailed);
@@ -91,6 +78,33 @@ TEST_F(AudioModuleTest, WithoutADeviceEveryCallIsNeutral)
     audio::SetChannelVolume(0, 1.0f);
     audio::StopMusic();
     audio::SetMusicVolume(1.0f);
+}
+
+TEST_F(NullAudioDeviceTest, ChannelStatesFollowTheRealDevice)
+{
+    Ref<Sample> sample = audio::LoadSound("sfx/01.wav")->GetSample();
+    ASSERT_EQ(device_->PlaySample(sample, 4, kPlayOnce), kAudioOk);
+    device_->PauseChannel(4);
+    EXPECT_EQ(device_->ChannelState(4), kChannelPaused);
+    device_->Suspend();   // silences without changing states
+    EXPECT_FALSE(device_->IsSounding(4));
+    EXPECT_EQ(device_->ChannelState(4), kChannelPaused);
+    device_->Resume();
+    device_->ResumeChannel(4);
+    EXPECT_TRUE(device_->IsSounding(4));
+    device_->FinishChannel(4);   // the sound runs out
+    device_->PauseChannel(4);    // an ended sound cannot be paused
+    EXPECT_EQ(device_->ChannelState(4), kChannelStopped);
+
+    EXPECT_EQ(device_->PlaySample(sample, -1, kPlayOnce), kAudioFailed);
+    EXPECT_EQ(device_->PlaySample(sample, kAudioChannelCount, kPlayOnce), kAudioFailed);
+    EXPECT_EQ(device_->PlaySample(nullptr, 0, kPlayOnce), kAudioFailed);
+    sample->Discard();
+    EXPECT_EQ(device_->PlaySample(sample, 0, kPlayOnce), kAudioFailed);
+    AudioData bad{{0, 0, 0}, 1, 1, 3, 8000};   // three bytes a sample
+    EXPECT_EQ(device_->NewSample(bad), nullptr);
+    device_->SetVolume(kAudioChannelCount, 0.0f);   // ignored, no out-of-range write
+    EXPECT_FLOAT_EQ(device_->Volume(kAudioChannelCount), 1.0f);
 }
 
 }  // namespace

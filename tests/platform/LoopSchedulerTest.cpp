@@ -9,13 +9,13 @@
 namespace zelka {
 namespace {
 
-// A loop target over counters: rendering costs `renderSeconds` of fake time, and a
-// blocking event step lets `waitSeconds` pass (the time spent waiting for an event).
+// A loop target over counters: rendering costs `renderSeconds` of fake time, a blocking
+// event step lets `waitSeconds` pass, and the window closes after `openFrames` frames.
 class FakeTarget final : public LoopTarget {
 public:
     explicit FakeTarget(FakeClock& clock) : clock_(clock) {}
 
-    bool IsOpen() override { return true; }
+    bool IsOpen() override { return openFrames < 0 || frames < openFrames; }
     void RenderFrame() override
     {
         ++frames;
@@ -23,41 +23,23 @@ public:
     }
     void EventStep(bool wait) override
     {
-        if (wait) {
-            ++waits;
-            clock_.Advance(waitSeconds);
-        } else {
-            ++polls;
-        }
+        ++(wait ? waits : polls);
+        if (wait) clock_.Advance(waitSeconds);
     }
     bool IsFocused() override { return focused; }
     bool IsSuspended() override { return suspended; }
-    void Suspend() override
-    {
-        suspended = true;
-        ++suspends;
-    }
-    void Resume() override
-    {
-        suspended = false;
-        ++resumes;
-    }
+    void Suspend() override { suspended = true, ++suspends; }
+    void Resume() override { suspended = false, ++resumes; }
     void Update() override
     {
         ++updates;
         if (onUpdate) onUpdate();
     }
 
-    double renderSeconds = 0;
-    double waitSeconds = 0;
-    bool focused = true;
-    bool suspended = false;
-    int frames = 0;
-    int polls = 0;
-    int waits = 0;
-    int suspends = 0;
-    int resumes = 0;
-    int updates = 0;
+    double renderSeconds = 0, waitSeconds = 0;
+    bool focused = true, suspended = false;
+    int openFrames = -1;
+    int frames = 0, polls = 0, waits = 0, suspends = 0, resumes = 0, updates = 0;
     std::function<void()> onUpdate;
 
 private:
@@ -175,15 +157,16 @@ TEST_F(LoopSchedulerTest, NoUpdatesWhileUnfocusedAndNoBurstOnRefocus)
     EXPECT_EQ(target.updates, 12);
 }
 
-TEST_F(LoopSchedulerTest, RateZeroRunsOneUpdatePerPass)
+TEST_F(LoopSchedulerTest, RateZeroRunsOneUpdatePerPassAndRunEndsWithTheWindow)
 {
     scheduler.SetUpdateRate(0);
     target.renderSeconds = 0.1;
     RunPasses(3);
     EXPECT_EQ(target.updates, 3);
-
     target.renderSeconds = 0;
-    RunPasses(3);
+    target.openFrames = 6;
+    scheduler.Run(target);
+    EXPECT_EQ(target.frames, 6);
     EXPECT_EQ(target.updates, 6);
     EXPECT_EQ(clock.Sleeps(), 0);
 }
@@ -195,24 +178,6 @@ TEST_F(LoopSchedulerTest, ScheduleStartsAtClockZero)
     RunPasses(2);
     EXPECT_EQ(target.updates, 2);
     EXPECT_NEAR(clock.Now(), 0.02, 1e-9);
-}
-
-TEST_F(LoopSchedulerTest, RunStopsWhenTheWindowCloses)
-{
-    class ClosingTarget final : public LoopTarget {
-    public:
-        bool IsOpen() override { return frames < 3; }
-        void RenderFrame() override { ++frames; }
-        void EventStep(bool) override {}
-        bool IsFocused() override { return true; }
-        bool IsSuspended() override { return false; }
-        void Suspend() override {}
-        void Resume() override {}
-        void Update() override {}
-        int frames = 0;
-    } closing;
-    scheduler.Run(closing);
-    EXPECT_EQ(closing.frames, 3);
 }
 
 }  // namespace

@@ -1,23 +1,20 @@
 #include "platform/files/FileStream.h"
 
+#include "platform/files/DataBuffer.h"
 #include "platform/files/DataPath.h"
 #include "platform/files/FileIO.h"
 #include "tests/support/AppFolderFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 namespace zelka {
 namespace {
 
-namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
-
 using StreamTest = testing::AppFolderFixture;
+using DataBufferTest = testing::AppFolderFixture;
 
 Bytes Pattern(std::size_t count)
 {
@@ -26,14 +23,27 @@ Bytes Pattern(std::size_t count)
     return out;
 }
 
-TEST_F(StreamTest, ReadByteIsSignedAndThrowsAtTheEnd)
+Bytes BytesOf(const DataBuffer& buffer) { return {buffer.Bytes().begin(), buffer.Bytes().end()}; }
+
+Ref<DataBuffer> BufferOf(Bytes bytes)
 {
-    WriteBytes("b.bin", {0xFF, 0x7F, 0x80});
+    auto buffer = std::make_shared<DataBuffer>();
+    EXPECT_TRUE(buffer->New_(static_cast<int>(bytes.size()), std::move(bytes)));
+    return buffer;
+}
+
+TEST_F(StreamTest, ReadsAreSignedExactAndThrowPastTheEnd)
+{
+    WriteBytes("b.bin", {0xFF, 0x7F, 0x80, 1, 2, 3, 4, 5});
     auto stream = FileStream::Open(PathOf("b.bin"), "r");
     ASSERT_NE(stream, nullptr);
     EXPECT_EQ(stream->ReadByte(), -1);
     EXPECT_EQ(stream->ReadByte(), 127);
     EXPECT_EQ(stream->ReadByte(), -128);
+    auto buffer = DataBuffer::New(8);
+    stream->ReadAll(*buffer, 1, 3);
+    EXPECT_EQ(Bytes(buffer->Data(), buffer->Data() + 5), (Bytes{0, 1, 2, 3, 0}));
+    EXPECT_THROW(stream->ReadAll(*buffer, 0, 3), StreamReadError);  // only two left
     EXPECT_EQ(stream->Eof(), 1);
     try {
         stream->ReadByte();
@@ -41,40 +51,23 @@ TEST_F(StreamTest, ReadByteIsSignedAndThrowsAtTheEnd)
     } catch (const StreamReadError& error) {
         EXPECT_EQ(error.GetStream(), stream.get());
     }
-}
-
-TEST_F(StreamTest, ReadAllNeedsEveryByte)
-{
-    WriteBytes("five.bin", {1, 2, 3, 4, 5});
-    auto stream = FileStream::Open(PathOf("five.bin"), "r");
-    auto buffer = DataBuffer::New(8);
-    stream->ReadAll(*buffer, 1, 3);
-    EXPECT_EQ(Bytes(buffer->Data(), buffer->Data() + 5), (Bytes{0, 1, 2, 3, 0}));
-    EXPECT_THROW(stream->ReadAll(*buffer, 0, 3), StreamReadError);  // only two left
     stream->Close();
     EXPECT_THROW(stream->ReadAll(*buffer, 0, 1), StreamError);
     EXPECT_NO_THROW(stream->ReadAll(*buffer, 0, 0));
-}
 
-TEST_F(StreamTest, ReadAll2ReturnsExactlyTheRest)
-{
+    // ReadAll2 returns exactly the rest, across several read chunks.
     const Bytes bytes = Pattern(4096 * 2 + 17);
     WriteBytes("big.bin", bytes);
-    auto stream = FileStream::Open(PathOf("big.bin"), "r");
-    auto head = DataBuffer::New(10);
-    stream->ReadAll(*head, 0, 10);
+    stream = FileStream::Open(PathOf("big.bin"), "r");
+    stream->ReadAll(*buffer, 0, 8);
     const auto rest = stream->ReadAll2();
-    EXPECT_EQ(Bytes(rest->Data(), rest->Data() + rest->Length()), Bytes(bytes.begin() + 10, bytes.end()));
+    EXPECT_EQ(Bytes(rest->Data(), rest->Data() + rest->Length()), Bytes(bytes.begin() + 8, bytes.end()));
     EXPECT_EQ(stream->ReadAll2()->Length(), 0);
 }
 
 TEST_F(StreamTest, ModesReadWriteUpdateAppend)
 {
-    auto data = DataBuffer::New(3);
-    data->Data()[0] = 'a';
-    data->Data()[1] = 'b';
-    data->Data()[2] = 'c';
-
+    auto data = BufferOf({'a', 'b', 'c'});
     EXPECT_EQ(FileStream::Open(PathOf("new.bin"), "r"), nullptr);  // r does not create
     auto writer = FileStream::Open(PathOf("new.bin"), "w");
     ASSERT_NE(writer, nullptr);
@@ -91,8 +84,14 @@ TEST_F(StreamTest, ModesReadWriteUpdateAppend)
     EXPECT_EQ(update->Read(*one, 0, 1), 1);
     EXPECT_EQ(one->Data()[0], 'b');
     EXPECT_EQ(update->Write(*data, 0, 1), 1);  // read then write, same stream
+    // A read straight after a write needs no seek in between.
+    EXPECT_EQ(update->Seek(0), 0);
+    EXPECT_EQ(update->Write(*data, 2, 1), 1);
+    EXPECT_EQ(update->Read(*one, 0, 1), 1);
+    EXPECT_EQ(one->Data()[0], 'b');
+    EXPECT_EQ(update->Position(), 2);
     update->Close();
-    EXPECT_EQ(ReadBytes("made.bin"), (Bytes{'a', 'b', 'a'}));
+    EXPECT_EQ(ReadBytes("made.bin"), (Bytes{'c', 'b', 'a'}));
 
     auto append = FileStream::Open(PathOf("made.bin"), "a");
     ASSERT_NE(append, nullptr);
@@ -100,22 +99,13 @@ TEST_F(StreamTest, ModesReadWriteUpdateAppend)
     EXPECT_EQ(append->Write(*data, 1, 5), 2);  // cut at the buffer's end
     EXPECT_EQ(append->Length(), 5);
     append->Close();
-    EXPECT_EQ(ReadBytes("made.bin"), (Bytes{'a', 'b', 'a', 'b', 'c'}));
+    EXPECT_EQ(ReadBytes("made.bin"), (Bytes{'c', 'b', 'a', 'b', 'c'}));
 
     EXPECT_EQ(FileStream::Open(PathOf("made.bin"), "x"), nullptr);
     EXPECT_EQ(FileStream::Open(PathOf("made.bin"), "rb"), nullptr);
 }
 
-TEST_F(StreamTest, FileStreamFollowsTheScheme)
-{
-    WriteBytes("data/a.bin", {42});
-    auto stream = FileStream::Open("kestro://data/a.bin", "r");
-    ASSERT_NE(stream, nullptr);
-    EXPECT_EQ(stream->Length(), 1);
-    EXPECT_EQ(FileStream::Open("kestro://nowhere/a.bin", "r"), nullptr);
-}
-
-TEST_F(StreamTest, ClosedStreamIsInert)
+TEST_F(StreamTest, ClosedStreamIsInertAndReadsKeepToTheBuffer)
 {
     WriteBytes("c.bin", {1, 2});
     BBFileStream file;
@@ -134,11 +124,15 @@ TEST_F(StreamTest, ClosedStreamIsInert)
     EXPECT_EQ(file.Seek(1), 0);
 }
 
-TEST_F(StreamTest, LoadDataReadsWholeFile)
+TEST_F(StreamTest, DataPathsReachWholeFiles)
 {
     const Bytes bytes = Pattern(3 * 4096 + 1);
     WriteBytes("data/whole.bin", bytes);
     EXPECT_EQ(files::LoadData("kestro://data/whole.bin"), bytes);
+    auto stream = FileStream::Open("kestro://data/whole.bin", "r");
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(stream->Length(), static_cast<int>(bytes.size()));
+    EXPECT_EQ(FileStream::Open("kestro://nowhere/whole.bin", "r"), nullptr);
     WriteBytes("empty.bin", {});
     EXPECT_EQ(files::LoadData(PathOf("empty.bin")), Bytes{});
     EXPECT_FALSE(files::LoadData(PathOf("missing.bin")).has_value());
@@ -146,25 +140,48 @@ TEST_F(StreamTest, LoadDataReadsWholeFile)
     const auto status = files::LoadData("/proc/self/status");
     ASSERT_TRUE(status.has_value());
     EXPECT_GT(status->size(), 0u);
-}
-
-TEST_F(StreamTest, ReadAfterWriteNeedsNoExplicitSeek)
-{
-    WriteBytes("rw.bin", {1, 2, 3, 4});
-    BBFileStream file;
-    ASSERT_TRUE(file.Open(PathOf("rw.bin"), "u"));
-    auto buffer = DataBuffer::New(1);
-    buffer->Data()[0] = 9;
-    EXPECT_EQ(file.Write(*buffer, 0, 1), 1);
-    EXPECT_EQ(file.Read(*buffer, 0, 1), 1);
-    EXPECT_EQ(buffer->Data()[0], 2);
-    EXPECT_EQ(file.Position(), 2);
-}
-
-TEST(FileStreamDeathTest, NewFailureIsFatal)
-{
     EXPECT_EXIT((dup2(2, 1), FileStream::New("/nonexistent/zelka/x.bin", "r")), ::testing::ExitedWithCode(255),
                 "Kestro Runtime Error : Failed to open stream");
+}
+
+TEST_F(DataBufferTest, CopyBytesCutsAtEitherEndHandlesOverlapAndRefusesBadRanges)
+{
+    auto buffer = BufferOf({1, 2, 3, 4});
+    buffer->CopyBytes(0, *buffer, 1, 4);  // cut to 3, copied back to front
+    EXPECT_EQ(BytesOf(*buffer), (Bytes{1, 1, 2, 3}));
+    auto down = BufferOf({1, 2, 3, 4, 5});
+    down->CopyBytes(2, *down, 0, 3);
+    EXPECT_EQ(BytesOf(*down), (Bytes{3, 4, 5, 4, 5}));
+
+    auto source = BufferOf({9, 8, 7, 6});
+    auto target = BufferOf({0, 0, 0});
+    for (const auto& [from, to, count] : {std::array{-1, 0, 2}, {0, -1, 2}, {0, 0, -2}, {4, 0, 2}, {0, 5, 2}}) {
+        source->CopyBytes(from, *target, to, count);
+    }
+    EXPECT_EQ(BytesOf(*target), (Bytes{0, 0, 0}));
+    source->CopyBytes(1, *target, 1, 10);  // cut by the target's end
+    EXPECT_EQ(BytesOf(*target), (Bytes{0, 8, 7}));
+}
+
+TEST_F(DataBufferTest, NewAndLoadFillOnlyAnEmptyBuffer)
+{
+    const auto buffer = DataBuffer::New(16);
+    EXPECT_EQ(BytesOf(*buffer), Bytes(16, 0));
+    EXPECT_FALSE(buffer->New_(4));
+    buffer->Discard();
+    EXPECT_EQ(buffer->Length(), 0);
+    EXPECT_TRUE(buffer->New_(4));
+    EXPECT_EQ(buffer->Length(), 4);
+    EXPECT_FALSE(DataBuffer().New_(-1));
+    EXPECT_EXIT((dup2(2, 1), DataBuffer::New(-1)), ::testing::ExitedWithCode(255),
+                "Kestro Runtime Error : Allocate DataBuffer failed");
+
+    WriteBytes("abc", {'a', 'b', 'c'});
+    DataBuffer loaded;
+    EXPECT_TRUE(loaded.Load_(PathOf("abc")));
+    EXPECT_EQ(BytesOf(loaded), (Bytes{'a', 'b', 'c'}));
+    EXPECT_FALSE(loaded.Load_(PathOf("abc")));  // holds data already
+    EXPECT_FALSE(DataBuffer().Load_(PathOf("missing")));
 }
 
 }  // namespace

@@ -2,102 +2,68 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "platform/graphics/GraphicsDevice.h"
 #include "platform/graphics/null/RecordingGraphicsDevice.h"
+#include "tests/platform/TestFiles.h"
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_image_write.h>
+#pragma GCC diagnostic pop
 
 namespace zelka {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// --- A minimal PNG writer (stored deflate blocks), so decoding is tested on real files. ---
-
-std::uint32_t Crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0)
+// A real PNG file, from the same writer the asset generator uses. channels: 1 grey,
+// 2 grey-alpha, 3 RGB, 4 RGBA; 8 bits each.
+Bytes EncodePng(int width, int height, int channels, const Bytes& pixels)
 {
-    crc = ~crc;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-    }
-    return ~crc;
-}
-
-void PutBig32(Bytes& out, std::uint32_t value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        out.push_back(static_cast<std::uint8_t>(value >> shift));
-    }
-}
-
-void PutChunk(Bytes& out, const char* type, const Bytes& data)
-{
-    PutBig32(out, static_cast<std::uint32_t>(data.size()));
-    Bytes body(type, type + 4);
-    body.insert(body.end(), data.begin(), data.end());
-    out.insert(out.end(), body.begin(), body.end());
-    PutBig32(out, Crc32(body.data(), body.size()));
-}
-
-// colourType: 0 grey, 4 grey-alpha, 2 RGB, 6 RGBA; 8 bits per channel.
-Bytes EncodePng(int width, int height, int colourType, const Bytes& pixels)
-{
-    const int channels = colourType == 0 ? 1 : colourType == 4 ? 2 : colourType == 2 ? 3 : 4;
-    Bytes raw;
-    for (int y = 0; y < height; ++y) {
-        raw.push_back(0);   // filter: none
-        const auto* row = &pixels[static_cast<std::size_t>(y) * width * channels];
-        raw.insert(raw.end(), row, row + width * channels);
-    }
-    Bytes zlib{0x78, 0x01, 0x01};   // header, then one final stored block
-    const auto len = static_cast<std::uint16_t>(raw.size());
-    zlib.insert(zlib.end(), {static_cast<std::uint8_t>(len), static_cast<std::uint8_t>(len >> 8),
-                             static_cast<std::uint8_t>(~len), static_cast<std::uint8_t>(~len >> 8)});
-    zlib.insert(zlib.end(), raw.begin(), raw.end());
-    std::uint32_t a = 1;
-    std::uint32_t b = 0;
-    for (std::uint8_t byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    PutBig32(zlib, (b << 16) | a);
-
-    Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    Bytes header;
-    PutBig32(header, static_cast<std::uint32_t>(width));
-    PutBig32(header, static_cast<std::uint32_t>(height));
-    header.insert(header.end(), {8, static_cast<std::uint8_t>(colourType), 0, 0, 0});
-    PutChunk(png, "IHDR", header);
-    PutChunk(png, "IDAT", zlib);
-    PutChunk(png, "IEND", {});
+    Bytes png;
+    stbi_write_png_to_func(
+        [](void* out, void* data, int size) {
+            auto* bytes = static_cast<std::uint8_t*>(data);
+            static_cast<Bytes*>(out)->insert(static_cast<Bytes*>(out)->end(), bytes, bytes + size);
+        },
+        &png, width, height, channels, pixels.data(), width * channels);
     return png;
 }
 
-TEST(Surface, SetDataPremultipliesGreyAlphaAndRgbaOnly)
+// A 2 x 2 red JPEG (baseline, 4:2:0), as an image editor writes one.
+Bytes SmallJpeg()
+{
+    const std::string hex =
+        "ffd8ffe000104a46494600010100000100010000ffdb004300100b0c0e0c0a100e0d0e1211101318281a181616183123"
+        "251d283a333d3c3933383740485c4e404457453738506d51575f626768673e4d71797064785c656763ffdb0043011112"
+        "121815182f1a1a2f63423842636363636363636363636363636363636363636363636363636363636363636363636363"
+        "6363636363636363636363636363ffc00011080002000203012200021101031101ffc400150001010000000000000000"
+        "0000000000000005ffc40014100100000000000000000000000000000000ffc400150101010000000000000000000000"
+        "0000000506ffc40014110100000000000000000000000000000000ffda000c03010002110311003f008a00b5e3ffd9";
+    Bytes bytes;
+    for (std::size_t i = 0; i < hex.size(); i += 2) bytes.push_back(static_cast<std::uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    return bytes;
+}
+
+TEST(Surface, SetDataPremultipliesGreyAlphaAndRgbaOnlyAndRefusesBadShapes)
 {
     RecordingSurface rgba;
     ASSERT_TRUE(rgba.SetData({200, 100, 50, 128, 255, 255, 255, 0}, 2, 1, 4));
     EXPECT_EQ(rgba.Pixels(), (Bytes{100, 50, 25, 128, 0, 0, 0, 0}));   // x*a/255, truncated
-
     RecordingSurface greyAlpha;
     ASSERT_TRUE(greyAlpha.SetData({255, 51}, 1, 1, 2));
     EXPECT_EQ(greyAlpha.Pixels(), (Bytes{51, 51}));
-
     RecordingSurface rgb;   // no alpha: unchanged
     ASSERT_TRUE(rgb.SetData({1, 2, 3}, 1, 1, 3));
     EXPECT_EQ(rgb.Pixels(), (Bytes{1, 2, 3}));
-    EXPECT_EQ(rgb.Depth(), 3);
-}
 
-TEST(Surface, SetDataRefusesBadShapes)
-{
     RecordingSurface surface;
     EXPECT_FALSE(surface.SetData(Bytes(8), 2, 1, 0));   // depth outside 1-4
     EXPECT_FALSE(surface.SetData(Bytes(10), 2, 1, 5));
@@ -107,115 +73,63 @@ TEST(Surface, SetDataRefusesBadShapes)
     EXPECT_FALSE(surface.HasPixels());
 }
 
-TEST(Surface, SetSubDataClipsToTheSurfaceAndTheArray)
+TEST(Surface, SetSubDataClipsAndConvertsArgbToPremultipliedRgba)
 {
     RecordingSurface surface(3, 2, kSurfaceDepthRgba);
     const int white = static_cast<int>(0xFFFFFFFFu);
     // A 3x3 rectangle at (1, -1): only (1..2, 0) and (1..2, 1) lie inside.
-    const std::vector<int> block(9, white);
-    surface.SetSubData(1, -1, 3, 3, block, 0, 3);
-    ASSERT_EQ(surface.Pixels().size(), 24u);
-    auto pixel = [&](int x, int y) { return surface.Pixels()[static_cast<std::size_t>((y * 3 + x) * 4 + 3)]; };
-    EXPECT_EQ(pixel(0, 0), 0);
-    EXPECT_EQ(pixel(1, 0), 255);
-    EXPECT_EQ(pixel(2, 1), 255);
-    EXPECT_EQ(pixel(0, 1), 0);
+    surface.SetSubData(1, -1, 3, 3, std::vector<int>(9, white), 0, 3);
+    std::vector<int> alphas;
+    for (std::size_t i = 3; i < surface.Pixels().size(); i += 4) alphas.push_back(surface.Pixels()[i]);
+    EXPECT_EQ(alphas, (std::vector<int>{0, 255, 255, 0, 255, 255}));
     EXPECT_EQ(surface.Uploads(), 1);
 
     // A source array shorter than the rectangle: entries past its end are skipped, as are
     // negative indices from a negative offset.
     RecordingSurface other(2, 2, kSurfaceDepthRgba);
-    const std::vector<int> two(2, white);
+    const std::vector<int> two{white, static_cast<int>(0x80FF4020u)};
     other.SetSubData(0, 0, 2, 2, two, -1, 2);
-    EXPECT_EQ(other.Pixels()[3], 0);      // index -1
-    EXPECT_EQ(other.Pixels()[7], 255);    // index 0
-    EXPECT_EQ(other.Pixels()[11], 255);   // index 1
-    EXPECT_EQ(other.Pixels()[15], 0);     // index 2, past the end
-
+    EXPECT_EQ(other.Pixels(), (Bytes{0, 0, 0, 0, 255, 255, 255, 255, 128, 32, 16, 128, 0, 0, 0, 0}));
     // Far outside, or sizes that overflow int arithmetic: nothing written.
     other.SetSubData(2147483000, 0, 2147483000, 1, two, 0, 2);
     other.SetSubData(-5, -5, 2, 2, two, 0, 2);
     EXPECT_EQ(other.Uploads(), 1);
-}
-
-TEST(Surface, SetSubDataConvertsArgbToPremultipliedRgba)
-{
-    RecordingSurface surface(1, 1, kSurfaceDepthRgba);
-    const std::vector<int> half{static_cast<int>(0x80FF4020u)};
-    surface.SetSubData(0, 0, 1, 1, half, 0, 1);
-    EXPECT_EQ(surface.Pixels(), (Bytes{128, 32, 16, 128}));
 
     RecordingSurface rgb;   // not RGBA: ignored
     ASSERT_TRUE(rgb.SetData({1, 2, 3}, 1, 1, 3));
-    rgb.SetSubData(0, 0, 1, 1, half, 0, 1);
+    rgb.SetSubData(0, 0, 1, 1, two, 0, 1);
     EXPECT_EQ(rgb.Pixels(), (Bytes{1, 2, 3}));
+    rgb.Discard();
+    rgb.Discard();
+    EXPECT_FALSE(rgb.HasPixels());
+    EXPECT_EQ(rgb.Width(), 1);
 }
 
-TEST(Surface, DiscardFreesPixelsOnceAndKeepsTheSize)
+TEST(Surface, DecodesPngOnlyAtItsOwnChannelCountWithinBounds)
 {
-    RecordingSurface surface;
-    ASSERT_TRUE(surface.SetData(Bytes(16, 9), 2, 2, 4));
-    surface.Discard();
-    surface.Discard();
-    EXPECT_TRUE(surface.Discarded());
-    EXPECT_FALSE(surface.HasPixels());
-    EXPECT_EQ(surface.Width(), 2);
-}
-
-TEST(Surface, DecodesPngAtItsOwnChannelCount)
-{
-    struct Case {
-        int colourType;
-        int depth;
-    };
-    for (Case c : {Case{0, 1}, Case{4, 2}, Case{2, 3}, Case{6, 4}}) {
-        Bytes pixels(static_cast<std::size_t>(3 * 2 * c.depth));
-        for (std::size_t i = 0; i < pixels.size(); ++i) {
-            pixels[i] = static_cast<std::uint8_t>(i * 7);
-        }
+    for (int depth = 1; depth <= 4; ++depth) {
+        SCOPED_TRACE(depth);
+        Bytes pixels(static_cast<std::size_t>(3 * 2 * depth));
+        for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint8_t>(i * 7);
         ImageData image;
-        ASSERT_TRUE(DecodeImageData(EncodePng(3, 2, c.colourType, pixels), image)) << c.colourType;
+        ASSERT_TRUE(DecodeImageData(EncodePng(3, 2, depth, pixels), image));
         EXPECT_EQ(image.width, 3);
         EXPECT_EQ(image.height, 2);
-        EXPECT_EQ(image.depth, c.depth);
+        EXPECT_EQ(image.depth, depth);
         EXPECT_EQ(image.pixels, pixels);
     }
     ImageData image;
     EXPECT_FALSE(DecodeImageData(Bytes{1, 2, 3, 4}, image));
     EXPECT_FALSE(DecodeImageData(Bytes{}, image));
-    EXPECT_FALSE(LoadImageData("no-such-file.png", image));
+    // A well-formed JPEG is refused like any other format the game's data never holds.
+    EXPECT_FALSE(DecodeImageData(SmallJpeg(), image));
     // A data chunk claiming 2 GB in a file of a few bytes: refused before any buffer grows.
-    Bytes huge = EncodePng(1, 1, 0, {9});
-    constexpr std::size_t kDataLength = 8 + 25;   // after the signature and the header chunk
-    huge[kDataLength] = 0x7F;
+    Bytes huge = EncodePng(1, 1, 1, {9});
+    huge[8 + 25] = 0x7F;   // the data chunk's length, after the signature and the header chunk
     EXPECT_FALSE(DecodeImageData(huge, image));
     // Sizes beyond 8192 pixels a side are refused before their pixels are made.
-    EXPECT_TRUE(DecodeImageData(EncodePng(8192, 1, 0, Bytes(8192, 7)), image));
-    EXPECT_FALSE(DecodeImageData(EncodePng(8193, 1, 0, Bytes(8193, 7)), image));
-}
-
-// A 2 x 2 red JPEG (baseline, 4:2:0), as an image editor writes one.
-Bytes SmallJpeg()
-{
-    const char* hex =
-        "ffd8ffe000104a46494600010100000100010000ffdb004300100b0c0e0c0a100e0d0e1211101318281a181616183123"
-        "251d283a333d3c3933383740485c4e404457453738506d51575f626768673e4d71797064785c656763ffdb0043011112"
-        "121815182f1a1a2f63423842636363636363636363636363636363636363636363636363636363636363636363636363"
-        "6363636363636363636363636363ffc00011080002000203012200021101031101ffc400150001010000000000000000"
-        "0000000000000005ffc40014100100000000000000000000000000000000ffc400150101010000000000000000000000"
-        "0000000506ffc40014110100000000000000000000000000000000ffda000c03010002110311003f008a00b5e3ffd9";
-    Bytes bytes;
-    for (const char* p = hex; p[0] != '\0'; p += 2) {
-        bytes.push_back(static_cast<std::uint8_t>(std::stoi(std::string(p, 2), nullptr, 16)));
-    }
-    return bytes;
-}
-
-TEST(Surface, OnlyPngIsDecoded)
-{
-    // A well-formed JPEG is refused like any other format the game's data never holds.
-    ImageData image;
-    EXPECT_FALSE(DecodeImageData(SmallJpeg(), image));
+    EXPECT_TRUE(DecodeImageData(EncodePng(8192, 1, 1, Bytes(8192, 7)), image));
+    EXPECT_FALSE(DecodeImageData(EncodePng(8193, 1, 1, Bytes(8193, 7)), image));
 }
 
 TEST(Surface, WidenToRgbaFillsGreyAndOpaqueAlpha)
@@ -235,13 +149,7 @@ TEST(Surface, WidenToRgbaFillsGreyAndOpaqueAlpha)
 
 TEST(Surface, DeviceLoadsAFileIntoAPremultipliedSurface)
 {
-    const std::string path = ::testing::TempDir() + "surface_test.png";
-    const Bytes png = EncodePng(1, 1, 6, {255, 255, 255, 51});
-    FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    ASSERT_EQ(std::fwrite(png.data(), 1, png.size(), file), png.size());
-    std::fclose(file);
-
+    const std::string path = testing::WriteTempFile("surface_test.png", EncodePng(1, 1, 4, {255, 255, 255, 51}));
     RecordingGraphicsDevice device;
     Ref<Surface> surface = device.LoadSurface(path);
     ASSERT_NE(surface, nullptr);

@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <csignal>
+#include <filesystem>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -17,6 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
+using TextFileTest = testing::AppFolderFixture;
 
 String Decode(const Bytes& bytes, bool* invalid = nullptr)
 {
@@ -24,17 +23,6 @@ String Decode(const Bytes& bytes, bool* invalid = nullptr)
     if (invalid) *invalid = decoded.invalidUtf8;
     return decoded.text;
 }
-
-// Ends the process with 0 when the save gave -2.
-[[noreturn]] void SaveWithSizeLimit(const String& text, const std::string& path)
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{.rlim_cur = 1024, .rlim_max = 1024};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    _exit(SaveString(text, path) == -2 ? 0 : 1);
-}
-
-using TextFileTest = testing::AppFolderFixture;
 
 TEST(DecodeText, ByteOrderMarksChooseTheEncoding)
 {
@@ -51,13 +39,14 @@ TEST(DecodeText, ByteOrderMarksChooseTheEncoding)
 TEST(DecodeText, InvalidUtf8FallsBackToOneCharacterPerByte)
 {
     bool invalid = false;
-    EXPECT_EQ(Decode({'a', 0xE9, 'b'}, &invalid), (String{U'a', 0xE9, U'b'}));
-    EXPECT_TRUE(invalid);
+    Decode({'o', 'k'}, &invalid);
+    EXPECT_FALSE(invalid);
     // With the mark, the fallback covers the bytes after it.
     EXPECT_EQ(Decode({0xEF, 0xBB, 0xBF, 0xC3, 0xA9, 0xFF}, &invalid), (String{0xC3, 0xA9, 0xFF}));
     EXPECT_TRUE(invalid);
     // Each of these is not UTF-8 of one to three bytes.
     const Bytes bad[] = {
+        {'a', 0xE9, 'b'},          // Latin-1
         {0xC3},                    // cut short at the end
         {0xC3, 'a'},               // missing continuation
         {0xC0, 0xAF},              // overlong two-byte form
@@ -67,29 +56,22 @@ TEST(DecodeText, InvalidUtf8FallsBackToOneCharacterPerByte)
         {0x80},                    // a lone continuation
     };
     for (const Bytes& bytes : bad) {
+        invalid = false;
         EXPECT_EQ(Decode(bytes, &invalid), String(bytes.begin(), bytes.end()));
         EXPECT_TRUE(invalid);
     }
-    Decode({'o', 'k'}, &invalid);
-    EXPECT_FALSE(invalid);
 }
 
-TEST_F(TextFileTest, LoadStringReportsInvalidUtf8ByPath)
+TEST_F(TextFileTest, LoadStringReadsEachPathFormAndReportsInvalidUtf8ByPath)
 {
     WriteBytes("latin.txt", {'c', 'a', 'f', 0xE9});
     ::testing::internal::CaptureStdout();
-    const String text = LoadString(PathOf("latin.txt"));
-    const std::string printed = ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(text, U"caf\u00e9");
-    EXPECT_EQ(printed, "Invalid UTF-8 in file: " + PathOf("latin.txt") + "\n");
-
+    EXPECT_EQ(LoadString(PathOf("latin.txt")), U"caf\u00e9");
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Invalid UTF-8 in file: " + PathOf("latin.txt") + "\n");
     ::testing::internal::CaptureStdout();
     EXPECT_EQ(LoadString(PathOf("missing.txt")), U"");
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
-}
 
-TEST_F(TextFileTest, SchemeAndDataFolderForms)
-{
     WriteBytes("data/a.fnt", {0xEF, 0xBB, 0xBF, 'f', 'n', 't'});
     EXPECT_EQ(files::LoadString("kestro://data/a.fnt"), U"fnt");
     EXPECT_EQ(app::LoadString("a.fnt"), U"fnt");
@@ -97,39 +79,34 @@ TEST_F(TextFileTest, SchemeAndDataFolderForms)
     EXPECT_EQ(LoadString("kestro://data/a.fnt"), U"");  // the global form takes the path as given
 }
 
-TEST_F(TextFileTest, SaveStringWritesUtf8)
+TEST_F(TextFileTest, SaveStringWritesUtf8AndReplacesTheWholeFile)
 {
-    EXPECT_EQ(SaveString(U"\u00e9", PathOf("e.txt")), 0);
-    EXPECT_EQ(ReadBytes("e.txt"), (Bytes{0xC3, 0xA9}));
-    EXPECT_EQ(SaveString(U"a\u2191", PathOf("arrow.txt")), 0);
-    EXPECT_EQ(ReadBytes("arrow.txt"), (Bytes{'a', 0xE2, 0x86, 0x91}));
+    EXPECT_EQ(SaveString(U"a\u00e9\u2191", PathOf("arrow.txt")), 0);
+    EXPECT_EQ(ReadBytes("arrow.txt"), (Bytes{'a', 0xC3, 0xA9, 0xE2, 0x86, 0x91}));
     EXPECT_EQ(SaveString(U"", PathOf("empty.txt")), 0);
     EXPECT_TRUE(fs::exists(PathOf("empty.txt")));
     EXPECT_EQ(fs::file_size(PathOf("empty.txt")), 0u);
-    EXPECT_EQ(LoadString(PathOf("arrow.txt")), U"a\u2191");
-}
-
-TEST_F(TextFileTest, SaveStringReplacesWholeFileAndLeavesNoTemporary)
-{
     ASSERT_EQ(SaveString(U"a much longer first version", PathOf("save.dat")), 0);
     ASSERT_EQ(SaveString(U"short", PathOf("save.dat")), 0);
     EXPECT_EQ(LoadString(PathOf("save.dat")), U"short");
     EXPECT_FALSE(fs::exists(PathOf("save.dat.tmp")));
-}
-
-TEST_F(TextFileTest, SaveStringIntoMissingFolderFails)
-{
     EXPECT_EQ(SaveString(U"x", PathOf("savedata/save.dat")), -1);
     EXPECT_FALSE(fs::exists(dir_ / "savedata"));
 }
 
-TEST_F(TextFileTest, FailedWriteLeavesOldFileWhole)
+TEST_F(TextFileTest, FailedWriteLeavesTheOldFileWhole)
 {
     const String old = U"<SAVE>old</SAVE>";
     ASSERT_EQ(SaveString(old, PathOf("save.dat")), 0);
-    const String big(20000, U'x');
-    // In a child process: the file-size limit makes the write fail part way (EFBIG).
-    EXPECT_EXIT(SaveWithSizeLimit(big, PathOf("save.dat")), ::testing::ExitedWithCode(0), "");
+    // In a child process: the file-size limit makes the write fail part way (EFBIG), and
+    // the save reports it with -2.
+    const auto saveUnderLimit = [this] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{.rlim_cur = 1024, .rlim_max = 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(SaveString(String(20000, U'x'), PathOf("save.dat")) == -2 ? 0 : 1);
+    };
+    EXPECT_EXIT(saveUnderLimit(), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(LoadString(PathOf("save.dat")), old);
     EXPECT_FALSE(fs::exists(PathOf("save.dat.tmp")));
 }
