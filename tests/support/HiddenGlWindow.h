@@ -9,8 +9,8 @@
 namespace zelka::testing {
 
 // A hidden window with a current compatibility context and the game window's hints, for
-// tests that draw through the real GL device under Xvfb. Check Available() first and skip
-// without a display.
+// tests that draw through the real GL device under Xvfb. Available() tells whether there
+// is a display at all: a test fails without one, a benchmark may fall back.
 class HiddenGlWindow {
 public:
     static bool Available() { return std::getenv("DISPLAY") != nullptr; }
