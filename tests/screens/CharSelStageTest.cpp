@@ -193,21 +193,10 @@ TEST_F(CharSelStageTest, VersusGoesFromCharactersToWorldToSettingsToTheMatch)
     EXPECT_EQ(app->GetExtraWait(), 0);
 }
 
-TEST_F(CharSelStageTest, ARaceStartsAtTheWorldWithATwoSecondWait)
+TEST_F(CharSelStageTest, ALockedWorldOpensItsNoticeAndAnOpenOneStartsTheRaceAfterAWait)
 {
     Load(kRace1P);
     EXPECT_EQ(stage->GetSettingsPanel(), nullptr);
-    Press(kActionAccept);
-    Press(kActionAccept);
-    Press(kActionAccept);
-    EXPECT_EQ(app->GetNextStageId(), kMatchStage);
-    EXPECT_EQ(app->GetExtraWait(), 2000);
-    EXPECT_EQ(GameData::currentWorldNdx, 0);
-}
-
-TEST_F(CharSelStageTest, ALockedWorldOpensItsNoticeInsteadOfStarting)
-{
-    Load(kRace1P);
     Press(kActionAccept);
     Press(kActionAccept);
     Press(kActionLeft);
@@ -234,9 +223,15 @@ TEST_F(CharSelStageTest, ALockedWorldOpensItsNoticeInsteadOfStarting)
     EXPECT_EQ(notice->GetParent(), nullptr);
     EXPECT_NE(Named(U"WORLD_LOCK"), nullptr);
     EXPECT_NE(Named(U"WORLD_LOCK"), notice);
+
+    Press(kActionRight);  // round to the first world, open: the race starts at once
+    Press(kActionAccept);
+    EXPECT_EQ(app->GetNextStageId(), kMatchStage);
+    EXPECT_EQ(app->GetExtraWait(), 2000);
+    EXPECT_EQ(GameData::currentWorldNdx, 0);
 }
 
-TEST_F(CharSelStageTest, CancelInTheWorldPanelTakesBackTheLastPick)
+TEST_F(CharSelStageTest, CancelInTheWorldPanelTakesBackTheLastPickAndEscapeLeaves)
 {
     Load(kVersus1P);
     Press(kActionAccept);
@@ -247,6 +242,10 @@ TEST_F(CharSelStageTest, CancelInTheWorldPanelTakesBackTheLastPick)
     EXPECT_TRUE(Roulette(0).IsConfirmed());
     Wait(600);
     EXPECT_FALSE(stage->GetWorldPanel()->IsOpen());
+    Press(kActionAccept);
+    ASSERT_TRUE(stage->GetWorldPanel()->IsOpen());
+    PressKey(kKeyEscape);  // from any phase, the world panel's too
+    EXPECT_EQ(app->GetNextStageId(), kTitleStage);
 }
 
 TEST_F(CharSelStageTest, ALockedCharacterShowsQuestionMarksAndOnlyItsNotice)
@@ -321,15 +320,6 @@ TEST_F(CharSelStageTest, TwoPlayersEachDriveTheirOwnRoulette)
     Press(kActionAccept, 2);
     Press(kActionAccept, 1);
     EXPECT_TRUE(stage->GetWorldPanel()->IsOpen());
-}
-
-TEST_F(CharSelStageTest, EscapeGoesBackToTheTitleFromAnyPhase)
-{
-    Load(kVersus1P);
-    Press(kActionAccept);
-    Press(kActionAccept);
-    PressKey(kKeyEscape);
-    EXPECT_EQ(app->GetNextStageId(), kTitleStage);
 }
 
 }  // namespace

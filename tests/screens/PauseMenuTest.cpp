@@ -4,9 +4,7 @@
 #include "match/stage/ZELKAStage.h"
 #include "services/mapping/InputMapping.h"
 #include "services/player/PlayerData.h"
-#include "screens/menus/JoystickConfigPanel.h"
 #include "screens/menus/PauseMenuPanel.h"
-#include "screens/menus/SettingsMenuPanel.h"
 #include "tests/screens/AppFixture.h"
 
 #include <gtest/gtest.h>
@@ -106,37 +104,7 @@ TEST_F(PauseMenuTest, GreyedPlayerTwoRowCanBeSelectedButDoesNothing)
     EXPECT_TRUE(pause.IsVisible());
 }
 
-TEST_F(PauseMenuTest, RowsOpenTheirPanelsOverThePauseMenuAndCancelResumes)
-{
-    GiveP1TheKeyboard();
-    RunTo(kStageMatch);
-    PauseMenuPanel& pause = OpenPause();
-    Step(kKeyDown);    // P1 CONTROLS
-    Step(kKeySpace);
-    Steps(30);
-    auto& controls = PanelOf<JoystickConfigPanel>(Stage().GetInputConfigPanel());
-    EXPECT_TRUE(controls.IsVisible());
-    EXPECT_EQ(controls.GetShownPlayer(), 1);
-    EXPECT_TRUE(pause.IsVisible());  // stays open beneath
-    Step(kKeyEscape);  // closes the controls menu only
-    Steps(30);
-    EXPECT_FALSE(controls.IsVisible());
-    EXPECT_TRUE(pause.IsVisible());
-
-    Step(kKeyDown);
-    Step(kKeyDown);    // GAME SETTINGS
-    Step(kKeyEnter);   // start accepts too
-    Steps(30);
-    EXPECT_TRUE(Stage().IsSettingsMenuOpen());
-    Step(kKeyEscape);
-    Steps(30);
-    EXPECT_FALSE(Stage().IsSettingsMenuOpen());
-
-    Step(kKeyControl);  // cancel resumes
-    Steps(30);
-    EXPECT_FALSE(pause.IsVisible());
-}
-
+// The rows' panels over the pause menu, and cancel resuming, are driven in WholeGameTest.
 TEST_F(PauseMenuTest, StartOnTheMatchPausesItUntilResumed)
 {
     UseGameScreens();
