@@ -21,12 +21,6 @@ namespace zelka {
 
 namespace {
 
-bool EndsWith(const String& text, const String& tail)
-{
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // Any node below `node` named `name` with that value.
 bool HasNode(const XMLNode& node, const String& name, const String& value)
 {
