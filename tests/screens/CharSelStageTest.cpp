@@ -142,22 +142,6 @@ TEST_F(CharSelStageTest, LoadsBothSidesFromThePlayersCharacters)
     EXPECT_EQ(played_, (std::vector<Played>{{300, 3}}));
 }
 
-TEST_F(CharSelStageTest, OnePlayerCancelTakesBackTheOwnPickThenLeavesForTheTitle)
-{
-    Load(kVersus1P);
-    Press(kActionAccept);
-    EXPECT_TRUE(Roulette(0).IsConfirmed());
-    EXPECT_FALSE(Roulette(1).IsConfirmed());
-
-    Press(kActionCancel);  // now picking the computer's character: back to the own pick
-    EXPECT_FALSE(Roulette(0).IsConfirmed());
-    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
-
-    Press(kActionCancel);  // nothing confirmed
-    EXPECT_EQ(app->GetNextStageId(), kTitleStage);
-    EXPECT_TRUE(WasPlayed(0));
-}
-
 TEST_F(CharSelStageTest, VersusGoesFromCharactersToWorldToSettingsToTheMatch)
 {
     Load(kVersus1P);

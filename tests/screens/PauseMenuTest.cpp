@@ -11,15 +11,6 @@
 
 namespace zelka {
 
-namespace {
-
-const String& RowText(const PauseMenu& menu, int row)
-{
-    return dynamic_cast<const Label&>(*menu.GetOption(row)).GetText();
-}
-
-}  // namespace
-
 class PauseMenuTest : public AppFixture {
 protected:
     // Opens the current stage's pause menu and lets it unfold.
@@ -72,23 +63,8 @@ TEST_F(PauseMenuTest, FirstTitleAfterSeed1234IsGiveMeASec)
     EXPECT_EQ(menu->GetTitle()->name, U"TITLE_LABEL");
 }
 
-TEST_F(PauseMenuTest, LastRowLeavesCharacterSelectForTheTitleAndAMatchForCharacterSelect)
-{
-    GiveP1TheKeyboard();
-    RunTo(kStageCharSelect);
-    PauseMenuPanel& fromCharSelect = OpenPause();
-    EXPECT_EQ(RowText(*fromCharSelect.GetMenu(), PauseMenu::kRowLeave), U"BACK TO TITLE");
-    fromCharSelect.GetMenu()->OkPressed(PauseMenu::kRowLeave);
-    EXPECT_EQ(app->GetNextStageId(), kStageTitle);
-    EXPECT_TRUE(fromCharSelect.IsVisible());  // the switch replaces it
-
-    RunTo(kStageMatch);
-    PauseMenuPanel& fromMatch = OpenPause();
-    EXPECT_EQ(RowText(*fromMatch.GetMenu(), PauseMenu::kRowLeave), U"CHANGE CHARACTERS");
-    fromMatch.GetMenu()->OkPressed(PauseMenu::kRowLeave);
-    EXPECT_EQ(app->GetNextStageId(), kStageCharSelect);
-}
-
+// The last row's label and target on character select and in a match, the rows' panels
+// over the menu and cancel resuming are driven in WholeGameTest.
 TEST_F(PauseMenuTest, GreyedPlayerTwoRowCanBeSelectedButDoesNothing)
 {
     GiveP1TheKeyboard();
@@ -104,7 +80,6 @@ TEST_F(PauseMenuTest, GreyedPlayerTwoRowCanBeSelectedButDoesNothing)
     EXPECT_TRUE(pause.IsVisible());
 }
 
-// The rows' panels over the pause menu, and cancel resuming, are driven in WholeGameTest.
 TEST_F(PauseMenuTest, StartOnTheMatchPausesItUntilResumed)
 {
     UseGameScreens();
