@@ -54,21 +54,6 @@ TEST(StageTransitions, KindByStageAndLengths)
     EXPECT_EQ(covered[0][0], 600.0f);
 }
 
-TEST(StageTransitions, DiamondsGrowColumnByColumn)
-{
-    bool running = false;
-    const auto out = Diamonds(250, false, &running);  // p = 0.5
-    EXPECT_TRUE(running);
-    ASSERT_EQ(out.size(), 17u * 13u);
-    // First column at the right edge, s = 0.5: a = 20, b = 15.
-    EXPECT_EQ(out[0], (std::vector<float>{620, 0, 640, -15, 660, 0, 640, 15}));
-    // Second column, s = 0.55: a = trunc(22), b = trunc(16.5) = 16.
-    EXPECT_EQ(out[13], (std::vector<float>{578, 0, 600, -16, 622, 0, 600, 16}));
-    // The growth stops at 1: the last column (x = 0) is full size.
-    EXPECT_EQ(out.back(), (std::vector<float>{-40, 360, 0, 330, 40, 360, 0, 390}));
-    EXPECT_EQ(Diamonds(0, true)[0], (std::vector<float>{-40, 0, 0, -30, 40, 0, 0, 30}));
-}
-
 class StageTransitionsDrawing : public ::testing::Test {
 protected:
     void SetUp() override

@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kMatch = 1;
 constexpr int kCharSelect = 2;
-constexpr int kCredits = 6;
 constexpr int kExitOption = 3;
 constexpr int kSfxMenuShown = 15;
 constexpr int kSfxAccept = 1;
@@ -181,33 +180,8 @@ TEST_F(TitleStageTest, OnePlayerModeDropsPlayerTwoAndGoesToCharacterSelect)
     EXPECT_TRUE(Played(kSfxAccept));
 }
 
-TEST_F(TitleStageTest, CreditsAskForStageSixWithALoadedSound)
-{
-    LoadTitle();
-    OpenMenu();
-    WaitForSlide();
-    Press(kKeyRight);
-    WaitForSlide();
-    Press(kKeyRight);   // CREDITS
-    WaitForSlide();
-    Press(kKeyEnter);   // start counts as accept
-    EXPECT_EQ(Pending(), kCredits);
-    EXPECT_EQ(AudioManager::GetSFXChannelInfo(kSfxChannelGeneral)->soundName, U"1");
-}
-
-TEST_F(TitleStageTest, CancelBringsThePromptBack)
-{
-    LoadTitle();
-    OpenMenu();
-    WaitForSlide();
-    Press(kKeyControl);
-    EXPECT_FALSE(GameData::player1->GetInputMapping());
-    Steps(2);
-    EXPECT_FALSE(Node(U"GAMEMENU").visible);
-    EXPECT_TRUE(Node(U"PRESSANYKEY").enabled);
-    EXPECT_TRUE(Played(0));
-}
-
+// CREDITS asking for the credits and cancel bringing the prompt back are driven in
+// WholeGameTest.
 TEST_F(TitleStageTest, StatsPanelOpensFromTheMenuAndClosesOnAccept)
 {
     LoadTitle();
