@@ -20,7 +20,7 @@
 #include "services/roster/CharProfile.h"
 #include "services/roster/Roster.h"
 #include "services/settings/StageSettings.h"
-#include "tests/screens/SilentMusic.h"
+#include "tests/screens/AppDriver.h"
 
 #include <algorithm>
 

@@ -4,13 +4,11 @@
 #include "engine/media/StaticImage.h"
 #include "engine/tween/TweenEngine.h"
 #include "screens/intro/IntroStage2.h"
+#include "screens/app/AppConstants.h"
 #include "tests/screens/ScreenTestSupport.h"
 
 namespace zelka {
 namespace {
-
-constexpr int kIntro2 = 7;
-constexpr int kTitle = 3;
 
 class IntroStageTest : public testing_screens::ScreenFixture {
 protected:
@@ -54,7 +52,7 @@ TEST_F(IntroStageTest, SplashRunsAboutFiveSecondsWhateverTheKeysThenAsksForTheRe
     }
     EXPECT_GE(elapsed, 5000);
     EXPECT_LE(elapsed, 5100);
-    EXPECT_EQ(Pending(), kIntro2);
+    EXPECT_EQ(Pending(), kStageIntro2);
     // The mascot was driven on the full position key: it ends risen onto the base at
     // full size, and the mask stayed clear through the hold.
     EXPECT_FLOAT_EQ(monster->position->y, 0.0f);
@@ -99,7 +97,7 @@ TEST_F(IntroStageTest, ReminderGoesOnAtOnceOnAKey)
     Steps(3);
     EXPECT_EQ(Pending(), kNoStageId);
     Press(kKeyA);  // no player has a device yet: any key of any device
-    EXPECT_EQ(Pending(), kTitle);
+    EXPECT_EQ(Pending(), kStageTitle);
 }
 
 TEST_F(IntroStageTest, ReminderGoesOnOnlyOnceMoreThanFourSecondsPassed)
@@ -108,7 +106,7 @@ TEST_F(IntroStageTest, ReminderGoesOnOnlyOnceMoreThanFourSecondsPassed)
     Step(nullptr, 4000);
     EXPECT_EQ(Pending(), kNoStageId);  // exactly 4000 is not over
     Step(nullptr, 1);
-    EXPECT_EQ(Pending(), kTitle);
+    EXPECT_EQ(Pending(), kStageTitle);
 }
 
 }  // namespace

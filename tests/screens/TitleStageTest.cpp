@@ -8,6 +8,7 @@
 #include "services/config/GlobalOptions.h"
 #include "services/mapping/InputMapping.h"
 #include "services/roster/Roster.h"
+#include "screens/app/AppConstants.h"
 #include "tests/screens/ScreenTestSupport.h"
 
 #include <filesystem>
@@ -15,8 +16,6 @@
 namespace zelka {
 namespace {
 
-constexpr int kMatch = 1;
-constexpr int kCharSelect = 2;
 constexpr int kExitOption = 3;
 constexpr int kSfxMenuShown = 15;
 constexpr int kSfxAccept = 1;
@@ -68,7 +67,7 @@ TEST_F(TitleStageTest, AttractStartsAtTheFirstLitUpdateBeyondFifteenSeconds)
         }
     }
     EXPECT_FALSE(early);
-    ASSERT_EQ(Pending(), kMatch);
+    ASSERT_EQ(Pending(), kStageMatch);
     EXPECT_GT(Title().GetIdleTime(), 14999);
     EXPECT_TRUE(PromptLit());
     EXPECT_TRUE(GameData::isDemoMode);
@@ -174,7 +173,7 @@ TEST_F(TitleStageTest, OnePlayerModeDropsPlayerTwoAndGoesToCharacterSelect)
     }
     EXPECT_EQ(dynamic_cast<Label&>(Node(U"OPTION_LABEL1")).GetText(), modes->GetName());
     Press(kKeySpace);
-    EXPECT_EQ(Pending(), kCharSelect);
+    EXPECT_EQ(Pending(), kStageCharSelect);
     EXPECT_EQ(GameData::curGameMode, 0);
     EXPECT_FALSE(GameData::player2->GetInputMapping());
     EXPECT_TRUE(Played(kSfxAccept));

@@ -15,6 +15,7 @@
 #include "services/data/GameData.h"
 #include "services/player/PlayerData.h"
 #include "services/settings/GameMode.h"
+#include "screens/app/AppConstants.h"
 #include "tests/screens/AppDriver.h"
 #include "tests/services/MediaFixture.h"
 
@@ -28,13 +29,6 @@ namespace zelka {
 
 namespace {
 
-constexpr int kMatch = 1;
-constexpr int kCharSelect = 2;
-constexpr int kTitle = 3;
-constexpr int kResults = 4;
-constexpr int kIntro = 5;
-constexpr int kCredits = 6;
-constexpr int kIntro2 = 7;
 constexpr int kUnknown = 42;
 constexpr int kEventInputMode = 1010;
 
@@ -85,7 +79,7 @@ protected:
         AppDriver::SetUp();
         app->SetMusic(music);
         app->SetFullScreenToggle([this] { ++toggles; });
-        for (int id = kMatch; id <= kIntro2; ++id) {
+        for (int id = kStageMatch; id <= kStageIntro2; ++id) {
             app->SetStageBuilder(id, [this, id] { return MakeStage(id); });
         }
     }
@@ -93,7 +87,7 @@ protected:
     Ref<Stage> MakeStage(int id)
     {
         created.push_back(id);
-        if (id == kMatch || id == kCharSelect || id == kTitle) {
+        if (id == kStageMatch || id == kStageCharSelect || id == kStageTitle) {
             lastExtended = std::make_shared<CountingExtendedStage>();
             return lastExtended;
         }
@@ -135,7 +129,7 @@ protected:
     void Start()
     {
         app->OnCreate();
-        RunUntilArriving(kIntro);
+        RunUntilArriving(kStageIntro);
         Frame();  // the first intro has no incoming transition
         ASSERT_EQ(app->GetTransitionState(), kTransitionNone);
     }
@@ -155,7 +149,7 @@ TEST_F(ZELKATest, OnCreateFixesRateAndScreenThenGoesToTheFirstIntro)
     EXPECT_TRUE(Texture::encryptionEnabled);
     EXPECT_FLOAT_EQ(Game::screenSize.x, 640.0f);
     EXPECT_FLOAT_EQ(Game::screenSize.y, 360.0f);
-    EXPECT_EQ(app->GetNextStageId(), kIntro);
+    EXPECT_EQ(app->GetNextStageId(), kStageIntro);
     EXPECT_TRUE(EventManager::mute);
     Frame();  // leaving no stage covers nothing: no diamonds hold the first intro back
     EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
@@ -177,14 +171,14 @@ TEST_F(ZELKATest, TransitionsByStageWithTheirLengthsAndMute)
     EXPECT_FALSE(EventManager::mute);
 
     // Leaving the first intro draws nothing, whatever the extra wait.
-    app->GoToStageWithWaitTime(kIntro2, 3000);
+    app->GoToStageWithWaitTime(kStageIntro2, 3000);
     EXPECT_EQ(app->GetExtraWait(), 3000);
     EXPECT_TRUE(EventManager::mute);
     Frame();
     EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
 
     // The second intro fades in over 1200 ms; events sent meanwhile are lost.
-    RunUntilArriving(kIntro2);
+    RunUntilArriving(kStageIntro2);
     Frame();
     EXPECT_EQ(app->GetTransitionState(), kTransitionIn);
     EventManager::SendEvent(app.get(), 1);
@@ -201,7 +195,7 @@ TEST_F(ZELKATest, TransitionsByStageWithTheirLengthsAndMute)
     EXPECT_EQ(recorder->ids, (std::vector<int>{2}));
 
     // Leaving it fades out over 1200 ms but lasts the extra wait.
-    app->GoToStageWithWaitTime(kTitle, 2000);
+    app->GoToStageWithWaitTime(kStageTitle, 2000);
     Frame();
     clock.Advance(1.3);
     Frame();
@@ -211,7 +205,7 @@ TEST_F(ZELKATest, TransitionsByStageWithTheirLengthsAndMute)
     EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
 
     // The title uses the 500 ms diamonds.
-    RunUntilArriving(kTitle);
+    RunUntilArriving(kStageTitle);
     clock.Advance(0.499);
     Frame();
     EXPECT_EQ(app->GetTransitionState(), kTransitionIn);
@@ -222,7 +216,7 @@ TEST_F(ZELKATest, TransitionsByStageWithTheirLengthsAndMute)
     EXPECT_FALSE(EventManager::mute);
 
     // Going on plainly: diamonds out for 500 ms, no extra wait.
-    app->GoToStage(kCredits);
+    app->GoToStage(kStageCredits);
     EXPECT_EQ(app->GetExtraWait(), 0);
     clock.Advance(0.499);
     Frame();
@@ -238,15 +232,15 @@ TEST_F(ZELKATest, MusicFadesOnLeavingAndEachStageStartsItsTrack)
     EXPECT_EQ(music->log, (Log{"restart -99"}));  // the intro stops the music: no track
     music->log.clear();
 
-    SwitchTo(kCharSelect);
+    SwitchTo(kStageCharSelect);
     GameData::currentWorldNdx = -1;
-    SwitchTo(kMatch);        // no world chosen: character select's track
-    SwitchTo(kResults);      // keeps the match's music: neither a fade nor a restart
+    SwitchTo(kStageMatch);        // no world chosen: character select's track
+    SwitchTo(kStageResults);      // keeps the match's music: neither a fade nor a restart
     GameData::SetCurrentWorldByIndex(GameData::GetWorldIndexById(3));
-    SwitchTo(kMatch);
-    SwitchTo(kCredits);
-    SwitchTo(kTitle);
-    SwitchTo(kIntro2);
+    SwitchTo(kStageMatch);
+    SwitchTo(kStageCredits);
+    SwitchTo(kStageTitle);
+    SwitchTo(kStageIntro2);
     EXPECT_EQ(music->log, (Log{"fade 500", "restart 1", "fade 500", "restart 1", "fade 500",
                                "restart 5", "fade 500", "restart 10", "fade 500", "restart 0",
                                "fade 500", "restart -99"}));
@@ -258,12 +252,12 @@ TEST_F(ZELKATest, CreateStageReseedsInitialisesAndSavesBeforeBuilding)
     bool initialised = false;
     uint32_t seed = 0;
     int clockMs = 0;
-    app->SetStageBuilder(kIntro, [&] {
+    app->SetStageBuilder(kStageIntro, [&] {
         savedFirst = std::filesystem::exists("savedata/save.dat");
         initialised = GameData::IsInitialized();
         seed = random::Seed;
         clockMs = app->Millisecs();
-        return MakeStage(kIntro);
+        return MakeStage(kStageIntro);
     });
     ASSERT_FALSE(std::filesystem::exists("savedata/save.dat"));
     Start();
@@ -276,7 +270,7 @@ TEST_F(ZELKATest, CreateStageReseedsInitialisesAndSavesBeforeBuilding)
 TEST_F(ZELKATest, TitleResetsTheSessionWithoutReachingTheOldStage)
 {
     Start();
-    SwitchTo(kCharSelect);
+    SwitchTo(kStageCharSelect);
     const Ref<CountingExtendedStage> old = lastExtended;
     ASSERT_TRUE(old->GetSettingsPanel());
     GameData::SetGameMode(1);
@@ -287,7 +281,7 @@ TEST_F(ZELKATest, TitleResetsTheSessionWithoutReachingTheOldStage)
     bool modeCleared = false;
     bool demoOff = false;
     bool deviceCleared = false;
-    app->SetStageBuilder(kTitle, [&] {
+    app->SetStageBuilder(kStageTitle, [&] {
         modeCleared = GameData::curGameMode == -1;
         demoOff = !GameData::isDemoMode;
         deviceCleared = !GameData::player2->GetInputMapping();
@@ -296,9 +290,9 @@ TEST_F(ZELKATest, TitleResetsTheSessionWithoutReachingTheOldStage)
         ZELKA::RaiseSettingsPanel();
         ZELKA::RaiseCfgConflictPanel();
         ZELKA::RaiseInputCfgPanel(nullptr);
-        return MakeStage(kTitle);
+        return MakeStage(kStageTitle);
     });
-    SwitchTo(kTitle);
+    SwitchTo(kStageTitle);
     EXPECT_TRUE(modeCleared);
     EXPECT_TRUE(demoOff);
     EXPECT_TRUE(deviceCleared);
@@ -353,7 +347,7 @@ TEST_F(ZELKATest, AltEnterTogglesOncePerPressAndReleaseSkipsTwoUpdatesAndWaitsFo
     EXPECT_EQ(toggles, 1);
 
     // Not while the settings panel is open (it has a full-screen row of its own).
-    SwitchTo(kTitle);
+    SwitchTo(kStageTitle);
     ZELKA::RaiseSettingsPanel();
     ASSERT_TRUE(lastExtended->IsSettingsMenuOpen());
     for (int round = 0; round < 2; ++round) {
@@ -373,17 +367,17 @@ TEST_F(ZELKATest, FocusLossPausesOnlyARunningStageWithAPlayerOnADevice)
 {
     Start();
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
-    app->GoToStage(kTitle);
+    app->GoToStage(kStageTitle);
     Frame();
     Update();  // created, overlay not built yet: nothing opens
-    ASSERT_EQ(app->GetCurrentStageId(), kTitle);
+    ASSERT_EQ(app->GetCurrentStageId(), kStageTitle);
     app->OnSuspend();
     ZELKA::RaiseSettingsPanel();
     ZELKA::ShowPlayerNotification(1, nullptr);
     EXPECT_EQ(lastExtended->GetPausePanel(), nullptr);
     Update();  // overlay built; the pause panel starts closed
     EXPECT_FALSE(lastExtended->GetPausePanel()->IsVisible());
-    Arrive(kTitle);
+    Arrive(kStageTitle);
 
     GameData::player1->ClearInputMapping();
     Key(kEventKeyDown, kKeyLeftAlt);
@@ -435,7 +429,7 @@ TEST_F(ZELKATest, NotifyPlayerInputModeShowsTheIconAndSendsEvent1010)
     EXPECT_TRUE(recorder->ids.empty());
 
     Start();
-    SwitchTo(kTitle);
+    SwitchTo(kStageTitle);
     ZELKA::NotifyPlayerInputMode(2);
     ZELKA::NotifyPlayerInputMode(1);
     EXPECT_EQ(iconsFor, (std::vector<const PlayerData*>{GameData::player2.get(),
@@ -466,7 +460,7 @@ TEST_F(ZELKATest, StartGameWithModeKeepsPlayerTwoOnlyInTwoPlayerModes)
         app->StartGameWithMode(mode);
         EXPECT_EQ(GameData::curGameMode, mode == 9 ? -1 : mode);
         EXPECT_EQ(GameData::player2->GetInputMapping() != nullptr, keeps) << mode;
-        EXPECT_EQ(app->GetNextStageId(), kCharSelect);
+        EXPECT_EQ(app->GetNextStageId(), kStageCharSelect);
     }
 }
 
