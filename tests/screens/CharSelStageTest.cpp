@@ -142,6 +142,7 @@ TEST_F(CharSelStageTest, LoadsBothSidesFromThePlayersCharacters)
     EXPECT_EQ(played_, (std::vector<Played>{{300, 3}}));
 }
 
+// Cancel takes back the last pick in every panel; Escape leaves from any of them.
 TEST_F(CharSelStageTest, VersusGoesFromCharactersToWorldToSettingsToTheMatch)
 {
     Load(kVersus1P);
@@ -151,6 +152,13 @@ TEST_F(CharSelStageTest, VersusGoesFromCharactersToWorldToSettingsToTheMatch)
     ASSERT_TRUE(Roulette(1).IsConfirmed());
     EXPECT_EQ(Roulette(1).GetSelected(), 2);
     EXPECT_TRUE(stage->GetWorldPanel()->IsOpen());
+    Press(kActionCancel);  // takes back the last pick and closes the panel
+    EXPECT_FALSE(Roulette(1).IsConfirmed());
+    EXPECT_TRUE(Roulette(0).IsConfirmed());
+    Wait(600);
+    EXPECT_FALSE(stage->GetWorldPanel()->IsOpen());
+    Press(kActionAccept);
+    ASSERT_TRUE(stage->GetWorldPanel()->IsOpen());
 
     Press(kActionRight);  // The Frozen Labyrinth
     EXPECT_EQ(stage->GetWorldSelector()->GetSelectedWorld(), 1);
@@ -215,23 +223,6 @@ TEST_F(CharSelStageTest, ALockedWorldOpensItsNoticeAndAnOpenOneStartsTheRaceAfte
     EXPECT_EQ(GameData::currentWorldNdx, 0);
 }
 
-TEST_F(CharSelStageTest, CancelInTheWorldPanelTakesBackTheLastPickAndEscapeLeaves)
-{
-    Load(kVersus1P);
-    Press(kActionAccept);
-    Press(kActionAccept);
-    ASSERT_TRUE(stage->GetWorldPanel()->IsOpen());
-    Press(kActionCancel);
-    EXPECT_FALSE(Roulette(1).IsConfirmed());
-    EXPECT_TRUE(Roulette(0).IsConfirmed());
-    Wait(600);
-    EXPECT_FALSE(stage->GetWorldPanel()->IsOpen());
-    Press(kActionAccept);
-    ASSERT_TRUE(stage->GetWorldPanel()->IsOpen());
-    PressKey(kKeyEscape);  // from any phase, the world panel's too
-    EXPECT_EQ(app->GetNextStageId(), kTitleStage);
-}
-
 TEST_F(CharSelStageTest, ALockedCharacterShowsQuestionMarksAndOnlyItsNotice)
 {
     Load(kVersus1P);
@@ -284,7 +275,7 @@ TEST_F(CharSelStageTest, LeftOrRightTogglesTheCardAndConfirmingHidesIt)
     EXPECT_FALSE(stage->GetCard(0)->visible);
 }
 
-TEST_F(CharSelStageTest, TwoPlayersEachDriveTheirOwnRoulette)
+TEST_F(CharSelStageTest, TwoPlayersEachDriveTheirOwnRouletteAndEscapeLeavesTheWorldPanel)
 {
     SecondPlayerOnKeyboard();
     GameData::player2->ClearInputMapping();
@@ -304,6 +295,8 @@ TEST_F(CharSelStageTest, TwoPlayersEachDriveTheirOwnRoulette)
     Press(kActionAccept, 2);
     Press(kActionAccept, 1);
     EXPECT_TRUE(stage->GetWorldPanel()->IsOpen());
+    PressKey(kKeyEscape);  // from any phase, the world panel's too
+    EXPECT_EQ(app->GetNextStageId(), kTitleStage);
 }
 
 }  // namespace
