@@ -60,7 +60,7 @@ protected:
     RecordingGraphicsDevice device{640, 360};
 };
 
-TEST_F(LockCardTest, TextsAtTheirBoundaries)
+TEST_F(LockCardTest, TextsAtTheirBoundariesAndNoCardWithoutAnActiveLock)
 {
     PlayerStats& stats = *GameData::stats;
     const Ref<ContentLock> matches = Lock(kLockTotalMatches, 0, 5);
@@ -78,11 +78,9 @@ TEST_F(LockCardTest, TextsAtTheirBoundaries)
     ASSERT_NE(card, nullptr);
     stats.SetItemUses(1, kIceWand, 0);  // a card is a snapshot of when it was built
     EXPECT_EQ(CardLabel(*card)->GetText(), U"USE THE ICE WAND 1 TIMES TO UNLOCK!");
-}
 
-TEST_F(LockCardTest, NoCardWithoutAnActiveLockOrForAnUnknownItem)
-{
-    GameData::stats->GetModeStats(0)->matches = 5;
+    // No card without an active lock, nor for an item outside 0..8.
+    stats.GetModeStats(0)->matches = 1;  // five in all: open
     EXPECT_EQ(contentlock::CreateLockGDO(Lock(kLockTotalMatches, 0, 5)), nullptr);  // open
     EXPECT_EQ(contentlock::CreateLockGDO(nullptr), nullptr);
     EXPECT_EQ(contentlock::CreateLockGDO(Lock(7, 0, 99)), nullptr);  // a kind that never locks
