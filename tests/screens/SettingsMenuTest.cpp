@@ -160,7 +160,7 @@ TEST_F(SettingsMenuTest, AppliedModeCountsDownAndOnlyCancelPutsBackTheOldOne)
     }
 }
 
-TEST_F(SettingsMenuTest, VolumesStepByTenAndStopAtBothEndsFromAStoredFive)
+TEST_F(SettingsMenuTest, VolumesStepByTenFromAStoredFiveAndBackRestoresThemAndWritesTheFile)
 {
     GameData::options->bgmVolume = 5;
     GameData::options->sfxVolume = 5;
@@ -180,10 +180,9 @@ TEST_F(SettingsMenuTest, VolumesStepByTenAndStopAtBothEndsFromAStoredFive)
         EXPECT_EQ(volume, 100);
         EXPECT_EQ(bar->GetValue(), 100);
     }
-}
 
-TEST_F(SettingsMenuTest, BackRestoresTheVolumesKeptByApplyAndWritesTheSettingsFile)
-{
+    // BACK puts back the volumes of the opening, or of the last APPLY, and writes the
+    // settings file.
     GameData::options->bgmVolume = 50;
     Reopen();
     menu->MoveCursorToOption(SettingsMenu::kRowMusic);
