@@ -77,7 +77,7 @@ protected:
     AppGameDataHooks appHooks;
 };
 
-TEST_F(UnlockToastTest, OneLockPerUpdateThroughPlayerOnesToast)
+TEST_F(UnlockToastTest, OneLockPerUpdateThroughPlayerOnesToastAndNoneOnTheResults)
 {
     const Ref<CharProfile> gravo = Roster::GetCharacterById(4);
     const Ref<CharProfile> nella = Roster::GetCharacterById(5);
@@ -98,10 +98,8 @@ TEST_F(UnlockToastTest, OneLockPerUpdateThroughPlayerOnesToast)
     auto* toast2 = dynamic_cast<ToastPopup*>(stage->GetToast(2).get());
     ASSERT_NE(toast2, nullptr);
     EXPECT_EQ(toast2->GetContent(), nullptr);  // player 2's toast stays out of it
-}
 
-TEST_F(UnlockToastTest, AMatchCountedOnResultsIsAnnouncedOnlyAfterwards)
-{
+    // A match counted on the results is announced only once they are left.
     const Ref<ContentLock> tombs = GameData::GetWorldLock(GameData::GetWorldIndexById(0));
     ASSERT_TRUE(tombs);
     ASSERT_TRUE(Watched(tombs.get()));
