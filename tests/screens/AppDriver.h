@@ -7,9 +7,10 @@
 #include "platform/clock/null/FakeClock.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/input/KeyCodes.h"
+#include "screens/app/AppConstants.h"
 #include "screens/app/AppServices.h"
-#include "screens/app/ZELKA.h"
 #include "screens/app/StageMusic.h"
+#include "screens/app/ZELKA.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,6 @@
 #include "engine/display/EmptyGDOContainer.h"
 #include "engine/text/BlinkingLabel.h"
 #include "services/player/PlayerStats.h"
-#include "screens/app/AppConstants.h"
 #include "tests/screens/ScreenTestSupport.h"
 
 #include <algorithm>

@@ -4,7 +4,6 @@
 #include "engine/media/StaticImage.h"
 #include "engine/tween/TweenEngine.h"
 #include "screens/intro/IntroStage2.h"
-#include "screens/app/AppConstants.h"
 #include "tests/screens/ScreenTestSupport.h"
 
 namespace zelka {

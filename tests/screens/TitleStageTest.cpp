@@ -8,7 +8,6 @@
 #include "services/config/GlobalOptions.h"
 #include "services/mapping/InputMapping.h"
 #include "services/roster/Roster.h"
-#include "screens/app/AppConstants.h"
 #include "tests/screens/ScreenTestSupport.h"
 
 #include <filesystem>

@@ -18,7 +18,6 @@
 #include "services/data/ContentLock.h"
 #include "services/player/PlayerStats.h"
 #include "services/roster/Roster.h"
-#include "screens/app/AppConstants.h"
 #include "tests/screens/AppDriver.h"
 #include "tests/services/MediaFixture.h"
 

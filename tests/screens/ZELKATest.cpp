@@ -15,7 +15,6 @@
 #include "services/data/GameData.h"
 #include "services/player/PlayerData.h"
 #include "services/settings/GameMode.h"
-#include "screens/app/AppConstants.h"
 #include "tests/screens/AppDriver.h"
 #include "tests/services/MediaFixture.h"
 
