@@ -154,18 +154,33 @@ protected:
     }
     // Player 1's key for an action on the keyboard.
     static int P1(int action) { return CodeOf(GameData::player1, action); }
-    // An action hit by a player on his device: a key in one update, or a pad's button or
-    // stick pushed for one update and let go in the next.
-    void Tap(const Ref<PlayerData>& player, int action, int settle = 0)
+    // A player's action pushed (or let go) on his device: a key, or a pad's button or stick.
+    void Push(const Ref<PlayerData>& player, int action, bool down)
     {
         const InputMapping& mapping = *player->GetInputMapping();
         const int pad = PadOf(mapping);
         if (pad < 0) {
-            Tick(CodeOf(mapping, action));
+            keys_->KeyEvent(down ? kEventKeyDown : kEventKeyUp, CodeOf(mapping, action));
+            return;
+        }
+        switch (action) {
+        case kActionUp: pads_->SetAxis(pad, 1, down ? -1.0f : 0.0f); break;
+        case kActionDown: pads_->SetAxis(pad, 1, down ? 1.0f : 0.0f); break;
+        case kActionLeft: pads_->SetAxis(pad, 0, down ? -1.0f : 0.0f); break;
+        case kActionRight: pads_->SetAxis(pad, 0, down ? 1.0f : 0.0f); break;
+        default: pads_->SetButton(pad, CodeOf(mapping, action) - kJoyCodeButton1, down); break;
+        }
+    }
+    // An action hit: a key in one update, or a pad pushed for one update and let go in the
+    // next.
+    void Tap(const Ref<PlayerData>& player, int action, int settle = 0)
+    {
+        if (PadOf(*player->GetInputMapping()) < 0) {
+            Tick(CodeOf(player, action));
         } else {
-            PushPad(pad, mapping, action, true);
+            Push(player, action, true);
             Tick();
-            PushPad(pad, mapping, action, false);
+            Push(player, action, false);
             Tick();
         }
         Ticks(settle);
@@ -184,30 +199,12 @@ protected:
         if (name.compare(0, prefix.size(), prefix) != 0) return -1;
         return static_cast<int>(name[prefix.size()] - U'1');
     }
-    void PushPad(int pad, const InputMapping& mapping, int action, bool down)
-    {
-        switch (action) {
-        case kActionUp: pads_->SetAxis(pad, 1, down ? -1.0f : 0.0f); break;
-        case kActionDown: pads_->SetAxis(pad, 1, down ? 1.0f : 0.0f); break;
-        case kActionLeft: pads_->SetAxis(pad, 0, down ? -1.0f : 0.0f); break;
-        case kActionRight: pads_->SetAxis(pad, 0, down ? 1.0f : 0.0f); break;
-        default: pads_->SetButton(pad, CodeOf(mapping, action) - kJoyCodeButton1, down); break;
-        }
-    }
     // A player holds one direction (kActionUp .. kActionRight) until told another; 0 lets go.
     void Steer(const Ref<PlayerData>& player, int& held, int action)
     {
-        const InputMapping& mapping = *player->GetInputMapping();
-        const int pad = PadOf(mapping);
-        if (held != 0) {
-            if (pad < 0) Release(CodeOf(mapping, held));
-            else PushPad(pad, mapping, held, false);
-        }
+        if (held != 0) Push(player, held, false);
         held = action;
-        if (held != 0) {
-            if (pad < 0) Hold(CodeOf(mapping, held));
-            else PushPad(pad, mapping, held, true);
-        }
+        if (held != 0) Push(player, held, true);
     }
     // A button of a pad pressed for one update, let go in the next, then `settle` more.
     void TapPad(int button, int settle = 0, int pad = kPad)
