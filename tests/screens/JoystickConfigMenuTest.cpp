@@ -107,7 +107,7 @@ TEST_F(JoystickConfigMenuTest, ActionKeyOnAKeyRowJumpsToItsRowAndArrowsStartTheC
     EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionStart), U"ENTER");
 }
 
-TEST_F(JoystickConfigMenuTest, CaptureIgnoresTheOtherPlayersKeysOnTheSharedKeyboard)
+TEST_F(JoystickConfigMenuTest, OnASharedKeyboardCaptureIgnoresTheOtherPlayerAndAClashingSchemeIsRefused)
 {
     ShareTheKeyboard();
     JoystickConfigMenu& menu = OpenP1();
@@ -123,12 +123,8 @@ TEST_F(JoystickConfigMenuTest, CaptureIgnoresTheOtherPlayersKeysOnTheSharedKeybo
     EXPECT_EQ(KeyValue(menu, 0), U"Q");
     Wait(30);
     EXPECT_FALSE(menu.OverMsgVisible());
-}
 
-TEST_F(JoystickConfigMenuTest, ClashingSchemeIsRefusedOnLeavingTheRowAndAFreeOneCommitted)
-{
-    ShareTheKeyboard();
-    JoystickConfigMenu& menu = OpenP1();
+    // A scheme that clashes is refused on leaving its row, a free one committed.
     const InputMapping& p1 = *GameData::player1->GetInputMapping();
     const int wasd = p1.GetDirMapping();
     menu.MoveCursorToOption(JoystickConfigMenu::kRowMovement);
