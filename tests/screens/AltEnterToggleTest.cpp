@@ -42,23 +42,9 @@ protected:
     AltEnterToggle toggle;
 };
 
-TEST_F(AltEnterToggleTest, OneToggleAfterBothKeysAreReleased)
-{
-    keys.Press(kKeyLeftAlt);
-    EXPECT_EQ(Update(), Step::Run);  // Alt alone
-    keys.Press(kKeyEnter);
-    EXPECT_EQ(Update(), Step::Skip);  // the hit update is taken
-    EXPECT_EQ(toggle.RememberedAlt(), kKeyLeftAlt);
-    EXPECT_EQ(Update(), Step::Run);  // held: updates run in between
-    keys.Release(kKeyEnter);
-    EXPECT_EQ(Update(), Step::Run);  // Alt still down
-    keys.Release(kKeyLeftAlt);
-    EXPECT_EQ(Update(), Step::SkipAndToggle);
-    EXPECT_EQ(toggle.RememberedAlt(), -1);
-    EXPECT_EQ(Update(), Step::Run);  // exactly once per press
-}
-
-TEST_F(AltEnterToggleTest, RightAltWorksAndItsOwnReleaseCounts)
+// The whole press and its skipped updates run through the application in ZELKATest; here
+// the edges of which key counts.
+TEST_F(AltEnterToggleTest, OnlyAnEnterHitWhileAnAltIsDownCountsAndOnlyThatAltsRelease)
 {
     keys.Press(kKeyRightAlt);
     keys.Press(kKeyEnter);
@@ -68,19 +54,15 @@ TEST_F(AltEnterToggleTest, RightAltWorksAndItsOwnReleaseCounts)
     keys.Release(kKeyRightAlt);
     keys.down.insert(kKeyLeftAlt);  // the other Alt held does not keep it pending
     EXPECT_EQ(Update(), Step::SkipAndToggle);
-}
+    keys.down.clear();
 
-TEST_F(AltEnterToggleTest, EnterWithoutAltOrHeldEnterDoesNothing)
-{
     keys.Press(kKeyEnter);
     EXPECT_EQ(Update(), Step::Run);
     keys.down.insert(kKeyLeftAlt);  // Alt after Enter is already down: no new hit
     EXPECT_EQ(Update(), Step::Run);
     EXPECT_EQ(toggle.RememberedAlt(), -1);
-}
+    keys.down.clear();
 
-TEST_F(AltEnterToggleTest, ResetForgetsAPendingPress)
-{
     keys.Press(kKeyLeftAlt);
     keys.Press(kKeyEnter);
     EXPECT_EQ(Update(), Step::Skip);

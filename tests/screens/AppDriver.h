@@ -7,13 +7,23 @@
 #include "platform/clock/null/FakeClock.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/input/KeyCodes.h"
+#include "screens/app/AppConstants.h"
 #include "screens/app/AppServices.h"
+#include "screens/app/StageMusic.h"
 #include "screens/app/ZELKA.h"
-#include "tests/screens/SilentMusic.h"
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
 namespace zelka {
+
+// Stage music that plays nothing: the application's music changes are not under test.
+class SilentMusic final : public StageMusic {
+public:
+    void FadeOut(int /*ms*/) override {}
+    void Restart(int /*track*/) override {}
+};
 
 template <typename Base>
 class AppDriver : public Base {
@@ -55,6 +65,24 @@ protected:
         this->keys_->BeginUpdate();
         app->OnUpdate();
         this->keys_->EndUpdate();
+    }
+
+    // Starts the game if need be and switches to `id`, running frames and updates until
+    // that stage is stable and its incoming transition is over.
+    void RunTo(int id)
+    {
+        if (app->GetCurrentStageId() == kNoStageId) app->OnCreate();
+        if (app->GetCurrentStageId() != id) app->GoToStage(id);
+        for (int i = 0; i < 2000; ++i) {
+            if (app->GetCurrentStageId() == id && app->IsStable() &&
+                app->GetNextStageId() == kNoStageId &&
+                app->GetTransitionState() == kTransitionNone) {
+                return;
+            }
+            Frame();
+            Update();
+        }
+        FAIL() << "stage " << id << " never settled";
     }
 
     FakeClock clock;

@@ -13,8 +13,6 @@
 
 namespace zelka {
 
-using AppMusic = SilentMusic;
-
 // The application's game-data hooks with stub fonts.
 class FlowHooks final : public GameDataHooks {
 public:
@@ -71,22 +69,6 @@ protected:
     void Steps(int count)
     {
         for (int i = 0; i < count; ++i) Step();
-    }
-
-    // Starts the game and switches to `id`, running until that stage is stable and its
-    // incoming transition is over.
-    void RunTo(int id)
-    {
-        if (app->GetCurrentStageId() == kNoStageId) app->OnCreate();
-        if (app->GetCurrentStageId() != id) app->GoToStage(id);
-        for (int i = 0; i < 600; ++i) {
-            if (app->GetCurrentStageId() == id && app->IsStable() &&
-                app->GetTransitionState() == kTransitionNone) {
-                return;
-            }
-            Step();
-        }
-        FAIL() << "stage " << id << " never settled";
     }
 
     ExtendedStage& Stage() { return *ZELKA::CurrentExtendedStage(); }

@@ -55,7 +55,7 @@ protected:
     Ref<CharRoulette> roulette;
 };
 
-TEST_F(CharRouletteTest, WrapsFromTheLastCharacterToTheFirstAndBack)
+TEST_F(CharRouletteTest, WrapsBothWaysAndRefusesScrollsWhileOneRunsOrOnceConfirmed)
 {
     roulette->SetRoulette(kLastEntry);
     EXPECT_EQ(SlotEntries(), (std::vector<int>{4, 5, 6, 0, 1}));
@@ -71,22 +71,21 @@ TEST_F(CharRouletteTest, WrapsFromTheLastCharacterToTheFirstAndBack)
     FinishScroll();
     EXPECT_EQ(SlotEntries(), (std::vector<int>{4, 5, 6, 0, 1}));
     EXPECT_EQ(roulette->NormalizeIndex(-8), kLastEntry);
-}
 
-TEST_F(CharRouletteTest, ScrollsAreRefusedWhileOneRunsOrOnceConfirmed)
-{
+    // Refused while one runs or once confirmed; roulette 0 scrolls on channel 0.
+    played_.clear();
     ASSERT_TRUE(roulette->ScrollUp());
     engine->Update(200);  // past the wait, the strip moving up
     EXPECT_LT(roulette->position->y, 60.0f);
     EXPECT_FALSE(roulette->ScrollUp());
     EXPECT_FALSE(roulette->ScrollDown());
-    EXPECT_EQ(roulette->GetSelected(), 1);
-    EXPECT_EQ(played_, (std::vector<Played>{{2, 0}}));  // roulette 0 scrolls on channel 0
+    EXPECT_EQ(roulette->GetSelected(), 0);
+    EXPECT_EQ(played_, (std::vector<Played>{{2, 0}}));
 
     FinishScroll();
     ASSERT_TRUE(roulette->ConfirmSelection(true));
     EXPECT_FALSE(roulette->ScrollDown());
-    EXPECT_EQ(roulette->GetSelected(), 1);
+    EXPECT_EQ(roulette->GetSelected(), 0);
 
     const Ref<CharRoulette> right = CharRoulette::New(1, 55.0f, 60.0f, engine);
     played_.clear();

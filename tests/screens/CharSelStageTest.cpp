@@ -20,7 +20,7 @@
 #include "services/roster/CharProfile.h"
 #include "services/roster/Roster.h"
 #include "services/settings/StageSettings.h"
-#include "tests/screens/SilentMusic.h"
+#include "tests/screens/AppDriver.h"
 
 #include <algorithm>
 
@@ -142,22 +142,7 @@ TEST_F(CharSelStageTest, LoadsBothSidesFromThePlayersCharacters)
     EXPECT_EQ(played_, (std::vector<Played>{{300, 3}}));
 }
 
-TEST_F(CharSelStageTest, OnePlayerCancelTakesBackTheOwnPickThenLeavesForTheTitle)
-{
-    Load(kVersus1P);
-    Press(kActionAccept);
-    EXPECT_TRUE(Roulette(0).IsConfirmed());
-    EXPECT_FALSE(Roulette(1).IsConfirmed());
-
-    Press(kActionCancel);  // now picking the computer's character: back to the own pick
-    EXPECT_FALSE(Roulette(0).IsConfirmed());
-    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
-
-    Press(kActionCancel);  // nothing confirmed
-    EXPECT_EQ(app->GetNextStageId(), kTitleStage);
-    EXPECT_TRUE(WasPlayed(0));
-}
-
+// Cancel takes back the last pick in every panel; Escape leaves from any of them.
 TEST_F(CharSelStageTest, VersusGoesFromCharactersToWorldToSettingsToTheMatch)
 {
     Load(kVersus1P);
@@ -167,6 +152,13 @@ TEST_F(CharSelStageTest, VersusGoesFromCharactersToWorldToSettingsToTheMatch)
     ASSERT_TRUE(Roulette(1).IsConfirmed());
     EXPECT_EQ(Roulette(1).GetSelected(), 2);
     EXPECT_TRUE(stage->GetWorldPanel()->IsOpen());
+    Press(kActionCancel);  // takes back the last pick and closes the panel
+    EXPECT_FALSE(Roulette(1).IsConfirmed());
+    EXPECT_TRUE(Roulette(0).IsConfirmed());
+    Wait(600);
+    EXPECT_FALSE(stage->GetWorldPanel()->IsOpen());
+    Press(kActionAccept);
+    ASSERT_TRUE(stage->GetWorldPanel()->IsOpen());
 
     Press(kActionRight);  // The Frozen Labyrinth
     EXPECT_EQ(stage->GetWorldSelector()->GetSelectedWorld(), 1);
@@ -193,21 +185,10 @@ TEST_F(CharSelStageTest, VersusGoesFromCharactersToWorldToSettingsToTheMatch)
     EXPECT_EQ(app->GetExtraWait(), 0);
 }
 
-TEST_F(CharSelStageTest, ARaceStartsAtTheWorldWithATwoSecondWait)
+TEST_F(CharSelStageTest, ALockedWorldOpensItsNoticeAndAnOpenOneStartsTheRaceAfterAWait)
 {
     Load(kRace1P);
     EXPECT_EQ(stage->GetSettingsPanel(), nullptr);
-    Press(kActionAccept);
-    Press(kActionAccept);
-    Press(kActionAccept);
-    EXPECT_EQ(app->GetNextStageId(), kMatchStage);
-    EXPECT_EQ(app->GetExtraWait(), 2000);
-    EXPECT_EQ(GameData::currentWorldNdx, 0);
-}
-
-TEST_F(CharSelStageTest, ALockedWorldOpensItsNoticeInsteadOfStarting)
-{
-    Load(kRace1P);
     Press(kActionAccept);
     Press(kActionAccept);
     Press(kActionLeft);
@@ -234,19 +215,12 @@ TEST_F(CharSelStageTest, ALockedWorldOpensItsNoticeInsteadOfStarting)
     EXPECT_EQ(notice->GetParent(), nullptr);
     EXPECT_NE(Named(U"WORLD_LOCK"), nullptr);
     EXPECT_NE(Named(U"WORLD_LOCK"), notice);
-}
 
-TEST_F(CharSelStageTest, CancelInTheWorldPanelTakesBackTheLastPick)
-{
-    Load(kVersus1P);
+    Press(kActionRight);  // round to the first world, open: the race starts at once
     Press(kActionAccept);
-    Press(kActionAccept);
-    ASSERT_TRUE(stage->GetWorldPanel()->IsOpen());
-    Press(kActionCancel);
-    EXPECT_FALSE(Roulette(1).IsConfirmed());
-    EXPECT_TRUE(Roulette(0).IsConfirmed());
-    Wait(600);
-    EXPECT_FALSE(stage->GetWorldPanel()->IsOpen());
+    EXPECT_EQ(app->GetNextStageId(), kMatchStage);
+    EXPECT_EQ(app->GetExtraWait(), 2000);
+    EXPECT_EQ(GameData::currentWorldNdx, 0);
 }
 
 TEST_F(CharSelStageTest, ALockedCharacterShowsQuestionMarksAndOnlyItsNotice)
@@ -301,7 +275,7 @@ TEST_F(CharSelStageTest, LeftOrRightTogglesTheCardAndConfirmingHidesIt)
     EXPECT_FALSE(stage->GetCard(0)->visible);
 }
 
-TEST_F(CharSelStageTest, TwoPlayersEachDriveTheirOwnRoulette)
+TEST_F(CharSelStageTest, TwoPlayersEachDriveTheirOwnRouletteAndEscapeLeavesTheWorldPanel)
 {
     SecondPlayerOnKeyboard();
     GameData::player2->ClearInputMapping();
@@ -321,14 +295,7 @@ TEST_F(CharSelStageTest, TwoPlayersEachDriveTheirOwnRoulette)
     Press(kActionAccept, 2);
     Press(kActionAccept, 1);
     EXPECT_TRUE(stage->GetWorldPanel()->IsOpen());
-}
-
-TEST_F(CharSelStageTest, EscapeGoesBackToTheTitleFromAnyPhase)
-{
-    Load(kVersus1P);
-    Press(kActionAccept);
-    Press(kActionAccept);
-    PressKey(kKeyEscape);
+    PressKey(kKeyEscape);  // from any phase, the world panel's too
     EXPECT_EQ(app->GetNextStageId(), kTitleStage);
 }
 

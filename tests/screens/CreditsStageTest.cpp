@@ -11,7 +11,6 @@
 namespace zelka {
 namespace {
 
-constexpr int kTitle = 3;
 constexpr int kSfxEnd = 304;
 constexpr int kShovel = 7;
 constexpr int kIceWand = 8;
@@ -63,7 +62,7 @@ TEST_F(CreditsStageTest, HeldCancelLeavesWithoutTheEndSound)
     Load(CreditsStage::New());
     Hold(kKeyControl);   // player 1's cancel
     Step();
-    EXPECT_EQ(Pending(), kTitle);
+    EXPECT_EQ(Pending(), kStageTitle);
     EXPECT_FALSE(Played(kSfxEnd));
 }
 
@@ -74,7 +73,7 @@ TEST_F(CreditsStageTest, EscapeLeavesEvenDuringTheFastScroll)
     Steps(2);
     EXPECT_EQ(Pending(), kNoStageId);
     Press(kKeyEscape);
-    EXPECT_EQ(Pending(), kTitle);
+    EXPECT_EQ(Pending(), kStageTitle);
     EXPECT_FALSE(Played(kSfxEnd));
 }
 
@@ -93,7 +92,7 @@ TEST_F(CreditsStageTest, EndHoldsThePromptAboveTheCentreUntilAFreshPress)
     EXPECT_FLOAT_EQ(promptY, -10.0f);
     Release(kKeySpace);
     Press(kKeyC);   // any input of player 1's device
-    EXPECT_EQ(Pending(), kTitle);
+    EXPECT_EQ(Pending(), kStageTitle);
     EXPECT_TRUE(Played(kSfxEnd));
     EXPECT_EQ(SoundManager::PlaySFX(kSfxEnd, kSfxChannelGeneral, false), kSfxChannelGeneral);
 }

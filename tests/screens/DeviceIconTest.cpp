@@ -34,44 +34,33 @@ protected:
     RecordingGraphicsDevice device{640, 360};
 };
 
-TEST_F(DeviceIconTest, DevicePictureAndGreyName)
+TEST_F(DeviceIconTest, DevicePictureAndGreyNameOrTheTextAloneOrNothingWithoutFonts)
 {
     const String grey = Font::FT_Color(190, 190, 190);
     for (const auto& [name, type, tile] : {std::tuple{U"KEYBOARD", U"keyboard", 0},
                                            std::tuple{U"JOYSTICK 1", U"joystick", 1}}) {
         const Ref<InputHardware> hardware = InputHardware::New(name, type);
         const Ref<GDO> icon = NewDeviceIcon(hardware.get());
-        EXPECT_FLOAT_EQ(icon->GetWidth(), 200.0f);
-        EXPECT_FLOAT_EQ(icon->GetHeight(), 32.0f);
         ASSERT_EQ(icon->ChildCount(), 2);
         auto* picture = dynamic_cast<Sprite*>(icon->GetChild(0).get());
         ASSERT_NE(picture, nullptr);
         EXPECT_EQ(picture->GetCurrentFrame(), tile);
-        EXPECT_FLOAT_EQ(picture->position->x, -66.0f);
         auto* label = dynamic_cast<Label*>(icon->GetChild(1).get());
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->GetText(), grey + name);
-        EXPECT_FLOAT_EQ(label->position->x, 35.0f);
-        EXPECT_FLOAT_EQ(label->position->y, -2.0f);
     }
-}
 
-TEST_F(DeviceIconTest, NoDeviceShowsOnlyTheCentredText)
-{
-    const Ref<GDO> icon = NewPlayerDeviceIcon(nullptr);
-    ASSERT_EQ(icon->ChildCount(), 1);
-    auto* label = dynamic_cast<Label*>(icon->GetChild(0).get());
+    const Ref<GDO> none = NewPlayerDeviceIcon(nullptr);
+    ASSERT_EQ(none->ChildCount(), 1);
+    auto* label = dynamic_cast<Label*>(none->GetChild(0).get());
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->GetText(), Font::FT_Color(190, 190, 190) + U"NO DEVICE");
-    EXPECT_FLOAT_EQ(label->position->x, 0.0f);
-}
+    EXPECT_EQ(label->GetText(), grey + U"NO DEVICE");
+    EXPECT_FLOAT_EQ(label->position->x, 0.0f);   // centred
 
-TEST_F(DeviceIconTest, WithoutFontsOnlyTheEmptyNode)
-{
     GameData::stdFont.reset();
-    const Ref<GDO> icon = NewDeviceIcon(nullptr);
-    EXPECT_EQ(icon->ChildCount(), 0);
-    EXPECT_FLOAT_EQ(icon->GetWidth(), 200.0f);
+    const Ref<GDO> bare = NewDeviceIcon(nullptr);
+    EXPECT_EQ(bare->ChildCount(), 0);
+    EXPECT_FLOAT_EQ(bare->GetWidth(), 200.0f);   // still takes its place in the toast
 }
 
 }  // namespace zelka

@@ -1,8 +1,6 @@
 #include "screens/title/HowToPlay.h"
 
-#include "engine/media/Sprite.h"
 #include "engine/text/Font.h"
-#include "screens/title/HTPCursor.h"
 #include "services/mapping/InputMapping.h"
 #include "tests/screens/ScreenTestSupport.h"
 
@@ -45,19 +43,6 @@ TEST_F(HowToPlayTest, PageNamesPlayerOnesKeysAsTheyAreWhenBuilt)
     EXPECT_TRUE(Has(texts, U"WITH " + red + U"Q" + grey + U" OR " + red + U"ENTER"));
     EXPECT_TRUE(Has(texts, U"WITH " + red + U"Q"));
     EXPECT_FALSE(Has(texts, U"WITH " + red + U"SPACE"));
-}
-
-TEST_F(HowToPlayTest, CursorBarStaysTwentyTwoHighWithTheArrowAtItsLeft)
-{
-    const Ref<HowToPlay> page = HowToPlay::New();
-    for (int i = 0; i < 10; ++i) page->Update(16);
-    auto* bar = dynamic_cast<HTPCursor*>(page->GetCursor()->GetFrame().get());
-    ASSERT_NE(bar, nullptr);
-    const float width = page->GetOption(0)->GetWidth();
-    EXPECT_FLOAT_EQ(bar->width, width);
-    EXPECT_FLOAT_EQ(bar->height, 22.0f);   // the option's box is 24 high
-    EXPECT_FLOAT_EQ(bar->GetArrow()->position->x, -width / 2 - 14);
-    EXPECT_EQ(page->GetCursor()->position->y, page->GetOption(0)->position->y);
 }
 
 }  // namespace

@@ -21,12 +21,6 @@ namespace zelka {
 
 namespace {
 
-bool EndsWith(const String& text, const String& tail)
-{
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // Any node below `node` named `name` with that value.
 bool HasNode(const XMLNode& node, const String& name, const String& value)
 {
@@ -113,7 +107,7 @@ TEST_F(JoystickConfigMenuTest, ActionKeyOnAKeyRowJumpsToItsRowAndArrowsStartTheC
     EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionStart), U"ENTER");
 }
 
-TEST_F(JoystickConfigMenuTest, CaptureIgnoresTheOtherPlayersKeysOnTheSharedKeyboard)
+TEST_F(JoystickConfigMenuTest, OnASharedKeyboardCaptureIgnoresTheOtherPlayerAndAClashingSchemeIsRefused)
 {
     ShareTheKeyboard();
     JoystickConfigMenu& menu = OpenP1();
@@ -129,12 +123,8 @@ TEST_F(JoystickConfigMenuTest, CaptureIgnoresTheOtherPlayersKeysOnTheSharedKeybo
     EXPECT_EQ(KeyValue(menu, 0), U"Q");
     Wait(30);
     EXPECT_FALSE(menu.OverMsgVisible());
-}
 
-TEST_F(JoystickConfigMenuTest, ClashingSchemeIsRefusedOnLeavingTheRowAndAFreeOneCommitted)
-{
-    ShareTheKeyboard();
-    JoystickConfigMenu& menu = OpenP1();
+    // A scheme that clashes is refused on leaving its row, a free one committed.
     const InputMapping& p1 = *GameData::player1->GetInputMapping();
     const int wasd = p1.GetDirMapping();
     menu.MoveCursorToOption(JoystickConfigMenu::kRowMovement);

@@ -35,6 +35,12 @@ inline int CodeOf(const Ref<PlayerData>& player, int action)
     return CodeOf(*player->GetInputMapping(), action);
 }
 
+inline bool EndsWith(const String& text, const String& tail)
+{
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
 class MenuFixture : public MediaFixture {
 protected:
     void SetUp() override

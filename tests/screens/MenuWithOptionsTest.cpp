@@ -73,51 +73,52 @@ protected:
     FakeInput input;
 };
 
-TEST_F(MenuWithOptionsTest, MovingPastEitherEndWrapsWithTheMoveSound)
+// What one update does with the actions hit in it.
+TEST_F(MenuWithOptionsTest, ActionsOfOneUpdate)
 {
-    const Ref<ProbeMenu> menu = Menu();
-    played.clear();
-    Hit(*menu, {kActionUp});
-    EXPECT_EQ(menu->GetSelectedOption(), 2);  // up from the first row
-    Hit(*menu, {kActionDown});
-    EXPECT_EQ(menu->GetSelectedOption(), 0);  // down from the last
-    Hit(*menu, {kActionUp, kActionDown});     // up wins
-    EXPECT_EQ(menu->GetSelectedOption(), 2);
-    EXPECT_EQ(played, (std::vector<int>{kSfxMenuMove, kSfxMenuMove, kSfxMenuMove}));
-    EXPECT_TRUE(menu->log.empty());  // a move uses up the update
-}
-
-TEST_F(MenuWithOptionsTest, RefusedMoveIsSilentAndAcceptInTheSameUpdateActs)
-{
-    const Ref<ProbeMenu> menu = Menu();
-    menu->refuse = true;
-    played.clear();
-    Hit(*menu, {kActionDown, kActionAccept});
-    Hit(*menu, {kActionUp, kActionStart});  // start accepts too
-    Hit(*menu, {kActionDown, kActionCancel});
-    EXPECT_EQ(menu->GetSelectedOption(), 0);
-    EXPECT_EQ(menu->log, (std::vector<std::string>{"ok 0", "ok 0", "cancel 0"}));
-    EXPECT_EQ(played, (std::vector<int>{kSfxMenuCancel}));  // only the cancel's own
-}
-
-TEST_F(MenuWithOptionsTest, EscapeCancelsSilentlyAndOnlyWhenNoActionWasHit)
-{
-    const Ref<ProbeMenu> menu = Menu();
-    played.clear();
-    Press(kKeyEscape, [&] { Hit(*menu, {}); });
-    EXPECT_EQ(menu->log, (std::vector<std::string>{"escape 0"}));
-    EXPECT_TRUE(played.empty());
-    Press(kKeyEscape, [&] { Hit(*menu, {kActionAccept}); });  // the action comes first
-    EXPECT_EQ(menu->log.back(), "ok 0");
-}
-
-TEST_F(MenuWithOptionsTest, LeftAndRightTogetherStepBackAndUseUpTheUpdate)
-{
-    const Ref<ProbeMenu> menu = Menu();
-    Hit(*menu, {kActionLeft, kActionRight, kActionAccept});
-    Hit(*menu, {kActionRight, kActionDown});
-    EXPECT_EQ(menu->log, (std::vector<std::string>{"change 0 -1", "change 0 1"}));
-    EXPECT_EQ(menu->GetSelectedOption(), 0);
+    {
+        SCOPED_TRACE("moving past either end wraps with the move sound");
+        const Ref<ProbeMenu> menu = Menu();
+        played.clear();
+        Hit(*menu, {kActionUp});
+        EXPECT_EQ(menu->GetSelectedOption(), 2);  // up from the first row
+        Hit(*menu, {kActionDown});
+        EXPECT_EQ(menu->GetSelectedOption(), 0);  // down from the last
+        Hit(*menu, {kActionUp, kActionDown});     // up wins
+        EXPECT_EQ(menu->GetSelectedOption(), 2);
+        EXPECT_EQ(played, (std::vector<int>{kSfxMenuMove, kSfxMenuMove, kSfxMenuMove}));
+        EXPECT_TRUE(menu->log.empty());  // a move uses up the update
+    }
+    {
+        SCOPED_TRACE("a refused move is silent and an accept in the same update acts");
+        const Ref<ProbeMenu> menu = Menu();
+        menu->refuse = true;
+        played.clear();
+        Hit(*menu, {kActionDown, kActionAccept});
+        Hit(*menu, {kActionUp, kActionStart});  // start accepts too
+        Hit(*menu, {kActionDown, kActionCancel});
+        EXPECT_EQ(menu->GetSelectedOption(), 0);
+        EXPECT_EQ(menu->log, (std::vector<std::string>{"ok 0", "ok 0", "cancel 0"}));
+        EXPECT_EQ(played, (std::vector<int>{kSfxMenuCancel}));  // only the cancel's own
+    }
+    {
+        SCOPED_TRACE("Escape cancels silently and only when no action was hit");
+        const Ref<ProbeMenu> menu = Menu();
+        played.clear();
+        Press(kKeyEscape, [&] { Hit(*menu, {}); });
+        EXPECT_EQ(menu->log, (std::vector<std::string>{"escape 0"}));
+        EXPECT_TRUE(played.empty());
+        Press(kKeyEscape, [&] { Hit(*menu, {kActionAccept}); });  // the action comes first
+        EXPECT_EQ(menu->log.back(), "ok 0");
+    }
+    {
+        SCOPED_TRACE("left and right together step back and use up the update");
+        const Ref<ProbeMenu> menu = Menu();
+        Hit(*menu, {kActionLeft, kActionRight, kActionAccept});
+        Hit(*menu, {kActionRight, kActionDown});
+        EXPECT_EQ(menu->log, (std::vector<std::string>{"change 0 -1", "change 0 1"}));
+        EXPECT_EQ(menu->GetSelectedOption(), 0);
+    }
 }
 
 TEST_F(MenuWithOptionsTest, InputComesFromTheOwnerOrFromEitherPlayer)

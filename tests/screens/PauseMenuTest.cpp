@@ -4,23 +4,12 @@
 #include "match/stage/ZELKAStage.h"
 #include "services/mapping/InputMapping.h"
 #include "services/player/PlayerData.h"
-#include "screens/menus/JoystickConfigPanel.h"
 #include "screens/menus/PauseMenuPanel.h"
-#include "screens/menus/SettingsMenuPanel.h"
 #include "tests/screens/AppFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace zelka {
-
-namespace {
-
-const String& RowText(const PauseMenu& menu, int row)
-{
-    return dynamic_cast<const Label&>(*menu.GetOption(row)).GetText();
-}
-
-}  // namespace
 
 class PauseMenuTest : public AppFixture {
 protected:
@@ -74,23 +63,8 @@ TEST_F(PauseMenuTest, FirstTitleAfterSeed1234IsGiveMeASec)
     EXPECT_EQ(menu->GetTitle()->name, U"TITLE_LABEL");
 }
 
-TEST_F(PauseMenuTest, LastRowLeavesCharacterSelectForTheTitleAndAMatchForCharacterSelect)
-{
-    GiveP1TheKeyboard();
-    RunTo(kStageCharSelect);
-    PauseMenuPanel& fromCharSelect = OpenPause();
-    EXPECT_EQ(RowText(*fromCharSelect.GetMenu(), PauseMenu::kRowLeave), U"BACK TO TITLE");
-    fromCharSelect.GetMenu()->OkPressed(PauseMenu::kRowLeave);
-    EXPECT_EQ(app->GetNextStageId(), kStageTitle);
-    EXPECT_TRUE(fromCharSelect.IsVisible());  // the switch replaces it
-
-    RunTo(kStageMatch);
-    PauseMenuPanel& fromMatch = OpenPause();
-    EXPECT_EQ(RowText(*fromMatch.GetMenu(), PauseMenu::kRowLeave), U"CHANGE CHARACTERS");
-    fromMatch.GetMenu()->OkPressed(PauseMenu::kRowLeave);
-    EXPECT_EQ(app->GetNextStageId(), kStageCharSelect);
-}
-
+// The last row's label and target on character select and in a match, the rows' panels
+// over the menu and cancel resuming are driven in WholeGameTest.
 TEST_F(PauseMenuTest, GreyedPlayerTwoRowCanBeSelectedButDoesNothing)
 {
     GiveP1TheKeyboard();
@@ -104,37 +78,6 @@ TEST_F(PauseMenuTest, GreyedPlayerTwoRowCanBeSelectedButDoesNothing)
     Steps(30);
     EXPECT_FALSE(Stage().GetInputConfigPanel()->IsVisible());
     EXPECT_TRUE(pause.IsVisible());
-}
-
-TEST_F(PauseMenuTest, RowsOpenTheirPanelsOverThePauseMenuAndCancelResumes)
-{
-    GiveP1TheKeyboard();
-    RunTo(kStageMatch);
-    PauseMenuPanel& pause = OpenPause();
-    Step(kKeyDown);    // P1 CONTROLS
-    Step(kKeySpace);
-    Steps(30);
-    auto& controls = PanelOf<JoystickConfigPanel>(Stage().GetInputConfigPanel());
-    EXPECT_TRUE(controls.IsVisible());
-    EXPECT_EQ(controls.GetShownPlayer(), 1);
-    EXPECT_TRUE(pause.IsVisible());  // stays open beneath
-    Step(kKeyEscape);  // closes the controls menu only
-    Steps(30);
-    EXPECT_FALSE(controls.IsVisible());
-    EXPECT_TRUE(pause.IsVisible());
-
-    Step(kKeyDown);
-    Step(kKeyDown);    // GAME SETTINGS
-    Step(kKeyEnter);   // start accepts too
-    Steps(30);
-    EXPECT_TRUE(Stage().IsSettingsMenuOpen());
-    Step(kKeyEscape);
-    Steps(30);
-    EXPECT_FALSE(Stage().IsSettingsMenuOpen());
-
-    Step(kKeyControl);  // cancel resumes
-    Steps(30);
-    EXPECT_FALSE(pause.IsVisible());
 }
 
 TEST_F(PauseMenuTest, StartOnTheMatchPausesItUntilResumed)

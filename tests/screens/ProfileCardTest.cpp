@@ -23,12 +23,22 @@ protected:
     Ref<TweenEngine> engine = TweenEngine::New(U"TWEEN_ENGINE");
 };
 
-TEST_F(ProfileCardTest, RestsFlushWithItsEdgeAndHidesOneWidthFurtherOut)
+TEST_F(ProfileCardTest, RestsFlushWithItsEdgeHidesOneWidthFurtherOutAndHidingHiddenDoesNothing)
 {
     const Ref<ProfileCard> left = ProfileCard::New(engine, U"p1bioCard", kCardSideLeft);
     const Ref<ProfileCard> right = ProfileCard::New(engine, U"p2bioCard", kCardSideRight);
     EXPECT_FALSE(left->visible);
     EXPECT_FLOAT_EQ(left->position->x, -220.0f);
+    right->Hide();  // hiding a hidden card does nothing
+    EXPECT_FALSE(right->GetOutTween()->IsPlaying());
+    EXPECT_FALSE(right->visible);
+    // Shown and hidden before the slide moved: the way back has no length, so no tween
+    // runs and no end event would ever hide the card.
+    right->Show();
+    right->Hide();
+    EXPECT_FALSE(right->visible);
+    engine->Update(300);
+    EXPECT_FALSE(right->visible);
 
     left->Show();
     right->Show();
@@ -68,22 +78,6 @@ TEST_F(ProfileCardTest, ASecondToggleMidSlideTurnsBackFromWhereTheCardIs)
     engine->Update(300);
     EXPECT_FLOAT_EQ(card->position->x, -220.0f);
     EXPECT_TRUE(card->visible);
-}
-
-TEST_F(ProfileCardTest, HidingAHiddenCardOrAnUnmovedSlideLeavesNoCardBehind)
-{
-    const Ref<ProfileCard> card = ProfileCard::New(engine, U"p2bioCard", kCardSideRight);
-    card->Hide();
-    EXPECT_FALSE(card->GetOutTween()->IsPlaying());
-    EXPECT_FALSE(card->visible);
-
-    // Shown and hidden before the slide moved: the way back has no length, so no tween
-    // runs and no end event would ever hide the card.
-    card->Show();
-    card->Hide();
-    EXPECT_FALSE(card->visible);
-    engine->Update(300);
-    EXPECT_FALSE(card->visible);
 }
 
 TEST_F(ProfileCardTest, ShowsTheProfileOrQuestionMarksForALockedCharacter)

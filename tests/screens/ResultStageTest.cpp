@@ -193,7 +193,7 @@ TEST_F(ResultStageTest, StatisticsTruthTableSurvivesTheSaveFile)
     EXPECT_EQ(GameData::stats->GetTotalMatches(), 5);
 }
 
-TEST_F(ResultStageTest, VersusRowsComeOneByOne)
+TEST_F(ResultStageTest, VersusRowsComeOneByOneAndLeavingMidCountSilencesIt)
 {
     Finish(kMode2P, {120, 3, 2, 1, 0}, {80, 5, 0, 4, 1});
     const Ref<GDO> p1 = Node(U"P1_PANEL");
@@ -213,6 +213,14 @@ TEST_F(ResultStageTest, VersusRowsComeOneByOne)
     ASSERT_NE(stage->GetScoreLabel(1), nullptr);
     EXPECT_EQ(stage->GetScoreLabel(1)->GetTarget(), 120);
     EXPECT_EQ(stage->GetScoreLabel(2)->GetTarget(), 80);
+
+    // Leaving mid-count stops the counting sound before its release.
+    Run(16);
+    ASSERT_TRUE(sound->IsSounding(kCountChannel));
+    stage->Deallocate();
+    EXPECT_FALSE(sound->IsSounding(kCountChannel));
+    EXPECT_FALSE(AudioManager::IsSFXLoaded(U"3"));
+    stage.reset();
 }
 
 TEST_F(ResultStageTest, RaceRowsShowItemsAndTheIdolForTheWinner)
@@ -322,17 +330,6 @@ TEST_F(ResultStageTest, VoiceNumbersAndTheGuestsQuote)
     Run(1200);
     EXPECT_TRUE(stage->GetDialog()->visible);
     EXPECT_EQ(sound->Plays(kVoiceChannel), 0);
-}
-
-TEST_F(ResultStageTest, LeavingMidCountStopsTheCountingSoundBeforeRelease)
-{
-    Finish(kMode2P, {900, 0, 0, 0, 0}, {800, 0, 0, 0, 1});
-    Run(3008);
-    ASSERT_TRUE(sound->IsSounding(kCountChannel));
-    stage->Deallocate();
-    EXPECT_FALSE(sound->IsSounding(kCountChannel));
-    EXPECT_FALSE(AudioManager::IsSFXLoaded(U"3"));
-    stage.reset();
 }
 
 }  // namespace zelka

@@ -21,12 +21,6 @@ constexpr int kSmall = 0;     // 800 x 600
 constexpr int kWindowed = 1;  // 1280 x 720, windowed only
 constexpr int kLarge = 2;     // 1920 x 1080
 
-bool EndsWith(const String& text, const String& tail)
-{
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 }  // namespace
 
 class SettingsMenuTest : public MenuFixture {
@@ -71,7 +65,7 @@ protected:
     FakeInput input;
 };
 
-TEST_F(SettingsMenuTest, ResolutionWrapsAndAWindowedOnlyModeForcesFullScreenOff)
+TEST_F(SettingsMenuTest, ResolutionWrapsAWindowedOnlyModeForcesFullScreenOffAWindowOfItsOwnIsKept)
 {
     EXPECT_EQ(Resolution(), U"800x600");
     EXPECT_EQ(FullScreenBar(), 100);
@@ -95,6 +89,14 @@ TEST_F(SettingsMenuTest, ResolutionWrapsAndAWindowedOnlyModeForcesFullScreenOff)
     Reopen();
     EXPECT_EQ(Resolution(), U"1920x1080");
     EXPECT_EQ(menu->GetSelectedResolution(), kLarge);
+    // Cancelling a mode applied from there puts back that window, not the desktop's size.
+    menu->SelectResolution(kSmall);
+    Accept(SettingsMenu::kRowApply);
+    ASSERT_EQ(video_->DeviceWidth(), 800);
+    Hit({kActionCancel});
+    EXPECT_EQ(video_->DeviceWidth(), 1000);
+    EXPECT_EQ(video_->DeviceHeight(), 700);
+    EXPECT_FALSE(video_->IsFullscreen());
 }
 
 TEST_F(SettingsMenuTest, UnchangedApplySaysSoForOneSecondAndBlocksTheCursor)
@@ -158,20 +160,7 @@ TEST_F(SettingsMenuTest, AppliedModeCountsDownAndOnlyCancelPutsBackTheOldOne)
     }
 }
 
-TEST_F(SettingsMenuTest, CancelPutsBackAWindowSizeOfItsOwn)
-{
-    GameData::SetToWindow(1000, 700);  // in no entry of the list
-    Reopen();
-    menu->SelectResolution(kSmall);
-    Accept(SettingsMenu::kRowApply);
-    ASSERT_EQ(video_->DeviceWidth(), 800);
-    Hit({kActionCancel});
-    EXPECT_EQ(video_->DeviceWidth(), 1000);  // not the desktop's 1920 x 1080
-    EXPECT_EQ(video_->DeviceHeight(), 700);
-    EXPECT_FALSE(video_->IsFullscreen());
-}
-
-TEST_F(SettingsMenuTest, VolumesStepByTenAndStopAtBothEndsFromAStoredFive)
+TEST_F(SettingsMenuTest, VolumesStepByTenFromAStoredFiveAndBackRestoresThemAndWritesTheFile)
 {
     GameData::options->bgmVolume = 5;
     GameData::options->sfxVolume = 5;
@@ -191,10 +180,9 @@ TEST_F(SettingsMenuTest, VolumesStepByTenAndStopAtBothEndsFromAStoredFive)
         EXPECT_EQ(volume, 100);
         EXPECT_EQ(bar->GetValue(), 100);
     }
-}
 
-TEST_F(SettingsMenuTest, BackRestoresTheVolumesKeptByApplyAndWritesTheSettingsFile)
-{
+    // BACK puts back the volumes of the opening, or of the last APPLY, and writes the
+    // settings file.
     GameData::options->bgmVolume = 50;
     Reopen();
     menu->MoveCursorToOption(SettingsMenu::kRowMusic);

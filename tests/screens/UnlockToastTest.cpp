@@ -29,9 +29,6 @@ namespace zelka {
 
 namespace {
 
-constexpr int kCharSelect = 2;
-constexpr int kResults = 4;
-constexpr int kIntro = 5;
 constexpr int kShovel = 7;
 constexpr int kIceWand = 8;
 
@@ -44,25 +41,10 @@ protected:
         AppDriver::SetUp();
         std::filesystem::create_directory("savedata");
         GameData::SetHooks(&appHooks);  // the real notices
-        app->SetStageBuilder(kIntro, [] { return Stage::New(0); });
-        app->SetStageBuilder(kCharSelect, [] { return std::make_shared<ExtendedStage>(0); });
+        app->SetStageBuilder(kStageIntro, [] { return Stage::New(0); });
+        app->SetStageBuilder(kStageCharSelect, [] { return std::make_shared<ExtendedStage>(0); });
         app->OnCreate();
-        SwitchTo(kCharSelect);
-    }
-
-    // A whole switch: out, load, stability, in, until the stage runs.
-    void SwitchTo(int id)
-    {
-        app->GoToStage(id);
-        for (int i = 0; i < 2000; ++i) {
-            if (app->GetCurrentStageId() == id && app->GetTransitionState() == kTransitionNone &&
-                app->GetNextStageId() == kNoStageId && app->IsStable()) {
-                return;
-            }
-            Frame();
-            Update();
-        }
-        FAIL() << "stage " << id << " never arrived";
+        RunTo(kStageCharSelect);
     }
 
     // The text of the notice in player 1's toast, "" when it shows none.
@@ -94,7 +76,7 @@ protected:
     AppGameDataHooks appHooks;
 };
 
-TEST_F(UnlockToastTest, OneLockPerUpdateThroughPlayerOnesToast)
+TEST_F(UnlockToastTest, OneLockPerUpdateThroughPlayerOnesToastAndNoneOnTheResults)
 {
     const Ref<CharProfile> gravo = Roster::GetCharacterById(4);
     const Ref<CharProfile> nella = Roster::GetCharacterById(5);
@@ -115,10 +97,8 @@ TEST_F(UnlockToastTest, OneLockPerUpdateThroughPlayerOnesToast)
     auto* toast2 = dynamic_cast<ToastPopup*>(stage->GetToast(2).get());
     ASSERT_NE(toast2, nullptr);
     EXPECT_EQ(toast2->GetContent(), nullptr);  // player 2's toast stays out of it
-}
 
-TEST_F(UnlockToastTest, AMatchCountedOnResultsIsAnnouncedOnlyAfterwards)
-{
+    // A match counted on the results is announced only once they are left.
     const Ref<ContentLock> tombs = GameData::GetWorldLock(GameData::GetWorldIndexById(0));
     ASSERT_TRUE(tombs);
     ASSERT_TRUE(Watched(tombs.get()));
@@ -126,14 +106,14 @@ TEST_F(UnlockToastTest, AMatchCountedOnResultsIsAnnouncedOnlyAfterwards)
     GameData::player1->score = 10;
     GameData::player1->character = Roster::GetCharacterById(0);
     GameData::player2->character = Roster::GetCharacterById(1);
-    SwitchTo(kResults);
+    RunTo(kStageResults);
     ASSERT_NE(dynamic_cast<ResultStage*>(app->GetCurrentStage().get()), nullptr);
     EXPECT_FALSE(tombs->LockActive());  // the match is counted
     for (int i = 0; i < 100; ++i) {
         Update();
     }
     EXPECT_TRUE(Watched(tombs.get()));  // nothing is announced here, so nothing is lost
-    SwitchTo(kCharSelect);
+    RunTo(kStageCharSelect);
     EXPECT_FALSE(Watched(tombs.get()));
     EXPECT_EQ(ToastText(), contentlock::GeneralUnlockText(U"THE LOST TOMBS"));
 }

@@ -15,12 +15,13 @@
 #include "platform/audio/AudioModule.h"
 #include "platform/audio/null/NullAudioDevice.h"
 #include "screens/app/AppServices.h"
-#include "screens/app/StageMusic.h"
 #include "screens/charsel/CharRoulette.h"
 #include "screens/charsel/CharSelStage.h"
 #include "screens/charsel/MatchSettings.h"
 #include "screens/charsel/WorldSelector.h"
 #include "screens/credits/CreditsStage.h"
+#include "screens/menus/CfgConflictMenu.h"
+#include "screens/menus/CfgConflictPanel.h"
 #include "screens/menus/JoystickConfigMenu.h"
 #include "screens/menus/JoystickConfigPanel.h"
 #include "screens/menus/PauseMenu.h"
@@ -57,6 +58,7 @@ constexpr int kQuickMatch = 3;      // the match-settings preset of one minute
 constexpr int kMinuteMs = 60000;
 constexpr int kWorldGallery = 0;    // unlocked from the start
 constexpr int kWorldTombs = 2;      // unlocked by the first match
+constexpr int kMenuSlide = 40;      // updates until the title's menu has slid in
 
 // Every visible label text under a node, depth first.
 void CollectTexts(const GDO& node, std::vector<String>& out)
@@ -132,6 +134,7 @@ protected:
         }
         return done();
     }
+    bool UntilNext(int id, int most) { return Until([&] { return app->GetNextStageId() == id; }, most); }
     // The stage `id` is running: loaded, stable and its incoming transition over.
     bool Settled(int id) const
     {
@@ -143,35 +146,23 @@ protected:
         ASSERT_TRUE(Until([&] { return Settled(id); }, 1500))
             << "at stage " << app->GetCurrentStageId() << ", waiting for " << id;
     }
+    // Back on the title with its menu slid in.
+    void BackOnTitle()
+    {
+        SettleOn(kStageTitle);
+        Ticks(kMenuSlide);
+    }
     // Player 1's key for an action on the keyboard.
     static int P1(int action) { return CodeOf(GameData::player1, action); }
-    // An action hit by a player on his device: a key in one update, or a pad's button or
-    // stick pushed for one update and let go in the next.
-    void Tap(const Ref<PlayerData>& player, int action, int settle = 0)
+    // A player's action pushed (or let go) on his device: a key, or a pad's button or stick.
+    void Push(const Ref<PlayerData>& player, int action, bool down)
     {
         const InputMapping& mapping = *player->GetInputMapping();
         const int pad = PadOf(mapping);
         if (pad < 0) {
-            Tick(CodeOf(mapping, action));
-        } else {
-            PushPad(pad, mapping, action, true);
-            Tick();
-            PushPad(pad, mapping, action, false);
-            Tick();
+            keys_->KeyEvent(down ? kEventKeyDown : kEventKeyUp, CodeOf(mapping, action));
+            return;
         }
-        Ticks(settle);
-    }
-    void TapP1(int action, int settle = 0) { Tap(GameData::player1, action, settle); }
-    // The fake pad behind a mapping, -1 for the keyboard ("JOYSTICK n" is pad n - 1).
-    static int PadOf(const InputMapping& mapping)
-    {
-        const String name = mapping.GetHardwareName();
-        const String prefix = U"JOYSTICK ";
-        if (name.compare(0, prefix.size(), prefix) != 0) return -1;
-        return static_cast<int>(name[prefix.size()] - U'1');
-    }
-    void PushPad(int pad, const InputMapping& mapping, int action, bool down)
-    {
         switch (action) {
         case kActionUp: pads_->SetAxis(pad, 1, down ? -1.0f : 0.0f); break;
         case kActionDown: pads_->SetAxis(pad, 1, down ? 1.0f : 0.0f); break;
@@ -180,28 +171,57 @@ protected:
         default: pads_->SetButton(pad, CodeOf(mapping, action) - kJoyCodeButton1, down); break;
         }
     }
+    // An action hit: a key in one update, or a pad pushed for one update and let go in the
+    // next.
+    void Tap(const Ref<PlayerData>& player, int action, int settle = 0)
+    {
+        if (PadOf(*player->GetInputMapping()) < 0) {
+            Tick(CodeOf(player, action));
+        } else {
+            Push(player, action, true);
+            Tick();
+            Push(player, action, false);
+            Tick();
+        }
+        Ticks(settle);
+    }
+    void TapP1(int action, int settle = 0) { Tap(GameData::player1, action, settle); }
+    // `times` taps of player 1, two updates apart.
+    void TapsP1(int action, int times)
+    {
+        for (int i = 0; i < times; ++i) TapP1(action, 2);
+    }
+    // The fake pad behind a mapping, -1 for the keyboard ("JOYSTICK n" is pad n - 1).
+    static int PadOf(const InputMapping& mapping)
+    {
+        const String name = mapping.GetHardwareName();
+        const String prefix = U"JOYSTICK ";
+        if (name.compare(0, prefix.size(), prefix) != 0) return -1;
+        return static_cast<int>(name[prefix.size()] - U'1');
+    }
     // A player holds one direction (kActionUp .. kActionRight) until told another; 0 lets go.
     void Steer(const Ref<PlayerData>& player, int& held, int action)
     {
-        const InputMapping& mapping = *player->GetInputMapping();
-        const int pad = PadOf(mapping);
-        if (held != 0) {
-            if (pad < 0) Release(CodeOf(mapping, held));
-            else PushPad(pad, mapping, held, false);
-        }
+        if (held != 0) Push(player, held, false);
         held = action;
-        if (held != 0) {
-            if (pad < 0) Hold(CodeOf(mapping, held));
-            else PushPad(pad, mapping, held, true);
-        }
+        if (held != 0) Push(player, held, true);
     }
-    void TapPad(int button, int settle = 0)
+    // A button of a pad pressed for one update, let go in the next, then `settle` more.
+    void TapPad(int button, int settle = 0, int pad = kPad)
     {
-        pads_->SetButton(kPad, button, true);
+        pads_->SetButton(pad, button, true);
         Tick();
-        pads_->SetButton(kPad, button, false);
+        pads_->SetButton(pad, button, false);
         Tick();
         Ticks(settle);
+    }
+    // The first pad's stick pushed along `axis` for one update.
+    void PadMove(int axis, float value)
+    {
+        pads_->SetAxis(kPad, axis, value);
+        Tick();
+        pads_->SetAxis(kPad, axis, 0.0f);
+        Ticks(3);
     }
     void Hold(int code) { keys_->KeyEvent(kEventKeyDown, code); }
     void Release(int code) { keys_->KeyEvent(kEventKeyUp, code); }
@@ -245,14 +265,6 @@ protected:
             }
         }
         return column;
-    }
-    void PadMove(int axis, float value)
-    {
-        pads_->SetAxis(kPad, axis, value);
-        Tick();
-        pads_->SetAxis(kPad, axis, 0.0f);
-        Tick();
-        Ticks(2);
     }
     // Images (textures, glyph pages) the last frame drew.
     int ImagesDrawn() const
@@ -298,24 +310,38 @@ protected:
     {
         EXPECT_TRUE(Until([&] { return Shows(U"PRESS ANY KEY"); }, 60));   // it blinks
         Tick(kKeyA);
-        Ticks(40);   // the menu's first slide
+        Ticks(kMenuSlide);
         ASSERT_TRUE(GameData::player1->GetInputMapping());
         EXPECT_EQ(GameData::player1->GetInputMapping()->GetHardwareName(), U"KEYBOARD");
         EXPECT_EQ(TitleOption(), U"PLAYER VS PLAYER");
         EXPECT_GT(ImagesDrawn(), 20);   // the logo, its sparkles and fire, the texts
     }
 
-    // The how-to-play page shown by itself on a first start, left with "GOT IT!".
-    void DismissHowToPlay()
+    // The how-to-play page opens by itself on a first start.
+    void WaitForHowToPlay()
     {
         auto& title = Current<TitleStage>();
         ASSERT_TRUE(Until([&] { return title.GetHowToPlayPanel() &&
                                        title.GetHowToPlayPanel()->IsFullyOpen(); }, 120));
+    }
+
+    // The page left with "GOT IT!".
+    void DismissHowToPlay()
+    {
+        ASSERT_NO_FATAL_FAILURE(WaitForHowToPlay());
         EXPECT_TRUE(Shows(U"HOW TO PLAY"));
         EXPECT_TRUE(Shows(U"GOT IT!"));
         TapP1(kActionAccept, 30);
-        EXPECT_FALSE(title.GetHowToPlayPanel());
+        EXPECT_FALSE(Current<TitleStage>().GetHowToPlayPanel());
         EXPECT_FALSE(GameData::options->displayHowToPlay);
+    }
+
+    // A first start up to the title's menu on the keyboard, the page dismissed.
+    void StartOnTheKeyboard()
+    {
+        ASSERT_NO_FATAL_FAILURE(StartGame());
+        ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
+        ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
     }
 
     // Steps the title's game-mode entry until it shows `name`, then accepts it.
@@ -342,6 +368,15 @@ protected:
             TapP1(kActionRight, 35);
         }
         ASSERT_EQ(TitleOption(), name);
+    }
+
+    // The title's EXIT ends the game; the version shows beside the later options.
+    void ExitFromTitle()
+    {
+        ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
+        EXPECT_TRUE(Current<TitleStage>().GetVersionLabel()->visible);
+        TapP1(kActionAccept);
+        EXPECT_EQ(exits, 1);
     }
 
     // Both characters confirmed, on a two-player screen: player 2 joins with the pad.
@@ -389,9 +424,12 @@ protected:
     }
 
     // The match from its banner to the clock's end. Player 1 and, unless `cpu`, player 2
-    // (each on his own device) walk fixed patterns and use their items now and then.
-    void PlayTheMatch(bool cpu)
+    // (each on his own device) walk fixed patterns and use their items now and then. With
+    // `pullPad` the first pad comes out of its socket while its stick is held, ten seconds
+    // in; the match runs on, and pausing and resuming still work.
+    void PlayTheMatch(bool cpu, bool pullPad = false)
     {
+        constexpr int kPullAt = 600;
         auto& match = Current<ZELKAStage>();
         EXPECT_EQ(match.GetTimeLimit(), kMinuteMs);
         ASSERT_TRUE(Until([&] { return !match.IsIntroRunning(); }, 600));
@@ -410,6 +448,17 @@ protected:
             const int leg = (i / 40) % 4;
             if (i % 40 == 0) Steer(GameData::player1, held1, legs1[leg]);
             if (!cpu && i % 40 == 20) Steer(GameData::player2, held2, legs2[leg]);   // out of step
+            if (pullPad && i == kPullAt) {
+                ASSERT_NE(held2, 0);
+                pads_->Unplug(kPad);
+            }
+            if (pullPad && i == kPullAt + 60) {
+                TapP1(kActionStart, 30);
+                EXPECT_TRUE(Stage().GetPausePanel()->IsVisible());
+                TapP1(kActionAccept, 30);
+                EXPECT_FALSE(Stage().GetPausePanel()->IsVisible());
+                continue;
+            }
             if (i % 300 == 150) {
                 // Both use their items; the taps take two updates on a pad.
                 const Ref<PlayerData>& user = (i / 300) % 2 == 0 || cpu ? GameData::player1
@@ -469,12 +518,14 @@ protected:
         EXPECT_TRUE(pause.IsVisible());
         return pause;
     }
-    void PauseRow(PauseMenuPanel& pause, int row)
+    // Steps down to a pause-menu row and accepts it.
+    void ChoosePauseRow(PauseMenuPanel& pause, int row, int settle = 0)
     {
         for (int i = 0; i < 5 && pause.GetMenu()->GetSelectedOption() != row; ++i) {
             TapP1(kActionDown, 2);
         }
         ASSERT_EQ(pause.GetMenu()->GetSelectedOption(), row);
+        TapP1(kActionAccept, settle);
     }
 
     // Items a player used, all kinds together, by the statistics.
@@ -501,22 +552,30 @@ protected:
         app = std::make_unique<ZELKA>();   // for the fixture's tear-down
     }
 
+    // The one versus match played, as read back from the save file.
+    void ExpectOneVersusCounted()
+    {
+        const MatchStats& versus = *GameData::stats->GetModeStats(1);
+        EXPECT_EQ(versus.matches, 1);
+        EXPECT_EQ(versus.victories, winner == kResultPlayer1Won ? 1 : 0);
+        EXPECT_EQ(versus.draws, winner == kResultDraw ? 1 : 0);
+        EXPECT_EQ(GameData::stats->GetTotalMatches(), 1);
+    }
+
     AppGameDataHooks gameHooks;
     std::vector<int> visited;   // stage ids in the order they ran
     int exits = 0;              // title EXIT / Escape
     int score1 = 0;
     int score2 = 0;
     int winner = -1;
-    int p1Wins = 0;
-    int p2Wins = 0;
-    int draws = 0;
 };
 
 // A first start: the intros, the title's prompt and its how-to-play page, whose "LET ME
 // CHANGE IT!" leads into player 1's controls for a rebind; the two-player versus mode with
-// player 2 joining on a pad, a locked world refused, the quick-match settings, a minute of
-// scripted play by both, the results, back to character select, Escape to the title, the
-// credits and EXIT. The statistics and the new key are read back from the files.
+// player 2 joining on a pad, the quick-match settings, a minute of
+// scripted play by both during which player 2's pad is pulled out, the results, back to
+// character select, Escape to the title, the credits and EXIT. The statistics and the new
+// key are read back from the files.
 TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
 {
     ASSERT_NO_FATAL_FAILURE(StartGame());
@@ -525,8 +584,7 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     auto& title = Current<TitleStage>();
 
     // The page opens by itself; its second choice opens player 1's controls.
-    ASSERT_TRUE(Until([&] { return title.GetHowToPlayPanel() &&
-                                   title.GetHowToPlayPanel()->IsFullyOpen(); }, 120));
+    ASSERT_NO_FATAL_FAILURE(WaitForHowToPlay());
     EXPECT_TRUE(Shows(U"LET ME CHANGE IT!"));
     EXPECT_TRUE(Shows(U"SPACE"));   // player 1's accept key, named on the page
     TapP1(kActionDown, 2);
@@ -536,8 +594,7 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     EXPECT_EQ(controls.GetShownPlayer(), 1);
     EXPECT_TRUE(Shows(U"PLAYER 1 CONFIG"));
     JoystickConfigMenu& menu = *controls.GetMenu(1);
-    TapP1(kActionDown, 2);
-    TapP1(kActionDown, 2);
+    TapsP1(kActionDown, 2);
     ASSERT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowAccept);
     TapP1(kActionRight, 2);
     ASSERT_TRUE(menu.InCaptureMode());
@@ -545,7 +602,7 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     Ticks(40);
     EXPECT_FALSE(menu.InCaptureMode());
     EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionAccept), U"Q");
-    for (int i = 0; i < 4; ++i) TapP1(kActionDown, 2);
+    TapsP1(kActionDown, 4);
     ASSERT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowExit);
     Tick(kKeySpace);   // no longer accepts
     EXPECT_TRUE(controls.IsVisible());
@@ -569,19 +626,9 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     auto& charSel = Current<CharSelStage>();
     EXPECT_TRUE(Until([&] { return Shows(U"PRESS ANY KEY"); }, 60));   // player 2's prompt
     ASSERT_NO_FATAL_FAILURE(ConfirmBothOnPads(charSel));
-    // The tombs open after a first match: accepting them shows their lock instead.
     ASSERT_TRUE(Until([&] { return charSel.GetWorldPanel()->IsFullyOpen(); }, 60));
-    TapP1(kActionRight, 2);
-    TapP1(kActionRight, 2);
-    ASSERT_EQ(charSel.GetWorldSelector()->GetSelectedWorld(), kWorldTombs);
-    TapP1(kActionAccept, 30);
-    EXPECT_TRUE(Shows(U"TO UNLOCK!"));
-    EXPECT_TRUE(charSel.GetWorldPanel()->IsOpen());
-    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
-    TapP1(kActionCancel, 30);
-    EXPECT_FALSE(Shows(U"TO UNLOCK!"));
-    EXPECT_TRUE(charSel.GetWorldPanel()->IsOpen());
-    // A second cancel closes the world panel and undoes player 1's confirmation.
+    EXPECT_TRUE(charSel.GetWorldSelector()->IsLocked(kWorldTombs));
+    // Cancel closes the world panel and undoes player 1's confirmation, not the pad's.
     TapP1(kActionCancel, 40);
     EXPECT_FALSE(charSel.GetWorldPanel()->IsOpen());
     EXPECT_FALSE(charSel.GetRoulette(0)->IsConfirmed());
@@ -589,13 +636,6 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     TapP1(kActionAccept, 2);
     ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery + 1));
     EXPECT_EQ(GameData::currentWorldNdx, kWorldGallery + 1);
-    // Cancel on the match settings goes back to the world, whose choice stands.
-    ASSERT_TRUE(Until([&] { return charSel.GetSettingsPanel()->IsFullyOpen(); }, 60));
-    TapP1(kActionCancel, 40);
-    EXPECT_FALSE(charSel.GetSettingsPanel()->IsOpen());
-    ASSERT_TRUE(charSel.GetWorldPanel()->IsFullyOpen());
-    EXPECT_EQ(charSel.GetWorldSelector()->GetSelectedWorld(), kWorldGallery + 1);
-    TapP1(kActionAccept, 40);
     // The quick match, then its length stepped away and back: a custom match of a minute.
     ASSERT_TRUE(Until([&] { return charSel.GetSettingsPanel()->IsFullyOpen(); }, 60));
     for (int i = 0; i < 8 && GameData::gameSettings->GetCurrentPreset() != kQuickMatch; ++i) {
@@ -612,7 +652,7 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     EXPECT_EQ(GameData::gameSettings->GetCurrentPreset(), -1);
     TapP1(kActionAccept);
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageMatch));
-    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false));
+    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(false, true));
     ASSERT_NO_FATAL_FAILURE(ReadTheResults());
 
     // Back on character select: both roulettes on the characters just played, the
@@ -629,11 +669,9 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     EXPECT_TRUE(Until([&] { return Shows(U"UNLOCKED"); }, 120));   // player 1's toast
     EXPECT_TRUE(Shows(U"THE LOST TOMBS"));
     Tick(kKeyEscape);
-    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+    ASSERT_NO_FATAL_FAILURE(BackOnTitle());
     EXPECT_FALSE(GameData::player2->GetInputMapping());   // the title frees the pad
-
     // The menu is back at once, without the page; on to the credits.
-    Ticks(40);
     EXPECT_FALSE(Current<TitleStage>().GetHowToPlayPanel());
     ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"CREDITS"));
     TapP1(kActionAccept);
@@ -648,38 +686,28 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     Ticks(10);
     EXPECT_EQ(app->GetNextStageId(), kNoStageId);   // waits at the end for a key
     TapP1(kActionCancel);
-    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
-
-    Ticks(40);
-    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
-    TapP1(kActionAccept);
-    EXPECT_EQ(exits, 1);
+    ASSERT_NO_FATAL_FAILURE(BackOnTitle());
+    ASSERT_NO_FATAL_FAILURE(ExitFromTitle());
     EXPECT_EQ(visited, (std::vector<int>{kStageIntro, kStageIntro2, kStageTitle,
                                          kStageCharSelect, kStageMatch, kStageResults,
                                          kStageCharSelect, kStageTitle, kStageCredits,
                                          kStageTitle}));
 
     ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
-    const MatchStats& versus = *GameData::stats->GetModeStats(1);
-    EXPECT_EQ(versus.matches, 1);
-    EXPECT_EQ(versus.victories, winner == kResultPlayer1Won ? 1 : 0);
-    EXPECT_EQ(versus.draws, winner == kResultDraw ? 1 : 0);
-    EXPECT_EQ(GameData::stats->GetTotalMatches(), 1);
+    ExpectOneVersusCounted();
     EXPECT_FALSE(GameData::options->displayHowToPlay);
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
     EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionAccept), U"Q");
 }
 
-// The settings menu from the title (a resolution tried and reverted, both volumes a step
-// down and applied), the one-player mode: player 1 picks his character and the computer's,
+// The settings menu from the title (full screen off and kept, both volumes a step down
+// and applied), the one-player mode: player 1 picks his character and the computer's,
 // a world, the quick match against the computer, the results; then the pause menu of
 // character select back to the title, the statistics page, and Escape. The volumes and
 // the match are read back from the files.
 TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
 {
-    ASSERT_NO_FATAL_FAILURE(StartGame());
-    ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
-    ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
+    ASSERT_NO_FATAL_FAILURE(StartOnTheKeyboard());
     // Cancel on the menu gives the keyboard back: the prompt again, then the menu without
     // the page.
     TapP1(kActionCancel, 2);
@@ -695,31 +723,13 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     EXPECT_TRUE(Shows(U"RESOLUTION"));
     EXPECT_TRUE(Shows(U"BGM VOL"));
     const int mode = settings.GetSelectedResolution();
-    const bool fullscreen = GameData::options->fullscreen;
-    TapP1(kActionRight, 2);   // another resolution, applied and then refused
-    EXPECT_NE(settings.GetSelectedResolution(), mode);
-    EXPECT_EQ(settings.GetBackLabel()->GetText(), U"DISCARD");
-    for (int i = 0; i < 4; ++i) TapP1(kActionDown, 2);
-    ASSERT_EQ(settings.GetSelectedOption(), SettingsMenu::kRowApply);
-    TapP1(kActionAccept, 30);
-    ASSERT_TRUE(settings.IsVideoChangePending());
-    EXPECT_TRUE(Shows(U"LOOKIN' GOOD? ... "));
-    TapP1(kActionCancel, 30);
-    EXPECT_FALSE(settings.OverMsgVisible());
-    EXPECT_EQ(GameData::GetCurrentVideoModeIndex(), mode);
-    EXPECT_EQ(GameData::options->fullscreen, fullscreen);
-    EXPECT_EQ(settings.GetSelectedResolution(), mode);   // the refused one is not kept
-    EXPECT_EQ(settings.GetBackLabel()->GetText(), U"BACK");
-    // Full screen off, applied and kept.
-    TapP1(kActionUp, 2);
-    TapP1(kActionUp, 2);
-    TapP1(kActionUp, 2);
+    TapsP1(kActionDown, 1);
+    // Full screen off, applied and kept (a mode refused is SettingsMenuTest's).
     ASSERT_EQ(settings.GetSelectedOption(), SettingsMenu::kRowFullScreen);
+    EXPECT_EQ(settings.GetBackLabel()->GetText(), U"BACK");
     TapP1(kActionAccept, 2);
     EXPECT_EQ(settings.GetBackLabel()->GetText(), U"DISCARD");
-    TapP1(kActionDown, 2);
-    TapP1(kActionDown, 2);
-    TapP1(kActionDown, 2);
+    TapsP1(kActionDown, 3);
     TapP1(kActionAccept, 30);
     ASSERT_TRUE(settings.IsVideoChangePending());
     TapP1(kActionAccept, 30);   // LOOKIN' GOOD: kept
@@ -732,8 +742,7 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     TapP1(kActionLeft, 2);    // music 50 -> 40
     EXPECT_EQ(GameData::options->bgmVolume, 40);
     EXPECT_EQ(GameData::options->sfxVolume, 70);
-    TapP1(kActionDown, 2);
-    TapP1(kActionDown, 2);
+    TapsP1(kActionDown, 2);
     TapP1(kActionAccept, 10);
     EXPECT_TRUE(Shows(U"CHANGES SAVED!"));
     EXPECT_FALSE(settings.IsVideoChangePending());
@@ -771,41 +780,36 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     EXPECT_EQ(GameData::player2->character->GetName(), cpuName);
     ASSERT_NO_FATAL_FAILURE(PlayTheMatch(true));
     ASSERT_NO_FATAL_FAILURE(ReadTheResults());
+    const int firstWinner = winner;
 
     // Once more, in the tombs the first match opened: the roulettes and the match settings
     // kept from the last match.
-    {
-        auto& again = Current<CharSelStage>();
-        EXPECT_EQ(again.GetRoulette(1)->GetSelectedProfile()->GetName(), cpuName);
-        TapP1(kActionAccept, 2);
-        TapP1(kActionAccept, 2);
-        ASSERT_TRUE(again.GetRoulette(1)->IsConfirmed());
-        ASSERT_TRUE(Until([&] { return again.GetWorldPanel()->IsFullyOpen(); }, 60));
-        EXPECT_EQ(again.GetWorldSelector()->GetSelectedWorld(), kWorldGallery);
-        EXPECT_FALSE(again.GetWorldSelector()->IsLocked(kWorldTombs));
-        ASSERT_NO_FATAL_FAILURE(ChooseWorld(again, kWorldTombs));
-        ASSERT_TRUE(Until([&] { return again.GetSettingsPanel()->IsFullyOpen(); }, 60));
-        EXPECT_EQ(GameData::gameSettings->GetCurrentPreset(), kQuickMatch);
-        ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(again));
-        EXPECT_EQ(GameData::GetCurrentWorldId(), 0);
-        const int firstWinner = winner;
-        ASSERT_NO_FATAL_FAILURE(PlayTheMatch(true));
-        ASSERT_NO_FATAL_FAILURE(ReadTheResults());
-        p1Wins = (firstWinner == kResultPlayer1Won) + (winner == kResultPlayer1Won);
-        p2Wins = (firstWinner == kResultPlayer2Won) + (winner == kResultPlayer2Won);
-        draws = (firstWinner == kResultDraw) + (winner == kResultDraw);
-    }
+    auto& again = Current<CharSelStage>();
+    EXPECT_EQ(again.GetRoulette(1)->GetSelectedProfile()->GetName(), cpuName);
+    TapsP1(kActionAccept, 2);
+    ASSERT_TRUE(again.GetRoulette(1)->IsConfirmed());
+    ASSERT_TRUE(Until([&] { return again.GetWorldPanel()->IsFullyOpen(); }, 60));
+    EXPECT_EQ(again.GetWorldSelector()->GetSelectedWorld(), kWorldGallery);
+    EXPECT_FALSE(again.GetWorldSelector()->IsLocked(kWorldTombs));
+    ASSERT_NO_FATAL_FAILURE(ChooseWorld(again, kWorldTombs));
+    ASSERT_TRUE(Until([&] { return again.GetSettingsPanel()->IsFullyOpen(); }, 60));
+    EXPECT_EQ(GameData::gameSettings->GetCurrentPreset(), kQuickMatch);
+    ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(again));
+    EXPECT_EQ(GameData::GetCurrentWorldId(), 0);
+    ASSERT_NO_FATAL_FAILURE(PlayTheMatch(true));
+    ASSERT_NO_FATAL_FAILURE(ReadTheResults());
+    const int p1Wins = (firstWinner == kResultPlayer1Won) + (winner == kResultPlayer1Won);
+    const int p2Wins = (firstWinner == kResultPlayer2Won) + (winner == kResultPlayer2Won);
+    const int draws = (firstWinner == kResultDraw) + (winner == kResultDraw);
 
     // Character select's pause menu leaves for the title.
     PauseMenuPanel& pause = OpenPause();
     EXPECT_FALSE(pause.GetMenu()->IsP2RowEnabled());
     EXPECT_TRUE(Shows(U"BACK TO TITLE"));
-    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowLeave));
-    TapP1(kActionAccept);
-    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+    ASSERT_NO_FATAL_FAILURE(ChoosePauseRow(pause, PauseMenu::kRowLeave));
+    ASSERT_NO_FATAL_FAILURE(BackOnTitle());
 
     // The statistics page counts the match.
-    Ticks(40);
     ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"PLAYER STATS"));
     auto& title = Current<TitleStage>();
     TapP1(kActionAccept, 30);
@@ -838,37 +842,35 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
 }
 
 // Two attract matches after fifteen idle seconds each on the prompt (the second, a race,
-// left with a key), then both races: in the
-// two-player race player 2 joins on the pad, the world's acceptance
-// starts the match after a longer wait, and the pause menu's every row is tried in the
-// match; CHANGE CHARACTERS leaves it and Escape leaves character select. In the
-// one-player race the computer runs for the idol while player 1 stands; the results count
-// nothing for a race's wins but the match; then the title's EXIT.
+// left with a key), then both races: in the two-player race player 2 joins on the pad, the
+// world's acceptance starts the match after a longer wait, and the pause menu's every row
+// is tried in the match; CHANGE CHARACTERS leaves it and Escape leaves character select. In
+// the one-player race the computer runs for the idol while player 1 stands; the results
+// count nothing for a race's wins but the match; then the title's EXIT.
 TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
 {
     ASSERT_NO_FATAL_FAILURE(StartGame());
     // Nobody touches anything on the prompt: the attract match, and back by itself.
-    ASSERT_TRUE(Until([&] { return app->GetNextStageId() == kStageMatch; }, 1200));
+    ASSERT_TRUE(UntilNext(kStageMatch, 1200));
     EXPECT_TRUE(GameData::isDemoMode);
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageMatch));
     EXPECT_TRUE(Current<ZELKAStage>().IsAttract());
-    ASSERT_TRUE(Until([&] { return app->GetNextStageId() == kStageTitle; }, 2000));
+    ASSERT_TRUE(UntilNext(kStageTitle, 2000));
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
     EXPECT_FALSE(GameData::isDemoMode);
     EXPECT_EQ(GameData::lastDemoMode, 1);
     // The next one is a race between the two computer players, left with a key.
-    ASSERT_TRUE(Until([&] { return app->GetNextStageId() == kStageMatch; }, 1200));
+    ASSERT_TRUE(UntilNext(kStageMatch, 1200));
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageMatch));
     EXPECT_TRUE(Current<ZELKAStage>().IsRace());
     EXPECT_TRUE(Current<ZELKAStage>().IsAttract());
     Ticks(300);
     Tick(kKeyA);   // also gives player 1 the keyboard: the title comes back with its menu
     EXPECT_EQ(app->GetNextStageId(), kStageTitle);
-    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
+    ASSERT_NO_FATAL_FAILURE(BackOnTitle());
     EXPECT_EQ(GameData::stats->GetTotalMatches(), 0);
     ASSERT_TRUE(GameData::player1->GetInputMapping());
     EXPECT_EQ(GameData::player1->GetInputMapping()->GetHardwareName(), U"KEYBOARD");
-    Ticks(40);
     EXPECT_EQ(TitleOption(), U"PLAYER VS PLAYER");
     ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
 
@@ -899,13 +901,12 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     Ticks(60);
 
     // Escape pauses too. P1 CONTROLS and P2 CONTROLS open each player's controls over
-    // the pause menu; player 2 rebinds his accept on the pad.
+    // the pause menu (Escape closes only them); player 2 rebinds his accept on the pad.
     Tick(kKeyEscape);
     Ticks(30);
     ASSERT_TRUE(pause.IsVisible());
     EXPECT_EQ(rows.GetSelectedOption(), PauseMenu::kRowResume);   // each opening starts on top
-    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowP1Controls));
-    TapP1(kActionAccept, 30);
+    ASSERT_NO_FATAL_FAILURE(ChoosePauseRow(pause, PauseMenu::kRowP1Controls, 30));
     auto& controls = PanelOf<JoystickConfigPanel>(Stage().GetInputConfigPanel());
     ASSERT_TRUE(controls.IsVisible());
     EXPECT_EQ(controls.GetShownPlayer(), 1);
@@ -914,8 +915,7 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     Ticks(30);
     EXPECT_FALSE(controls.IsVisible());
     EXPECT_TRUE(pause.IsVisible());
-    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowP2Controls));
-    TapP1(kActionAccept, 30);
+    ASSERT_NO_FATAL_FAILURE(ChoosePauseRow(pause, PauseMenu::kRowP2Controls, 30));
     ASSERT_TRUE(controls.IsVisible());
     EXPECT_EQ(controls.GetShownPlayer(), 2);
     EXPECT_TRUE(Shows(U"PLAYER 2 CONFIG"));
@@ -943,8 +943,7 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     EXPECT_TRUE(pause.IsVisible());
 
     // GAME SETTINGS, closed with Escape.
-    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowSettings));
-    TapP1(kActionAccept, 30);
+    ASSERT_NO_FATAL_FAILURE(ChoosePauseRow(pause, PauseMenu::kRowSettings, 30));
     EXPECT_TRUE(Stage().IsSettingsMenuOpen());
     Tick(kKeyEscape);
     Ticks(30);
@@ -953,13 +952,11 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     EXPECT_EQ(app->GetNextStageId(), kNoStageId);
 
     // CHANGE CHARACTERS: back to character select, and Escape from there to the title.
-    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowLeave));
-    TapP1(kActionAccept);
+    ASSERT_NO_FATAL_FAILURE(ChoosePauseRow(pause, PauseMenu::kRowLeave));
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageCharSelect));
     EXPECT_TRUE(GameData::player2->GetInputMapping());   // still on the pad
     Tick(kKeyEscape);
-    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
-    Ticks(40);
+    ASSERT_NO_FATAL_FAILURE(BackOnTitle());
 
     // The one-player race: player 1 and the computer's runner, any world. The window
     // loses its focus at every update while character select loads: the pause menu is
@@ -971,11 +968,14 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     ASSERT_EQ(hub.GetCurrentOption(), 0);
     ASSERT_EQ(TitleOption(), U"RACE FOR THE IDOL (1P)");
     TapP1(kActionAccept);
-    ASSERT_TRUE(Until([&] {
-        app->OnSuspend();
-        app->OnResume();
-        return Settled(kStageCharSelect);
-    }, 1500));
+    const auto losingFocusUntil = [&](int id) {
+        return Until([&] {
+            app->OnSuspend();
+            app->OnResume();
+            return Settled(id);
+        }, 1500);
+    };
+    ASSERT_TRUE(losingFocusUntil(kStageCharSelect));
     auto& single = Current<CharSelStage>();
     Ticks(30);
     PauseMenuPanel& loadPause = PanelOf<PauseMenuPanel>(Stage().GetPausePanel());
@@ -983,23 +983,18 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     TapP1(kActionCancel, 30);
     EXPECT_FALSE(loadPause.IsVisible());
     EXPECT_EQ(app->GetNextStageId(), kNoStageId);
-    TapP1(kActionAccept, 2);
-    TapP1(kActionAccept, 2);
+    TapsP1(kActionAccept, 2);
     ASSERT_TRUE(single.GetRoulette(1)->IsConfirmed());
     ASSERT_NO_FATAL_FAILURE(ChooseWorld(single, kWorldGallery));
     // Focus lost at every update while the match loads: no pause under the banner.
-    ASSERT_TRUE(Until([&] {
-        app->OnSuspend();
-        app->OnResume();
-        return Settled(kStageMatch);
-    }, 1500));
+    ASSERT_TRUE(losingFocusUntil(kStageMatch));
     auto& cpuRace = Current<ZELKAStage>();
     EXPECT_TRUE(cpuRace.IsIntroRunning());
     EXPECT_FALSE(Stage().GetPausePanel()->IsVisible());
     ASSERT_TRUE(cpuRace.IsRace());
     ASSERT_TRUE(Until([&] { return !cpuRace.IsIntroRunning(); }, 600));
     // About a minute and a half of match time with this clock's seed; ten at most.
-    ASSERT_TRUE(Until([&] { return app->GetNextStageId() == kStageResults; }, 10 * kMinuteMs / 16));
+    ASSERT_TRUE(UntilNext(kStageResults, 10 * kMinuteMs / 16));
     score1 = GameData::player1->score;
     score2 = GameData::player2->score;
     EXPECT_EQ(score1, 0);   // only the idol scores
@@ -1007,14 +1002,9 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
     ASSERT_NO_FATAL_FAILURE(ReadTheResults(U"IDOL"));
     EXPECT_EQ(Current<CharSelStage>().GetWinsLabel(1)->GetText(), U"WINS 1");
 
-    PauseMenuPanel& leave = OpenPause();
-    ASSERT_NO_FATAL_FAILURE(PauseRow(leave, PauseMenu::kRowLeave));
-    TapP1(kActionAccept);
-    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
-    Ticks(40);
-    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
-    TapP1(kActionAccept);
-    EXPECT_EQ(exits, 1);
+    ASSERT_NO_FATAL_FAILURE(ChoosePauseRow(OpenPause(), PauseMenu::kRowLeave));
+    ASSERT_NO_FATAL_FAILURE(BackOnTitle());
+    ASSERT_NO_FATAL_FAILURE(ExitFromTitle());
     EXPECT_EQ(visited,
               (std::vector<int>{kStageIntro, kStageIntro2, kStageTitle, kStageMatch,
                                 kStageTitle, kStageMatch, kStageTitle, kStageCharSelect, kStageMatch, kStageCharSelect,
@@ -1036,21 +1026,18 @@ TEST_F(WholeGameTest, AttractThenBothRacesWithEveryPauseRow)
 }
 
 // Character select left with cancel and entered again; two players on one keyboard:
-// player 2 joins with a key that clashes, both get the
-// two-player defaults and the conflict menu says so; its EXIT and a minute of versus with
-// both hands on the keyboard; the results, Escape out of character select and EXIT. The
-// new defaults are read back from the settings file.
+// player 2 joins with a key that clashes, both get the two-player defaults and the
+// conflict menu says so; either player drives it, and the screen stands still beneath it
+// until its EXIT; a minute of versus with both hands on the keyboard; the results, Escape
+// out of character select and EXIT. The new defaults are read back from the settings file.
 TEST_F(WholeGameTest, TwoPlayersShareTheKeyboardThroughTheConflictMenu)
 {
-    ASSERT_NO_FATAL_FAILURE(StartGame());
-    ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
-    ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
+    ASSERT_NO_FATAL_FAILURE(StartOnTheKeyboard());
     // Cancel with nothing confirmed goes back to the title; then in again.
     ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS PLAYER"));
     TapP1(kActionCancel);
     EXPECT_EQ(app->GetNextStageId(), kStageTitle);
-    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
-    Ticks(40);
+    ASSERT_NO_FATAL_FAILURE(BackOnTitle());
     EXPECT_EQ(TitleOption(), U"PLAYER VS PLAYER");   // the mode last chosen
     ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS PLAYER"));
     auto& charSel = Current<CharSelStage>();
@@ -1059,20 +1046,23 @@ TEST_F(WholeGameTest, TwoPlayersShareTheKeyboardThroughTheConflictMenu)
     ASSERT_TRUE(GameData::player2->GetInputMapping());
     EXPECT_EQ(GameData::player2->GetInputMapping()->GetHardwareName(), U"KEYBOARD");
     Ticks(30);
-    ASSERT_TRUE(Stage().GetConflictPanel()->IsVisible());
+    auto& conflict = PanelOf<CfgConflictPanel>(Stage().GetConflictPanel());
+    ASSERT_TRUE(conflict.IsVisible());
     EXPECT_TRUE(Shows(U"CONTROLS CHANGED DUE TO CONFLICT!"));
     EXPECT_EQ(P1(kActionUp), kKeyW);
     EXPECT_EQ(CodeOf(GameData::player2, kActionUp), kKeyUp);
+    Ticks(200);   // the screen stands still under the menu
+    EXPECT_EQ(app->GetNextStageId(), kNoStageId);
+    Tap(GameData::player2, kActionDown, 2);   // either player drives it
     TapP1(kActionDown, 2);
-    TapP1(kActionDown, 2);
-    TapP1(kActionAccept, 30);   // EXIT
-    EXPECT_FALSE(Stage().GetConflictPanel()->IsVisible());
+    EXPECT_EQ(conflict.GetMenu()->GetSelectedOption(), CfgConflictMenu::kRowExit);
+    Tap(GameData::player2, kActionAccept, 30);
+    EXPECT_FALSE(conflict.IsVisible());
+    EXPECT_FALSE(charSel.GetRoulette(1)->IsConfirmed());
 
     TapP1(kActionAccept, 2);
-    Tick(CodeOf(GameData::player2, kActionDown));   // player 2 looks further down first
-    Ticks(30);
-    Tick(CodeOf(GameData::player2, kActionAccept));
-    Ticks(2);
+    Tap(GameData::player2, kActionDown, 30);   // player 2 looks further down first
+    Tap(GameData::player2, kActionAccept, 2);
     ASSERT_TRUE(charSel.GetRoulette(0)->IsConfirmed());
     ASSERT_TRUE(charSel.GetRoulette(1)->IsConfirmed());
     ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery));
@@ -1082,22 +1072,15 @@ TEST_F(WholeGameTest, TwoPlayersShareTheKeyboardThroughTheConflictMenu)
     EXPECT_TRUE(GameData::player2->GetInputMapping());
 
     Tick(kKeyEscape);
-    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
-    Ticks(40);
-    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
-    EXPECT_TRUE(Current<TitleStage>().GetVersionLabel()->visible);   // beside the later options
-    TapP1(kActionAccept);
-    EXPECT_EQ(exits, 1);
+    ASSERT_NO_FATAL_FAILURE(BackOnTitle());
+    ASSERT_NO_FATAL_FAILURE(ExitFromTitle());
     EXPECT_EQ(visited, (std::vector<int>{kStageIntro, kStageIntro2, kStageTitle,
                                          kStageCharSelect, kStageTitle, kStageCharSelect,
                                          kStageMatch, kStageResults, kStageCharSelect,
                                          kStageTitle}));
 
     ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
-    const MatchStats& versus = *GameData::stats->GetModeStats(1);
-    EXPECT_EQ(versus.matches, 1);
-    EXPECT_EQ(versus.victories, winner == kResultPlayer1Won ? 1 : 0);
-    EXPECT_EQ(versus.draws, winner == kResultDraw ? 1 : 0);
+    ExpectOneVersusCounted();
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
     EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionUp), U"W");
 }
@@ -1110,26 +1093,18 @@ TEST_F(WholeGameTest, TwoPadsFromTheTitleToExit)
 {
     constexpr int kSecondPad = 2;   // "JOYSTICK 3"
     ASSERT_NO_FATAL_FAILURE(StartGame());
-    pads_->SetButton(kPad, kPadAccept, true);
-    Tick();
-    pads_->SetButton(kPad, kPadAccept, false);
-    Ticks(40);
+    TapPad(kPadAccept, kMenuSlide - 1);
     ASSERT_TRUE(GameData::player1->GetInputMapping());
     EXPECT_EQ(GameData::player1->GetInputMapping()->GetHardwareName(), U"JOYSTICK 1");
     EXPECT_EQ(TitleOption(), U"PLAYER VS PLAYER");
-    auto& title = Current<TitleStage>();
-    ASSERT_TRUE(Until([&] { return title.GetHowToPlayPanel() &&
-                                   title.GetHowToPlayPanel()->IsFullyOpen(); }, 120));
+    ASSERT_NO_FATAL_FAILURE(WaitForHowToPlay());
     EXPECT_TRUE(Shows(U"A (BTTN 1)"));   // the page names the pad's buttons
     TapP1(kActionAccept, 30);
-    EXPECT_FALSE(title.GetHowToPlayPanel());
+    EXPECT_FALSE(Current<TitleStage>().GetHowToPlayPanel());
 
     ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS PLAYER"));
     auto& charSel = Current<CharSelStage>();
-    pads_->SetButton(kSecondPad, kPadAccept, true);
-    Tick();
-    pads_->SetButton(kSecondPad, kPadAccept, false);
-    Ticks(2);
+    TapPad(kPadAccept, 1, kSecondPad);
     ASSERT_TRUE(GameData::player2->GetInputMapping());
     EXPECT_EQ(GameData::player2->GetInputMapping()->GetHardwareName(), U"JOYSTICK 3");
     EXPECT_FALSE(Stage().GetConflictPanel()->IsVisible());   // a pad is never shared
@@ -1145,8 +1120,7 @@ TEST_F(WholeGameTest, TwoPadsFromTheTitleToExit)
 
     PauseMenuPanel& pause = OpenPause();
     EXPECT_TRUE(pause.GetMenu()->IsP2RowEnabled());
-    ASSERT_NO_FATAL_FAILURE(PauseRow(pause, PauseMenu::kRowLeave));
-    TapP1(kActionAccept);
+    ASSERT_NO_FATAL_FAILURE(ChoosePauseRow(pause, PauseMenu::kRowLeave));
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
     EXPECT_FALSE(GameData::player2->GetInputMapping());
     // Alt+Enter on the title leaves full screen for a window (the game's own toggle).
@@ -1160,7 +1134,7 @@ TEST_F(WholeGameTest, TwoPadsFromTheTitleToExit)
     EXPECT_FALSE(video_->IsFullscreen());
     EXPECT_EQ(app->GetCurrentStageId(), kStageTitle);
     // The credits, left half-way with the pad's cancel.
-    Ticks(40);
+    Ticks(kMenuSlide);
     ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"CREDITS"));
     TapP1(kActionAccept);
     ASSERT_NO_FATAL_FAILURE(SettleOn(kStageCredits));
@@ -1168,53 +1142,16 @@ TEST_F(WholeGameTest, TwoPadsFromTheTitleToExit)
     EXPECT_GT(Current<CreditsStage>().GetScroll(), Current<CreditsStage>().GetEndScroll());
     TapP1(kActionCancel);
     EXPECT_EQ(app->GetNextStageId(), kStageTitle);
-    ASSERT_NO_FATAL_FAILURE(SettleOn(kStageTitle));
-    Ticks(40);
-    ASSERT_NO_FATAL_FAILURE(SelectTitleOption(U"EXIT"));
-    TapP1(kActionAccept);
-    EXPECT_EQ(exits, 1);
+    ASSERT_NO_FATAL_FAILURE(BackOnTitle());
+    ASSERT_NO_FATAL_FAILURE(ExitFromTitle());
     EXPECT_EQ(visited, (std::vector<int>{kStageIntro, kStageIntro2, kStageTitle,
                                          kStageCharSelect, kStageMatch, kStageResults,
                                          kStageCharSelect, kStageTitle, kStageCredits,
                                          kStageTitle}));
 
     ASSERT_NO_FATAL_FAILURE(ReadBackTheFiles());
-    const MatchStats& versus = *GameData::stats->GetModeStats(1);
-    EXPECT_EQ(versus.matches, 1);
-    EXPECT_EQ(versus.victories, winner == kResultPlayer1Won ? 1 : 0);
-    EXPECT_EQ(versus.draws, winner == kResultDraw ? 1 : 0);
+    ExpectOneVersusCounted();
     EXPECT_FALSE(GameData::options->fullscreen);
-}
-
-// Player 2's pad comes out of its socket while he holds its stick, early in a versus
-// minute: the match runs on (pausing still works) to its end and the results, and character
-// select after them.
-TEST_F(WholeGameTest, PadPulledOutDuringAMatch)
-{
-    ASSERT_NO_FATAL_FAILURE(StartGame());
-    ASSERT_NO_FATAL_FAILURE(TakeTheKeyboard());
-    ASSERT_NO_FATAL_FAILURE(DismissHowToPlay());
-    ASSERT_NO_FATAL_FAILURE(ChooseMode(U"PLAYER VS PLAYER"));
-    auto& charSel = Current<CharSelStage>();
-    ASSERT_NO_FATAL_FAILURE(ConfirmBothOnPads(charSel));
-    ASSERT_NO_FATAL_FAILURE(ChooseWorld(charSel, kWorldGallery));
-    ASSERT_NO_FATAL_FAILURE(ChooseQuickMatch(charSel));
-    auto& match = Current<ZELKAStage>();
-    ASSERT_TRUE(Until([&] { return !match.IsIntroRunning(); }, 600));
-    pads_->SetAxis(kPad, 0, 1.0f);
-    Ticks(600);
-    pads_->Unplug(kPad);
-    Ticks(60);
-    TapP1(kActionStart, 30);   // pausing and resuming works on
-    EXPECT_TRUE(Stage().GetPausePanel()->IsVisible());
-    TapP1(kActionAccept, 30);
-    EXPECT_FALSE(Stage().GetPausePanel()->IsVisible());
-    ASSERT_TRUE(Until([&] { return app->GetNextStageId() == kStageResults; }, kMinuteMs / 16));
-    score1 = GameData::player1->score;
-    score2 = GameData::player2->score;
-    ASSERT_NO_FATAL_FAILURE(ReadTheResults());
-    Ticks(120);
-    EXPECT_EQ(app->GetCurrentStageId(), kStageCharSelect);
 }
 
 }  // namespace zelka
