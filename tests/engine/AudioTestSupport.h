@@ -67,14 +67,10 @@ inline std::vector<std::uint8_t> WavBytes(int channels, int bits, int frames)
 {
     std::vector<std::uint8_t> b;
     const auto put = [&b](unsigned v, int bytes) {
-        for (int i = 0; i < bytes; ++i) {
-            b.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF));
-        }
+        for (int i = 0; i < bytes; ++i) b.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF));
     };
     const auto tag = [&b](const char* t) {
-        for (int i = 0; i < 4; ++i) {
-            b.push_back(static_cast<std::uint8_t>(t[i]));
-        }
+        for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(t[i]));
     };
     const unsigned rate = 8000;
     const auto frameBytes = static_cast<unsigned>(channels * bits / 8);

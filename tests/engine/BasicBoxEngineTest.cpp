@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <limits>
 #include <vector>
@@ -13,11 +14,15 @@ namespace zelka {
 
 namespace {
 
+std::array<float, 2> XY(const Vector& v) { return {v.x, v.y}; }
+using XYs = std::array<float, 2>;
+
 constexpr int kIntMax = std::numeric_limits<int>::max();
 
 struct Contact {
     int id;
     StaticBox* other;
+    bool operator==(const Contact&) const = default;
 };
 
 class ContactListener : public EventListener {
@@ -26,9 +31,7 @@ public:
     {
         auto* record = static_cast<CollisionData*>(data);
         contacts.push_back({id, record->other.get()});
-        if (action) {
-            action(*record);
-        }
+        if (action) action(*record);
     }
     std::vector<Contact> contacts;
     std::function<void(CollisionData&)> action;
@@ -47,11 +50,11 @@ protected:
     {
         return engine->AddSolid2(x, y, 20.0f, 20.0f, nullptr);
     }
-    // A dynamic 10 x 10 box on `anchor` (null: unanchored at x, y), with a listener.
+    // A dynamic 10 x 10 box, with a listener: centred (x, y) off `anchor`, or unanchored at
+    // (x, y) when there is none.
     Ref<ContactListener> Dynamic(const Ref<Vector>& anchor, float x = 0.0f, float y = 0.0f)
     {
-        box = anchor ? CollisionBox::New(anchor, 0.0f, 0.0f, 10.0f, 10.0f, nullptr)
-                     : CollisionBox::New2(x, y, 10.0f, 10.0f);
+        box = anchor ? CollisionBox::New(anchor, x, y, 10.0f, 10.0f, nullptr) : CollisionBox::New2(x, y, 10.0f, 10.0f);
         engine->AddDynamic(box);
         auto listener = std::make_shared<ContactListener>();
         EventManager::RegisterListener(listener, box, kEventAnyId);
@@ -72,18 +75,14 @@ TEST(Rectangle, TouchingIsNoOverlapAndTiesPushAlongY)
     EXPECT_FALSE(a.SolveCollision(Rectangle(0.0f, -10.0f, 10.0f, 10.0f), &push, &overlap));
     // Equal overlaps (4, 4): pushed along y, away from the other box.
     ASSERT_TRUE(a.SolveCollision(Rectangle(6.0f, 6.0f, 10.0f, 10.0f), &push, &overlap));
-    EXPECT_EQ(push.x, 0.0f);
-    EXPECT_EQ(push.y, -4.0f);
-    EXPECT_EQ(overlap.x, 4.0f);
-    EXPECT_EQ(overlap.y, 4.0f);
+    EXPECT_EQ(XY(push), (XYs{0.0f, -4.0f}));
+    EXPECT_EQ(XY(overlap), (XYs{4.0f, 4.0f}));
     // Smaller x overlap: pushed along x.
     ASSERT_TRUE(a.SolveCollision(Rectangle(-8.0f, 1.0f, 10.0f, 10.0f), &push, nullptr));
-    EXPECT_EQ(push.x, 2.0f);
-    EXPECT_EQ(push.y, 0.0f);
+    EXPECT_EQ(XY(push), (XYs{2.0f, 0.0f}));
     // Same centre: sign(0) = 0, no push at all.
     ASSERT_TRUE(a.SolveCollision(Rectangle(0.0f, 0.0f, 4.0f, 4.0f), &push, nullptr));
-    EXPECT_EQ(push.x, 0.0f);
-    EXPECT_EQ(push.y, 0.0f);
+    EXPECT_EQ(XY(push), (XYs{0.0f, 0.0f}));
 
     const Circle c(0.0f, 0.0f, 5.0f);
     EXPECT_FALSE(c.TestCollision(8.0f, 0.0f, 3.0f));   // circles touching: no overlap either
@@ -95,7 +94,7 @@ TEST_F(BasicBoxEngineTest, BoxOnCellBorderIsFiledInBothCells)
     auto solid = Wall(100.0f, 50.0f);
     ASSERT_NE(engine->GetSolidRectsForCluster_(0, 0, false), nullptr);
     ASSERT_NE(engine->GetSolidRectsForCluster_(1, 0, false), nullptr);
-    EXPECT_EQ(engine->GetSolidRectsForCluster_(1, 0, false)->size(), 1u);
+    EXPECT_EQ(*engine->GetSolidRectsForCluster_(1, 0, false), (BasicBoxEngine::SolidList{solid}));
     EXPECT_EQ(engine->GetSolidRectsForCluster_(2, 0, false), nullptr);
     // Negative coordinates are floored, not truncated toward zero.
     engine->AddSolid2(-10.0f, -10.0f, 4.0f, 4.0f, nullptr);
@@ -110,21 +109,14 @@ TEST_F(BasicBoxEngineTest, PushMovesTheAnchorAndLaterSolidsSeeTheCorrectedBox)
     auto wall = Wall();
     Wall(50.0f, 71.0f);   // a second wall below; after the first push the box misses it
     auto anchor = Vector::New2(30.0f, 62.0f);
-    // Offset (-2, 0): the box is centred 2 left of its anchor.
-    box = CollisionBox::New(anchor, -2.0f, 0.0f, 10.0f, 10.0f, nullptr);
-    engine->AddDynamic(box);
-    auto listener = std::make_shared<ContactListener>();
-    EventManager::RegisterListener(listener, box, kEventAnyId);
+    auto listener = Dynamic(anchor, -2.0f, 0.0f);   // centred 2 left of its anchor
     engine->Update(16);
     EXPECT_TRUE(listener->contacts.empty());
 
     anchor->Set(39.0f, 62.0f);   // box 32..42: overlap x 2, pushed left by 2
     engine->Update(16);
-    ASSERT_EQ(listener->contacts.size(), 1u);
-    EXPECT_EQ(listener->contacts[0].id, kEventSolidContact);
-    EXPECT_EQ(listener->contacts[0].other, wall.get());
-    EXPECT_EQ(anchor->x, 37.0f);   // the anchor moves, the offset stays
-    EXPECT_EQ(anchor->y, 62.0f);
+    EXPECT_EQ(listener->contacts, (std::vector<Contact>{{kEventSolidContact, wall.get()}}));
+    EXPECT_EQ(XY(*anchor), (XYs{37.0f, 62.0f}));   // the anchor moves, the offset stays
     EXPECT_EQ(box->correction.x, -2.0f);
     EXPECT_EQ(box->center.x, -2.0f);
 }
@@ -137,8 +129,7 @@ TEST_F(BasicBoxEngineTest, ZeroedPushOrNoAnchorLeavesTheBoxWhereItIs)
     listener->action = [](CollisionData& data) { data.push.Set(0.0f, 0.0f); };
     engine->Update(16);
     ASSERT_EQ(listener->contacts.size(), 1u);
-    EXPECT_EQ(anchor->x, 37.0f);   // the handler cancelled the move
-    EXPECT_EQ(anchor->y, 52.0f);
+    EXPECT_EQ(XY(*anchor), (XYs{37.0f, 52.0f}));   // the handler cancelled the move
 
     auto loose = Dynamic(nullptr, 37.0f, 52.0f);
     engine->Update(16);
@@ -155,9 +146,7 @@ TEST_F(BasicBoxEngineTest, HandlerMayAddSolidsDuringThePass)
     auto listener = Dynamic(Vector::New2(37.0f, 52.0f));
     int added = 0;
     listener->action = [&](CollisionData&) {
-        if (added++ < 20) {
-            engine->AddSolid2(30.0f, 52.0f, 4.0f, 4.0f, nullptr);
-        }
+        if (added++ < 20) engine->AddSolid2(30.0f, 52.0f, 4.0f, 4.0f, nullptr);
     };
     engine->Update(16);
     EXPECT_GE(listener->contacts.size(), 2u);
@@ -178,9 +167,7 @@ TEST_F(BasicBoxEngineTest, NonSolidKinematicIsReportedButNeverPushes)
     auto listener = Dynamic(anchor);
     engine->AddKinematic(box);   // itself is skipped
     engine->Update(16);
-    ASSERT_EQ(listener->contacts.size(), 1u);
-    EXPECT_EQ(listener->contacts[0].id, kEventKinematicOverlap);
-    EXPECT_EQ(listener->contacts[0].other, ghost.get());
+    EXPECT_EQ(listener->contacts, (std::vector<Contact>{{kEventKinematicOverlap, ghost.get()}}));
     EXPECT_EQ(anchor->x, 36.0f);
 
     anchor->Set(-36.0f, 0.0f);

@@ -20,9 +20,7 @@ public:
     void HandleEvent(Object*, int id, Object*) override
     {
         log_.push_back(tag_ + ":" + std::to_string(id));
-        if (action) {
-            action(id);
-        }
+        if (action) action(id);
     }
     std::function<void(int)> action;
 
@@ -94,9 +92,7 @@ TEST_F(EventManagerTest, SendsAreReentrantAndDepthFirst)
     // A listener added during a send is called in that send.
     auto first = Listen("first", nullptr, 7);
     first->action = [this](int) {
-        if (log.size() == 1) {
-            Listen("late", nullptr, 7);
-        }
+        if (log.size() == 1) Listen("late", nullptr, 7);
     };
     EventManager::SendEvent(nullptr, 7);
     EXPECT_EQ(Take(), (Log{"first:7", "late:7"}));
@@ -106,9 +102,7 @@ TEST_F(EventManagerTest, SendsAreReentrantAndDepthFirst)
     auto outer = Listen("a", nullptr, kEventAnyId);
     Listen("b", nullptr, kEventAnyId);
     outer->action = [](int id) {
-        if (id == 1) {
-            EventManager::SendEvent(nullptr, 2);
-        }
+        if (id == 1) EventManager::SendEvent(nullptr, 2);
     };
     EventManager::SendEvent(nullptr, 1);
     EXPECT_EQ(Take(), (Log{"a:1", "a:2", "b:2", "b:1"}));

@@ -52,9 +52,7 @@ protected:
     std::vector<std::array<float, 2>> GlyphCorners() const
     {
         std::vector<std::array<float, 2>> corners;
-        for (const DeviceCall& call : SurfaceDraws()) {
-            corners.push_back(DevicePoint(call));
-        }
+        for (const DeviceCall& call : SurfaceDraws()) corners.push_back(DevicePoint(call));
         return corners;
     }
 
@@ -69,10 +67,8 @@ TEST_F(FontTest, ParsesEveryPairDespiteRepeatedSpacesAndCarriageReturns)
     EXPECT_EQ(font_->GetCommonInfo().base, 12);
     const CharInfo* a = font_->GetGlyph(U'A');
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->x, 1);
-    EXPECT_EQ(a->xOffset, -1);
-    EXPECT_EQ(a->yOffset, 3);
-    EXPECT_EQ(a->xAdvance, 10);   // last pair of the line, "\r" and all
+    // x advance is the last pair of the line, "\r" and all.
+    EXPECT_EQ((std::array<int, 4>{a->x, a->xOffset, a->yOffset, a->xAdvance}), (std::array<int, 4>{1, -1, 3, 10}));
     EXPECT_EQ(font_->GetKerningAmount_(U'A', U'V'), -2);
     EXPECT_EQ(font_->GetKerningAmount_(U'V', U'A'), 0);
     ASSERT_EQ(font_->GetPages().size(), 1u);
@@ -99,9 +95,8 @@ TEST_F(FontTest, LaterDefinitionsReplaceAndMalformedLinesAreIgnored)
     EXPECT_EQ(font->GetGlyph(68), nullptr);
     const CharInfo* e = font->GetGlyph(69);
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->x, 12);   // digits up to the first other character
-    EXPECT_EQ(e->xAdvance, -5);
-    EXPECT_EQ(e->width, 0);   // no digits
+    // x: the digits up to the first other character; width: no digits.
+    EXPECT_EQ((std::array<int, 3>{e->x, e->xAdvance, e->width}), (std::array<int, 3>{12, -5, 0}));
     ASSERT_EQ(font->GetPages().count(0), 1u);
     EXPECT_EQ(font->GetPages().at(0)->GetSource(), U"\"half.png");
     font->Deallocate();
@@ -115,15 +110,10 @@ TEST_F(FontTest, KerningNarrowsThePairAtEveryScaleAndTheSharedPageKeepsItsHandle
     font_->RenderString(U"AV", 100, 50, false, 2, 2);
     // Centred in y: the pen rises by half the line height (8 in whole pixels) times 2.
     font_->RenderString(U"A", 0, 100, true, 1, 2);
-    const auto corners = GlyphCorners();
-    ASSERT_EQ(corners.size(), 5u);
-    EXPECT_FLOAT_EQ(corners[0][0], 99.0f);    // A: x offset -1
-    EXPECT_FLOAT_EQ(corners[0][1], 53.0f);    // y offset 3
-    EXPECT_FLOAT_EQ(corners[1][0], 108.0f);   // 100 + 10 - 2
-    EXPECT_FLOAT_EQ(corners[2][0], 98.0f);    // scale 2: offset -2
-    EXPECT_FLOAT_EQ(corners[2][1], 56.0f);
-    EXPECT_FLOAT_EQ(corners[3][0], 116.0f);   // 100 + 20 - 4
-    EXPECT_FLOAT_EQ(corners[4][1], 84.0f + 3 * 2);
+    // A at offset (-1, 3); V at 100 + 10 - 2; at scale 2 offsets and advances double (V at
+    // 100 + 20 - 4); the centred A starts at 100 - 8 * 2, plus its offset times 2.
+    EXPECT_EQ(GlyphCorners(), (std::vector<std::array<float, 2>>{
+                                  {99, 53}, {108, 53}, {98, 56}, {116, 56}, {-1, 84 + 3 * 2}}));
     // The glyph's own rectangle of the page is drawn.
     const auto draws = SurfaceDraws();
     EXPECT_EQ((std::vector<float>(draws[0].args.begin() + 2, draws[0].args.begin() + 6)),
@@ -131,8 +121,8 @@ TEST_F(FontTest, KerningNarrowsThePairAtEveryScaleAndTheSharedPageKeepsItsHandle
     EXPECT_FLOAT_EQ(draws[2].matrix[0], 2.0f);
     // The page image is shared with other users: its centred handle is unchanged.
     const Ref<Texture> page = font_->GetPages().at(0);
-    EXPECT_FLOAT_EQ(page->GetImage()->HandleX(), 32.0f);
-    EXPECT_FLOAT_EQ(page->GetImage()->HandleY(), 32.0f);
+    EXPECT_EQ((std::array<float, 2>{page->GetImage()->HandleX(), page->GetImage()->HandleY()}),
+              (std::array<float, 2>{32.0f, 32.0f}));
     font_->Deallocate();
     EXPECT_FALSE(page->IsRegistered());
     EXPECT_TRUE(font_->GetPages().empty());
@@ -147,14 +137,11 @@ TEST_F(FontTest, ColourCodeTintsTheRestAndTheTintIsRestored)
     font_->RenderString(text, 0, 0);
     const auto draws = SurfaceDraws();
     ASSERT_EQ(draws.size(), 2u);
-    for (const DeviceCall& call : draws) {
-        EXPECT_EQ(call.color, (std::array<float, 3>{255, 0, 0}));
-    }
-    EXPECT_EQ(same::TINTr_, 10);
-    EXPECT_EQ(same::TINTg_, 20);
-    EXPECT_EQ(same::TINTb_, 30);
+    for (const DeviceCall& call : draws) EXPECT_EQ(call.color, (std::array<float, 3>{255, 0, 0}));
+    // Restored, with the tint stack's push and pop balanced.
+    EXPECT_EQ((std::array<int, 4>{same::TINTr_, same::TINTg_, same::TINTb_, same::RGBptr_}),
+              (std::array<int, 4>{10, 20, 30, 0}));
     EXPECT_EQ(device_.Color(), (std::array<float, 3>{10, 20, 30}));
-    EXPECT_EQ(same::RGBptr_, 0);   // push and pop balanced
     // Component characters are raw values, even 10, 13 or 32.
     EXPECT_EQ(Font::FT_Color(10, 13, 32), (String{18, 10, 13, 32}));
 }
@@ -168,9 +155,7 @@ TEST_F(FontTest, CharacterWithoutGlyphUsesTheSpaceOrIsSkippedWithoutOne)
         "char id=65 x=0 y=0 width=4 height=4 xadvance=5\n");
     EXPECT_EQ(noSpace->StringWidth(U"A?A"), 10);
     noSpace->RenderString(U"?A?", 0, 0);
-    const auto corners = GlyphCorners();
-    ASSERT_EQ(corners.size(), 1u);
-    EXPECT_FLOAT_EQ(corners[0][0], 0.0f);
+    EXPECT_EQ(GlyphCorners(), (std::vector<std::array<float, 2>>{{0, 0}}));
     noSpace->Deallocate();
 
     // An unreadable description: a font without glyphs or pages that draws nothing.
@@ -193,10 +178,9 @@ TEST_F(FontTest, EmbossDrawsABlackCopyUpAndLeftFirst)
     const auto draws = SurfaceDraws();
     ASSERT_EQ(draws.size(), 2u);
     EXPECT_EQ(draws[0].color, (std::array<float, 3>{0, 0, 0}));
-    EXPECT_FLOAT_EQ(DevicePoint(draws[0])[0], 8.0f);   // (10 - 1) + offset -1
-    EXPECT_FLOAT_EQ(DevicePoint(draws[0])[1], 12.0f);
+    EXPECT_EQ(DevicePoint(draws[0]), (std::array<float, 2>{8.0f, 12.0f}));   // (10 - 1) + offset -1
     EXPECT_EQ(draws[1].color, (std::array<float, 3>{200, 100, 50}));
-    EXPECT_FLOAT_EQ(DevicePoint(draws[1])[0], 9.0f);
+    EXPECT_EQ(DevicePoint(draws[1]), (std::array<float, 2>{9.0f, 13.0f}));
     emboss->Deallocate();   // shared: ignored
     EXPECT_EQ(emboss->GetPages().size(), 1u);
     FontCache::Clear();

@@ -23,9 +23,7 @@ public:
     void Update(int ms) override
     {
         ++updates;
-        if (onUpdate) {
-            std::exchange(onUpdate, nullptr)();
-        }
+        if (onUpdate) std::exchange(onUpdate, nullptr)();
         GDO::Update(ms);
     }
     int updates = 0;
@@ -59,19 +57,18 @@ TEST_F(GDOTest, AlphaMultipliesAndClampsTintIsAbsoluteBothRestored)
     top->AddChild(loud);
     parent->Render();
     top->Render();
-    const auto draws = device_.Draws();
-    ASSERT_EQ(draws.size(), 4u);
-    EXPECT_FLOAT_EQ(draws[0].alpha, 0.5f);
-    EXPECT_FLOAT_EQ(draws[1].alpha, 0.25f);
-    EXPECT_FLOAT_EQ(draws[2].alpha, 1.0f);
-    EXPECT_FLOAT_EQ(draws[3].alpha, 1.0f);   // 3 clamped
-    EXPECT_EQ(draws[0].color, (std::array<float, 3>{0.0f, 255.0f, 0.0f}));
-    EXPECT_EQ(draws[1].color, (std::array<float, 3>{255.0f, 0.0f, 0.0f}));   // red, not mixed
-    EXPECT_EQ(draws[2].color, (std::array<float, 3>{255.0f, 255.0f, 255.0f}));
+    std::vector<float> alphas;
+    std::vector<std::array<float, 3>> colours;
+    for (const DeviceCall& draw : device_.Draws()) {
+        alphas.push_back(draw.alpha);
+        colours.push_back(draw.color);
+    }
+    EXPECT_EQ(alphas, (std::vector<float>{0.5f, 0.25f, 1.0f, 1.0f}));   // 3 clamped
+    // The child's red replaces the parent's green, not mixed with it.
+    EXPECT_EQ(colours, (std::vector<std::array<float, 3>>{{0, 255, 0}, {255, 0, 0}, {255, 255, 255}, {255, 255, 255}}));
     EXPECT_FLOAT_EQ(graphics::GetAlpha(), 1.0f);
-    EXPECT_EQ(same::TINTg_, 255);
-    EXPECT_EQ(same::TINTb_, 255);
-    EXPECT_EQ(same::RGBptr_, 0);
+    EXPECT_EQ((std::array<int, 4>{same::TINTr_, same::TINTg_, same::TINTb_, same::RGBptr_}),
+              (std::array<int, 4>{255, 255, 255, 0}));
 }
 
 TEST_F(GDOTest, InvisibleHidesSubtreeDisabledStillDrawsButFreezes)
@@ -93,10 +90,10 @@ TEST_F(GDOTest, InvisibleHidesSubtreeDisabledStillDrawsButFreezes)
     root->Render();
     EXPECT_EQ(device_.Draws().size(), 2u);   // the disabled node and its child
     root->Update(16);
-    EXPECT_EQ(hidden->updates, 1);   // invisible nodes still update
-    EXPECT_EQ(disabled->updates, 0);
-    EXPECT_EQ(grandchild->updates, 0);
-    EXPECT_EQ(late->updates, 1);   // appended during the pass: updated in it
+    // Invisible nodes still update, disabled subtrees do not; a node appended during the
+    // pass is updated in it.
+    EXPECT_EQ((std::array<int, 4>{hidden->updates, disabled->updates, grandchild->updates, late->updates}),
+              (std::array<int, 4>{1, 0, 0, 1}));
 }
 
 TEST_F(GDOTest, CullingUsesTheDeviceOrTheClipUnlessNeverCulled)
@@ -127,11 +124,12 @@ TEST_F(GDOTest, CullingUsesTheDeviceOrTheClipUnlessNeverCulled)
     // The clip test itself: the box tests are strict, then a circle test at the corners.
     same::SetClipping(0.0f, 0.0f, 100.0f, 100.0f);
     same::clipIsOn_ = true;
-    EXPECT_TRUE(same::CheckIfInsideClipping(Circle(50.0f, 50.0f, 0.0f)));
-    EXPECT_FALSE(same::CheckIfInsideClipping(Circle(-11.0f, 50.0f, 10.0f)));
-    EXPECT_TRUE(same::CheckIfInsideClipping(Circle(-10.0f, 50.0f, 10.0f)));
-    EXPECT_FALSE(same::CheckIfInsideClipping(Circle(50.0f, 111.0f, 10.0f)));
-    EXPECT_FALSE(same::CheckIfInsideClipping(Circle(-30.0f, -30.0f, 10.0f)));
+    std::vector<bool> seen;
+    for (const auto& [x, y, r] : std::vector<std::array<float, 3>>{
+             {50, 50, 0}, {-11, 50, 10}, {-10, 50, 10}, {50, 111, 10}, {-30, -30, 10}}) {
+        seen.push_back(same::CheckIfInsideClipping(Circle(x, y, r)));
+    }
+    EXPECT_EQ(seen, (std::vector<bool>{true, false, true, false, false}));
 }
 
 TEST_F(GDOTest, ThirtySecondTintLevelIsTheLast)
@@ -184,8 +182,7 @@ TEST(GDO, ChildIndicesReparentingAndInvalidIndices)
     a->SwapChildren(0, 1);
     a->SwapChildren(0, 7);   // invalid: nothing
     a->SwapChildren(-1, 0);
-    EXPECT_EQ(a->GetChild(0), c2);
-    EXPECT_EQ(a->GetChild(1), c3);
+    EXPECT_EQ((std::vector<Ref<GDO>>{a->GetChild(0), a->GetChild(1)}), (std::vector<Ref<GDO>>{c2, c3}));
     a->RemoveChild(9);   // invalid: nothing
     a->RemoveChild(0);
     EXPECT_EQ(c2->GetParent(), nullptr);
@@ -250,8 +247,7 @@ TEST(GDOWithTween, DrivesItsOwnPropertyAfterTheChild)
     EXPECT_EQ(node->scale.x, 1.0f);
     tween->Start();
     node->Update(50);
-    EXPECT_FLOAT_EQ(node->scale.x, 1.5f);
-    EXPECT_FLOAT_EQ(node->scale.y, 1.5f);
+    EXPECT_EQ((std::array<float, 2>{node->scale.x, node->scale.y}), (std::array<float, 2>{1.5f, 1.5f}));
 }
 
 }  // namespace zelka

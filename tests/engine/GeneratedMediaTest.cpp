@@ -27,9 +27,7 @@ constexpr int kWidth = 640;
 constexpr int kHeight = 360;
 
 struct Rgb {
-    int r;
-    int g;
-    int b;
+    int r, g, b;
 };
 
 Rgb Unpack(int argb)
@@ -46,8 +44,7 @@ protected:
         ASSERT_TRUE(testing::HiddenGlWindow::Available()) << "no display (run under xvfb-run)";
         window_ = std::make_unique<testing::HiddenGlWindow>(kWidth, kHeight);
         ASSERT_TRUE(window_->IsOpen());
-        device_ = std::make_unique<GLGraphicsDevice>(
-            [this](int& w, int& h) { window_->Size(w, h); });
+        device_ = std::make_unique<GLGraphicsDevice>([this](int& w, int& h) { window_->Size(w, h); });
         graphics::ResetContext();
         same::ResetDrawingState();
         graphics::SetGraphicsDevice(device_.get());
@@ -57,12 +54,8 @@ protected:
 
     void TearDown() override
     {
-        if (!device_) {
-            return;
-        }
-        for (const Ref<Texture>& texture : textures_) {
-            texture->Deallocate();
-        }
+        if (!device_) return;
+        for (const Ref<Texture>& texture : textures_) texture->Deallocate();
         FontCache::Clear();
         Texture::encryptionEnabled = false;
         graphics::EndRender();
@@ -86,13 +79,33 @@ protected:
         return pixels;
     }
 
+    // Compares the screen at (left, top) with a w x h block of an image `stride` pixels wide
+    // that starts at column `column`; only fully opaque pixels come out unblended. Returns how
+    // many were compared.
+    int ExpectOpaquePixelsShown(const std::vector<int>& image, int stride, int column, int w, int h, int left, int top)
+    {
+        const std::vector<int> shown = Read(left, top, w, h);
+        int compared = 0;
+        for (int i = 0; i < h; ++i) {
+            for (int j = 0; j < w; ++j) {
+                const int source = image[i * stride + column + j];
+                if ((static_cast<unsigned>(source) >> 24) != 255) continue;
+                ++compared;
+                const Rgb want = Unpack(source);
+                const Rgb got = Unpack(shown[i * w + j]);
+                EXPECT_NEAR(got.r, want.r, 2) << j << "," << i;
+                EXPECT_NEAR(got.g, want.g, 2) << j << "," << i;
+                EXPECT_NEAR(got.b, want.b, 2) << j << "," << i;
+            }
+        }
+        return compared;
+    }
+
     // Keeps the loaded textures to release them after the test.
     Ref<Font> LoadFont(const char32_t* path)
     {
         Ref<Font> font = Font::New(path);
-        for (const auto& [id, page] : font->GetPages()) {
-            textures_.push_back(page);
-        }
+        for (const auto& [id, page] : font->GetPages()) textures_.push_back(page);
         return font;
     }
 
@@ -110,22 +123,18 @@ TEST_F(GeneratedMedia, FontsDrawInkExactlyWhereTheGlyphIs)
         const CharInfo* a = font->GetGlyph(U'A');
         ASSERT_NE(a, nullptr);
         int size[2] = {0, 0};
-        const std::vector<int> page =
-            texture::GetImagePixels(font->GetPages().at(0)->GetSource(), size);
+        const std::vector<int> page = texture::GetImagePixels(font->GetPages().at(0)->GetSource(), size);
         ASSERT_FALSE(page.empty());
 
         graphics::Cls(0, 0, 0);
-        const int penX = 100;
-        const int penY = 60;
-        font->RenderString(U"A", penX, penY);
-        const int left = penX + a->xOffset;
-        const int top = penY + a->yOffset;
+        font->RenderString(U"A", 100, 60);
+        const int left = 100 + a->xOffset;
+        const int top = 60 + a->yOffset;
         const std::vector<int> shown = Read(left, top, a->width, a->height);
         int ink = 0;
         for (int i = 0; i < a->height; ++i) {
             for (int j = 0; j < a->width; ++j) {
-                const unsigned alpha =
-                    static_cast<unsigned>(page[(a->y + i) * size[0] + a->x + j]) >> 24;
+                const unsigned alpha = static_cast<unsigned>(page[(a->y + i) * size[0] + a->x + j]) >> 24;
                 const Rgb got = Unpack(shown[i * a->width + j]);
                 if (alpha == 255) {
                     ++ink;
@@ -137,16 +146,13 @@ TEST_F(GeneratedMedia, FontsDrawInkExactlyWhereTheGlyphIs)
         }
         EXPECT_GT(ink, 10);
         // Nothing outside the glyph's box.
-        for (const int p : Read(left + a->width + 2, top, 20, a->height)) {
-            EXPECT_LE(Unpack(p).r, 5);
-        }
+        for (const int p : Read(left + a->width + 2, top, 20, a->height)) EXPECT_LE(Unpack(p).r, 5);
     }
 }
 
 TEST_F(GeneratedMedia, RecolouredFontAndLabelDrawInTheirColours)
 {
-    const Ref<RetroFont> retro =
-        RetroFont::New(U"upheaval.fnt", {250, 20, 20}, RGB(20, 20, 250));
+    const Ref<RetroFont> retro = RetroFont::New(U"upheaval.fnt", {250, 20, 20}, RGB(20, 20, 250));
     ASSERT_EQ(retro->GetPages().size(), 1u);
     const CharInfo* a = retro->GetGlyph(U'A');
     ASSERT_NE(a, nullptr);
@@ -198,31 +204,13 @@ TEST_F(GeneratedMedia, StaticImageAndAnimatedSpriteShowTheirPixels)
 
     sprite->DefineSequence(U"dig", 0, 6, false);
     sprite->PlaySequence(U"dig");
-    for (int n = 0; n < 15; ++n) {
-        sprite->Update(16);   // 83 ms frames: frame 2 after 12 updates
-    }
+    for (int n = 0; n < 15; ++n) sprite->Update(16);   // 83 ms frames: frame 2 after 12 updates
     ASSERT_EQ(sprite->GetCurrentFrame(), 2);
     Texture::RenderUndrawnTextures();
     graphics::Cls(0, 0, 0);
     sprite->position->Set(100, 200);
     sprite->Render();
-    const std::vector<int> shown = Read(100 - 16, 200 - 16, 32, 32);
-    int compared = 0;
-    for (int i = 0; i < 32; ++i) {
-        for (int j = 0; j < 32; ++j) {
-            const int source = sheet[i * size[0] + 2 * 32 + j];
-            if ((static_cast<unsigned>(source) >> 24) != 255) {
-                continue;   // only fully opaque pixels come out unblended
-            }
-            ++compared;
-            const Rgb want = Unpack(source);
-            const Rgb got = Unpack(shown[i * 32 + j]);
-            EXPECT_NEAR(got.r, want.r, 2);
-            EXPECT_NEAR(got.g, want.g, 2);
-            EXPECT_NEAR(got.b, want.b, 2);
-        }
-    }
-    EXPECT_GT(compared, 20);
+    EXPECT_GT(ExpectOpaquePixelsShown(sheet, size[0], 2 * 32, 32, 32, 100 - 16, 200 - 16), 20);
 
     // A static image of the cursor, centred on its position.
     const Ref<Texture> cursorTexture = Texture::GetTexture(U"cursor1.png");
@@ -234,15 +222,7 @@ TEST_F(GeneratedMedia, StaticImageAndAnimatedSpriteShowTheirPixels)
     cursor->Render();
     const int w = size[0];
     const int h = size[1];
-    const std::vector<int> drawn = Read(400 - w / 2, 100 - h / 2, w, h);
-    int opaque = 0;
-    for (int k = 0; k < w * h; ++k) {
-        if ((static_cast<unsigned>(cursorPixels[k]) >> 24) == 255) {
-            ++opaque;
-            EXPECT_NEAR(Unpack(drawn[k]).r, Unpack(cursorPixels[k]).r, 2);
-        }
-    }
-    EXPECT_GT(opaque, 0);
+    EXPECT_GT(ExpectOpaquePixelsShown(cursorPixels, w, 0, w, h, 400 - w / 2, 100 - h / 2), 0);
 }
 
 }  // namespace

@@ -16,9 +16,7 @@ protected:
     {
         std::vector<DeviceCall> out;
         for (const DeviceCall& c : device_.Calls()) {
-            if (c.op == op) {
-                out.push_back(c);
-            }
+            if (c.op == op) out.push_back(c);
         }
         return out;
     }

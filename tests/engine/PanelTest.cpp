@@ -18,11 +18,7 @@ constexpr int kStepMs = 16;
 class CountingNode : public GDOWithSize {
 public:
     CountingNode() : GDOWithSize(120, 40) {}
-    void Update(int ms) override
-    {
-        ++updates;
-        GDOWithSize::Update(ms);
-    }
+    void Update(int ms) override { ++updates; GDOWithSize::Update(ms); }
     int updates = 0;
 };
 
@@ -45,6 +41,8 @@ protected:
     }
 
     float Value() const { return panel_->scale.y; }
+    // Open, enabled, animating.
+    std::array<bool, 3> Flags() const { return {panel_->IsOpen(), panel_->IsEnabled(), panel_->IsAnimating()}; }
     // Updates until the tween has stopped and one more update has settled the flags.
     void RunOut()
     {
@@ -56,9 +54,7 @@ protected:
     {
         std::vector<int> out;
         for (const SoundManager::Request& r : requests_) {
-            if (!r.preload) {
-                out.push_back(r.number);
-            }
+            if (!r.preload) out.push_back(r.number);
         }
         return out;
     }
@@ -68,41 +64,40 @@ protected:
     Ref<Panel> panel_;
 };
 
+constexpr std::array<bool, 3> kClosed{false, false, false};
+constexpr std::array<bool, 3> kMoving{true, true, true};   // opening or closing
+constexpr std::array<bool, 3> kOpen{true, true, false};
+
 TEST_F(PanelTest, NewPanelIsClosedAndPreloadsItsEffects)
 {
     EXPECT_FLOAT_EQ(Value(), 0.0f);
-    EXPECT_FALSE(panel_->IsOpen());
-    EXPECT_FALSE(panel_->IsEnabled());
-    EXPECT_FALSE(panel_->IsAnimating());
+    EXPECT_EQ(Flags(), kClosed);
     panel_->Update(kStepMs);
     EXPECT_EQ(content_->updates, 0);
     ASSERT_EQ(requests_.size(), 2u);
     EXPECT_TRUE(requests_[0].preload && requests_[1].preload);
-    EXPECT_EQ(requests_[0].number, kSfxPanelClose);
-    EXPECT_EQ(requests_[1].number, kSfxPanelOpen);
+    EXPECT_EQ((std::array<int, 2>{requests_[0].number, requests_[1].number}),
+              (std::array<int, 2>{kSfxPanelClose, kSfxPanelOpen}));
 }
 
 TEST_F(PanelTest, OpenAndCloseFollowTheStateTable)
 {
-    const auto state = [this]() {
-        return std::array<bool, 3>{panel_->IsOpen(), panel_->IsEnabled(), panel_->IsAnimating()};
-    };
     panel_->Open(false, false, 0);
-    EXPECT_EQ(state(), (std::array<bool, 3>{true, true, true}));   // opening
+    EXPECT_EQ(Flags(), kMoving);
     RunOut();
     EXPECT_FLOAT_EQ(Value(), 1.0f);
-    EXPECT_EQ(state(), (std::array<bool, 3>{true, true, false}));   // open
+    EXPECT_EQ(Flags(), kOpen);
     const int updatesWhileOpening = content_->updates;
     panel_->Update(kStepMs);
     EXPECT_EQ(content_->updates, updatesWhileOpening + 1);
 
     panel_->Close2(false, false);
-    EXPECT_EQ(state(), (std::array<bool, 3>{true, true, true}));   // closing
+    EXPECT_EQ(Flags(), kMoving);
     panel_->Update(kStepMs);
     EXPECT_LT(Value(), 1.0f);
     RunOut();
     EXPECT_FLOAT_EQ(Value(), 0.0f);
-    EXPECT_EQ(state(), (std::array<bool, 3>{false, false, false}));   // closed
+    EXPECT_EQ(Flags(), kClosed);
     EXPECT_TRUE(Played().empty());   // both asked for no sound
 }
 
@@ -120,13 +115,10 @@ TEST_F(PanelTest, DelayedOpenHoldsTheClosedValueThenEasesOpen)
     panel_->Update(kStepMs);           // crosses 200 ms
     EXPECT_GT(Value(), 0.0f);
     EXPECT_TRUE(panel_->IsFullyOpen());
-    while (panel_->GetTween()->IsPlaying()) {
-        panel_->Update(kStepMs);
-    }
-    EXPECT_TRUE(panel_->IsAnimating());
+    while (panel_->GetTween()->IsPlaying()) panel_->Update(kStepMs);
+    EXPECT_EQ(Flags(), kMoving);
     panel_->Update(kStepMs);   // the first update that finds the tween stopped
-    EXPECT_FALSE(panel_->IsAnimating());
-    EXPECT_TRUE(panel_->IsOpen());
+    EXPECT_EQ(Flags(), kOpen);
 }
 
 TEST_F(PanelTest, ImmediateCloseHidesAtTheNextUpdate)
@@ -137,8 +129,7 @@ TEST_F(PanelTest, ImmediateCloseHidesAtTheNextUpdate)
     EXPECT_FLOAT_EQ(Value(), 0.0f);
     EXPECT_TRUE(panel_->IsOpen());
     panel_->Update(kStepMs);
-    EXPECT_FALSE(panel_->IsOpen());
-    EXPECT_FALSE(panel_->IsEnabled());
+    EXPECT_EQ(Flags(), kClosed);
     EXPECT_EQ(Played(), std::vector<int>{kSfxPanelClose});
 
     // Closing a closed, inactive panel once animated for ever: it finishes at once.
@@ -162,8 +153,7 @@ TEST_F(PanelTest, ReopeningStartsFromClosedAndWinsOverAClose)
     panel_->Open(true, false, 0);   // immediate open during the close
     RunOut();
     EXPECT_FLOAT_EQ(Value(), 1.0f);
-    EXPECT_TRUE(panel_->IsOpen());
-    EXPECT_TRUE(panel_->IsEnabled());
+    EXPECT_EQ(Flags(), kOpen);
 }
 
 TEST_F(PanelTest, EqualOpenAndClosedValuesOpenWithoutAnimating)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <vector>
 
@@ -20,11 +21,9 @@ public:
     void HandleEvent(Object* source, int id, Object* data) override
     {
         EXPECT_EQ(source, expectedSource);
-        ++count[id];
         byParticle[{id, data}] += 1;
     }
     Object* expectedSource = nullptr;
-    std::map<int, int> count;
     std::map<std::pair<int, Object*>, int> byParticle;
 };
 
@@ -32,14 +31,16 @@ class ParticleEmitterTest : public ::testing::Test {
 protected:
     void SetUp() override { EventManager::RemoveAllListeners(); }
     void TearDown() override { EventManager::RemoveAllListeners(); }
+    static void Run(const Ref<ParticleEmitter>& emitter, int updates)
+    {
+        for (int i = 0; i < updates; ++i) emitter->UpdateParticles(kStepMs);
+    }
 
     // An emitter whose particles all have their own node.
     Ref<ParticleEmitter> WithNodes(int count)
     {
         Ref<ParticleEmitter> emitter = ParticleEmitter::New(count, parent_);
-        for (int i = 0; i < count; ++i) {
-            emitter->SetParticleGDO(i, GDO::New());
-        }
+        for (int i = 0; i < count; ++i) emitter->SetParticleGDO(i, GDO::New());
         return emitter;
     }
 
@@ -49,9 +50,7 @@ protected:
 TEST_F(ParticleEmitterTest, FullPoolEmitsNothingMoreAndADeathFreesExactlyOne)
 {
     Ref<ParticleEmitter> emitter = WithNodes(20);
-    for (int i = 0; i < 20; ++i) {
-        ASSERT_EQ(emitter->Emit(400, 0, 0), emitter->GetParticle(i));
-    }
+    for (int i = 0; i < 20; ++i) ASSERT_EQ(emitter->Emit(400, 0, 0), emitter->GetParticle(i));
     EXPECT_EQ(emitter->Emit(400, 0, 0), nullptr);
     EXPECT_EQ(parent_->ChildCount(), 20);
     emitter->GetParticle(7)->Kill();
@@ -66,17 +65,14 @@ TEST_F(ParticleEmitterTest, RevivedNodeStartsAtTheEmitterHiddenAndLeavesAtDeath)
     emitter->position.Set(10, 20);
     Ref<Particle> p = emitter->Emit(400, 0, 0);
     const Ref<GDO> node = p->GetGDO();
-    EXPECT_FLOAT_EQ(node->position->x, 10);
-    EXPECT_FLOAT_EQ(node->position->y, 20);
+    EXPECT_EQ((std::array<float, 2>{node->position->x, node->position->y}), (std::array<float, 2>{10, 20}));
     EXPECT_FALSE(node->visible);   // until its first update
     emitter->position.Set(50, 50);   // a copy: the live particle stays put
     emitter->UpdateParticles(kStepMs);
     EXPECT_TRUE(node->visible);
     EXPECT_FLOAT_EQ(node->position->x, 10);
     // A life of 400 ms lasts 25 updates of 16.
-    for (int i = 1; i < 24; ++i) {
-        emitter->UpdateParticles(kStepMs);
-    }
+    Run(emitter, 23);
     EXPECT_TRUE(p->IsEnabled());
     EXPECT_EQ(parent_->ChildCount(), 1);
     emitter->UpdateParticles(kStepMs);
@@ -130,23 +126,18 @@ TEST_F(ParticleEmitterTest, UpdateEventsOnlyWithTheFlagDeathEventsOncePerDeath)
     EventManager::RegisterListener(log, emitter, kEventAnyId);
     Ref<Particle> a = emitter->Emit(32, 0, 0);
     Ref<Particle> b = emitter->Emit(48, 0, 0);
-    for (int i = 0; i < 5; ++i) {
-        emitter->UpdateParticles(kStepMs);
-    }
-    EXPECT_EQ(log->count[kEventParticleUpdated], 0);
-    EXPECT_EQ(log->count[kEventParticleDied], 2);
-    EXPECT_EQ((log->byParticle[{kEventParticleDied, a.get()}]), 1);
-    EXPECT_EQ((log->byParticle[{kEventParticleDied, b.get()}]), 1);
+    Run(emitter, 5);
+    using Counts = std::map<std::pair<int, Object*>, int>;
+    EXPECT_EQ(log->byParticle, (Counts{{{kEventParticleDied, a.get()}, 1}, {{kEventParticleDied, b.get()}, 1}}));
 
     emitter->events = true;
     Ref<Particle> c = emitter->Emit(32, 0, 0);
-    for (int i = 0; i < 4; ++i) {
-        emitter->UpdateParticles(kStepMs);
-    }
-    // Two live updates of c, the second of which kills it; dead ones are skipped.
-    EXPECT_EQ((log->byParticle[{kEventParticleUpdated, c.get()}]), 2);
-    EXPECT_EQ(log->count[kEventParticleUpdated], 2);
-    EXPECT_EQ(log->count[kEventParticleDied], 3);
+    Run(emitter, 4);
+    // c revives a's slot. Two live updates of it, the second of which kills it; dead ones
+    // are skipped.
+    ASSERT_EQ(c, a);
+    EXPECT_EQ(log->byParticle, (Counts{{{kEventParticleDied, a.get()}, 2}, {{kEventParticleDied, b.get()}, 1},
+                                       {{kEventParticleUpdated, c.get()}, 2}}));
 }
 
 TEST_F(ParticleEmitterTest, ParticlesWithoutNodesStillLive)

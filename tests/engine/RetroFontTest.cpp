@@ -37,9 +37,7 @@ TEST(RetroFontRecolour, BandsFollowTheLineBoxRowNotTheGlyphRow)
     const int width = 3;
     const int height = 20;
     std::vector<int> pixels(width * height, kClear);
-    for (int row = 0; row < height; ++row) {
-        pixels[row * width + 1] = kInk;
-    }
+    for (int row = 0; row < height; ++row) pixels[row * width + 1] = kInk;
     RetroFont::RecolourPage(pixels, width, height, {{65, Glyph(0, 0, 3, 20, 0, 0)}}, 0, kColourA, kColourB);
     for (int row = 0; row < height; ++row) {
         const bool lower = row == 10 || row > 13;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "MediaTestSupport.h"
@@ -12,7 +13,8 @@
 namespace zelka {
 namespace {
 
-constexpr int kStepMs = 16;   // one update at 60 updates per second
+constexpr int kStepMs = 16;    // one update at 60 updates per second
+constexpr int kFrameMs = 62;   // one frame at the sheet's 16 frames per second
 
 // Records every sequence-end event and runs an optional reaction inside the delivery.
 class SequenceEndSpy : public EventListener {
@@ -24,9 +26,7 @@ public:
         ASSERT_NE(name, nullptr);
         names.push_back(name->value);
         statusDuringEvent.push_back(static_cast<Sprite*>(source)->GetPlaybackStatus());
-        if (react) {
-            react(*static_cast<Sprite*>(source));
-        }
+        if (react) react(*static_cast<Sprite*>(source));
     }
 
     std::vector<String> names;
@@ -58,20 +58,30 @@ protected:
         const size_t events = spy_->names.size();
         for (int n = 1; n <= limit; ++n) {
             sprite_->Update(kStepMs);
-            if (sprite_->GetCurrentFrame() != frame || spy_->names.size() != events) {
-                return n;
-            }
+            if (sprite_->GetCurrentFrame() != frame || spy_->names.size() != events) return n;
         }
         return -1;
+    }
+
+    // Current sequence, playback status and frame at once.
+    std::tuple<String, int, int> Now() const
+    {
+        return {sprite_->GetCurrentSequence(), sprite_->GetPlaybackStatus(), sprite_->GetCurrentFrame()};
+    }
+    void Updates(int n, int ms = kFrameMs)
+    {
+        for (int i = 0; i < n; ++i) sprite_->Update(ms);
     }
 
     Ref<Sprite> sprite_;
     Ref<SequenceEndSpy> spy_;
 };
 
+using State = std::tuple<String, int, int>;
+
 TEST_F(SpriteTest, FrameTimeFromFpsAndAFrozenSprite)
 {
-    EXPECT_EQ(sprite_->GetFrameTime(), 62);
+    EXPECT_EQ(sprite_->GetFrameTime(), kFrameMs);
     sprite_->SetFPS(999);
     EXPECT_EQ(sprite_->GetFrameTime(), 1);
     sprite_->SetFPS(-5);
@@ -100,10 +110,9 @@ TEST_F(SpriteTest, LoopingSequenceAtSixteenMsSteps)
     }
     EXPECT_EQ(spy_->names[0], U"spin");
     EXPECT_EQ(spy_->statusDuringEvent[0], kSpritePlaying);
-    EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpritePlaying);
     // A long update still moves one frame only.
     sprite_->Update(200);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 1);
+    EXPECT_EQ(Now(), (State{U"spin", kSpritePlaying, 1}));
     EXPECT_EQ(sprite_->GetSequenceStep(), 1);
 }
 
@@ -116,14 +125,9 @@ TEST_F(SpriteTest, NonLoopingSequenceEndsOnceAndStandsOnItsLastFrame)
     EXPECT_EQ(sprite_->GetCurrentFrame(), 1);
     // The update after the last frame's time has run out sends the event.
     EXPECT_EQ(UpdatesUntilFrameChange(), 4);
-    ASSERT_EQ(spy_->names.size(), 1u);
-    EXPECT_EQ(spy_->statusDuringEvent[0], kSpriteSequenceEnded);
-    EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpriteStopped);
-    EXPECT_EQ(sprite_->GetCurrentSequence(), U"");
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 1);
-    for (int n = 0; n < 20; ++n) {
-        sprite_->Update(kStepMs);
-    }
+    EXPECT_EQ(spy_->statusDuringEvent, (std::vector<int>{kSpriteSequenceEnded}));
+    EXPECT_EQ(Now(), (State{U"", kSpriteStopped, 1}));
+    Updates(20, kStepMs);
     EXPECT_EQ(spy_->names.size(), 1u);
     sprite_->Play();   // resumes the entry that stayed current
     EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpritePlaying);
@@ -134,37 +138,28 @@ TEST_F(SpriteTest, ListenerThatSwitchesSequenceKeepsItPlaying)
     sprite_->DefineSequence(U"open", 0, 1, false);
     sprite_->DefineSequence(U"idle", 2, 3, true);
     spy_->react = [](Sprite& s) {
-        if (s.GetPlaybackStatus() == kSpriteSequenceEnded) {
-            s.PlaySequence(U"idle");
-        }
+        if (s.GetPlaybackStatus() == kSpriteSequenceEnded) s.PlaySequence(U"idle");
     };
     sprite_->PlaySequence(U"open");
-    sprite_->Update(62);   // frame 1
-    sprite_->Update(62);   // end of "open": the listener starts "idle"
+    Updates(2);   // frame 1, then the end of "open": the listener starts "idle"
     EXPECT_EQ(spy_->names.back(), U"open");
-    EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpritePlaying);
-    EXPECT_EQ(sprite_->GetCurrentSequence(), U"idle");
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 2);
-    sprite_->Update(62);
+    EXPECT_EQ(Now(), (State{U"idle", kSpritePlaying, 2}));
+    sprite_->Update(kFrameMs);
     EXPECT_EQ(sprite_->GetCurrentFrame(), 3);
     // A looping end whose listener switches: the new sequence starts at its first frame.
     spy_->react = [](Sprite& s) { s.PlaySequence(U"open"); };
-    sprite_->Update(62);
+    sprite_->Update(kFrameMs);
     EXPECT_EQ(spy_->names.back(), U"idle");
-    EXPECT_EQ(sprite_->GetCurrentSequence(), U"open");
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 0);
+    EXPECT_EQ(Now(), (State{U"open", kSpritePlaying, 0}));
     EXPECT_EQ(sprite_->GetSequenceStep(), 0);
 
     // A looping end whose listener leaves no sequence current: "step 0" is skipped.
     sprite_->DefineSequence(U"loop", 0, 1, true);
     spy_->react = [](Sprite& s) { s.PlaySequence(U"undefined"); };
     sprite_->PlaySequence(U"loop");
-    sprite_->Update(62);
-    sprite_->Update(62);
+    Updates(2);
     EXPECT_EQ(spy_->names.back(), U"loop");
-    EXPECT_EQ(sprite_->GetCurrentSequence(), U"");
-    EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpriteStopped);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 0);   // rewound by PlaySequence, then left alone
+    EXPECT_EQ(Now(), (State{U"", kSpriteStopped, 0}));   // rewound by PlaySequence, then left alone
 }
 
 TEST_F(SpriteTest, EmptySequenceKeepsTheFrameAndCountsAsEnded)
@@ -174,19 +169,15 @@ TEST_F(SpriteTest, EmptySequenceKeepsTheFrameAndCountsAsEnded)
     sprite_->DefineSequence(U"none", 3, 1, false);   // last below first: no frames
     EXPECT_EQ(sprite_->GetSequenceStepCount(U"none"), 0);
     EXPECT_EQ(sprite_->PlaySequence(U"none"), kPlaySequenceStarted);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 2);
     sprite_->SetSequenceStep(5);   // nothing to step to
     EXPECT_EQ(sprite_->GetCurrentFrame(), 2);
-    sprite_->Update(62);
-    ASSERT_EQ(spy_->names.size(), 1u);
-    EXPECT_EQ(spy_->names[0], U"none");
-    EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpriteStopped);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 2);
+    sprite_->Update(kFrameMs);
+    EXPECT_EQ(spy_->names, (std::vector<String>{U"none"}));
+    EXPECT_EQ(Now(), (State{U"", kSpriteStopped, 2}));
 
     sprite_->DefineSequence2(U"emptyloop", {}, true);
     sprite_->PlaySequence(U"emptyloop");
-    sprite_->Update(62);
-    sprite_->Update(62);
+    Updates(2);
     EXPECT_EQ(spy_->names.size(), 3u);   // ends on every frame time, frame unchanged
     EXPECT_EQ(sprite_->GetCurrentFrame(), 2);
 }
@@ -196,8 +187,7 @@ TEST_F(SpriteTest, PlaySequenceReturnsMinusTwoForCurrentAndMinusOneForUnknown)
     sprite_->DefineSequence(U"walk", 0, 0, false);
     sprite_->DefineSequence(U"walk", 0, 3, true);   // redefined: replaces
     ASSERT_EQ(sprite_->PlaySequence(U"walk"), kPlaySequenceStarted);
-    sprite_->Update(62);
-    sprite_->Update(62);
+    Updates(2);
     EXPECT_EQ(sprite_->PlaySequence(U"walk"), kPlaySequenceAlready);
     EXPECT_EQ(sprite_->GetCurrentFrame(), 2);   // not restarted
     EXPECT_EQ(sprite_->GetSequenceStep(), 2);
@@ -207,7 +197,7 @@ TEST_F(SpriteTest, PlaySequenceReturnsMinusTwoForCurrentAndMinusOneForUnknown)
     EXPECT_EQ(sprite_->GetCurrentSequence(), U"");
     sprite_->Update(200);
     sprite_->Play();
-    sprite_->Update(62);
+    sprite_->Update(kFrameMs);
     EXPECT_EQ(sprite_->GetCurrentFrame(), 3);   // resumed where it was
     sprite_->Stop2(true);
     EXPECT_EQ(sprite_->GetCurrentFrame(), 0);
@@ -216,11 +206,9 @@ TEST_F(SpriteTest, PlaySequenceReturnsMinusTwoForCurrentAndMinusOneForUnknown)
     EXPECT_EQ(sprite_->PlaySequence(U"walk"), kPlaySequenceStarted);
     EXPECT_EQ(sprite_->GetCurrentFrame(), 0);
 
-    sprite_->Update(62);
+    sprite_->Update(kFrameMs);
     EXPECT_EQ(sprite_->PlaySequence(U"WALK"), kPlaySequenceUnknown);   // names are exact
-    EXPECT_EQ(sprite_->GetCurrentSequence(), U"");
-    EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpriteStopped);
-    EXPECT_EQ(sprite_->GetCurrentFrame(), 0);   // the old sequence was rewound first
+    EXPECT_EQ(Now(), (State{U"", kSpriteStopped, 0}));   // the old sequence was rewound first
     sprite_->Play();   // nothing current: stays stopped
     EXPECT_EQ(sprite_->GetPlaybackStatus(), kSpriteStopped);
 }

@@ -48,9 +48,7 @@ TEST_F(TextureTest, RegistrySharesByExactPathAndFrameCount)
     EXPECT_NE(fresh, a);
     EXPECT_GT(fresh->GetId(), a->GetId());
     EXPECT_EQ(Texture::SearchTexture(U"share_x.png", 1), a);
-    for (const Ref<Texture>& t : {fourFrames, otherCase, fresh}) {
-        t->Deallocate();
-    }
+    for (const Ref<Texture>& t : {fourFrames, otherCase, fresh}) t->Deallocate();
 }
 
 TEST_F(TextureTest, DeallocateReleasesForAllUsersButNotWhenKept)
@@ -91,9 +89,7 @@ TEST_F(TextureTest, WarmUpDrawsEveryFrameOnceAndSkipsImagelessTextures)
     const Ref<Texture> missing = Texture::New2(U"missing_warm.png");
     const auto warmDraws = [&]() {
         int draws = 0;
-        for (const DeviceCall& call : SurfaceDraws()) {
-            draws += call.surface == warm->GetImage()->GetSurface() ? 1 : 0;
-        }
+        for (const DeviceCall& call : SurfaceDraws()) draws += call.surface == warm->GetImage()->GetSurface() ? 1 : 0;
         return draws;
     };
     Texture::RenderUndrawnTextures();

@@ -40,9 +40,7 @@ TEST_F(TileSetTest, TileGeometryWithAndWithoutBorder)
     EXPECT_EQ(source(bordered, 1), (std::array<int, 2>{18, 1}));
     const Ref<TileSet> spaced = TileSet::New(Sheet("spaced.png", 51, 17), 16, 16, 1, 1, false);
     EXPECT_EQ(source(spaced, 1), (std::array<int, 2>{17, 0}));
-    for (const Ref<TileSet>& tiles : {grid, bordered, spaced}) {
-        tiles->Deallocate();
-    }
+    for (const Ref<TileSet>& tiles : {grid, bordered, spaced}) tiles->Deallocate();
 }
 
 TEST_F(TileSetTest, DrawCentresTheTileWithoutTouchingTheSharedHandle)

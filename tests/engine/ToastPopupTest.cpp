@@ -36,15 +36,9 @@ TEST_F(ToastPopupTest, SlidesUpHoldsFourSecondsSlidesDownAndHides)
         toast->Update(kStepMs);
         const float y = toast->position->y;
         lowestY = std::min(lowestY, y);
-        if (upAt < 0 && y == 156.0f) {
-            upAt = t;
-        }
-        if (upAt >= 0 && downAt < 0 && y > 156.0f) {
-            downAt = t;
-        }
-        if (!toast->visible) {
-            goneAt = t;
-        }
+        if (upAt < 0 && y == 156.0f) upAt = t;
+        if (upAt >= 0 && downAt < 0 && y > 156.0f) downAt = t;
+        if (!toast->visible) goneAt = t;
     }
     EXPECT_FLOAT_EQ(lowestY, 156);   // 180 - 24
     EXPECT_NEAR(upAt, 300, kStepMs);
@@ -66,18 +60,14 @@ TEST_F(ToastPopupTest, NewToastRestartsFromTheBottomWithNewContent)
     Ref<GDO> first = GDOWithSize::New(8, 8);
     Ref<GDO> second = GDOWithSize::New(8, 8);
     toast->DisplayToast(first);
-    for (int t = 0; t < 1000; t += kStepMs) {
-        toast->Update(kStepMs);
-    }
+    for (int t = 0; t < 1000; t += kStepMs) toast->Update(kStepMs);
     EXPECT_GT(toast->GetHoldTime(), 0);
     toast->DisplayToast(second);
     EXPECT_EQ(first->GetParent(), nullptr);
     EXPECT_EQ(second->GetParent(), toast.get());
     toast->Update(kStepMs);
     EXPECT_FLOAT_EQ(toast->position->y, 204);
-    for (int t = 0; t < 400; t += kStepMs) {
-        toast->Update(kStepMs);
-    }
+    for (int t = 0; t < 400; t += kStepMs) toast->Update(kStepMs);
     EXPECT_FLOAT_EQ(toast->position->y, 156);
     EXPECT_GT(toast->GetHoldTime(), 3500);   // a full hold again
 }

@@ -32,9 +32,7 @@ public:
     {
         entries.push_back(static_cast<TweenEntry*>(data)->name);
         ids.push_back(id);
-        if (action) {
-            action();
-        }
+        if (action) action();
     }
     std::vector<String> entries;
     std::vector<int> ids;

@@ -32,7 +32,19 @@ protected:
         EventManager::RegisterListener(log, tween, kEventAnyId);
         return log;
     }
+    // Started, with the start events already taken out of its log.
+    Ref<IdLog> Started(const Ref<Tween>& tween)
+    {
+        auto log = Watch(tween);
+        tween->Start();
+        log->ids.clear();
+        return log;
+    }
 };
+
+// Value and whether the tween still plays.
+std::pair<float, bool> State(const Ref<Tween>& tween) { return {tween->GetValue(), tween->IsPlaying()}; }
+using Ids = std::vector<int>;
 
 }  // namespace
 
@@ -41,7 +53,7 @@ TEST_F(TweenTest, LinearValuesThenStopEvents)
     auto tween = Tween::New(LinearEase::New(), 0.0f, 10.0f, 100, false, false);
     auto log = Watch(tween);
     tween->Start();
-    EXPECT_EQ(log->ids, (std::vector<int>{kEventTweenStarted}));
+    EXPECT_EQ(log->ids, (Ids{kEventTweenStarted}));
     log->ids.clear();
     for (int i = 1; i <= 6; ++i) {
         tween->Update(16);
@@ -49,9 +61,8 @@ TEST_F(TweenTest, LinearValuesThenStopEvents)
     }
     EXPECT_TRUE(log->ids.empty());
     tween->Update(16);
-    EXPECT_EQ(tween->GetValue(), 10.0f);
-    EXPECT_FALSE(tween->IsPlaying());
-    EXPECT_EQ(log->ids, (std::vector<int>{kEventTweenStopped, kEventTweenRunEnded}));
+    EXPECT_EQ(State(tween), std::pair(10.0f, false));
+    EXPECT_EQ(log->ids, (Ids{kEventTweenStopped, kEventTweenRunEnded}));
     tween->Update(16);  // stopped: nothing more
     EXPECT_EQ(log->ids.size(), 2u);
 }
@@ -59,33 +70,26 @@ TEST_F(TweenTest, LinearValuesThenStopEvents)
 TEST_F(TweenTest, LoopRestartsFromTheStartSideAndYoyoComesBack)
 {
     auto tween = Tween::New(LinearEase::New(), 0.0f, 10.0f, 100, true, false);
-    auto log = Watch(tween);
-    tween->Start();
-    log->ids.clear();
+    auto log = Started(tween);
     tween->Update(90);
     tween->Update(20);  // past the end: value = to, the overshoot is dropped
     EXPECT_EQ(tween->GetValue(), 10.0f);
-    EXPECT_EQ(log->ids, (std::vector<int>{kEventTweenLooped, kEventTweenRunEnded}));
+    EXPECT_EQ(log->ids, (Ids{kEventTweenLooped, kEventTweenRunEnded}));
     EXPECT_EQ(tween->GetCycles(), 1);
     tween->Update(30);
-    EXPECT_FLOAT_EQ(tween->GetValue(), 3.0f);
-    EXPECT_TRUE(tween->IsPlaying());
+    EXPECT_EQ(State(tween), std::pair(3.0f, true));
 
     // A yoyo without loop goes there and back once.
     auto yoyo = Tween::New(LinearEase::New(), 0.0f, 1.0f, 100, false, true);
-    auto yoyoLog = Watch(yoyo);
-    yoyo->Start();
-    yoyoLog->ids.clear();
+    auto yoyoLog = Started(yoyo);
     yoyo->Update(101);
-    EXPECT_EQ(yoyoLog->ids, (std::vector<int>{kEventTweenStarted, kEventTweenYoyo, kEventTweenRunEnded}));
-    EXPECT_TRUE(yoyo->IsPlaying());
+    EXPECT_EQ(yoyoLog->ids, (Ids{kEventTweenStarted, kEventTweenYoyo, kEventTweenRunEnded}));
     yoyo->Update(50);
-    EXPECT_FLOAT_EQ(yoyo->GetValue(), 0.5f);   // running back from 1 to 0
+    EXPECT_EQ(State(yoyo), std::pair(0.5f, true));   // running back from 1 to 0
     yoyoLog->ids.clear();
     yoyo->Update(51);
-    EXPECT_EQ(yoyoLog->ids, (std::vector<int>{kEventTweenStopped, kEventTweenRunEnded}));
-    EXPECT_EQ(yoyo->GetValue(), 0.0f);
-    EXPECT_FALSE(yoyo->IsPlaying());
+    EXPECT_EQ(yoyoLog->ids, (Ids{kEventTweenStopped, kEventTweenRunEnded}));
+    EXPECT_EQ(State(yoyo), std::pair(0.0f, false));
 }
 
 TEST_F(TweenTest, EventsFlagOnlyGatesEventsAndEqualValuesNeverStart)
@@ -95,8 +99,7 @@ TEST_F(TweenTest, EventsFlagOnlyGatesEventsAndEqualValuesNeverStart)
     tween->SetEvents(false);
     tween->Start();
     tween->Update(200);
-    EXPECT_FALSE(tween->IsPlaying());
-    EXPECT_EQ(tween->GetValue(), 1.0f);
+    EXPECT_EQ(State(tween), std::pair(1.0f, false));
 
     auto flat = Tween::New(LinearEase::New(), 5.0f, 5.0f, 100, false, false);
     auto flatLog = Watch(flat);
@@ -113,10 +116,8 @@ TEST_F(TweenTest, ZeroDurationEndsAtOnceWithoutNaN)
     auto log = Watch(tween);
     tween->Start();
     tween->Update(0);  // a catch-up update
-    EXPECT_EQ(tween->GetValue(), 7.0f);
-    EXPECT_FALSE(tween->IsPlaying());
-    EXPECT_EQ(log->ids, (std::vector<int>{kEventTweenStarted, kEventTweenStopped,
-                                          kEventTweenRunEnded}));
+    EXPECT_EQ(State(tween), std::pair(7.0f, false));
+    EXPECT_EQ(log->ids, (Ids{kEventTweenStarted, kEventTweenStopped, kEventTweenRunEnded}));
     EXPECT_EQ(tween->JumpToTime(0), 7.0f);
     EXPECT_FALSE(std::isnan(tween->GetValue()));
 }
@@ -167,25 +168,14 @@ TEST(Ease, ElasticEndPointsAreExact)
     EXPECT_FLOAT_EQ(inOut->GetPeriod(), 135.0f);
 }
 
-TEST(Ease, BounceValues)
+TEST(Ease, BounceAndClassicCurvesHitTheirEnds)
 {
-    auto out = BounceEaseOut::New();
-    EXPECT_NEAR(out->F(50.0f, 0.0f, 1.0f, 100.0f), 0.765625f, 1e-4f);
-    EXPECT_NEAR(out->F(100.0f, 0.0f, 1.0f, 100.0f), 1.0f, 1e-4f);
-    EXPECT_EQ(out->F(0.0f, 2.0f, 1.0f, 100.0f), 2.0f);
-    auto in = BounceEaseIn::New();
-    EXPECT_NEAR(in->F(0.0f, 0.0f, 1.0f, 100.0f), 0.0f, 1e-4f);
-    EXPECT_NEAR(in->F(100.0f, 0.0f, 1.0f, 100.0f), 1.0f, 1e-4f);
-    auto inOut = BounceEaseInOut::New();
-    EXPECT_NEAR(inOut->F(50.0f, 0.0f, 1.0f, 100.0f), 0.5f, 1e-4f);
-}
-
-TEST(Ease, ClassicCurvesHitTheirEnds)
-{
-    const std::vector<Ref<EaseFunction>> eases = {
-        LinearEase::New(), CubicEaseIn::New(), CubicEaseOut::New(), CubicEaseInOut::New(),
-        QuadraticEaseInOut::New(), SineEaseInOut::New()};
-    for (const auto& ease : eases) {
+    EXPECT_NEAR(BounceEaseOut::New()->F(50.0f, 0.0f, 1.0f, 100.0f), 0.765625f, 1e-4f);
+    EXPECT_EQ(BounceEaseOut::New()->F(0.0f, 2.0f, 1.0f, 100.0f), 2.0f);
+    EXPECT_NEAR(BounceEaseInOut::New()->F(50.0f, 0.0f, 1.0f, 100.0f), 0.5f, 1e-4f);
+    for (const Ref<EaseFunction>& ease : std::vector<Ref<EaseFunction>>{
+             LinearEase::New(), CubicEaseIn::New(), CubicEaseOut::New(), CubicEaseInOut::New(),
+             QuadraticEaseInOut::New(), SineEaseInOut::New(), BounceEaseOut::New(), BounceEaseIn::New()}) {
         EXPECT_NEAR(ease->F(0.0f, 1.0f, 4.0f, 200.0f), 1.0f, 1e-5f);
         EXPECT_NEAR(ease->F(200.0f, 1.0f, 4.0f, 200.0f), 5.0f, 1e-5f);
     }

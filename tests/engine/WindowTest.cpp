@@ -15,25 +15,30 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        graphics::ResetContext();
-        same::ResetDrawingState();
+        Reset();
         graphics::SetGraphicsDevice(&device);
         device.BeginRender();
         graphics::BeginRender();
-        Game::globalScale.Set(1.0f, 1.0f);
-        Game::globalOffset.Set(0.0f, 0.0f);
     }
     void TearDown() override
     {
         graphics::EndRender();
+        Reset();
+    }
+    static void Reset()
+    {
         graphics::ResetContext();
         same::ResetDrawingState();
         Game::globalScale.Set(1.0f, 1.0f);
         Game::globalOffset.Set(0.0f, 0.0f);
     }
+    std::array<float, 2> View() const { return {window->GetViewX(), window->GetViewY()}; }
+
     RecordingGraphicsDevice device{1280, 720};
     Ref<Window> window = Window::New(320.0f, 360.0f);
 };
+
+using XY = std::array<float, 2>;
 
 }  // namespace
 
@@ -57,11 +62,10 @@ TEST_F(WindowTest, SetViewFloorsAndClampsToLimits)
 TEST_F(WindowTest, PerAxisApproachLimitsEachAxisAndFollowsOnUpdate)
 {
     EXPECT_FALSE(window->Approach(20.0f, 2.0f, 0.5f, 4.0f, 0.1f));
-    EXPECT_EQ(window->GetViewX(), 4.0f);
-    EXPECT_EQ(window->GetViewY(), 1.0f);
+    EXPECT_EQ(View(), (XY{4.0f, 1.0f}));
     // Inside the dead zone on both axes: nothing moves.
     EXPECT_TRUE(window->Approach(4.5f, 1.5f, 0.5f, 4.0f, 1.0f));
-    EXPECT_EQ(window->GetViewX(), 4.0f);
+    EXPECT_EQ(View(), (XY{4.0f, 1.0f}));
     // A factor above 1 counts as 1: never overshoots.
     window->Approach(10.0f, 1.0f, 5.0f, 100.0f, 0.0f);
     EXPECT_EQ(window->GetViewX(), 10.0f);
@@ -76,16 +80,13 @@ TEST_F(WindowTest, PerAxisApproachLimitsEachAxisAndFollowsOnUpdate)
 TEST_F(WindowTest, RadialApproachDeadZoneAndZeroDistance)
 {
     window->followMode = kFollowRadial;
-    EXPECT_TRUE(window->Approach(3.0f, 0.0f, 0.5f, 10.0f, 5.0f));
-    EXPECT_EQ(window->GetViewX(), 0.0f);
+    EXPECT_TRUE(window->Approach(3.0f, 0.0f, 0.5f, 10.0f, 5.0f));   // inside the dead zone
     // Target on the view centre with no dead zone: no division by zero, no move.
     EXPECT_FALSE(window->Approach(0.0f, 0.0f, 0.5f, 10.0f, 0.0f));
-    EXPECT_EQ(window->GetViewX(), 0.0f);
-    EXPECT_EQ(window->GetViewY(), 0.0f);
+    EXPECT_EQ(View(), (XY{0.0f, 0.0f}));
     // 30-40-50 triangle, step limited to 10 along the line: (6, 8).
     EXPECT_FALSE(window->Approach(30.0f, 40.0f, 0.5f, 10.0f, 0.0f));
-    EXPECT_EQ(window->GetViewX(), 6.0f);
-    EXPECT_EQ(window->GetViewY(), 8.0f);
+    EXPECT_EQ(View(), (XY{6.0f, 8.0f}));
     EXPECT_FLOAT_EQ(window->DistanceToPoint(9.0f, 12.0f), 5.0f);
 }
 
@@ -116,13 +117,11 @@ TEST_F(WindowTest, WorldCoordsToScreenUndoesTheLetterbox)
     window->PreDraw();
     window->PostDraw();
     const Vector p = window->WorldCoordsToScreen(110.0f, 40.0f);
-    EXPECT_FLOAT_EQ(p.x, 170.0f);
-    EXPECT_FLOAT_EQ(p.y, 170.0f);
+    EXPECT_EQ((XY{p.x, p.y}), (XY{170.0f, 170.0f}));
     // A minimised window has a scale of 0: the point comes back unchanged, not infinite.
     Game::globalScale.Set(0.0f, 0.0f);
     const Vector q = window->WorldCoordsToScreen(110.0f, 40.0f);
-    EXPECT_EQ(q.x, 110.0f);
-    EXPECT_EQ(q.y, 40.0f);
+    EXPECT_EQ((XY{q.x, q.y}), (XY{110.0f, 40.0f}));
 }
 
 }  // namespace zelka
