@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zelka::testing_audio {
@@ -65,20 +66,17 @@ public:
 // A PCM WAV file: `channels` channels of `bits`-bit samples, 8000 Hz, `frames` frames.
 inline std::vector<std::uint8_t> WavBytes(int channels, int bits, int frames)
 {
-    std::vector<std::uint8_t> b;
-    const auto put = [&b](unsigned v, int bytes) {
-        for (int i = 0; i < bytes; ++i) b.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF));
-    };
-    const auto tag = [&b](const char* t) {
-        for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(t[i]));
-    };
     const unsigned rate = 8000;
     const auto frameBytes = static_cast<unsigned>(channels * bits / 8);
     const unsigned dataBytes = frameBytes * static_cast<unsigned>(frames);
+    std::vector<std::uint8_t> b;
+    const auto tag = [&b](std::string_view t) { b.insert(b.end(), t.begin(), t.end()); };
+    const auto put = [&b](unsigned v, int bytes) {
+        for (int i = 0; i < bytes; ++i) b.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF));
+    };
     tag("RIFF");
     put(36 + dataBytes, 4);
-    tag("WAVE");
-    tag("fmt ");
+    tag("WAVEfmt ");   // the form type, then the format chunk's tag
     put(16, 4);
     put(1, 2);   // PCM
     put(static_cast<unsigned>(channels), 2);

@@ -5,10 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace zelka {
 namespace {
 
 constexpr int kStepMs = 16;
+
+// Position and frame size.
+using Box = std::array<float, 4>;
+Box Place(const Cursor& c) { return {c.position->x, c.position->y, c.GetFrame()->width, c.GetFrame()->height}; }
 
 TEST(Cursor, SlidesAndResizesOntoItsTargetInOneHundredMs)
 {
@@ -18,21 +24,16 @@ TEST(Cursor, SlidesAndResizesOntoItsTargetInOneHundredMs)
     cursor->MoveTo(item);
     cursor->Update(50);
     // Cubic ease-in: an eighth of the way at half time.
-    EXPECT_FLOAT_EQ(cursor->position->x, 5);
-    EXPECT_FLOAT_EQ(cursor->GetFrame()->width, 15);
+    EXPECT_EQ(Place(*cursor), (Box{5, 7.5f, 15, 2.5f}));
     cursor->Update(50);
-    EXPECT_FLOAT_EQ(cursor->position->x, 40);
-    EXPECT_FLOAT_EQ(cursor->position->y, 60);
-    EXPECT_FLOAT_EQ(cursor->GetFrame()->width, 120);
-    EXPECT_FLOAT_EQ(cursor->GetFrame()->height, 20);
+    EXPECT_EQ(Place(*cursor), (Box{40, 60, 120, 20}));
     // Once the slide has ended, moving the item does not drag the cursor, nor does a move
     // to no target.
     cursor->Update(kStepMs);
     item->position->Set(0, 0);
     cursor->MoveTo(nullptr);
     cursor->Update(kStepMs);
-    EXPECT_FLOAT_EQ(cursor->position->x, 40);
-    EXPECT_FLOAT_EQ(cursor->position->y, 60);
+    EXPECT_EQ(Place(*cursor), (Box{40, 60, 120, 20}));
 
     // The next move starts from where the cursor is, midway included.
     Ref<GDOWithSize> other = GDOWithSize::New(50, 20);
@@ -43,8 +44,7 @@ TEST(Cursor, SlidesAndResizesOntoItsTargetInOneHundredMs)
     EXPECT_LT(cursor->position->y, 200);
     cursor->MoveTo(item);
     cursor->Update(100);
-    EXPECT_FLOAT_EQ(cursor->position->y, 0);
-    EXPECT_FLOAT_EQ(cursor->GetFrame()->width, 120);
+    EXPECT_EQ(Place(*cursor), (Box{0, 0, 120, 20}));
 }
 
 TEST(ArrowCursor, PulsesAndKeepsItsMirroring)

@@ -221,10 +221,9 @@ TEST(BlinkingLabel, ShownInTheFirstHalfOfEachPeriod)
     }
     // Period 250: visible up to 125 ms into it, hidden from 126 until the update that
     // reaches 250 ms, which restarts the period.
-    ASSERT_EQ(hiddenAt.size(), 2u * 125u);
-    EXPECT_EQ(hiddenAt.front(), 126);
-    EXPECT_EQ(hiddenAt[124], 250);
-    EXPECT_EQ(hiddenAt[125], 376);
+    std::vector<int> expected;
+    for (int ms = 126; ms <= 500; ms += ms == 250 ? 126 : 1) expected.push_back(ms);
+    EXPECT_EQ(hiddenAt, expected);
 
     label->Show3(false);   // hiding disables; showing lets the next update decide
     EXPECT_FALSE(label->IsEnabled());
@@ -285,9 +284,13 @@ TEST(FXLabel, PopsWithAnElasticStretchHidesAgainAndRestartsWhenShownMidPop)
 TEST(IncrementalIntLabel, CountsByTensThenOnesAndReportsOnce)
 {
     EventManager::RemoveAllListeners();
-    const Ref<IncrementalIntLabel> label = IncrementalIntLabel::New(StubFont::New(), 1.0f);
     const auto spy = std::make_shared<IdSpy>();
-    EventManager::RegisterListener(spy, label, kEventCounterReached);
+    const auto counter = [&spy](Ref<Font> font) {
+        const Ref<IncrementalIntLabel> label = IncrementalIntLabel::New(std::move(font), 1.0f);
+        EventManager::RegisterListener(spy, label, kEventCounterReached);
+        return label;
+    };
+    const Ref<IncrementalIntLabel> label = counter(StubFont::New());
     label->SetValue(250);
     std::vector<int> shown;
     for (int n = 0; n < 200 && !label->IsDone(); ++n) {
@@ -305,15 +308,13 @@ TEST(IncrementalIntLabel, CountsByTensThenOnesAndReportsOnce)
     label->FastForward();
     EXPECT_EQ(label->GetValue(), 250);
 
-    const Ref<IncrementalIntLabel> down = IncrementalIntLabel::New(nullptr, 1.0f);
-    EventManager::RegisterListener(spy, down, kEventCounterReached);
+    const Ref<IncrementalIntLabel> down = counter(nullptr);
     down->SetValue(-4321);
     down->Update(16);
     EXPECT_EQ(down->GetValue(), -10);
     down->FastForward();
     EXPECT_EQ(down->GetText(), U"-4321");
-    const Ref<IncrementalIntLabel> zero = IncrementalIntLabel::New(nullptr, 1.0f);
-    EventManager::RegisterListener(spy, zero, kEventCounterReached);
+    const Ref<IncrementalIntLabel> zero = counter(nullptr);
     zero->Update(16);   // target 0 = current 0: done at once
     EXPECT_EQ(spy->sources, (std::vector<Object*>{label.get(), down.get(), zero.get()}));
     EXPECT_EQ(spy->ids, std::vector<int>(3, kEventCounterReached));

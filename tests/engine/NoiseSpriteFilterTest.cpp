@@ -74,8 +74,7 @@ TEST_F(NoiseSpriteFilterTest, FollowsTheTargetAndAFlatOrMissingOneDrawsNothing)
     follower->Update(16);
     EXPECT_EQ(follower->GetTime(), start + 16);
     EXPECT_FALSE(follower->visible);
-    EXPECT_FLOAT_EQ(follower->position->x, 30);
-    EXPECT_FLOAT_EQ(follower->position->y, 40);
+    EXPECT_EQ((std::array<float, 2>{follower->position->x, follower->position->y}), (std::array<float, 2>{30, 40}));
 
     Ref<GDOWithSize> flat = GDOWithSize::New(40, 0);
     FilterAt(flat, 100)->Draw();

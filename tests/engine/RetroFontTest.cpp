@@ -151,11 +151,10 @@ TEST_F(RetroFontTest, ShadowIsTheSecondaryFontTintedAndOffset)
     const CharInfo* a = font->GetGlyph(U'A');
     EXPECT_EQ(draws[0].surface, RetroFontWithShadow::shadowFont->GetPages().at(0)->GetImage()->GetSurface());
     EXPECT_EQ(draws[0].color, (std::array<float, 3>{56, 56, 116}));
-    EXPECT_FLOAT_EQ(DevicePoint(draws[0])[0], 104.0f + a->xOffset);
-    EXPECT_FLOAT_EQ(DevicePoint(draws[0])[1], 102.0f + a->yOffset);
+    EXPECT_EQ(DevicePoint(draws[0]), (std::array<float, 2>{104.0f + a->xOffset, 102.0f + a->yOffset}));
     EXPECT_EQ(draws[1].surface, font->GetPages().at(0)->GetImage()->GetSurface());
     EXPECT_EQ(draws[1].color, (std::array<float, 3>{255, 255, 255}));
-    EXPECT_FLOAT_EQ(DevicePoint(draws[1])[0], 100.0f + a->xOffset);
+    EXPECT_EQ(DevicePoint(draws[1]), (std::array<float, 2>{100.0f + a->xOffset, 100.0f + a->yOffset}));
     RetroFontWithShadow::shadowFont->Deallocate();
 }
 

@@ -28,8 +28,7 @@ TEST_F(SoundManagerTest, EffectsAreKeyedByPlainNumberForOneStage)
     Write("sfx/302.wav", WavBytes(1, 16, 4));
     EXPECT_TRUE(SoundManager::PreloadSFX(7));
     EXPECT_TRUE(SoundManager::PreloadSFX(302));
-    EXPECT_TRUE(AudioManager::IsSFXLoaded(U"7"));
-    EXPECT_TRUE(AudioManager::IsSFXLoaded(U"302"));
+    EXPECT_TRUE(AudioManager::IsSFXLoaded(U"7") && AudioManager::IsSFXLoaded(U"302"));
     EXPECT_EQ(SoundManager::PlaySFX(302, kSfxChannelVoice, false), kSfxChannelVoice);
     EXPECT_EQ(AudioManager::GetSFXChannelInfo(kSfxChannelVoice)->soundName, U"302");
     EXPECT_EQ(SoundManager::PlaySFX(7, kSfxChannelClock, true), kSfxChannelClock);

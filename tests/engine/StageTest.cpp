@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelka {
@@ -98,19 +99,17 @@ TEST_F(StageTest, RenderWorldDrawsWorldAndCogsPerWindowThenOtherLayers)
     layer->position->Set(100.0f, 100.0f);  // a point on the device corner would be culled
     auto second = Window::New(100.0f, 100.0f);
     stage->AddLayer(second);
-    device.BeginRender();
-    graphics::BeginRender();
-    stage->RenderWorld();
-    graphics::EndRender();
-    EXPECT_EQ(log, (Log{"draw world", "draw cog", "draw layer", "draw world", "draw cog"}));
-    log.clear();
+    const auto render = [&]() {
+        device.BeginRender();
+        graphics::BeginRender();
+        stage->RenderWorld();
+        graphics::EndRender();
+        return std::exchange(log, {});
+    };
+    EXPECT_EQ(render(), (Log{"draw world", "draw cog", "draw layer", "draw world", "draw cog"}));
     second->visible = false;
     stage->GetRootWindow()->visible = false;
-    device.BeginRender();
-    graphics::BeginRender();
-    stage->RenderWorld();
-    graphics::EndRender();
-    EXPECT_EQ(log, (Log{"draw layer"}));
+    EXPECT_EQ(render(), (Log{"draw layer"}));
 }
 
 // Releasing runs world, layers, cogs in that order; the layers stay listed, emptied.

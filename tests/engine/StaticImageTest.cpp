@@ -54,7 +54,8 @@ TEST_F(StaticImageTest, DrawsTheFrameCentredEvenAfterTheSharedHandleMoved)
     image->Deallocate();
 }
 
-TEST_F(StaticImageTest, ReleaseDeallocatesUnkeptTexturesOnly)
+// Whether a kept texture survives is the texture's rule (TextureTest).
+TEST_F(StaticImageTest, ReleaseDeallocatesItsTexture)
 {
     device_.AddFakeImage("single.png", 16, 16);
     const Ref<Texture> texture = Texture::GetTexture(U"single.png");
@@ -65,11 +66,6 @@ TEST_F(StaticImageTest, ReleaseDeallocatesUnkeptTexturesOnly)
     image->Deallocate();
     EXPECT_FALSE(texture->IsRegistered());
     EXPECT_EQ(image->GetTexture(), nullptr);
-
-    const Ref<Texture> kept = Texture::GetTexture(U"single.png", 1, true);
-    StaticImage::New(kept)->Deallocate();
-    EXPECT_TRUE(kept->IsRegistered());
-    EXPECT_TRUE(kept->GetImage());
 }
 
 }  // namespace

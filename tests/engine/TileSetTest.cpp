@@ -54,12 +54,9 @@ TEST_F(TileSetTest, DrawCentresTheTileWithoutTouchingTheSharedHandle)
     const auto draws = SurfaceDraws();
     ASSERT_EQ(draws.size(), 2u);
     EXPECT_EQ(draws[0].op, DeviceOp::DrawSurface2);
-    EXPECT_FLOAT_EQ(draws[0].args[0], -16.0f);
-    EXPECT_FLOAT_EQ(draws[0].args[1], -16.0f);
-    EXPECT_FLOAT_EQ(draws[0].args[2], 64.0f);   // source x of tile 2
-    EXPECT_FLOAT_EQ(draws[0].args[4], 32.0f);
-    EXPECT_FLOAT_EQ(draws[1].args[0], 84.0f);
-    EXPECT_FLOAT_EQ(draws[1].args[1], 34.0f);
+    // Centred on the origin, then on (100, 50); source x 64 of tile 2, 32 x 32.
+    EXPECT_EQ(draws[0].args, (std::vector<float>{-16, -16, 64, 0, 32, 32}));
+    EXPECT_EQ(draws[1].args, (std::vector<float>{84, 34, 64, 0, 32, 32}));
     // The image is shared with every other user: its centred handle is unchanged.
     EXPECT_FLOAT_EQ(sheet->GetImage()->HandleX(), handleX);
     EXPECT_FLOAT_EQ(handleX, 48.0f);
