@@ -32,10 +32,11 @@ public:
 
 class GDOTest : public testing_media::RecordingFixture {
 protected:
-    static Ref<RectangleGDO> Rect(float x, float y)
+    static Ref<RectangleGDO> Rect(float x, float y, float alpha = 1.0f)
     {
         auto r = RectangleGDO::New(10.0f, 10.0f, false);
         r->position->Set(x, y);
+        r->alpha = alpha;
         return r;
     }
 };
@@ -44,17 +45,13 @@ protected:
 
 TEST_F(GDOTest, AlphaMultipliesAndClampsTintIsAbsoluteBothRestored)
 {
-    auto parent = Rect(100.0f, 100.0f);
-    parent->alpha = 0.5f;
+    auto parent = Rect(100.0f, 100.0f, 0.5f);
     parent->tint.Set(0, 255, 0);
-    auto child = Rect(0.0f, 0.0f);
-    child->alpha = 0.5f;
+    auto child = Rect(0.0f, 0.0f, 0.5f);
     child->tint.Set(255, 0, 0);
     parent->AddChild(child);
     auto top = Rect(200.0f, 100.0f);
-    auto loud = Rect(5.0f, 0.0f);
-    loud->alpha = 3.0f;
-    top->AddChild(loud);
+    top->AddChild(Rect(5.0f, 0.0f, 3.0f));
     parent->Render();
     top->Render();
     std::vector<float> alphas;

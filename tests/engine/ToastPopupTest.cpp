@@ -27,12 +27,9 @@ TEST_F(ToastPopupTest, SlidesUpHoldsFourSecondsSlidesDownAndHides)
     EXPECT_EQ(content->GetParent(), toast.get());
     EXPECT_FLOAT_EQ(content->position->y, 6);
 
-    int t = 0;
-    int upAt = -1;
-    int downAt = -1;
-    int goneAt = -1;
+    int upAt = -1, downAt = -1, goneAt = -1;
     float lowestY = 1000;
-    for (; t <= 6000 && goneAt < 0; t += kStepMs) {
+    for (int t = 0; t <= 6000 && goneAt < 0; t += kStepMs) {
         toast->Update(kStepMs);
         const float y = toast->position->y;
         lowestY = std::min(lowestY, y);
