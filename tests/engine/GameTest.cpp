@@ -14,7 +14,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelka {
@@ -253,8 +255,8 @@ TEST_F(GameTest, LetterboxScalesAndClips)
 {
     device.SetSize(1280, 800);
     Game::SetCenteredScreen(640.0f, 360.0f);
-    EXPECT_FLOAT_EQ(Game::globalScale.x, 2.0f);
-    EXPECT_FLOAT_EQ(Game::globalOffset.y, 40.0f);
+    const auto& [scale, offset] = std::tie(Game::globalScale, Game::globalOffset);
+    EXPECT_EQ((std::array<float, 4>{scale.x, scale.y, offset.x, offset.y}), (std::array<float, 4>{2, 2, 0, 40}));
     SwitchAndLoad(kTestStage);
     device.ClearCalls();
     Frame();   // loading screen: ClearScreen under the letterbox scissor

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "StubFont.h"
 #include "engine/core/EventManager.h"
@@ -21,8 +22,10 @@ using Floats = std::array<float, 2>;
 
 class LabelTest : public ::testing::Test {
 protected:
-    void SetUp() override { TearDown(); }
-    void TearDown() override
+    // Labels draw through the shared context: each test starts and ends with a clean one.
+    void SetUp() override { Reset(); }
+    void TearDown() override { Reset(); }
+    static void Reset()
     {
         graphics::ResetContext();
         same::ResetDrawingState();

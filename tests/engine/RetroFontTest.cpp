@@ -20,14 +20,7 @@ constexpr int kArgbB = static_cast<int>(0xFFA0A0F0u);
 
 CharInfo Glyph(int x, int y, int width, int height, int yOffset, int page)
 {
-    CharInfo g;
-    g.x = x;
-    g.y = y;
-    g.width = width;
-    g.height = height;
-    g.yOffset = yOffset;
-    g.page = page;
-    return g;
+    return {.x = x, .y = y, .width = width, .height = height, .yOffset = yOffset, .page = page};
 }
 
 // Line-box rows 10 and 14 onward take colour B, the rest colour A; transparent pixels stay.
@@ -47,9 +40,8 @@ TEST(RetroFontRecolour, BandsFollowTheLineBoxRowNotTheGlyphRow)
     // A glyph drawn 8 rows down the line box: its row 2 is line-box row 10.
     std::vector<int> shifted(4 * 4, kInk);
     RetroFont::RecolourPage(shifted, 4, 4, {{66, Glyph(0, 0, 4, 4, 8, 0)}}, 0, kColourA, kColourB);
-    EXPECT_EQ(shifted[1 * 4], kArgbA);   // row 9
-    EXPECT_EQ(shifted[2 * 4], kArgbB);   // row 10
-    EXPECT_EQ(shifted[3 * 4], kArgbA);   // row 11
+    EXPECT_EQ((std::vector<int>{shifted[1 * 4], shifted[2 * 4], shifted[3 * 4]}),   // rows 9, 10, 11
+              (std::vector<int>{kArgbA, kArgbB, kArgbA}));
 }
 
 // The loop as first written wrote out of bounds and onto the wrong page.
@@ -65,12 +57,11 @@ TEST(RetroFontRecolour, OnlyGlyphsOfThisPageAndOnlyInsideThePage)
         {68, Glyph(0, 4, 2, -1, 0, 0)},   // negative height: skipped
     };
     RetroFont::RecolourPage(pixels, width, height, glyphs, 0, kColourA, kColourB);
-    EXPECT_EQ(pixels[7 * width + 7], kArgbA);   // inside A's visible part
-    EXPECT_EQ(pixels[6 * width + 6], kArgbA);
-    EXPECT_EQ(pixels[1 * width + 1], kArgbA);   // B's visible part: its rows 2 and 3
-    EXPECT_EQ(pixels[0 * width + 3], kInk);     // C is on page 1
-    EXPECT_EQ(pixels[4 * width + 0], kInk);
-    EXPECT_EQ(pixels[2 * width + 2], kInk);     // outside every rectangle
+    // A's and B's visible parts (B's rows 2 and 3); C is on page 1; D is skipped; (2, 2) is
+    // outside every rectangle.
+    EXPECT_EQ((std::vector<int>{pixels[7 * width + 7], pixels[6 * width + 6], pixels[1 * width + 1],
+                                pixels[0 * width + 3], pixels[4 * width + 0], pixels[2 * width + 2]}),
+              (std::vector<int>{kArgbA, kArgbA, kArgbA, kInk, kInk, kInk}));
     // A short pixel array is left alone rather than overrun.
     std::vector<int> shortArray(10, kInk);
     RetroFont::RecolourPage(shortArray, width, height, glyphs, 0, kColourA, kColourB);
@@ -85,8 +76,7 @@ TEST(RetroFontRecolour, OnlyGlyphsOfThisPageAndOnlyInsideThePage)
                             0, kColourA, kColourB);
     EXPECT_EQ(extreme, std::vector<int>(4 * 4, kInk));
     RetroFont::RecolourPage(extreme, 4, 4, {{67, Glyph(0, 0, 1, 2, high, 0)}}, 0, kColourA, kColourB);
-    EXPECT_EQ(extreme[0], kArgbB);
-    EXPECT_EQ(extreme[4], kArgbB);
+    EXPECT_EQ((std::array<int, 2>{extreme[0], extreme[4]}), (std::array<int, 2>{kArgbB, kArgbB}));
 }
 
 class RetroFontTest : public testing_media::RecordingFixture {

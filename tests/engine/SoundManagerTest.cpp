@@ -60,8 +60,7 @@ TEST_F(SoundManagerTest, FileNamesPadSingleDigitsAndNegativeNumbersDoNothing)
 TEST_F(SoundManagerTest, SameTrackIsNotRestartedUnlessFadedToZero)
 {
     SoundManager::PlayBGM(3);
-    ASSERT_EQ(device_->musicPaths.size(), 1u);
-    EXPECT_EQ(device_->musicPaths[0], "kestro://data/bgm/03.ogg");
+    EXPECT_EQ(device_->musicPaths, (std::vector<std::string>{"kestro://data/bgm/03.ogg"}));
     EXPECT_EQ(Device().Flags(kMusicChannel), kPlayLoop);
     SoundManager::PlayBGM(3);
     EXPECT_EQ(device_->musicPaths.size(), 1u);
