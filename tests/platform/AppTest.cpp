@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/app/GameDelegate.h"
@@ -68,12 +69,9 @@ protected:
 TEST_F(AppTest, StartMakesTheDevicesBeforeOnCreateAndListsOneModePerSize)
 {
     app.onCreate = [] {
-        EXPECT_NE(graphics::GetGraphicsDevice(), nullptr);
-        EXPECT_NE(input::Device(), nullptr);
-        EXPECT_NE(app::Delegate()->Audio(), nullptr);
+        EXPECT_TRUE(graphics::GetGraphicsDevice() && input::Device() && app::Delegate()->Audio());
         EXPECT_EQ(audio::GetAudioDevice(), app::Delegate()->Audio());
-        EXPECT_EQ(app::DeviceWidth(), 640);
-        EXPECT_EQ(app::DeviceHeight(), 360);
+        EXPECT_EQ(std::pair(app::DeviceWidth(), app::DeviceHeight()), std::pair(640, 360));
         app::SetUpdateRate(60);
     };
     Start();
@@ -84,8 +82,7 @@ TEST_F(AppTest, StartMakesTheDevicesBeforeOnCreateAndListsOneModePerSize)
     std::vector<std::pair<int, int>> sizes;
     for (const auto& mode : app::DisplayModes()) sizes.emplace_back(mode.Width(), mode.Height());
     EXPECT_EQ(sizes, (std::vector<std::pair<int, int>>{{640, 480}, {480, 640}, {640, 400}, {800, 480}}));
-    EXPECT_EQ(app::DesktopMode().Width(), 1920);
-    EXPECT_EQ(app::DesktopMode().Height(), 1080);
+    EXPECT_EQ(std::pair(app::DesktopMode().Width(), app::DesktopMode().Height()), std::pair(1920, 1080));
 }
 
 TEST(AppWithoutDesktop, DesktopModeFallsBackToTheDeviceSize)
@@ -97,8 +94,7 @@ TEST(AppWithoutDesktop, DesktopModeFallsBackToTheDeviceSize)
     ASSERT_TRUE(window.Open(800, 450, false));
     host.StartGame();
     EXPECT_TRUE(app::DisplayModes().empty());
-    EXPECT_EQ(app::DesktopMode().Width(), 800);
-    EXPECT_EQ(app::DesktopMode().Height(), 450);
+    EXPECT_EQ(std::pair(app::DesktopMode().Width(), app::DesktopMode().Height()), std::pair(800, 450));
 }
 
 TEST_F(AppTest, CloseRequestCallsOnCloseOncePerPress)
@@ -113,8 +109,7 @@ TEST_F(AppTest, CloseRequestCallsOnCloseOncePerPress)
     window.QueueCloseRequest();
     window.QueueCloseRequest();
     RunPasses(1);
-    EXPECT_EQ(app.closes, 2);
-    EXPECT_EQ(hitsSeen, 2);
+    EXPECT_EQ(std::pair(app.closes, hitsSeen), std::pair(2, 2));
     EXPECT_FALSE(downSeen);  // released in the same event step
 
     // A back request closes too, and so does a down of a code already down.
@@ -188,8 +183,7 @@ TEST_F(AppTest, DeviceSizeFollowsTheWindowFromTheNextUpdate)
     host.SetDeviceWindow(1280, 720, 0);
     EXPECT_EQ(app::DeviceWidth(), 640);  // not yet seen by the game
     host.UpdateGame();
-    EXPECT_EQ(app::DeviceWidth(), 1280);
-    EXPECT_EQ(app::DeviceHeight(), 720);
+    EXPECT_EQ(std::pair(app::DeviceWidth(), app::DeviceHeight()), std::pair(1280, 720));
 
     app::SetDeviceWindow(800, 600, kDeviceWindowFullscreen);
     EXPECT_TRUE(window.IsFullscreen());
@@ -206,15 +200,12 @@ TEST(AppLifetime, EndingTheAppFreesTheSlot)
         EXPECT_EQ(app::CurrentApp(), &first);
         ASSERT_TRUE(window.Open(640, 360, false));
         host.StartGame();
-        ASSERT_NE(input::Device(), nullptr);
-        ASSERT_NE(audio::GetAudioDevice(), nullptr);
+        ASSERT_TRUE(input::Device() && audio::GetAudioDevice());
     }
     // Its devices leave the modules with it, and the host forgets its delegate.
     EXPECT_EQ(app::CurrentApp(), nullptr);
     EXPECT_EQ(host.Delegate(), nullptr);
-    EXPECT_EQ(graphics::GetGraphicsDevice(), nullptr);
-    EXPECT_EQ(input::Device(), nullptr);
-    EXPECT_EQ(audio::GetAudioDevice(), nullptr);
+    EXPECT_FALSE(graphics::GetGraphicsDevice() || input::Device() || audio::GetAudioDevice());
     CountingApp second;
     EXPECT_EQ(app::CurrentApp(), &second);
     EXPECT_EQ(host.Delegate(), app::Delegate());

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace zelka {
@@ -95,8 +98,7 @@ TEST_F(BatchRendererTest, ColourAndMatrixChangesDoNotFlushButBlendKindAndSurface
     EXPECT_EQ(DrawCalls(), 1);
     EXPECT_EQ(device_->BatchedVertices(), 0);
     // The colours stayed with their vertices.
-    EXPECT_EQ(PixelAt(5, 5), kWhite);
-    EXPECT_EQ(PixelAt(25, 5), kGreen);
+    EXPECT_EQ(std::pair(PixelAt(5, 5), PixelAt(25, 5)), std::pair(kWhite, kGreen));
 
     device_->DrawRect(0, 20, 5, 5);
     device_->DrawLine(0, 30, 5, 30);
@@ -116,19 +118,15 @@ TEST_F(BatchRendererTest, FullWindowScissorDisablesTheScissor)
 {
     device_->SetScissor(10, 20, 30, 40);
     EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
-    GLint box[4] = {};
-    glGetIntegerv(GL_SCISSOR_BOX, box);
-    EXPECT_EQ(box[0], 10);
-    EXPECT_EQ(box[1], kHeight - 20 - 40);   // bottom-left origin
-    EXPECT_EQ(box[2], 30);
-    EXPECT_EQ(box[3], 40);
+    std::array<GLint, 4> box{};
+    glGetIntegerv(GL_SCISSOR_BOX, box.data());
+    EXPECT_EQ(box, (std::array<GLint, 4>{10, kHeight - 20 - 40, 30, 40}));   // bottom-left origin
 
     device_->DrawRect(0, 0, 100, 100);
     device_->SetScissor(0, 0, kWidth, kHeight);
     EXPECT_EQ(DrawCalls(), 1);   // the clipped rectangle went out first
     EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
-    EXPECT_EQ(PixelAt(15, 25), kWhite);
-    EXPECT_EQ(PixelAt(5, 5), kBlack);
+    EXPECT_EQ(std::pair(PixelAt(15, 25), PixelAt(5, 5)), std::pair(kWhite, kBlack));
 }
 
 TEST_F(BatchRendererTest, OvalSegmentsFollowTheRadiiAndBadPolygonsDrawNothing)
@@ -162,17 +160,14 @@ TEST_F(BatchRendererTest, RefusedExactSizeTextureFallsBackToPowersOfTwo)
     Ref<Surface> surface = SolidSurface(kGreen, 100, 50);
     GLSurface::SetRefuseNonPowerOfTwo(false);
     auto& texture = static_cast<GLSurface&>(*surface);
-    EXPECT_EQ(texture.TextureWidth(), 128);
-    EXPECT_EQ(texture.TextureHeight(), 64);
+    EXPECT_EQ(std::pair(texture.TextureWidth(), texture.TextureHeight()), std::pair(128, 64));
     EXPECT_FLOAT_EQ(texture.UScale(), 1.0f / 128);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     // Only the image's part of the texture is shown.
     device_->DrawSurface(surface, 0, 0);
     device_->EndRender();
-    EXPECT_EQ(PixelAt(99, 49), kGreen);
-    EXPECT_EQ(PixelAt(100, 49), kBlack);
-    EXPECT_EQ(PixelAt(99, 50), kBlack);
+    EXPECT_EQ(std::tuple(PixelAt(99, 49), PixelAt(100, 49), PixelAt(99, 50)), std::tuple(kGreen, kBlack, kBlack));
 
     Ref<Surface> exact = device_->CreateSurface(100, 50);   // this driver takes it as is
     EXPECT_EQ(static_cast<GLSurface&>(*exact).TextureWidth(), 100);
@@ -191,8 +186,7 @@ TEST_F(BatchRendererTest, ImageRedrawsFromItsPixelsAfterTheWindowReopens)
     device_->Cls(0, 0, 0);
     device_->DrawSurface(surface, 10, 10);
     device_->EndRender();
-    EXPECT_EQ(PixelAt(10, 10), kRed);
-    EXPECT_EQ(PixelAt(11, 10), kGreen);
+    EXPECT_EQ(std::pair(PixelAt(10, 10), PixelAt(11, 10)), std::pair(kRed, kGreen));
     EXPECT_EQ(static_cast<GLSurface&>(*surface).TextureGeneration(), graphics::WindowGeneration());
     // The old texture died with its context; nothing deleted it.
     EXPECT_EQ(GLStats().texturesDeleted, deletedBefore);

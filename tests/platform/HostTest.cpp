@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/clock/null/FakeClock.h"
@@ -158,15 +160,16 @@ TEST_F(HostTest, WindowThatCannotOpenFallsBackOnceThenIsARuntimeError)
     ASSERT_TRUE(window.Open(640, 360, false));
     window.FailNextOpens(1);
     host.SetDeviceWindow(1920, 1080, kDeviceWindowFullscreen);
-    EXPECT_TRUE(window.IsOpen());
-    EXPECT_FALSE(window.IsFullscreen());
-    EXPECT_EQ(window.Width(), 640);
-    EXPECT_EQ(window.Height(), 360);
+    EXPECT_TRUE(window.IsOpen() && !window.IsFullscreen());
+    EXPECT_EQ(std::pair(window.Width(), window.Height()), std::pair(640, 360));
 
+    const auto expectFatal = [](const std::function<void()>& body) {
+        const auto result = testing::RunInChild(body);
+        EXPECT_EQ(result.status, 255);
+        EXPECT_EQ(result.out, "Kestro Runtime Error : Unable to open the game window\n\n");
+    };
     window.FailNextOpens(2);
-    auto result = testing::RunInChild([&] { host.SetDeviceWindow(1920, 1080, kDeviceWindowFullscreen); });
-    EXPECT_EQ(result.status, 255);
-    EXPECT_EQ(result.out, "Kestro Runtime Error : Unable to open the game window\n\n");
+    expectFatal([&] { host.SetDeviceWindow(1920, 1080, kDeviceWindowFullscreen); });
 
     // The first window has no fallback.
     NullWindow broken;
@@ -174,9 +177,7 @@ TEST_F(HostTest, WindowThatCannotOpenFallsBackOnceThenIsARuntimeError)
     FakeClock otherClock;
     Host other(broken, otherClock);
     other.SetDelegate(&delegate);
-    result = testing::RunInChild([&] { other.Run(); });
-    EXPECT_EQ(result.status, 255);
-    EXPECT_EQ(result.out, "Kestro Runtime Error : Unable to open the game window\n\n");
+    expectFatal([&] { other.Run(); });
     EXPECT_TRUE(delegate.calls.empty());  // the game never started
 }
 
@@ -187,11 +188,8 @@ TEST_F(HostTest, MillisecsTruncateAndTheDateFillsOnlyWhatFits)
 
     std::vector<int> date(9, -7);
     Host::GetDate(date);
-    EXPECT_GE(date[0], 2024);
-    EXPECT_GE(date[1], 1);
-    EXPECT_LE(date[1], 12);
-    EXPECT_GE(date[2], 1);
-    EXPECT_LE(date[2], 31);
+    EXPECT_TRUE(date[0] >= 2024 && date[1] >= 1 && date[1] <= 12 && date[2] >= 1 && date[2] <= 31)
+        << date[0] << "-" << date[1] << "-" << date[2];
     EXPECT_EQ(date[6], 0);
     EXPECT_EQ(date[7], -7);  // no eighth entry
     std::vector<int> shortDate(2, -7);

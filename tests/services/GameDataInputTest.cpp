@@ -60,8 +60,7 @@ TEST_F(GameDataInputTest, PadsAreNeverSharedAndNeverClash)
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"JOYSTICK 1"));
     hooks_ = RecordingHooks{};
     EXPECT_FALSE(GameData::SetNewInputDeviceForPlayer(2, U"JOYSTICK 1"));
-    EXPECT_FALSE(GameData::GetPlayer(2)->GetInputMapping());
-    EXPECT_TRUE(hooks_.notices.empty());
+    EXPECT_FALSE(GameData::GetPlayer(2)->GetInputMapping() || !hooks_.notices.empty());
 
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(2, U"JOYSTICK 3"));
     EXPECT_EQ(Mapping(2).GetKey(kActionStart), U"START (8)");
@@ -75,8 +74,7 @@ TEST_F(GameDataInputTest, PadsAreNeverSharedAndNeverClash)
     EXPECT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U""));
     EXPECT_FALSE(GameData::GetPlayer(1)->GetInputMapping());
     EXPECT_EQ(hooks_.notified[1], 1);
-    EXPECT_FALSE(GameData::SafeInputSet(1, 0, U"Q"));
-    EXPECT_FALSE(GameData::SafeMoveSchemeSet(1, 1));
+    EXPECT_FALSE(GameData::SafeInputSet(1, 0, U"Q") || GameData::SafeMoveSchemeSet(1, 1));
 }
 
 TEST_F(GameDataInputTest, TwoPlayerModeRefusesWhatTheOtherHolds)
@@ -101,16 +99,14 @@ TEST_F(GameDataInputTest, OnePlayerModeClearsPlayerTwoOnlyForAGrantedChange)
 {
     BothOnKeyboard(0);
     const String before = Stored(2);
-    EXPECT_FALSE(GameData::SafeInputSet(2, 0, U"SPACE"));
-    EXPECT_FALSE(GameData::SafeMoveSchemeSet(2, 1));  // W A S D is player 1's
+    EXPECT_FALSE(GameData::SafeInputSet(2, 0, U"SPACE") || GameData::SafeMoveSchemeSet(2, 1));  // player 1's
     EXPECT_EQ(Stored(2), before);
 
     // Player 1's own UP clashes with the arrows: refused before player 2 is asked.
     Mapping(1).SetKey(kActionAccept, U"UP");
     EXPECT_FALSE(GameData::SafeMoveSchemeSet(1, 0));
     EXPECT_EQ(Scheme(1), U"W A S D");
-    ASSERT_TRUE(GameData::GetPlayer(2)->GetInputMapping());
-    EXPECT_TRUE(hooks_.notices.empty());
+    ASSERT_TRUE(GameData::GetPlayer(2)->GetInputMapping() && hooks_.notices.empty());
 
     EXPECT_TRUE(GameData::SafeInputSet(1, 0, U"INS"));
     EXPECT_EQ(Mapping(1).GetKey(kActionAccept), U"INS");
@@ -142,8 +138,7 @@ TEST_F(GameDataInputTest, AnyKeyAndBothPlayersInput)
     keys_->EndUpdate();  // SPACE, player 1's accept, is held now: no hit
     EXPECT_FALSE(GameData::bothPlayersIn->InputHit(kActionAccept));
     keys_->KeyEvent(kEventKeyDown, kKeyInsert);  // player 2's accept
-    EXPECT_TRUE(GameData::bothPlayersIn->InputHit(kActionAccept));
-    EXPECT_FALSE(GameData::bothPlayersIn->InputHit(kActionStart));
+    EXPECT_TRUE(GameData::bothPlayersIn->InputHit(kActionAccept) && !GameData::bothPlayersIn->InputHit(kActionStart));
     GameData::GetPlayer(2)->ClearInputMapping();
     EXPECT_FALSE(GameData::bothPlayersIn->InputHit(kActionAccept));
     keys_->KeyEvent(kEventKeyDown, kKeyEscape);

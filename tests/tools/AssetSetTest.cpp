@@ -11,6 +11,8 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "engine/crypt/FileCrypt.h"
@@ -81,9 +83,7 @@ TEST(AssetSet, ImagesAreInkedPngsOfTheManifestSize)
             EXPECT_FALSE(FileCrypt::Decipher(png).has_value());
             ASSERT_TRUE(DecodeImageData(png, img));
         }
-        ASSERT_EQ(img.width, e.width);
-        ASSERT_EQ(img.height, e.height);
-        ASSERT_EQ(img.depth, 4);
+        ASSERT_EQ(std::tuple(img.width, img.height, img.depth), std::tuple(e.width, e.height, 4));
         bool ink = false;
         for (size_t i = 3; i < img.pixels.size() && !ink; i += 4) ink = img.pixels[i] != 0;
         EXPECT_TRUE(ink);
@@ -120,8 +120,7 @@ TEST(AssetSet, BackdropsAndTheHowToPlayPageSuitHowTheyAreDrawn)
         {332, 162, 138, 28}, {472, 162, 104, 28}, {336, 250, 238, 48},
     };
     const ImageData img = DecodeImx("htp.imx");
-    ASSERT_EQ(img.width, 592);
-    ASSERT_EQ(img.height, 308);
+    ASSERT_EQ(std::pair(img.width, img.height), std::pair(592, 308));
     for (const Box& b : labels) {
         int bright = 0;
         for (int y = b.y; y < b.y + b.h; ++y)
@@ -165,18 +164,16 @@ TEST(AssetSet, EffectsAreCleanEvenlyLoudWavsTheGameLoaderAccepts)
         EXPECT_EQ(std::string(wav->begin() + 12, wav->begin() + 16), "fmt ");
         size_t at = 12;
         while (at + 8 <= wav->size()) {
-            const uint32_t size = (*wav)[at + 4] | ((*wav)[at + 5] << 8) | ((*wav)[at + 6] << 16) | ((*wav)[at + 7] << 24);
+            const uint32_t size =
+                (*wav)[at + 4] | ((*wav)[at + 5] << 8) | ((*wav)[at + 6] << 16) | ((*wav)[at + 7] << 24);
             EXPECT_EQ(size % 2, 0u);
             at += 8 + size;
         }
         EXPECT_EQ(at, wav->size());
         auto audio = audio::LoadWAV_mem(wav->data(), wav->size());
         ASSERT_TRUE(audio.has_value());
-        EXPECT_EQ(audio->channels, 1);
-        EXPECT_EQ(audio->bytesPerSample, 2);
-        EXPECT_EQ(audio->rate, 22050);
-        EXPECT_GT(audio->length, 22050 / 50);   // at least 20 ms
-        EXPECT_LT(audio->length, 22050 * 5);
+        EXPECT_EQ(std::tuple(audio->channels, audio->bytesPerSample, audio->rate), std::tuple(1, 2, 22050));
+        EXPECT_TRUE(audio->length > 22050 / 50 && audio->length < 22050 * 5) << audio->length;   // 20 ms to 5 s
         const std::vector<int16_t> s = Samples16(*audio);
         ASSERT_FALSE(s.empty());
         double sum = 0;
@@ -218,8 +215,7 @@ TEST(AssetSet, MusicTracksAreCentredEquallyLoudLoopsOfTwentyToFortySeconds)
         ++tracks;
         EXPECT_EQ(a->channels, 1);
         const double seconds = double(a->length) / a->rate;
-        EXPECT_GE(seconds, 20.0);
-        EXPECT_LE(seconds, 40.0);
+        EXPECT_TRUE(seconds >= 20.0 && seconds <= 40.0) << seconds;
         const std::vector<int16_t> s = Samples16(*a);
         ASSERT_GT(s.size(), 2u);
         EXPECT_LE(std::abs(int(s.back()) - int(s.front())), kMaxJump) << "the loop point jumps";
@@ -261,11 +257,10 @@ void CheckFont(const std::string& file, int minLineHeight, int maxLineHeight)
     Font font;
     font.ParseFontDescription_(FromUtf8(text));
     const int lineHeight = font.GetLineHeight();
-    EXPECT_GE(lineHeight, minLineHeight);
-    EXPECT_LE(lineHeight, maxLineHeight);
+    EXPECT_TRUE(lineHeight >= minLineHeight && lineHeight <= maxLineHeight) << lineHeight;
     const ImageData img = DecodeImx(page.substr(0, page.size() - 4) + ".imx");
-    EXPECT_EQ(img.width, font.GetCommonInfo().scaleWidth);
-    EXPECT_EQ(img.height, font.GetCommonInfo().scaleHeight);
+    EXPECT_EQ(std::pair(img.width, img.height),
+              std::pair(font.GetCommonInfo().scaleWidth, font.GetCommonInfo().scaleHeight));
 
     std::vector<int> codes;
     for (int c = 32; c <= 126; ++c) codes.push_back(c);
@@ -275,14 +270,11 @@ void CheckFont(const std::string& file, int minLineHeight, int maxLineHeight)
         SCOPED_TRACE(code);
         const CharInfo* c = font.GetGlyph(static_cast<char32_t>(code));
         ASSERT_NE(c, nullptr) << "glyph missing";
-        EXPECT_GT(c->xAdvance, 0);
-        EXPECT_EQ(c->page, 0);
+        EXPECT_TRUE(c->xAdvance > 0 && c->page == 0);
         if (code == ' ') continue;
-        EXPECT_GT(c->width, 0);
-        EXPECT_GE(c->yOffset, 0);
-        EXPECT_LE(c->yOffset + c->height, lineHeight);
-        ASSERT_LE(c->x + c->width, img.width);
-        ASSERT_LE(c->y + c->height, img.height);
+        EXPECT_TRUE(c->width > 0 && c->yOffset >= 0 && c->yOffset + c->height <= lineHeight)
+            << c->width << " wide at " << c->yOffset << ", " << c->height << " high";
+        ASSERT_TRUE(c->x + c->width <= img.width && c->y + c->height <= img.height) << "outside the page";
         rects.push_back({c->x, c->y, c->width, c->height});
         // White ink on clear: every pixel is clear or white.
         int inked = 0;
