@@ -35,12 +35,6 @@ protected:
         counters_ = GLStats();
     }
 
-    void TearDown() override
-    {
-        device_.reset();
-        window_.reset();
-    }
-
     bool OpenWindow()
     {
         window_ = std::make_unique<testing::HiddenGlWindow>(kWidth, kHeight);
@@ -48,6 +42,8 @@ protected:
     }
 
     long DrawCalls() const { return GLStats().drawCalls - counters_.drawCalls; }
+    // Draw calls so far, and the vertices still waiting in the batch.
+    std::pair<long, int> Batch() const { return {DrawCalls(), device_->BatchedVertices()}; }
 
     int PixelAt(int x, int y)
     {
@@ -66,7 +62,7 @@ protected:
     }
 
     std::unique_ptr<testing::HiddenGlWindow> window_;
-    std::unique_ptr<GLGraphicsDevice> device_;
+    std::unique_ptr<GLGraphicsDevice> device_;   // declared after the window: destroyed before it
     GLCounters counters_;
 };
 
@@ -78,8 +74,7 @@ TEST_F(BatchRendererTest, AFullBatchOfOneSurfaceGoesOutAndTheRestWaits)
         device_->DrawSurface(surface, static_cast<float>(i % 20) * 5, static_cast<float>(i / 20 % 20) * 5);
     }
     // The quad after a full batch did not fit: the batch went out, 44 wait.
-    EXPECT_EQ(DrawCalls(), 1);
-    EXPECT_EQ(device_->BatchedVertices(), 44 * 4);
+    EXPECT_EQ(Batch(), std::pair(1L, 44 * 4));
     device_->EndRender();
     EXPECT_EQ(DrawCalls(), 2);
     EXPECT_EQ(PixelAt(2, 2), kRed);
@@ -91,12 +86,10 @@ TEST_F(BatchRendererTest, ColourAndMatrixChangesDoNotFlushButBlendKindAndSurface
     device_->SetColor(0, 255, 0);
     device_->SetMatrix(1, 0, 0, 1, 20, 0);
     device_->DrawRect(0, 0, 10, 10);
-    EXPECT_EQ(DrawCalls(), 0);
-    EXPECT_EQ(device_->BatchedVertices(), 8);
+    EXPECT_EQ(Batch(), std::pair(0L, 8));
 
     device_->SetBlend(kBlendAdditive);
-    EXPECT_EQ(DrawCalls(), 1);
-    EXPECT_EQ(device_->BatchedVertices(), 0);
+    EXPECT_EQ(Batch(), std::pair(1L, 0));
     // The colours stayed with their vertices.
     EXPECT_EQ(std::pair(PixelAt(5, 5), PixelAt(25, 5)), std::pair(kWhite, kGreen));
 
@@ -108,7 +101,7 @@ TEST_F(BatchRendererTest, ColourAndMatrixChangesDoNotFlushButBlendKindAndSurface
 
     // A clear drops what is batched.
     device_->Cls(0, 0, 255);
-    EXPECT_EQ(device_->BatchedVertices(), 0);
+    EXPECT_EQ(Batch(), std::pair(3L, 0));
     device_->EndRender();
     EXPECT_EQ(DrawCalls(), 3);
     EXPECT_EQ(PixelAt(0, 40), static_cast<int>(0xFF0000FFu));
@@ -142,8 +135,7 @@ TEST_F(BatchRendererTest, OvalSegmentsFollowTheRadiiAndBadPolygonsDrawNothing)
     // With a matrix the axes' lengths scale the radii, summed before truncation.
     device_->SetMatrix(3, 0, 0, 2, 0, 0);
     device_->DrawOval(0, 0, 10.9f, 10.9f);   // 5.45*3 + 5.45*2 = 27.25
-    EXPECT_EQ(device_->BatchKind(), 24);
-    EXPECT_EQ(device_->BatchedVertices(), 24);
+    EXPECT_EQ(std::pair(device_->BatchKind(), device_->BatchedVertices()), std::pair(24, 24));
     device_->EndRender();
 
     device_->DrawPoly(std::vector<float>{1, 1, 2});   // one vertex and a stray float
@@ -206,8 +198,8 @@ TEST_F(BatchRendererTest, SurfaceOutlivingItsContextMakesNoGLCall)
     orphan.reset();
     Ref<Surface> late = device_->CreateSurface(8, 8);   // no context: no texture yet
     late.reset();
-    EXPECT_EQ(GLStats().texturesDeleted, deleted + 1);
-    EXPECT_EQ(GLStats().texturesCreated, counters_.texturesCreated + 2);
+    EXPECT_EQ(std::pair(GLStats().texturesDeleted, GLStats().texturesCreated),
+              std::pair(deleted + 1, counters_.texturesCreated + 2));
 }
 
 TEST_F(BatchRendererTest, ColourBytesClampInsteadOfWrapping)
