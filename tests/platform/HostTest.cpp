@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -101,9 +102,7 @@ TEST_F(HostTest, FirstWindowIsWindowedAndTheLoopEndsWithIt)
     });
     host.SetUpdateRate(0);
     host.Run();
-    EXPECT_EQ(window.Opens(), 1);
-    EXPECT_FALSE(window.IsFullscreen());
-    EXPECT_EQ(window.Width(), 0);  // gone
+    EXPECT_EQ(std::tuple(window.Opens(), window.IsFullscreen(), window.Width()), std::tuple(1, false, 0));  // gone
     // The pass in which the close request arrives still finishes its update.
     EXPECT_EQ(delegate.calls, (Calls{"start [s]", "render [s]", "update [s]", "render [s]",
                                      "update [s]", "render [s]", "update [s]"}));
@@ -123,8 +122,7 @@ TEST_F(HostTest, InputReachesTheDelegateInTheEventStepAndAReopenReleasesHeldKeys
     host.SetDeviceWindow(1280, 720, 0);
     // Both key-ups arrive while the old window (opening 1) is still the current one.
     EXPECT_EQ(delegate.calls, (Calls{"key 2 37 w1 [s]", "key 2 16 w1 [s]"}));
-    EXPECT_EQ(window.Opens(), 2);
-    EXPECT_EQ(host.GetDeviceWidth(), 1280);
+    EXPECT_EQ(std::pair(window.Opens(), host.GetDeviceWidth()), std::pair(2, 1280));
 }
 
 TEST_F(HostTest, SwapIntervalReachesTheDriverOnChangeAndAtEveryOpening)
@@ -136,16 +134,14 @@ TEST_F(HostTest, SwapIntervalReachesTheDriverOnChangeAndAtEveryOpening)
     host.SetVSync(false);  // the window only
     EXPECT_EQ(window.SwapInterval(), 0);
     host.SetDeviceWindow(800, 600, kDeviceWindowFullscreen);
-    EXPECT_EQ(window.SwapInterval(), 1);
-    EXPECT_TRUE(window.IsFullscreen());
+    EXPECT_EQ(std::pair(window.SwapInterval(), window.IsFullscreen()), std::pair(1, true));
 
     // The application asks for vsync at every update.
     const int before = window.SwapIntervalCalls();
     for (int update = 0; update < 60; ++update) host.SetVSync(true);
     EXPECT_EQ(window.SwapIntervalCalls(), before);  // already 1
     host.SetVSync(false);
-    EXPECT_EQ(window.SwapInterval(), 0);
-    EXPECT_EQ(window.SwapIntervalCalls(), before + 1);
+    EXPECT_EQ(std::pair(window.SwapInterval(), window.SwapIntervalCalls()), std::pair(0, before + 1));
     // A new window has the driver's default again, so the next request goes through even
     // when it repeats the last one.
     host.SetSwapInterval(-1);

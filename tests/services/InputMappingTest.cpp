@@ -61,19 +61,16 @@ TEST(InputMapping, ConflictMatrix)
     InputMapping& m1 = *p1->GetInputMapping();
     InputMapping& m2 = *p2->GetInputMapping();
 
-    EXPECT_FALSE(m1.CheckMappingConflict(&m2, -1));  // two-player defaults never clash
-    EXPECT_FALSE(m2.CheckMappingConflict(&m1, -1));
+    EXPECT_FALSE(m1.CheckMappingConflict(&m2, -1) || m2.CheckMappingConflict(&m1, -1));  // two-player defaults
     EXPECT_TRUE(m2.CheckMappingConflict(&m1, 0));    // if player 1 took the arrows
     EXPECT_FALSE(m1.CheckMappingConflict(nullptr, -1));
 
     ASSERT_TRUE(m2.SetDirMappingByName(U"W A S D"));
-    EXPECT_TRUE(m1.CheckMappingConflict(&m2, -1));
-    EXPECT_TRUE(m2.CheckMappingConflict(&m1, -1));
+    EXPECT_TRUE(m1.CheckMappingConflict(&m2, -1) && m2.CheckMappingConflict(&m1, -1));
 
     // The same keys on a device of another name never clash.
     Ref<InputMapping> elsewhere = KeyboardPlayer(true, 1, InputKeyboard::New(U"KEYBOARD 2"))->GetInputMapping();
-    EXPECT_FALSE(m1.CheckMappingConflict(elsewhere.get(), -1));
-    EXPECT_FALSE(m1.CheckIfEqualHardware(elsewhere.get()));
+    EXPECT_FALSE(m1.CheckMappingConflict(elsewhere.get(), -1) || m1.CheckIfEqualHardware(elsewhere.get()));
     EXPECT_TRUE(m1.CheckIfEqualHardware(&m2));
 
     // Unbound keys are "" on both sides and never count.

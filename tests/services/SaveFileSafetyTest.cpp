@@ -150,8 +150,8 @@ TEST_F(SaveFileSafetyTest, EachFileIsSetAsideOnItsOwn)
     RunGame([] {
         EXPECT_EQ(std::pair(GameData::stats->GetModeStats(0)->matches, GameData::options->sfxVolume), std::pair(7, 80));
     });
-    EXPECT_EQ(std::pair(fs::exists(kSave + ".bad"), ReadBytes(kSettings + ".bad")), std::pair(false, "damaged settings"s));
-    EXPECT_EQ(MatchesIn(kSave), 7);
+    EXPECT_EQ(std::tuple(fs::exists(kSave + ".bad"), ReadBytes(kSettings + ".bad"), MatchesIn(kSave)),
+              std::tuple(false, "damaged settings"s, 7));
 }
 
 // Killed at any moment of its writes, the game leaves files that decode, each holding the
