@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -65,14 +66,11 @@ TEST(HostIntegration, GameWindowOpensAndClosesOnTheWindowManagersRequest)
     int status = 0;
     bool ended = false;
     // Kills and reaps the game if the test leaves before it ended.
-    struct Cleanup {
-        std::function<void()> run;
-        ~Cleanup() { run(); }
-    } cleanup{[&] {
+    const std::shared_ptr<void> cleanup(nullptr, [&](void*) {
         if (!ended) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
         x.CloseDisplay(display);
         std::filesystem::remove_all(folder);
-    }};
+    });
 
     const Window root = x.RootOf(display);
     Window window = 0;

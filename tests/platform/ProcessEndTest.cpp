@@ -28,6 +28,13 @@ namespace {
 
 using testing::RunInChild;
 
+// A host on null devices, as the tests above the platform run the game.
+struct NullHost {
+    FakeClock clock;
+    NullWindow window;
+    Host host{window, clock};
+};
+
 void StartHost(void (*program)())
 {
     char name[] = "zelka";
@@ -97,12 +104,10 @@ TEST(ProcessEnd, EachEndGivesItsStatusAndLine)
          0, ""},
         {"base app's close request",
          [] {
-             FakeClock clock;
-             NullWindow window;
-             Host host{window, clock};
+             NullHost null;
              App app;
-             window.QueueCloseRequest();
-             host.Run();
+             null.window.QueueCloseRequest();
+             null.host.Run();
              std::printf("loop returned\n");
              _exit(3);
          },
@@ -112,12 +117,10 @@ TEST(ProcessEnd, EachEndGivesItsStatusAndLine)
              struct Throwing final : HostDelegate {
                  void UpdateGame() override { throw std::runtime_error("boom"); }
              } throwing;
-             FakeClock clock;
-             NullWindow window;
-             Host host{window, clock};
-             host.SetDelegate(&throwing);
-             host.StartGame();
-             host.UpdateGame();
+             NullHost null;
+             null.host.SetDelegate(&throwing);
+             null.host.StartGame();
+             null.host.UpdateGame();
          },
          255, fatal + "Uncaught Kestro Exception\n\n"},
         // The real start-up, on the test display.

@@ -2,6 +2,7 @@
 // process that ends with _exit (no clean-up, as a crash would), or is killed outright.
 #include "GameDataFixture.h"
 #include "SaveFileSupport.h"
+#include "tests/platform/FatalTestSupport.h"
 #include "services/config/GlobalOptions.h"
 #include "services/player/PlayerStats.h"
 
@@ -50,22 +51,16 @@ protected:
     // as on closing, then ends without any clean-up. Its standard output is returned.
     std::string RunGame(const std::function<void()>& run = [] {})
     {
-        std::fflush(stdout);
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (!freopen("run.out", "w", stdout)) _exit(2);
+        const testing::ChildResult result = testing::RunInChild([&] {
             GameData::ResetForTest();
             GameData::Init();
             run();
             playerconfig::SaveUserData();
             playerconfig::SaveGameSettings();
-            std::fflush(stdout);
-            _exit(::testing::Test::HasFailure() ? 1 : 0);
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-        return ReadBytes("run.out");
+            if (::testing::Test::HasFailure()) _exit(1);
+        });
+        EXPECT_TRUE(result.exited && result.status == 0) << "status " << result.status << ", signal " << result.signal;
+        return result.out;
     }
 
     static void PlayOneMatch() { GameData::stats->AddMatchResult(0, 1, 0); }
