@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/app/GameDelegate.h"
@@ -68,24 +70,19 @@ protected:
 TEST_F(AppTest, StartMakesTheDevicesBeforeOnCreateAndListsOneModePerSize)
 {
     app.onCreate = [] {
-        EXPECT_NE(graphics::GetGraphicsDevice(), nullptr);
-        EXPECT_NE(input::Device(), nullptr);
-        EXPECT_NE(app::Delegate()->Audio(), nullptr);
+        EXPECT_TRUE(graphics::GetGraphicsDevice() && input::Device() && app::Delegate()->Audio());
         EXPECT_EQ(audio::GetAudioDevice(), app::Delegate()->Audio());
-        EXPECT_EQ(app::DeviceWidth(), 640);
-        EXPECT_EQ(app::DeviceHeight(), 360);
+        EXPECT_EQ(std::pair(app::DeviceWidth(), app::DeviceHeight()), std::pair(640, 360));
         app::SetUpdateRate(60);
     };
     Start();
-    EXPECT_EQ(app.creates, 1);
-    EXPECT_EQ(graphics::GetGraphicsDevice()->Width(), 640);
-    EXPECT_EQ(host.UpdateRate(), 60);
+    EXPECT_EQ(std::tuple(app.creates, graphics::GetGraphicsDevice()->Width(), host.UpdateRate()),
+              std::tuple(1, 640, 60));
 
     std::vector<std::pair<int, int>> sizes;
     for (const auto& mode : app::DisplayModes()) sizes.emplace_back(mode.Width(), mode.Height());
     EXPECT_EQ(sizes, (std::vector<std::pair<int, int>>{{640, 480}, {480, 640}, {640, 400}, {800, 480}}));
-    EXPECT_EQ(app::DesktopMode().Width(), 1920);
-    EXPECT_EQ(app::DesktopMode().Height(), 1080);
+    EXPECT_EQ(std::pair(app::DesktopMode().Width(), app::DesktopMode().Height()), std::pair(1920, 1080));
 }
 
 TEST(AppWithoutDesktop, DesktopModeFallsBackToTheDeviceSize)
@@ -97,8 +94,7 @@ TEST(AppWithoutDesktop, DesktopModeFallsBackToTheDeviceSize)
     ASSERT_TRUE(window.Open(800, 450, false));
     host.StartGame();
     EXPECT_TRUE(app::DisplayModes().empty());
-    EXPECT_EQ(app::DesktopMode().Width(), 800);
-    EXPECT_EQ(app::DesktopMode().Height(), 450);
+    EXPECT_EQ(std::pair(app::DesktopMode().Width(), app::DesktopMode().Height()), std::pair(800, 450));
 }
 
 TEST_F(AppTest, CloseRequestCallsOnCloseOncePerPress)
@@ -113,8 +109,7 @@ TEST_F(AppTest, CloseRequestCallsOnCloseOncePerPress)
     window.QueueCloseRequest();
     window.QueueCloseRequest();
     RunPasses(1);
-    EXPECT_EQ(app.closes, 2);
-    EXPECT_EQ(hitsSeen, 2);
+    EXPECT_EQ(std::pair(app.closes, hitsSeen), std::pair(2, 2));
     EXPECT_FALSE(downSeen);  // released in the same event step
 
     // A back request closes too, and so does a down of a code already down.
@@ -151,18 +146,15 @@ TEST_F(AppTest, SuspendPausesAudioAfterItsHookAndHitsWaitForTheResume)
     Start();
     window.SetFocused(false);
     RunPasses(1);
-    EXPECT_EQ(app.suspends, 1);
-    EXPECT_TRUE(Audio().IsSuspended());
+    EXPECT_EQ(std::pair(app.suspends, Audio().IsSuspended()), std::pair(1, true));
     window.QueueKey(kEventKeyDown, kKeySpace);
     window.QueueKey(kEventKeyUp, kKeySpace);
     RunPasses(2);
-    EXPECT_TRUE(hits.empty());
-    EXPECT_EQ(window.Waits(), 2);
+    EXPECT_EQ(std::pair(hits.empty(), window.Waits()), std::pair(true, 2));
 
     window.SetFocused(true);
     RunPasses(2);
-    EXPECT_EQ(app.resumes, 1);
-    EXPECT_FALSE(Audio().IsSuspended());
+    EXPECT_EQ(std::pair(app.resumes, Audio().IsSuspended()), std::pair(1, false));
     EXPECT_EQ(hits, (std::vector<int>{1, 0}));
 }
 
@@ -176,10 +168,8 @@ TEST_F(AppTest, RenderRunsInsideAGraphicsFrame)
         graphics::Cls(0, 0, 0);
     };
     host.RenderGame();
-    EXPECT_EQ(app.renders, 1);
-    EXPECT_EQ(graphics::RenderDevice(), nullptr);
-    EXPECT_FALSE(device.InFrame());
-    EXPECT_EQ(device.Count(DeviceOp::Cls), 1);
+    EXPECT_EQ(std::pair(app.renders, device.Count(DeviceOp::Cls)), std::pair(1, 1));
+    EXPECT_FALSE(graphics::RenderDevice() || device.InFrame());
 }
 
 TEST_F(AppTest, DeviceSizeFollowsTheWindowFromTheNextUpdate)
@@ -188,8 +178,7 @@ TEST_F(AppTest, DeviceSizeFollowsTheWindowFromTheNextUpdate)
     host.SetDeviceWindow(1280, 720, 0);
     EXPECT_EQ(app::DeviceWidth(), 640);  // not yet seen by the game
     host.UpdateGame();
-    EXPECT_EQ(app::DeviceWidth(), 1280);
-    EXPECT_EQ(app::DeviceHeight(), 720);
+    EXPECT_EQ(std::pair(app::DeviceWidth(), app::DeviceHeight()), std::pair(1280, 720));
 
     app::SetDeviceWindow(800, 600, kDeviceWindowFullscreen);
     EXPECT_TRUE(window.IsFullscreen());
@@ -206,15 +195,12 @@ TEST(AppLifetime, EndingTheAppFreesTheSlot)
         EXPECT_EQ(app::CurrentApp(), &first);
         ASSERT_TRUE(window.Open(640, 360, false));
         host.StartGame();
-        ASSERT_NE(input::Device(), nullptr);
-        ASSERT_NE(audio::GetAudioDevice(), nullptr);
+        ASSERT_TRUE(input::Device() && audio::GetAudioDevice());
     }
     // Its devices leave the modules with it, and the host forgets its delegate.
     EXPECT_EQ(app::CurrentApp(), nullptr);
     EXPECT_EQ(host.Delegate(), nullptr);
-    EXPECT_EQ(graphics::GetGraphicsDevice(), nullptr);
-    EXPECT_EQ(input::Device(), nullptr);
-    EXPECT_EQ(audio::GetAudioDevice(), nullptr);
+    EXPECT_FALSE(graphics::GetGraphicsDevice() || input::Device() || audio::GetAudioDevice());
     CountingApp second;
     EXPECT_EQ(app::CurrentApp(), &second);
     EXPECT_EQ(host.Delegate(), app::Delegate());

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace zelka {
@@ -32,12 +35,6 @@ protected:
         counters_ = GLStats();
     }
 
-    void TearDown() override
-    {
-        device_.reset();
-        window_.reset();
-    }
-
     bool OpenWindow()
     {
         window_ = std::make_unique<testing::HiddenGlWindow>(kWidth, kHeight);
@@ -45,6 +42,8 @@ protected:
     }
 
     long DrawCalls() const { return GLStats().drawCalls - counters_.drawCalls; }
+    // Draw calls so far, and the vertices still waiting in the batch.
+    std::pair<long, int> Batch() const { return {DrawCalls(), device_->BatchedVertices()}; }
 
     int PixelAt(int x, int y)
     {
@@ -63,7 +62,7 @@ protected:
     }
 
     std::unique_ptr<testing::HiddenGlWindow> window_;
-    std::unique_ptr<GLGraphicsDevice> device_;
+    std::unique_ptr<GLGraphicsDevice> device_;   // declared after the window: destroyed before it
     GLCounters counters_;
 };
 
@@ -75,8 +74,7 @@ TEST_F(BatchRendererTest, AFullBatchOfOneSurfaceGoesOutAndTheRestWaits)
         device_->DrawSurface(surface, static_cast<float>(i % 20) * 5, static_cast<float>(i / 20 % 20) * 5);
     }
     // The quad after a full batch did not fit: the batch went out, 44 wait.
-    EXPECT_EQ(DrawCalls(), 1);
-    EXPECT_EQ(device_->BatchedVertices(), 44 * 4);
+    EXPECT_EQ(Batch(), std::pair(1L, 44 * 4));
     device_->EndRender();
     EXPECT_EQ(DrawCalls(), 2);
     EXPECT_EQ(PixelAt(2, 2), kRed);
@@ -88,15 +86,12 @@ TEST_F(BatchRendererTest, ColourAndMatrixChangesDoNotFlushButBlendKindAndSurface
     device_->SetColor(0, 255, 0);
     device_->SetMatrix(1, 0, 0, 1, 20, 0);
     device_->DrawRect(0, 0, 10, 10);
-    EXPECT_EQ(DrawCalls(), 0);
-    EXPECT_EQ(device_->BatchedVertices(), 8);
+    EXPECT_EQ(Batch(), std::pair(0L, 8));
 
     device_->SetBlend(kBlendAdditive);
-    EXPECT_EQ(DrawCalls(), 1);
-    EXPECT_EQ(device_->BatchedVertices(), 0);
+    EXPECT_EQ(Batch(), std::pair(1L, 0));
     // The colours stayed with their vertices.
-    EXPECT_EQ(PixelAt(5, 5), kWhite);
-    EXPECT_EQ(PixelAt(25, 5), kGreen);
+    EXPECT_EQ(std::pair(PixelAt(5, 5), PixelAt(25, 5)), std::pair(kWhite, kGreen));
 
     device_->DrawRect(0, 20, 5, 5);
     device_->DrawLine(0, 30, 5, 30);
@@ -106,7 +101,7 @@ TEST_F(BatchRendererTest, ColourAndMatrixChangesDoNotFlushButBlendKindAndSurface
 
     // A clear drops what is batched.
     device_->Cls(0, 0, 255);
-    EXPECT_EQ(device_->BatchedVertices(), 0);
+    EXPECT_EQ(Batch(), std::pair(3L, 0));
     device_->EndRender();
     EXPECT_EQ(DrawCalls(), 3);
     EXPECT_EQ(PixelAt(0, 40), static_cast<int>(0xFF0000FFu));
@@ -116,19 +111,15 @@ TEST_F(BatchRendererTest, FullWindowScissorDisablesTheScissor)
 {
     device_->SetScissor(10, 20, 30, 40);
     EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
-    GLint box[4] = {};
-    glGetIntegerv(GL_SCISSOR_BOX, box);
-    EXPECT_EQ(box[0], 10);
-    EXPECT_EQ(box[1], kHeight - 20 - 40);   // bottom-left origin
-    EXPECT_EQ(box[2], 30);
-    EXPECT_EQ(box[3], 40);
+    std::array<GLint, 4> box{};
+    glGetIntegerv(GL_SCISSOR_BOX, box.data());
+    EXPECT_EQ(box, (std::array<GLint, 4>{10, kHeight - 20 - 40, 30, 40}));   // bottom-left origin
 
     device_->DrawRect(0, 0, 100, 100);
     device_->SetScissor(0, 0, kWidth, kHeight);
     EXPECT_EQ(DrawCalls(), 1);   // the clipped rectangle went out first
     EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
-    EXPECT_EQ(PixelAt(15, 25), kWhite);
-    EXPECT_EQ(PixelAt(5, 5), kBlack);
+    EXPECT_EQ(std::pair(PixelAt(15, 25), PixelAt(5, 5)), std::pair(kWhite, kBlack));
 }
 
 TEST_F(BatchRendererTest, OvalSegmentsFollowTheRadiiAndBadPolygonsDrawNothing)
@@ -144,8 +135,7 @@ TEST_F(BatchRendererTest, OvalSegmentsFollowTheRadiiAndBadPolygonsDrawNothing)
     // With a matrix the axes' lengths scale the radii, summed before truncation.
     device_->SetMatrix(3, 0, 0, 2, 0, 0);
     device_->DrawOval(0, 0, 10.9f, 10.9f);   // 5.45*3 + 5.45*2 = 27.25
-    EXPECT_EQ(device_->BatchKind(), 24);
-    EXPECT_EQ(device_->BatchedVertices(), 24);
+    EXPECT_EQ(std::pair(device_->BatchKind(), device_->BatchedVertices()), std::pair(24, 24));
     device_->EndRender();
 
     device_->DrawPoly(std::vector<float>{1, 1, 2});   // one vertex and a stray float
@@ -162,17 +152,14 @@ TEST_F(BatchRendererTest, RefusedExactSizeTextureFallsBackToPowersOfTwo)
     Ref<Surface> surface = SolidSurface(kGreen, 100, 50);
     GLSurface::SetRefuseNonPowerOfTwo(false);
     auto& texture = static_cast<GLSurface&>(*surface);
-    EXPECT_EQ(texture.TextureWidth(), 128);
-    EXPECT_EQ(texture.TextureHeight(), 64);
+    EXPECT_EQ(std::pair(texture.TextureWidth(), texture.TextureHeight()), std::pair(128, 64));
     EXPECT_FLOAT_EQ(texture.UScale(), 1.0f / 128);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     // Only the image's part of the texture is shown.
     device_->DrawSurface(surface, 0, 0);
     device_->EndRender();
-    EXPECT_EQ(PixelAt(99, 49), kGreen);
-    EXPECT_EQ(PixelAt(100, 49), kBlack);
-    EXPECT_EQ(PixelAt(99, 50), kBlack);
+    EXPECT_EQ(std::tuple(PixelAt(99, 49), PixelAt(100, 49), PixelAt(99, 50)), std::tuple(kGreen, kBlack, kBlack));
 
     Ref<Surface> exact = device_->CreateSurface(100, 50);   // this driver takes it as is
     EXPECT_EQ(static_cast<GLSurface&>(*exact).TextureWidth(), 100);
@@ -191,8 +178,7 @@ TEST_F(BatchRendererTest, ImageRedrawsFromItsPixelsAfterTheWindowReopens)
     device_->Cls(0, 0, 0);
     device_->DrawSurface(surface, 10, 10);
     device_->EndRender();
-    EXPECT_EQ(PixelAt(10, 10), kRed);
-    EXPECT_EQ(PixelAt(11, 10), kGreen);
+    EXPECT_EQ(std::pair(PixelAt(10, 10), PixelAt(11, 10)), std::pair(kRed, kGreen));
     EXPECT_EQ(static_cast<GLSurface&>(*surface).TextureGeneration(), graphics::WindowGeneration());
     // The old texture died with its context; nothing deleted it.
     EXPECT_EQ(GLStats().texturesDeleted, deletedBefore);
@@ -212,8 +198,8 @@ TEST_F(BatchRendererTest, SurfaceOutlivingItsContextMakesNoGLCall)
     orphan.reset();
     Ref<Surface> late = device_->CreateSurface(8, 8);   // no context: no texture yet
     late.reset();
-    EXPECT_EQ(GLStats().texturesDeleted, deleted + 1);
-    EXPECT_EQ(GLStats().texturesCreated, counters_.texturesCreated + 2);
+    EXPECT_EQ(std::pair(GLStats().texturesDeleted, GLStats().texturesCreated),
+              std::pair(deleted + 1, counters_.texturesCreated + 2));
 }
 
 TEST_F(BatchRendererTest, ColourBytesClampInsteadOfWrapping)

@@ -16,8 +16,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
+#include <tuple>
+#include <utility>
 
 namespace zelka {
 namespace {
@@ -63,14 +66,11 @@ TEST(HostIntegration, GameWindowOpensAndClosesOnTheWindowManagersRequest)
     int status = 0;
     bool ended = false;
     // Kills and reaps the game if the test leaves before it ended.
-    struct Cleanup {
-        std::function<void()> run;
-        ~Cleanup() { run(); }
-    } cleanup{[&] {
+    const std::shared_ptr<void> cleanup(nullptr, [&](void*) {
         if (!ended) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
         x.CloseDisplay(display);
         std::filesystem::remove_all(folder);
-    }};
+    });
 
     const Window root = x.RootOf(display);
     Window window = 0;
@@ -88,14 +88,11 @@ TEST(HostIntegration, GameWindowOpensAndClosesOnTheWindowManagersRequest)
     int left = 0, top = 0;
     Window child = 0;
     x.TranslateCoordinates(display, window, root, 0, 0, &left, &top, &child);
-    if (attributes.width == 640 && attributes.height == 360) {
-        EXPECT_EQ(left, (rootAttributes.width - 640) / 2);  // the start window, centred
-        EXPECT_EQ(top, (rootAttributes.height - 360) / 2);
-    } else {
-        EXPECT_EQ(attributes.width, rootAttributes.width);  // full screen at the desktop size
-        EXPECT_EQ(attributes.height, rootAttributes.height);
-        EXPECT_EQ(left, 0);
-        EXPECT_EQ(top, 0);
+    if (attributes.width == 640 && attributes.height == 360) {  // the start window, centred
+        EXPECT_EQ(std::pair(left, top), std::pair((rootAttributes.width - 640) / 2, (rootAttributes.height - 360) / 2));
+    } else {  // full screen at the desktop size
+        EXPECT_EQ(std::tuple(attributes.width, attributes.height, left, top),
+                  std::tuple(rootAttributes.width, rootAttributes.height, 0, 0));
     }
 
     XEvent event{};

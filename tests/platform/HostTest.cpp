@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/clock/null/FakeClock.h"
@@ -99,9 +102,7 @@ TEST_F(HostTest, FirstWindowIsWindowedAndTheLoopEndsWithIt)
     });
     host.SetUpdateRate(0);
     host.Run();
-    EXPECT_EQ(window.Opens(), 1);
-    EXPECT_FALSE(window.IsFullscreen());
-    EXPECT_EQ(window.Width(), 0);  // gone
+    EXPECT_EQ(std::tuple(window.Opens(), window.IsFullscreen(), window.Width()), std::tuple(1, false, 0));  // gone
     // The pass in which the close request arrives still finishes its update.
     EXPECT_EQ(delegate.calls, (Calls{"start [s]", "render [s]", "update [s]", "render [s]",
                                      "update [s]", "render [s]", "update [s]"}));
@@ -121,8 +122,7 @@ TEST_F(HostTest, InputReachesTheDelegateInTheEventStepAndAReopenReleasesHeldKeys
     host.SetDeviceWindow(1280, 720, 0);
     // Both key-ups arrive while the old window (opening 1) is still the current one.
     EXPECT_EQ(delegate.calls, (Calls{"key 2 37 w1 [s]", "key 2 16 w1 [s]"}));
-    EXPECT_EQ(window.Opens(), 2);
-    EXPECT_EQ(host.GetDeviceWidth(), 1280);
+    EXPECT_EQ(std::pair(window.Opens(), host.GetDeviceWidth()), std::pair(2, 1280));
 }
 
 TEST_F(HostTest, SwapIntervalReachesTheDriverOnChangeAndAtEveryOpening)
@@ -134,16 +134,14 @@ TEST_F(HostTest, SwapIntervalReachesTheDriverOnChangeAndAtEveryOpening)
     host.SetVSync(false);  // the window only
     EXPECT_EQ(window.SwapInterval(), 0);
     host.SetDeviceWindow(800, 600, kDeviceWindowFullscreen);
-    EXPECT_EQ(window.SwapInterval(), 1);
-    EXPECT_TRUE(window.IsFullscreen());
+    EXPECT_EQ(std::pair(window.SwapInterval(), window.IsFullscreen()), std::pair(1, true));
 
     // The application asks for vsync at every update.
     const int before = window.SwapIntervalCalls();
     for (int update = 0; update < 60; ++update) host.SetVSync(true);
     EXPECT_EQ(window.SwapIntervalCalls(), before);  // already 1
     host.SetVSync(false);
-    EXPECT_EQ(window.SwapInterval(), 0);
-    EXPECT_EQ(window.SwapIntervalCalls(), before + 1);
+    EXPECT_EQ(std::pair(window.SwapInterval(), window.SwapIntervalCalls()), std::pair(0, before + 1));
     // A new window has the driver's default again, so the next request goes through even
     // when it repeats the last one.
     host.SetSwapInterval(-1);
@@ -158,15 +156,16 @@ TEST_F(HostTest, WindowThatCannotOpenFallsBackOnceThenIsARuntimeError)
     ASSERT_TRUE(window.Open(640, 360, false));
     window.FailNextOpens(1);
     host.SetDeviceWindow(1920, 1080, kDeviceWindowFullscreen);
-    EXPECT_TRUE(window.IsOpen());
-    EXPECT_FALSE(window.IsFullscreen());
-    EXPECT_EQ(window.Width(), 640);
-    EXPECT_EQ(window.Height(), 360);
+    EXPECT_TRUE(window.IsOpen() && !window.IsFullscreen());
+    EXPECT_EQ(std::pair(window.Width(), window.Height()), std::pair(640, 360));
 
+    const auto expectFatal = [](const std::function<void()>& body) {
+        const auto result = testing::RunInChild(body);
+        EXPECT_EQ(result.status, 255);
+        EXPECT_EQ(result.out, "Kestro Runtime Error : Unable to open the game window\n\n");
+    };
     window.FailNextOpens(2);
-    auto result = testing::RunInChild([&] { host.SetDeviceWindow(1920, 1080, kDeviceWindowFullscreen); });
-    EXPECT_EQ(result.status, 255);
-    EXPECT_EQ(result.out, "Kestro Runtime Error : Unable to open the game window\n\n");
+    expectFatal([&] { host.SetDeviceWindow(1920, 1080, kDeviceWindowFullscreen); });
 
     // The first window has no fallback.
     NullWindow broken;
@@ -174,9 +173,7 @@ TEST_F(HostTest, WindowThatCannotOpenFallsBackOnceThenIsARuntimeError)
     FakeClock otherClock;
     Host other(broken, otherClock);
     other.SetDelegate(&delegate);
-    result = testing::RunInChild([&] { other.Run(); });
-    EXPECT_EQ(result.status, 255);
-    EXPECT_EQ(result.out, "Kestro Runtime Error : Unable to open the game window\n\n");
+    expectFatal([&] { other.Run(); });
     EXPECT_TRUE(delegate.calls.empty());  // the game never started
 }
 
@@ -187,11 +184,8 @@ TEST_F(HostTest, MillisecsTruncateAndTheDateFillsOnlyWhatFits)
 
     std::vector<int> date(9, -7);
     Host::GetDate(date);
-    EXPECT_GE(date[0], 2024);
-    EXPECT_GE(date[1], 1);
-    EXPECT_LE(date[1], 12);
-    EXPECT_GE(date[2], 1);
-    EXPECT_LE(date[2], 31);
+    EXPECT_TRUE(date[0] >= 2024 && date[1] >= 1 && date[1] <= 12 && date[2] >= 1 && date[2] <= 31)
+        << date[0] << "-" << date[1] << "-" << date[2];
     EXPECT_EQ(date[6], 0);
     EXPECT_EQ(date[7], -7);  // no eighth entry
     std::vector<int> shortDate(2, -7);

@@ -22,10 +22,12 @@ namespace {
 TEST(CentredPosition, HalvesTheFreeSpace)
 {
     const VideoMode desktop{1920, 1080, 8, 8, 8};
-    EXPECT_EQ(CentredPosition(desktop, 1280, 720).x, 320);
-    EXPECT_EQ(CentredPosition(desktop, 1280, 720).y, 180);
-    EXPECT_EQ(CentredPosition(desktop, 641, 361).x, 639);  // integer halves
-    EXPECT_EQ(CentredPosition(desktop, 641, 361).y, 359);
+    const auto at = [&](int width, int height) {
+        const WindowPosition position = CentredPosition(desktop, width, height);
+        return std::pair(position.x, position.y);
+    };
+    EXPECT_EQ(at(1280, 720), std::pair(320, 180));
+    EXPECT_EQ(at(641, 361), std::pair(639, 359));  // integer halves
 }
 
 class RecordingEvents final : public WindowEvents {
@@ -93,14 +95,13 @@ TEST_F(GlfwWindowTest, OpensCentredAndTakesTheFocus)
     for (const auto& [width, height] : {std::pair{640, 360}, std::pair{1280, 720}}) {
         SCOPED_TRACE(width);
         ASSERT_TRUE(window_->Open(width, height, false));
-        EXPECT_EQ(window_->Width(), width);
-        EXPECT_EQ(window_->Height(), height);
+        EXPECT_EQ(std::pair(window_->Width(), window_->Height()), std::pair(width, height));
         // Without a window manager, only the explicit focus request gives it the focus; an
         // unfocused game would suspend for ever. Other tests' windows on the same display may
         // take the focus right after, so the test watches for the focus arriving at all.
         EXPECT_TRUE(PollUntil([&] { return WasFocused(); }));
-        EXPECT_EQ(window_->Position().x, (desktop.width - width) / 2);
-        EXPECT_EQ(window_->Position().y, (desktop.height - height) / 2);
+        EXPECT_EQ(std::pair(window_->Position().x, window_->Position().y),
+                  std::pair((desktop.width - width) / 2, (desktop.height - height) / 2));
     }
     EXPECT_TRUE(window_->HeldKeyCodes().empty());
 }
@@ -119,8 +120,7 @@ TEST_F(GlfwWindowTest, CloseRequestBecomesTheCloseKeyAndTheWindowStays)
     x.Flush(display_);
 
     ASSERT_TRUE(PollUntil([&] { return !events.keys.empty(); }));
-    const std::vector<std::pair<int, int>> expected = {{kEventKeyDown, kKeyClose}, {kEventKeyUp, kKeyClose}};
-    EXPECT_EQ(events.keys, expected);
+    EXPECT_EQ(events.keys, (std::vector<std::pair<int, int>>{{kEventKeyDown, kKeyClose}, {kEventKeyUp, kKeyClose}}));
     EXPECT_TRUE(window_->IsOpen());
 }
 

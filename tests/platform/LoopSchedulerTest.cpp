@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <utility>
 
 #include "platform/clock/null/FakeClock.h"
 
@@ -16,16 +18,8 @@ public:
     explicit FakeTarget(FakeClock& clock) : clock_(clock) {}
 
     bool IsOpen() override { return openFrames < 0 || frames < openFrames; }
-    void RenderFrame() override
-    {
-        ++frames;
-        clock_.Advance(renderSeconds);
-    }
-    void EventStep(bool wait) override
-    {
-        ++(wait ? waits : polls);
-        if (wait) clock_.Advance(waitSeconds);
-    }
+    void RenderFrame() override { ++frames, clock_.Advance(renderSeconds); }
+    void EventStep(bool wait) override { ++(wait ? waits : polls), clock_.Advance(wait ? waitSeconds : 0); }
     bool IsFocused() override { return focused; }
     bool IsSuspended() override { return suspended; }
     void Suspend() override { suspended = true, ++suspends; }
@@ -52,6 +46,11 @@ protected:
     {
         for (int i = 0; i < count; ++i) scheduler.RunPass(target);
     }
+    // updates, caught up, dropped
+    std::array<long long, 3> Counts() const
+    {
+        return {scheduler.Counts().updates, scheduler.Counts().caughtUp, scheduler.Counts().dropped};
+    }
 
     FakeClock clock;
     LoopScheduler scheduler{clock};
@@ -62,8 +61,7 @@ TEST_F(LoopSchedulerTest, FastFramesSleepUntilEachUpdateIsDue)
 {
     scheduler.SetUpdateRate(60);
     RunPasses(60);
-    EXPECT_EQ(target.updates, 60);
-    EXPECT_EQ(target.polls, 60);
+    EXPECT_EQ(std::pair(target.updates, target.polls), std::pair(60, 60));
     // The first pass schedules from its own time; each later one sleeps one period.
     EXPECT_EQ(clock.Sleeps(), 59);
     EXPECT_NEAR(clock.Now(), 59.0 / 60.0, 1e-9);
@@ -94,16 +92,12 @@ TEST_F(LoopSchedulerTest, SlowPassCountsItsCatchUpAndItsDroppedUpdates)
     scheduler.SetUpdateRate(64);
     target.renderSeconds = 0.125;
     RunPasses(2);
-    EXPECT_EQ(scheduler.Counts().updates, 5);
-    EXPECT_EQ(scheduler.Counts().caughtUp, 3);
-    EXPECT_EQ(scheduler.Counts().dropped, 4);
+    EXPECT_EQ(Counts(), (std::array<long long, 3>{5, 3, 4}));
 
     // On time again: one update per pass, nothing more counted as late.
     target.renderSeconds = 0;
     RunPasses(3);
-    EXPECT_EQ(scheduler.Counts().updates, 8);
-    EXPECT_EQ(scheduler.Counts().caughtUp, 3);
-    EXPECT_EQ(scheduler.Counts().dropped, 4);
+    EXPECT_EQ(Counts(), (std::array<long long, 3>{8, 3, 4}));
 }
 
 TEST_F(LoopSchedulerTest, RateChangeInsideAnUpdateEndsTheCatchUp)
@@ -134,25 +128,22 @@ TEST_F(LoopSchedulerTest, NoUpdatesWhileUnfocusedAndNoBurstOnRefocus)
     RunPasses(10);
     ASSERT_EQ(target.updates, 10);
 
+    // Suspends, updates, waits, frames.
+    const auto seen = [this] { return std::array{target.suspends, target.updates, target.waits, target.frames}; };
     target.focused = false;
     RunPasses(1);
-    EXPECT_EQ(target.suspends, 1);
-    EXPECT_EQ(target.updates, 10);
+    EXPECT_EQ(seen(), (std::array{1, 10, 0, 11}));
     EXPECT_FALSE(scheduler.IsScheduled());
 
     // Suspended: every pass renders one frame and then blocks for an event.
     target.waitSeconds = 1.0;
     RunPasses(5);
-    EXPECT_EQ(target.updates, 10);
-    EXPECT_EQ(target.waits, 5);
-    EXPECT_EQ(target.suspends, 1);
-    EXPECT_EQ(target.frames, 16);
+    EXPECT_EQ(seen(), (std::array{1, 10, 5, 16}));
 
     // Refocused after five seconds away: one update, not five seconds' worth.
     target.focused = true;
     RunPasses(1);
-    EXPECT_EQ(target.resumes, 1);
-    EXPECT_EQ(target.updates, 11);
+    EXPECT_EQ(std::pair(target.resumes, target.updates), std::pair(1, 11));
     RunPasses(1);
     EXPECT_EQ(target.updates, 12);
 }
@@ -166,8 +157,7 @@ TEST_F(LoopSchedulerTest, RateZeroRunsOneUpdatePerPassAndRunEndsWithTheWindow)
     target.renderSeconds = 0;
     target.openFrames = 6;
     scheduler.Run(target);
-    EXPECT_EQ(target.frames, 6);
-    EXPECT_EQ(target.updates, 6);
+    EXPECT_EQ(std::pair(target.frames, target.updates), std::pair(6, 6));
     EXPECT_EQ(clock.Sleeps(), 0);
 }
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -126,12 +126,10 @@ TEST(OggDecoder, SmallStreamsDecodeToTheirLength)
         SCOPED_TRACE(packets);
         std::optional<AudioData> out = Decode(SilentOgg(channels, 22050, packets));
         ASSERT_TRUE(out) << channels << " channels";
-        EXPECT_EQ(out->channels, channels);
-        EXPECT_EQ(out->bytesPerSample, 2);
-        EXPECT_EQ(out->rate, 22050);
-        EXPECT_EQ(out->length, (packets - 1) * kSamplesPerPacket);
-        ASSERT_EQ(out->samples.size(), static_cast<std::size_t>(out->length) * channels * 2);
-        EXPECT_TRUE(std::all_of(out->samples.begin(), out->samples.end(), [](std::uint8_t b) { return b == 0; }));
+        const int frames = (packets - 1) * kSamplesPerPacket;
+        EXPECT_EQ(std::tuple(out->channels, out->bytesPerSample, out->rate, out->length),
+                  std::tuple(channels, 2, 22050, frames));
+        EXPECT_EQ(out->samples, Bytes(static_cast<std::size_t>(frames) * channels * 2, 0));
     }
     EXPECT_TRUE(Decode(SilentOgg(1, 8000, 4, CommentHeader(2, 2))));
 }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "platform/app/App.h"
 #include "platform/clock/null/FakeClock.h"
@@ -27,6 +28,13 @@ namespace {
 
 using testing::RunInChild;
 
+// A host on null devices, as the tests above the platform run the game.
+struct NullHost {
+    FakeClock clock;
+    NullWindow window;
+    Host host{window, clock};
+};
+
 void StartHost(void (*program)())
 {
     char name[] = "zelka";
@@ -36,35 +44,30 @@ void StartHost(void (*program)())
 
 TEST(SignalHandler, EachFatalSignalPrintsItsLineAndEnds255)
 {
-    const struct {
-        int signal;
-        const char* line;
-    } cases[] = {
-        {SIGSEGV, "Kestro Runtime Error : Memory access violation\n\n"},
-        {SIGILL, "Kestro Runtime Error : Illegal instruction\n\n"},
-        {SIGFPE, "Kestro Runtime Error : Floating point exception\n\n"},
-        {SIGBUS, "Kestro Runtime Error : Bus error\n\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.signal);
-        // Standard input stays open: the handler must not wait on it.
-        const auto result = RunInChild([&] {
-            InstallSignalHandlers();
-            std::raise(c.signal);
-        });
-        EXPECT_TRUE(result.exited) << "killed by " << result.signal;
-        EXPECT_EQ(result.status, 255);
-        EXPECT_EQ(result.out, c.line);
-    }
     // A genuine access violation on a page that may not be touched (not a null pointer,
     // which the sanitizer build reports on its own before the store).
-    const auto result = RunInChild([] {
-        InstallSignalHandlers();
+    const auto touchForbiddenPage = [] {
         void* page = mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         *static_cast<volatile int*>(page) = 1;
-    });
-    EXPECT_EQ(result.status, 255);
-    EXPECT_EQ(result.out, "Kestro Runtime Error : Memory access violation\n\n");
+    };
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[] { std::raise(SIGSEGV); }, "Memory access violation"},
+        {[] { std::raise(SIGILL); }, "Illegal instruction"},
+        {[] { std::raise(SIGFPE); }, "Floating point exception"},
+        {[] { std::raise(SIGBUS); }, "Bus error"},
+        {touchForbiddenPage, "Memory access violation"},
+    };
+    for (const auto& [body, line] : cases) {
+        SCOPED_TRACE(line);
+        // Standard input stays open: the handler must not wait on it.
+        const auto result = RunInChild([&body] {
+            InstallSignalHandlers();
+            body();
+        });
+        EXPECT_TRUE(result.exited) << "killed by " << result.signal;
+        EXPECT_EQ(std::pair(result.status, result.out),
+                  std::pair(255, "Kestro Runtime Error : " + std::string(line) + "\n\n"));
+    }
 }
 
 TEST(ProcessEnd, EachEndGivesItsStatusAndLine)
@@ -101,12 +104,10 @@ TEST(ProcessEnd, EachEndGivesItsStatusAndLine)
          0, ""},
         {"base app's close request",
          [] {
-             FakeClock clock;
-             NullWindow window;
-             Host host{window, clock};
+             NullHost null;
              App app;
-             window.QueueCloseRequest();
-             host.Run();
+             null.window.QueueCloseRequest();
+             null.host.Run();
              std::printf("loop returned\n");
              _exit(3);
          },
@@ -116,12 +117,10 @@ TEST(ProcessEnd, EachEndGivesItsStatusAndLine)
              struct Throwing final : HostDelegate {
                  void UpdateGame() override { throw std::runtime_error("boom"); }
              } throwing;
-             FakeClock clock;
-             NullWindow window;
-             Host host{window, clock};
-             host.SetDelegate(&throwing);
-             host.StartGame();
-             host.UpdateGame();
+             NullHost null;
+             null.host.SetDelegate(&throwing);
+             null.host.StartGame();
+             null.host.UpdateGame();
          },
          255, fatal + "Uncaught Kestro Exception\n\n"},
         // The real start-up, on the test display.
@@ -133,8 +132,7 @@ TEST(ProcessEnd, EachEndGivesItsStatusAndLine)
         SCOPED_TRACE(c.what);
         const auto result = RunInChild(c.body);
         EXPECT_TRUE(result.exited) << "killed by " << result.signal;
-        EXPECT_EQ(result.status, c.status);
-        EXPECT_EQ(result.out, c.out);
+        EXPECT_EQ(std::pair(result.status, result.out), std::pair(c.status, c.out));
     }
 }
 
@@ -151,8 +149,7 @@ TEST(RunHost, SetsOnlyTheCharacterTypeLocaleAndKeepsTheArguments)
         });
     });
     unsetenv("LC_ALL");
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "1 zelka C 1\n");
+    EXPECT_EQ(std::pair(result.status, result.out), std::pair(0, std::string("1 zelka C 1\n")));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/platform/TestFiles.h"
@@ -54,10 +55,8 @@ TEST(WavDecoder, ValidFilesDecodeToTheWholeFramesPresent)
         c.change(layout);
         const std::optional<AudioData> out = Decode(BuildWav(layout));
         ASSERT_TRUE(out);
-        EXPECT_EQ(out->channels, layout.channels);
-        EXPECT_EQ(out->bytesPerSample, layout.bits / 8);
-        EXPECT_EQ(out->rate, 11025);
-        EXPECT_EQ(out->length, c.frames);
+        EXPECT_EQ(std::tuple(out->channels, out->bytesPerSample, out->rate, out->length),
+                  std::tuple(layout.channels, layout.bits / 8, 11025, c.frames));
         const auto bytes = static_cast<std::ptrdiff_t>(c.frames * layout.channels * layout.bits / 8);
         EXPECT_EQ(out->samples, Bytes(layout.data.begin(), layout.data.begin() + bytes));
     }

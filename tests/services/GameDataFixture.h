@@ -25,11 +25,7 @@ namespace zelka {
 
 class RecordingHooks final : public GameDataHooks {
 public:
-    void NotifyPlayerInputMode(int player) override
-    {
-        ++notified[player];
-        notices.push_back(player);
-    }
+    void NotifyPlayerInputMode(int player) override { ++notified[player], notices.push_back(player); }
     void RaiseCfgConflictPanel() override { ++conflictPanels; }
     void ShowCharacterUnlocked(const CharProfile& p) override { unlocks.push_back(p.GetName()); }
     void ShowWorldUnlocked(const String& name) override { unlocks.push_back(name); }
@@ -56,7 +52,6 @@ protected:
         GameData::SetHooks(&hooks_);
         UseDesktop(DisplayMode{1920, 1080},
                    {{1920, 1080}, {1920, 1080}, {1280, 1024}, {1280, 1024}, {800, 600}});
-        pads_ = std::make_shared<FakeJoystickBackend>();
         pads_->Plug(0);
         pads_->Plug(2);
         GameData::SetJoystickBackend(pads_);
@@ -93,7 +88,7 @@ protected:
     Ref<InputDevice> keys_ = std::make_shared<InputDevice>();
     RecordingHooks hooks_;
     Ref<NullVideoHost> video_;
-    Ref<FakeJoystickBackend> pads_;
+    Ref<FakeJoystickBackend> pads_ = std::make_shared<FakeJoystickBackend>();
 };
 
 }  // namespace zelka

@@ -7,6 +7,8 @@
 #include "services/settings/GameMode.h"
 
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace zelka {
 namespace {
@@ -41,10 +43,9 @@ TEST_F(GameDataTest, InitStartsFullScreenWithEveryOpenPadAndOnlyOnce)
 {
     GameData::Init();
     // Pad 1 failed to open: the numbering keeps its gap.
-    ASSERT_EQ(GameData::inputHwList.size(), 3u);
-    EXPECT_EQ(GameData::inputHwList[0]->GetName(), U"JOYSTICK 1");
-    EXPECT_EQ(GameData::inputHwList[1]->GetName(), U"JOYSTICK 3");
-    EXPECT_EQ(GameData::inputHwList[2]->GetName(), U"KEYBOARD");
+    std::vector<String> names;
+    for (const auto& hardware : GameData::inputHwList) names.push_back(hardware->GetName());
+    EXPECT_EQ(names, (std::vector<String>{U"JOYSTICK 1", U"JOYSTICK 3", U"KEYBOARD"}));
     // With no settings file the game starts full screen at the desktop size, at the
     // default volumes.
     ExpectWindow(1920, 1080, true);
@@ -105,10 +106,9 @@ TEST_F(GameDataTest, VolumesClamp)
 {
     GameData::Init();
     GameData::SetSFXVolume(150);
-    EXPECT_EQ(GameData::options->sfxVolume, 100);
-    EXPECT_FLOAT_EQ(AudioManager::GetSFXChannelInfo(0)->maxVolume, 1.0f);
     GameData::SetBGMVolume(-5);
-    EXPECT_EQ(GameData::options->bgmVolume, 0);
+    EXPECT_EQ(std::pair(GameData::options->sfxVolume, GameData::options->bgmVolume), std::pair(100, 0));
+    EXPECT_FLOAT_EQ(AudioManager::GetSFXChannelInfo(0)->maxVolume, 1.0f);
     EXPECT_FLOAT_EQ(AudioManager::GetBGMInfo().maxVolume, 0.0f);
     GameData::SetBGMVolume(35);
     EXPECT_FLOAT_EQ(AudioManager::GetBGMInfo().maxVolume, 0.35f);
@@ -130,8 +130,7 @@ TEST_F(GameDataTest, LocksAreAnnouncedOnePerUpdateAndNeverWhenOpenAtStart)
     GameData::CheckActiveLocks();
     EXPECT_EQ(hooks_.unlocks, (std::vector<String>{U"GRAVO KNAPP", U"THE LOST TOMBS"}));
     GameData::CheckActiveLocks();
-    EXPECT_EQ(hooks_.unlocks.size(), 2u);
-    EXPECT_EQ(GameData::locksToWatch.size(), 3u);
+    EXPECT_EQ(std::pair(hooks_.unlocks.size(), GameData::locksToWatch.size()), std::pair(2ul, 3ul));
 
     GameData::stats->SetItemUses(2, 3, 25);  // OSKA VEYL, open by the next start
     playerconfig::SaveUserData();
@@ -145,11 +144,9 @@ TEST_F(GameDataTest, LocksAreAnnouncedOnePerUpdateAndNeverWhenOpenAtStart)
 TEST_F(GameDataTest, ModesWorldsAndTheAttractMode)
 {
     GameData::Init();
-    EXPECT_FALSE(GameData::Is2PMode());
-    EXPECT_EQ(GameData::GetCurrentGameType(), -1);
+    EXPECT_EQ(std::pair(GameData::Is2PMode(), GameData::GetCurrentGameType()), std::pair(false, -1));
     GameData::SetGameMode(2);
-    EXPECT_TRUE(GameData::Is2PMode());
-    EXPECT_EQ(GameData::GetCurrentGameType(), kGameKindIdolRace);
+    EXPECT_EQ(std::pair(GameData::Is2PMode(), GameData::GetCurrentGameType()), std::pair(true, kGameKindIdolRace));
     GameData::SetGameMode(9);
     EXPECT_EQ(GameData::GetCurGameMode(), -1);
     EXPECT_EQ(GameData::GetGameModeName(7), U"???");
@@ -173,8 +170,7 @@ TEST_F(GameDataTest, ModesWorldsAndTheAttractMode)
     EXPECT_EQ(modes, (std::vector<int>{1, 2, 1}));
     EXPECT_TRUE(GameData::IsDemoMode2());
     GameData::SetDemo(false);
-    EXPECT_FALSE(GameData::IsDemoMode2());
-    EXPECT_EQ(GameData::GetCurGameMode(), 1);
+    EXPECT_EQ(std::pair(GameData::IsDemoMode2(), GameData::GetCurGameMode()), std::pair(false, 1));
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "services/player/PlayerStats.h"
 
 #include <climits>
+#include <utility>
+#include <vector>
 
 namespace zelka {
 namespace {
@@ -82,18 +84,16 @@ TEST_F(PlayerConfigTest, WriteReadWriteIsByteIdentical)
     EXPECT_EQ(ReadBytes(kSettings), settings);
     EXPECT_EQ(ReadBytes(kSave), save);
 
-    EXPECT_EQ(GameData::options->sfxVolume, 33);
+    // Volume, matches, mode 0's victories and draws, mode 1's draws, mode 2's victories, item uses.
     const PlayerStats& stats = *GameData::stats;
-    EXPECT_EQ(stats.GetTotalMatches(), 4);
-    EXPECT_EQ(stats.GetModeStats(0)->victories + stats.GetModeStats(0)->draws, 0);
-    EXPECT_EQ(stats.GetModeStats(1)->draws, 1);
-    EXPECT_EQ(stats.GetModeStats(2)->victories, 1);
-    EXPECT_EQ(stats.GetItemUses(1, 7), 12);
-    EXPECT_EQ(stats.GetItemUses(2, 8), 4);
+    EXPECT_EQ((std::vector{GameData::options->sfxVolume, stats.GetTotalMatches(),
+                           stats.GetModeStats(0)->victories + stats.GetModeStats(0)->draws,
+                           stats.GetModeStats(1)->draws, stats.GetModeStats(2)->victories, stats.GetItemUses(1, 7),
+                           stats.GetItemUses(2, 8)}),
+              (std::vector{33, 4, 0, 1, 1, 12, 4}));
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
     InputMapping& mapping = *GameData::player1->GetInputMapping();
-    EXPECT_EQ(mapping.GetDirMapping(), 0);
-    EXPECT_EQ(mapping.GetKey(0), U"Q");
+    EXPECT_EQ(std::pair(mapping.GetDirMapping(), mapping.GetKey(0)), std::pair(0, String(U"Q")));
 }
 
 // Numbers saturate rather than overflow; booleans are numbers, "true" is not one. What
@@ -109,14 +109,11 @@ TEST_F(PlayerConfigTest, NumbersFollowTheReadingRulesAndUnknownElementsStay)
                               "4294967297</matches></counters></stats><items><item id=\"3\" "
                               "uses=\"-4294967297\"></item></items></SAVE>"));
     GameData::Init();
-    EXPECT_FALSE(GameData::options->displayHowToPlay);
-    EXPECT_EQ(GameData::options->bgmVolume, 50);
-    EXPECT_EQ(GameData::options->sfxVolume, 2);
-    EXPECT_FALSE(GameData::options->fullscreen);
-    EXPECT_FALSE(video_->IsFullscreen());
-    EXPECT_EQ(GameData::stats->GetModeStats(1)->matches, INT_MAX);
-    EXPECT_EQ(GameData::stats->GetItemUses(1, 3), INT_MIN);
-    EXPECT_EQ(GameData::stats->GetItemUses(2, 3), 0);
+    EXPECT_FALSE(GameData::options->displayHowToPlay || GameData::options->fullscreen || video_->IsFullscreen());
+    EXPECT_EQ(std::pair(GameData::options->bgmVolume, GameData::options->sfxVolume), std::pair(50, 2));
+    EXPECT_EQ((std::vector{GameData::stats->GetModeStats(1)->matches, GameData::stats->GetItemUses(1, 3),
+                           GameData::stats->GetItemUses(2, 3)}),
+              (std::vector{INT_MAX, INT_MIN, 0}));
 
     const std::pair<const char32_t*, int> numbers[] = {
         {U"99999999999999999999", INT_MAX}, {U"-99999999999999999999", INT_MIN}, {U"-12px", -12},
@@ -151,16 +148,14 @@ TEST_F(PlayerConfigTest, CorruptFilesGiveDefaultsAndAreKept)
         const std::string out = ::testing::internal::GetCapturedStdout();
         EXPECT_NE(out.find(kSave), std::string::npos) << out;
         EXPECT_NE(out.find(kSettings), std::string::npos) << out;
-        EXPECT_EQ(GameData::stats->GetTotalMatches(), 0);
-        EXPECT_EQ(GameData::options->sfxVolume, 80);
+        EXPECT_EQ(std::pair(GameData::stats->GetTotalMatches(), GameData::options->sfxVolume), std::pair(0, 80));
         EXPECT_TRUE(GameData::options->fullscreen);
 
         // Nothing is touched until the first write, which keeps the unreadable file.
         EXPECT_FALSE(std::filesystem::exists(kSave + ".bad"));
         playerconfig::SaveUserData();
         playerconfig::SaveGameSettings();
-        EXPECT_EQ(ReadBytes(kSave + ".bad"), bytes);
-        EXPECT_EQ(ReadBytes(kSettings + ".bad"), bytes);
+        EXPECT_EQ(std::pair(ReadBytes(kSave + ".bad"), ReadBytes(kSettings + ".bad")), std::pair(bytes, bytes));
         EXPECT_EQ(Decoded(kSettings), ToUtf8(GameData::GetConfigNode()->ToString()));
         EXPECT_EQ(GameData::GetConfigNode()->name, U"SAVE");
 
@@ -183,9 +178,8 @@ TEST_F(PlayerConfigTest, ShortControlsEntryResetsThatMapping)
     ASSERT_EQ(GameData::player1->storedControls.count(U"keyboard"), 1u);
     GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD");
     InputMapping& mapping = *GameData::player1->GetInputMapping();
-    EXPECT_EQ(mapping.GetKey(0), U"SPACE");
-    EXPECT_EQ(mapping.GetKey(1), U"CTRL");
-    EXPECT_EQ(mapping.GetKey(2), U"ENTER");
+    EXPECT_EQ((std::vector{mapping.GetKey(0), mapping.GetKey(1), mapping.GetKey(2)}),
+              (std::vector<String>{U"SPACE", U"CTRL", U"ENTER"}));
     // The repaired mapping replaces the stored entry.
     EXPECT_EQ(GameData::player1->storedControls[U"keyboard"]->ToString(), mapping.ToXMLConfig()->ToString());
 }

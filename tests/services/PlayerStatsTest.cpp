@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace zelka {
 namespace {
@@ -15,9 +18,8 @@ TEST(PlayerStats, MatchResultsGrowTheModeRecord)
     stats->AddMatchResult(1, 7, 7);  // draw
     stats->AddMatchResult(1, 3, 9);  // player 2 wins: only a match
     stats->AddMatchResult(1, 9, 3);  // player 1 wins
-    EXPECT_EQ(stats->GetModeStats(1)->matches, 3);
-    EXPECT_EQ(stats->GetModeStats(1)->draws, 1);
-    EXPECT_EQ(stats->GetModeStats(1)->victories, 1);
+    const auto& mode = *stats->GetModeStats(1);
+    EXPECT_EQ(std::tuple(mode.matches, mode.draws, mode.victories), std::tuple(3, 1, 1));
     for (int mode : {0, 2, 3, 4, -1}) stats->AddMatchResult(mode, 1, 0);  // 4 and -1 are no modes
     EXPECT_EQ(stats->GetTotalMatches(), 6);
 }
@@ -31,11 +33,9 @@ TEST(PlayerStats, ItemUsesOutsideTheCountedItemsAreIgnored)
     stats->AddItemUse(1, 9);
     stats->AddItemUse(2, -1);
     stats->AddItemUse(3, 0);
-    EXPECT_EQ(stats->GetItemUses(1, 0), 1);
-    EXPECT_EQ(stats->GetItemUses(2, 8), 1);
-    EXPECT_EQ(stats->GetItemUses(1, 9), 0);
-    EXPECT_EQ(stats->GetItemUses(2, -1), 0);
-    EXPECT_EQ(stats->GetTotalItemUses(0), 1);
+    EXPECT_EQ((std::vector{stats->GetItemUses(1, 0), stats->GetItemUses(2, 8), stats->GetItemUses(1, 9),
+                           stats->GetItemUses(2, -1), stats->GetTotalItemUses(0)}),
+              (std::vector{1, 1, 0, 0, 1}));
 }
 
 TEST(PlayerStats, SumsSaturateOnHugeCounters)
@@ -43,9 +43,8 @@ TEST(PlayerStats, SumsSaturateOnHugeCounters)
     Ref<PlayerStats> stats = PlayerStats::New();
     stats->SetItemUses(1, 3, INT_MAX);
     stats->SetItemUses(2, 3, INT_MAX);
-    EXPECT_EQ(stats->GetTotalItemUses(3), INT_MAX);
     stats->AddItemUse(1, 3);
-    EXPECT_EQ(stats->GetItemUses(1, 3), INT_MAX);
+    EXPECT_EQ(std::pair(stats->GetTotalItemUses(3), stats->GetItemUses(1, 3)), std::pair(INT_MAX, INT_MAX));
     for (int mode = 0; mode < 4; ++mode) stats->GetModeStats(mode)->matches = INT_MAX;
     EXPECT_EQ(stats->GetTotalMatches(), INT_MAX);
 }
@@ -54,11 +53,7 @@ TEST(PlayerStats, SumsSaturateOnHugeCounters)
 TEST(PlayerData, ResetScoreKeepsTheRunWins)
 {
     Ref<PlayerData> p = PlayerData::New();
-    p->score = 5;
-    p->gems = 4;
-    p->treasures = 3;
-    p->chests = 2;
-    p->raceValue = 1;
+    p->score = p->gems = p->treasures = p->chests = p->raceValue = 5;
     p->wins = 6;
     p->ResetScore();
     EXPECT_EQ(p->score + p->gems + p->treasures + p->chests + p->raceValue, 0);

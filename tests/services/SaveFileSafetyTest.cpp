@@ -2,6 +2,7 @@
 // process that ends with _exit (no clean-up, as a crash would), or is killed outright.
 #include "GameDataFixture.h"
 #include "SaveFileSupport.h"
+#include "tests/platform/FatalTestSupport.h"
 #include "services/config/GlobalOptions.h"
 #include "services/player/PlayerStats.h"
 
@@ -12,12 +13,15 @@
 
 #include <functional>
 #include <random>
+#include <tuple>
+#include <utility>
 
 namespace zelka {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace savefiles;
+using namespace std::string_literals;
 
 std::string SaveWithMatches(int matches)
 {
@@ -47,22 +51,16 @@ protected:
     // as on closing, then ends without any clean-up. Its standard output is returned.
     std::string RunGame(const std::function<void()>& run = [] {})
     {
-        std::fflush(stdout);
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (!freopen("run.out", "w", stdout)) _exit(2);
+        const testing::ChildResult result = testing::RunInChild([&] {
             GameData::ResetForTest();
             GameData::Init();
             run();
             playerconfig::SaveUserData();
             playerconfig::SaveGameSettings();
-            std::fflush(stdout);
-            _exit(::testing::Test::HasFailure() ? 1 : 0);
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-        return ReadBytes("run.out");
+            if (::testing::Test::HasFailure()) _exit(1);
+        });
+        EXPECT_TRUE(result.exited && result.status == 0) << "status " << result.status << ", signal " << result.signal;
+        return result.out;
     }
 
     static void PlayOneMatch() { GameData::stats->AddMatchResult(0, 1, 0); }
@@ -77,12 +75,9 @@ TEST_F(SaveFileSafetyTest, FileThatCannotBeReadIsNeverWrittenOver)
     std::string out = RunGame(PlayOneMatch);
     EXPECT_NE(out.find("Cannot read savedata/save.dat"), std::string::npos) << out;
     EXPECT_EQ(out.find("Unreadable file"), std::string::npos) << out;
-    ASSERT_TRUE(fs::is_directory(kSave));
-    EXPECT_EQ(ReadBytes(kSave + "/inside"), "player's own");
-    EXPECT_FALSE(fs::exists(kSave + ".bad"));
+    EXPECT_EQ(std::pair(ReadBytes(kSave + "/inside"), fs::exists(kSave + ".bad")), std::pair("player's own"s, false));
     // The session's data is kept beside it; the other file is written as usual.
-    EXPECT_EQ(MatchesIn(kSave + ".new"), 1);
-    EXPECT_TRUE(Tree(kSettings));
+    EXPECT_TRUE(MatchesIn(kSave + ".new") == 1 && Tree(kSettings));
 
     out = RunGame(PlayOneMatch);  // the next start: still left alone, still reported once
     EXPECT_EQ(ReadBytes(kSave + "/inside"), "player's own");
@@ -102,17 +97,15 @@ TEST_F(SaveFileSafetyTest, DamagedFilesAreKeptOneCopyEachAndNeverWrittenOver)
     WriteBytes(kSave, "damaged 1");
     out = RunGame(PlayOneMatch);
     EXPECT_NE(out.find("(it is kept as savedata/save.dat.bad.1)"), std::string::npos) << out;
-    EXPECT_EQ(ReadBytes(kSave + ".bad"), "damaged 0");
-    EXPECT_EQ(ReadBytes(kSave + ".bad.1"), "damaged 1");
+    EXPECT_EQ(std::pair(ReadBytes(kSave + ".bad"), ReadBytes(kSave + ".bad.1")), std::pair("damaged 0"s, "damaged 1"s));
     EXPECT_EQ(MatchesIn(kSave), 1);
 
     for (int slot = 2; slot < 10; ++slot) WriteBytes(kSave + ".bad." + std::to_string(slot), "old");
     WriteBytes(kSave, "damaged");
     out = RunGame(PlayOneMatch);
     EXPECT_NE(out.find("Could not set savedata/save.dat aside"), std::string::npos) << out;
-    EXPECT_EQ(ReadBytes(kSave), "damaged");
-    EXPECT_EQ(ReadBytes(kSave + ".bad"), "damaged 0");
-    EXPECT_EQ(ReadBytes(kSave + ".bad.9"), "old");
+    EXPECT_EQ(std::tuple(ReadBytes(kSave), ReadBytes(kSave + ".bad"), ReadBytes(kSave + ".bad.9")),
+              std::tuple("damaged"s, "damaged 0"s, "old"s));
     EXPECT_FALSE(fs::exists(kSave + ".bad.10"));
     EXPECT_EQ(MatchesIn(kSave + ".new"), 1);
 }
@@ -123,16 +116,14 @@ TEST_F(SaveFileSafetyTest, StaleTemporaryFileIsRemovedAndNeverRead)
     WriteBytes(kSave, SaveWithMatches(5));
     WriteBytes(kSave + ".tmp", SaveWithMatches(9));
     GameData::Init();
-    EXPECT_FALSE(fs::exists(kSave + ".tmp"));
-    EXPECT_EQ(GameData::stats->GetModeStats(0)->matches, 5);
+    EXPECT_EQ(std::pair(fs::exists(kSave + ".tmp"), GameData::stats->GetModeStats(0)->matches), std::pair(false, 5));
 
     // Even with no file beside it, the leftover is not taken for the file.
     Restart();
     fs::remove(kSave);
     WriteBytes(kSave + ".tmp", SaveWithMatches(9));
     Restart();
-    EXPECT_FALSE(fs::exists(kSave + ".tmp"));
-    EXPECT_EQ(GameData::stats->GetModeStats(0)->matches, 0);
+    EXPECT_EQ(std::pair(fs::exists(kSave + ".tmp"), GameData::stats->GetModeStats(0)->matches), std::pair(false, 0));
 }
 
 TEST_F(SaveFileSafetyTest, EachFileIsSetAsideOnItsOwn)
@@ -142,20 +133,17 @@ TEST_F(SaveFileSafetyTest, EachFileIsSetAsideOnItsOwn)
     WriteBytes(kSettings, goodSettings);
     WriteBytes(kSave, "damaged save");
     RunGame([] { EXPECT_EQ(GameData::options->sfxVolume, 33); });
-    EXPECT_FALSE(fs::exists(kSettings + ".bad"));
-    EXPECT_EQ(ReadBytes(kSave + ".bad"), "damaged save");
+    EXPECT_EQ(std::pair(fs::exists(kSettings + ".bad"), ReadBytes(kSave + ".bad")), std::pair(false, "damaged save"s));
 
     // The other way round: the good save keeps its statistics.
     fs::remove_all("savedata");
     WriteBytes(kSettings, "damaged settings");
     WriteBytes(kSave, SaveWithMatches(7));
     RunGame([] {
-        EXPECT_EQ(GameData::stats->GetModeStats(0)->matches, 7);
-        EXPECT_EQ(GameData::options->sfxVolume, 80);
+        EXPECT_EQ(std::pair(GameData::stats->GetModeStats(0)->matches, GameData::options->sfxVolume), std::pair(7, 80));
     });
-    EXPECT_FALSE(fs::exists(kSave + ".bad"));
-    EXPECT_EQ(ReadBytes(kSettings + ".bad"), "damaged settings");
-    EXPECT_EQ(MatchesIn(kSave), 7);
+    EXPECT_EQ(std::tuple(fs::exists(kSave + ".bad"), ReadBytes(kSettings + ".bad"), MatchesIn(kSave)),
+              std::tuple(false, "damaged settings"s, 7));
 }
 
 // Killed at any moment of its writes, the game leaves files that decode, each holding the
@@ -208,15 +196,12 @@ TEST_F(SaveFileSafetyTest, KillAtAnyMomentOfTheWritesLeavesWholeFiles)
             if (acknowledged > start) return found == acknowledged || found == acknowledged + 1;
             return found == before || found == start + 1;
         };
-        if (fs::exists(kSave)) {
-            const int found = MatchesIn(kSave);  // -1 when it does not decode
-            EXPECT_TRUE(whole(found, lastSave)) << found;
-            lastSave = found;
-        }
-        if (fs::exists(kSettings)) {
-            const int width = WidthIn(kSettings);
-            EXPECT_TRUE(whole(width, lastSettings)) << width;
-            lastSettings = width;
+        for (auto [path, read, last] :
+             {std::tuple{kSave, &MatchesIn, &lastSave}, {kSettings, &WidthIn, &lastSettings}}) {
+            if (!fs::exists(path)) continue;
+            const int found = read(path);  // -1 when it does not decode
+            EXPECT_TRUE(whole(found, *last)) << path << ": " << found;
+            *last = found;
         }
         // The next start finds nothing to set aside.
         ASSERT_FALSE(fs::exists(kSave + ".bad"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 namespace zelka {
 namespace {
@@ -81,12 +82,11 @@ TEST(StageSettings, UnknownNamesAndIndexesChangeNothing)
     EXPECT_FALSE(s->SetOption(U"time", U"9:99"));
     EXPECT_FALSE(s->SetOption(U"gravity", U"normal"));
     EXPECT_EQ(s->FindParameterByName(U"time")->GetSelectedOption(), 2);  // still "2:30"
-    s->SelectPreset(7);
-    EXPECT_EQ(s->GetCurrentPreset(), -1);
-    s->SelectPreset(-1);
-    EXPECT_EQ(s->GetCurrentPreset(), -1);
-    EXPECT_EQ(Read(*s), before);
-    EXPECT_FALSE(s->AddPreset(U"no loot"));
+    for (int preset : {7, -1}) {
+        s->SelectPreset(preset);
+        EXPECT_EQ(std::pair(s->GetCurrentPreset(), Read(*s)), std::pair(-1, before)) << preset;
+    }
+    EXPECT_FALSE(s->AddPreset(U"no loot"));  // a name already taken
     EXPECT_EQ(s->GetTotalPresets(), 7);
     s->Reset();
     EXPECT_EQ(s->GetCurrentPreset(), 0);

@@ -9,8 +9,11 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <numeric>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "engine/crypt/FileCrypt.h"
@@ -44,7 +47,22 @@ ImageData DecodeImx(const std::string& path)
     return img;
 }
 
-int AlphaAt(const ImageData& img, int x, int y) { return img.pixels[(size_t(y) * img.width + x) * 4 + 3]; }
+struct Box {
+    int x, y, w, h;
+};
+
+// Pixels of the box (the whole image by default) whose RGBA bytes pass `test`.
+template <typename Test>
+int CountPixels(const ImageData& img, Test test, Box box = {})
+{
+    if (box.w == 0) box = {0, 0, img.width, img.height};
+    int count = 0;
+    for (int y = box.y; y < box.y + box.h; ++y)
+        for (int x = box.x; x < box.x + box.w; ++x) count += test(&img.pixels[(size_t(y) * img.width + x) * 4]);
+    return count;
+}
+
+bool Inked(const uint8_t* rgba) { return rgba[3] != 0; }
 
 std::vector<int16_t> Samples16(const AudioData& a)
 {
@@ -81,23 +99,16 @@ TEST(AssetSet, ImagesAreInkedPngsOfTheManifestSize)
             EXPECT_FALSE(FileCrypt::Decipher(png).has_value());
             ASSERT_TRUE(DecodeImageData(png, img));
         }
-        ASSERT_EQ(img.width, e.width);
-        ASSERT_EQ(img.height, e.height);
-        ASSERT_EQ(img.depth, 4);
-        bool ink = false;
-        for (size_t i = 3; i < img.pixels.size() && !ink; i += 4) ink = img.pixels[i] != 0;
-        EXPECT_TRUE(ink);
+        ASSERT_EQ(std::tuple(img.width, img.height, img.depth), std::tuple(e.width, e.height, 4));
+        EXPECT_GT(CountPixels(img, Inked), 0);
         if (e.kind != AssetKind::EncImage || e.tileW <= 0) continue;   // the plain font has blank glyphs
         const int cols = img.width / e.tileW;
         ASSERT_GE(cols * (img.height / e.tileH), e.minTiles);
         const auto blank = blankByDesign.find(e.path);
         for (int t = 0; t < e.minTiles; ++t) {
             if (blank != blankByDesign.end() && blank->second.count(t)) continue;
-            const int x0 = (t % cols) * e.tileW, y0 = (t / cols) * e.tileH;
-            int inked = 0;
-            for (int y = y0; y < y0 + e.tileH; ++y)
-                for (int x = x0; x < x0 + e.tileW; ++x) inked += AlphaAt(img, x, y) != 0;
-            EXPECT_GT(inked, 0) << "tile " << t << " is blank";
+            const Box tile{(t % cols) * e.tileW, (t / cols) * e.tileH, e.tileW, e.tileH};
+            EXPECT_GT(CountPixels(img, Inked, tile), 0) << "tile " << t << " is blank";
         }
     }
 }
@@ -106,29 +117,20 @@ TEST(AssetSet, BackdropsAndTheHowToPlayPageSuitHowTheyAreDrawn)
 {
     // Full-screen backdrops are drawn over nothing: a see-through pixel shows the clear colour.
     for (const char* path : {"title_bg.imx", "results_bg.imx"}) {
-        const ImageData img = DecodeImx(path);
-        int seeThrough = 0;
-        for (size_t i = 3; i < img.pixels.size(); i += 4) seeThrough += img.pixels[i] != 255;
-        EXPECT_EQ(seeThrough, 0) << path;
+        EXPECT_EQ(CountPixels(DecodeImx(path), [](const uint8_t* p) { return p[3] != 255; }), 0) << path;
     }
     // The how-to-play screen writes its texts straight onto this image, in grey, blue, green
     // and red: under every label box the page must stay dark, with no picture in the way.
-    struct Box { int x, y, w, h; };
     const Box labels[] = {
         {20, 8, 240, 36},    {80, 50, 170, 20},   {274, 50, 175, 20},  {56, 213, 160, 22},  {332, 138, 200, 14},
         {88, 148, 90, 56},   {180, 148, 90, 56},  {56, 236, 122, 42},  {180, 236, 200, 14}, {180, 250, 90, 28},
         {332, 162, 138, 28}, {472, 162, 104, 28}, {336, 250, 238, 48},
     };
     const ImageData img = DecodeImx("htp.imx");
-    ASSERT_EQ(img.width, 592);
-    ASSERT_EQ(img.height, 308);
+    ASSERT_EQ(std::pair(img.width, img.height), std::pair(592, 308));
     for (const Box& b : labels) {
-        int bright = 0;
-        for (int y = b.y; y < b.y + b.h; ++y)
-            for (int x = b.x; x < b.x + b.w; ++x) {
-                const uint8_t* p = &img.pixels[(size_t(y) * img.width + x) * 4];
-                bright += (p[0] * 299 + p[1] * 587 + p[2] * 114) / 1000 > 80;
-            }
+        const int bright =
+            CountPixels(img, [](const uint8_t* p) { return (p[0] * 299 + p[1] * 587 + p[2] * 114) / 1000 > 80; }, b);
         EXPECT_LE(bright * 50, b.w * b.h) << bright << " bright pixels under the text at " << b.x << "," << b.y;
     }
 }
@@ -165,29 +167,23 @@ TEST(AssetSet, EffectsAreCleanEvenlyLoudWavsTheGameLoaderAccepts)
         EXPECT_EQ(std::string(wav->begin() + 12, wav->begin() + 16), "fmt ");
         size_t at = 12;
         while (at + 8 <= wav->size()) {
-            const uint32_t size = (*wav)[at + 4] | ((*wav)[at + 5] << 8) | ((*wav)[at + 6] << 16) | ((*wav)[at + 7] << 24);
+            const uint32_t size =
+                (*wav)[at + 4] | ((*wav)[at + 5] << 8) | ((*wav)[at + 6] << 16) | ((*wav)[at + 7] << 24);
             EXPECT_EQ(size % 2, 0u);
             at += 8 + size;
         }
         EXPECT_EQ(at, wav->size());
         auto audio = audio::LoadWAV_mem(wav->data(), wav->size());
         ASSERT_TRUE(audio.has_value());
-        EXPECT_EQ(audio->channels, 1);
-        EXPECT_EQ(audio->bytesPerSample, 2);
-        EXPECT_EQ(audio->rate, 22050);
-        EXPECT_GT(audio->length, 22050 / 50);   // at least 20 ms
-        EXPECT_LT(audio->length, 22050 * 5);
+        EXPECT_EQ(std::tuple(audio->channels, audio->bytesPerSample, audio->rate), std::tuple(1, 2, 22050));
+        EXPECT_TRUE(audio->length > 22050 / 50 && audio->length < 22050 * 5) << audio->length;   // 20 ms to 5 s
         const std::vector<int16_t> s = Samples16(*audio);
         ASSERT_FALSE(s.empty());
-        double sum = 0;
-        int peak = 0;
-        for (int16_t v : s) {
-            sum += v;
-            peak = std::max(peak, std::abs(int(v)));
-        }
+        const auto [low, high] = std::minmax_element(s.begin(), s.end());
+        const int peak = std::max(-int(*low), int(*high));
         EXPECT_GT(peak, 3000) << "silent";
         EXPECT_LT(peak, 32000) << "clipped or at the edge of clipping";
-        EXPECT_LT(std::fabs(sum / double(s.size())), 0.01 * 32768) << "off centre";
+        EXPECT_LT(std::fabs(std::accumulate(s.begin(), s.end(), 0.0) / double(s.size())), 0.01 * 32768) << "off centre";
         EXPECT_LE(std::abs(s.front()), 200) << "starts with a click";
         EXPECT_LE(std::abs(s.back()), 200) << "ends with a click";
         if (e.path == "sfx/03.aux") {   // the score tick, played as a loop
@@ -218,18 +214,14 @@ TEST(AssetSet, MusicTracksAreCentredEquallyLoudLoopsOfTwentyToFortySeconds)
         ++tracks;
         EXPECT_EQ(a->channels, 1);
         const double seconds = double(a->length) / a->rate;
-        EXPECT_GE(seconds, 20.0);
-        EXPECT_LE(seconds, 40.0);
+        EXPECT_TRUE(seconds >= 20.0 && seconds <= 40.0) << seconds;
         const std::vector<int16_t> s = Samples16(*a);
         ASSERT_GT(s.size(), 2u);
         EXPECT_LE(std::abs(int(s.back()) - int(s.front())), kMaxJump) << "the loop point jumps";
-        double sum = 0, power = 0;
-        for (int16_t v : s) {
-            sum += v;
-            power += double(v) * v;
-        }
-        EXPECT_LT(std::fabs(sum / double(s.size())), 0.005 * 32768) << "off centre";
-        const double db = 10 * std::log10(power / double(s.size()) / (32768.0 * 32768.0));
+        const double mean = std::accumulate(s.begin(), s.end(), 0.0) / double(s.size());
+        EXPECT_LT(std::fabs(mean), 0.005 * 32768) << "off centre";
+        const double power = std::inner_product(s.begin(), s.end(), s.begin(), 0.0) / double(s.size());
+        const double db = 10 * std::log10(power / (32768.0 * 32768.0));
         loudest = std::max(loudest, db);
         quietest = std::min(quietest, db);
     }
@@ -261,11 +253,10 @@ void CheckFont(const std::string& file, int minLineHeight, int maxLineHeight)
     Font font;
     font.ParseFontDescription_(FromUtf8(text));
     const int lineHeight = font.GetLineHeight();
-    EXPECT_GE(lineHeight, minLineHeight);
-    EXPECT_LE(lineHeight, maxLineHeight);
+    EXPECT_TRUE(lineHeight >= minLineHeight && lineHeight <= maxLineHeight) << lineHeight;
     const ImageData img = DecodeImx(page.substr(0, page.size() - 4) + ".imx");
-    EXPECT_EQ(img.width, font.GetCommonInfo().scaleWidth);
-    EXPECT_EQ(img.height, font.GetCommonInfo().scaleHeight);
+    EXPECT_EQ(std::pair(img.width, img.height),
+              std::pair(font.GetCommonInfo().scaleWidth, font.GetCommonInfo().scaleHeight));
 
     std::vector<int> codes;
     for (int c = 32; c <= 126; ++c) codes.push_back(c);
@@ -275,25 +266,17 @@ void CheckFont(const std::string& file, int minLineHeight, int maxLineHeight)
         SCOPED_TRACE(code);
         const CharInfo* c = font.GetGlyph(static_cast<char32_t>(code));
         ASSERT_NE(c, nullptr) << "glyph missing";
-        EXPECT_GT(c->xAdvance, 0);
-        EXPECT_EQ(c->page, 0);
+        EXPECT_TRUE(c->xAdvance > 0 && c->page == 0);
         if (code == ' ') continue;
-        EXPECT_GT(c->width, 0);
-        EXPECT_GE(c->yOffset, 0);
-        EXPECT_LE(c->yOffset + c->height, lineHeight);
-        ASSERT_LE(c->x + c->width, img.width);
-        ASSERT_LE(c->y + c->height, img.height);
+        EXPECT_TRUE(c->width > 0 && c->yOffset >= 0 && c->yOffset + c->height <= lineHeight)
+            << c->width << " wide at " << c->yOffset << ", " << c->height << " high";
+        ASSERT_TRUE(c->x + c->width <= img.width && c->y + c->height <= img.height) << "outside the page";
         rects.push_back({c->x, c->y, c->width, c->height});
         // White ink on clear: every pixel is clear or white.
-        int inked = 0;
-        for (int y = c->y; y < c->y + c->height; ++y)
-            for (int x = c->x; x < c->x + c->width; ++x) {
-                const uint8_t* p = &img.pixels[(size_t(y) * img.width + x) * 4];
-                if (p[3] == 0) continue;
-                ++inked;
-                EXPECT_TRUE(p[0] == 255 && p[1] == 255 && p[2] == 255);
-            }
-        EXPECT_GT(inked, 0);
+        const Box glyph{c->x, c->y, c->width, c->height};
+        EXPECT_GT(CountPixels(img, Inked, glyph), 0);
+        const auto tinted = [](const uint8_t* p) { return p[3] != 0 && (p[0] & p[1] & p[2]) != 255; };
+        EXPECT_EQ(CountPixels(img, tinted, glyph), 0);
     }
     // Recolouring repaints whole glyph rectangles: they keep at least a 1-px gap.
     for (size_t i = 0; i < rects.size(); ++i)
