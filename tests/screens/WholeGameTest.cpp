@@ -586,13 +586,10 @@ TEST_F(WholeGameTest, FirstStartVersusOnKeyboardAndPadThenCreditsAndExit)
     TapP1(kActionAccept, 40);
     auto& controls = PanelOf<JoystickConfigPanel>(title.GetInputConfigPanel());
     ASSERT_NO_FATAL_FAILURE(ExpectControlsOf(controls, 1, "controls"));
-    JoystickConfigMenu& menu = *controls.GetMenu(1);
     TapsP1({kActionDown, kActionDown, kActionRight});   // the accept row, captured
-    ASSERT_TRUE(menu.InCaptureMode());
     Tick(kKeyQ, 40);
     EXPECT_EQ(KeyOf(GameData::player1, kActionAccept), U"Q");
-    TapsP1({kActionDown, kActionDown, kActionDown, kActionDown});
-    ASSERT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowExit);
+    TapsP1({kActionDown, kActionDown, kActionDown, kActionDown});   // EXIT
     Tick(kKeySpace);   // no longer accepts
     EXPECT_EQ(Menus(), "controls");
     Tick(kKeyQ, 40);
@@ -671,10 +668,7 @@ TEST_F(WholeGameTest, OnePlayerAgainstTheComputerWithSettingsStatsAndPause)
     EXPECT_EQ(Missing({U"RESOLUTION", U"BGM VOL"}), Texts{});
     const int mode = settings.GetSelectedResolution();
     // Full screen off, applied and kept (a mode refused is SettingsMenuTest's).
-    TapP1(kActionDown, 2);
-    ASSERT_EQ(settings.GetSelectedOption(), SettingsMenu::kRowFullScreen);
-    TapP1(kActionAccept, 2);
-    TapsP1({kActionDown, kActionDown, kActionDown});
+    TapsP1({kActionDown, kActionAccept, kActionDown, kActionDown, kActionDown});
     TapP1(kActionAccept, 30);
     ASSERT_TRUE(settings.IsVideoChangePending());
     TapP1(kActionAccept, 30);   // LOOKIN' GOOD: kept
