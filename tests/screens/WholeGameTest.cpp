@@ -2,7 +2,7 @@
 // own screens, fonts and enciphered data, a recording graphics device, silent audio, a fake
 // clock, the keyboard and two fake pads, driven one update (and one frame) at a time from
 // the first intro to the title's EXIT. Each case is one flow, so ctest runs them side by
-// side; every match is a one-minute "quick match".
+// side; every versus match a player starts is a one-minute "quick match".
 
 #include "engine/text/IncrementalIntLabel.h"
 #include "engine/text/Label.h"
