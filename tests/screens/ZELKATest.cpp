@@ -22,6 +22,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelka {
@@ -55,18 +56,16 @@ public:
 using CountingStage = Counting<Stage>;
 using CountingExtendedStage = Counting<ExtendedStage>;
 
+// Source, identifier and player (for player events) of every event heard.
+using Events = std::vector<std::tuple<Object*, int, PlayerData*>>;
 class EventRecorder final : public EventListener {
 public:
     void HandleEvent(Object* source, int id, Object* data) override
     {
-        sources.push_back(source);
-        ids.push_back(id);
         auto* player = dynamic_cast<PlayerEventData*>(data);
-        players.push_back(player != nullptr ? player->player.get() : nullptr);
+        events.emplace_back(source, id, player != nullptr ? player->player.get() : nullptr);
     }
-    std::vector<Object*> sources;
-    std::vector<int> ids;
-    std::vector<PlayerData*> players;
+    Events events;
 };
 
 }  // namespace
@@ -189,9 +188,8 @@ TEST_F(ZELKATest, TransitionsByStageWithTheirLengthsAndMute)
     Frame();
     EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
     EXPECT_FALSE(EventManager::mute);
-    EXPECT_TRUE(recorder->ids.empty());
     EventManager::SendEvent(app.get(), 2);
-    EXPECT_EQ(recorder->ids, (std::vector<int>{2}));
+    EXPECT_EQ(recorder->events, (Events{{app.get(), 2, nullptr}}));
 
     // Leaving it fades out over 1200 ms but lasts the extra wait.
     app->GoToStageWithWaitTime(kStageTitle, 2000);
@@ -260,8 +258,7 @@ TEST_F(ZELKATest, CreateStageReseedsInitialisesAndSavesBeforeBuilding)
     });
     ASSERT_FALSE(std::filesystem::exists("savedata/save.dat"));
     Start();
-    EXPECT_TRUE(savedFirst);
-    EXPECT_TRUE(initialised);
+    EXPECT_TRUE(savedFirst && initialised);
     EXPECT_EQ(seed, static_cast<uint32_t>(clockMs));
     EXPECT_GT(clockMs, 10000);
 }
@@ -292,13 +289,11 @@ TEST_F(ZELKATest, TitleResetsTheSessionWithoutReachingTheOldStage)
         return MakeStage(kStageTitle);
     });
     SwitchTo(kStageTitle);
-    EXPECT_TRUE(modeCleared);
-    EXPECT_TRUE(demoOff);
-    EXPECT_TRUE(deviceCleared);
+    EXPECT_TRUE(modeCleared && demoOff && deviceCleared) << modeCleared << demoOff << deviceCleared;
     EXPECT_TRUE(hooks_.notified.empty());  // a direct clear: no notice
-    EXPECT_FALSE(old->GetSettingsPanel()->IsVisible());
-    EXPECT_FALSE(old->GetConflictPanel()->IsVisible());
-    EXPECT_FALSE(old->GetInputConfigPanel()->IsVisible());
+    for (const Ref<GDO>& panel : {old->GetSettingsPanel(), old->GetConflictPanel(), old->GetInputConfigPanel()}) {
+        EXPECT_FALSE(panel->IsVisible());
+    }
     EXPECT_EQ(GameData::GetCurrentWorldId(), 2);  // ResetPlayerInfo
 }
 
@@ -425,29 +420,25 @@ TEST_F(ZELKATest, NotifyPlayerInputModeShowsTheIconAndSendsEvent1010)
     EventManager::RegisterListener(recorder, nullptr, kEventInputMode, true);
     ZELKA::NotifyPlayerInputMode(1);   // no stage yet
     EXPECT_TRUE(iconsFor.empty());
-    EXPECT_TRUE(recorder->ids.empty());
+    EXPECT_TRUE(recorder->events.empty());
 
     Start();
     SwitchTo(kStageTitle);
     ZELKA::NotifyPlayerInputMode(2);
     ZELKA::NotifyPlayerInputMode(1);
-    EXPECT_EQ(iconsFor, (std::vector<const PlayerData*>{GameData::player2.get(),
-                                                       GameData::player1.get()}));
-    ASSERT_EQ(recorder->ids.size(), 2u);
-    EXPECT_EQ(recorder->sources[0], app.get());
-    EXPECT_EQ(recorder->players[0], GameData::player2.get());
-    EXPECT_EQ(recorder->players[1], GameData::player1.get());
+    PlayerData* const one = GameData::player1.get();
+    PlayerData* const two = GameData::player2.get();
+    EXPECT_EQ(iconsFor, (std::vector<const PlayerData*>{two, one}));
+    EXPECT_EQ(recorder->events, (Events{{app.get(), kEventInputMode, two}, {app.get(), kEventInputMode, one}}));
 
     // Resetting a player's controls through the game's hooks sends it once.
     AppGameDataHooks appHooks;
     GameData::SetHooks(&appHooks);
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
-    *recorder = EventRecorder{};
+    recorder->events.clear();
     GameData::ResetDeviceSettings(1);
     GameData::SetHooks(&hooks_);
-    ASSERT_EQ(recorder->ids.size(), 1u);
-    EXPECT_EQ(recorder->sources[0], app.get());
-    EXPECT_EQ(recorder->players[0], GameData::player1.get());
+    EXPECT_EQ(recorder->events, (Events{{app.get(), kEventInputMode, one}}));
 }
 
 TEST_F(ZELKATest, StartGameWithModeKeepsPlayerTwoOnlyInTwoPlayerModes)
