@@ -26,7 +26,6 @@
 #include <vector>
 
 namespace zelka {
-
 namespace {
 
 constexpr int kUnknown = 42;
