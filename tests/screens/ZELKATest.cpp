@@ -94,6 +94,21 @@ protected:
 
     void Key(int type, int code) { keys_->KeyEvent(type, code); }
 
+    // The transition state in the frame `seconds` later.
+    int StateAfter(double seconds)
+    {
+        clock.Advance(seconds);
+        Frame();
+        return app->GetTransitionState();
+    }
+    // How often the plain stage ran in the next update.
+    int StageUpdates()
+    {
+        const int before = lastPlain->updates;
+        Update();
+        return lastPlain->updates - before;
+    }
+
     // Frames and updates of 16 ms until the stage `id` has started its incoming transition.
     void RunUntilArriving(int id)
     {
@@ -171,21 +186,15 @@ TEST_F(ZELKATest, TransitionsByStageWithTheirLengthsAndMute)
     app->GoToStageWithWaitTime(kStageIntro2, 3000);
     EXPECT_EQ(app->GetExtraWait(), 3000);
     EXPECT_TRUE(EventManager::mute);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_EQ(StateAfter(0), kTransitionNone);
 
     // The second intro fades in over 1200 ms; events sent meanwhile are lost.
     RunUntilArriving(kStageIntro2);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionIn);
+    EXPECT_EQ(StateAfter(0), kTransitionIn);
     EventManager::SendEvent(app.get(), 1);
-    clock.Advance(1.199);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionIn);
+    EXPECT_EQ(StateAfter(1.199), kTransitionIn);
     EXPECT_TRUE(EventManager::mute);
-    clock.Advance(0.001);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_EQ(StateAfter(0.001), kTransitionNone);
     EXPECT_FALSE(EventManager::mute);
     EventManager::SendEvent(app.get(), 2);
     EXPECT_EQ(recorder->events, (Events{{app.get(), 2, nullptr}}));
@@ -193,33 +202,21 @@ TEST_F(ZELKATest, TransitionsByStageWithTheirLengthsAndMute)
     // Leaving it fades out over 1200 ms but lasts the extra wait.
     app->GoToStageWithWaitTime(kStageTitle, 2000);
     Frame();
-    clock.Advance(1.3);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionOut);
-    clock.Advance(0.7);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_EQ(StateAfter(1.3), kTransitionOut);
+    EXPECT_EQ(StateAfter(0.7), kTransitionNone);
 
     // The title uses the 500 ms diamonds.
     RunUntilArriving(kStageTitle);
-    clock.Advance(0.499);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionIn);
+    EXPECT_EQ(StateAfter(0.499), kTransitionIn);
     EXPECT_GT(device.Count(DeviceOp::DrawPoly), 0);
-    clock.Advance(0.001);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_EQ(StateAfter(0.001), kTransitionNone);
     EXPECT_FALSE(EventManager::mute);
 
     // Going on plainly: diamonds out for 500 ms, no extra wait.
     app->GoToStage(kStageCredits);
     EXPECT_EQ(app->GetExtraWait(), 0);
-    clock.Advance(0.499);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionOut);
-    clock.Advance(0.001);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_EQ(StateAfter(0.499), kTransitionOut);
+    EXPECT_EQ(StateAfter(0.001), kTransitionNone);
 }
 
 TEST_F(ZELKATest, MusicFadesOnLeavingAndEachStageStartsItsTrack)
@@ -318,25 +315,18 @@ TEST_F(ZELKATest, AltEnterTogglesOncePerPressAndReleaseSkipsTwoUpdatesAndWaitsFo
 {
     Start();
     ASSERT_TRUE(lastPlain);
-    int expected = lastPlain->updates;
     Key(kEventKeyDown, kKeyLeftAlt);
-    Update();
-    EXPECT_EQ(lastPlain->updates, ++expected);
+    EXPECT_EQ(StageUpdates(), 1);
     Key(kEventKeyDown, kKeyEnter);
-    Update();  // Enter hit: taken by the toggle
-    EXPECT_EQ(lastPlain->updates, expected);
-    Update();  // both held: the game runs
-    EXPECT_EQ(lastPlain->updates, ++expected);
+    EXPECT_EQ(StageUpdates(), 0);  // Enter hit: taken by the toggle
+    EXPECT_EQ(StageUpdates(), 1);   // both held: the game runs
     Key(kEventKeyUp, kKeyEnter);
-    Update();
-    EXPECT_EQ(lastPlain->updates, ++expected);
+    EXPECT_EQ(StageUpdates(), 1);
     EXPECT_EQ(toggles, 0);
     Key(kEventKeyUp, kKeyLeftAlt);
-    Update();  // both released: toggle, no game update
-    EXPECT_EQ(lastPlain->updates, expected);
+    EXPECT_EQ(StageUpdates(), 0);  // both released: toggle, no game update
     EXPECT_EQ(toggles, 1);
-    Update();
-    EXPECT_EQ(lastPlain->updates, ++expected);
+    EXPECT_EQ(StageUpdates(), 1);
     EXPECT_EQ(toggles, 1);
 
     // Not while the settings panel is open (it has a full-screen row of its own).
