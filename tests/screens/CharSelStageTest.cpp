@@ -184,10 +184,7 @@ TEST_F(CharSelStageTest, ALockedWorldOpensItsNoticeAndAnOpenOneStartsTheRaceAfte
 {
     Load(kRace1P);
     EXPECT_EQ(stage->GetSettingsPanel(), nullptr);
-    Press(kActionAccept);
-    Press(kActionAccept);
-    Press(kActionLeft);
-    Press(kActionLeft);  // 0 -> 3 -> 2
+    for (int action : {kActionAccept, kActionAccept, kActionLeft, kActionLeft}) Press(action);  // world 0 -> 3 -> 2
     ASSERT_EQ(stage->GetWorldSelector()->GetSelectedWorld(), kLockedWorld);
     Step();  // the notice is attached, closed
     const Ref<GDO> notice = Named(U"WORLD_LOCK");
