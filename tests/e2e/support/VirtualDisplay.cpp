@@ -120,6 +120,8 @@ bool VirtualDisplay::Tap(const std::string& keysym, int holdMs)
 
 unsigned long VirtualDisplay::FindWindow(const char* title, pid_t pid)
 {
+    // The search shared with the tests that load Xlib at run time takes its entry points
+    // as a table; loading the library again gives the one this program links.
     static testing_x::Xlib x;
     static const bool loaded = x.Load();
     if (!loaded) return 0;
