@@ -7,7 +7,6 @@
 #include <set>
 
 namespace zelka {
-
 namespace {
 
 class FakeKeys final : public KeyStateSource {

@@ -41,9 +41,7 @@ protected:
 
     void TearDown() override
     {
-        if (app->GetCurrentStage()) {
-            app->GetCurrentStage()->Deallocate();
-        }
+        if (app->GetCurrentStage()) app->GetCurrentStage()->Deallocate();
         app.reset();
         Base::TearDown();
     }

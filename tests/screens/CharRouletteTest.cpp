@@ -9,7 +9,6 @@
 #include <vector>
 
 namespace zelka {
-
 namespace {
 
 constexpr int kLastEntry = 6;
@@ -28,9 +27,7 @@ protected:
     // Engine updates until the running scroll has ended (at most two seconds).
     void FinishScroll()
     {
-        for (int t = 0; t < 2000 && roulette->IsScrolling(); t += kStepMs) {
-            engine->Update(kStepMs);
-        }
+        for (int t = 0; t < 2000 && roulette->IsScrolling(); t += kStepMs) engine->Update(kStepMs);
     }
 
     // The roster entries whose faces the five slots show, top to bottom.
@@ -41,10 +38,7 @@ protected:
             const Ref<Texture> face = roulette->GetSlot(k)->GetTexture();
             int entry = -1;
             for (int e = 0; e < Roster::GetTotalCharacters(); ++e) {
-                if (face && face->GetSource() ==
-                                Roster::GetCharacterByIndex(e)->GetImgPath(kImgFace)) {
-                    entry = e;
-                }
+                if (face && face->GetSource() == Roster::GetCharacterByIndex(e)->GetImgPath(kImgFace)) entry = e;
             }
             entries.push_back(entry);
         }
@@ -97,9 +91,7 @@ TEST_F(CharRouletteTest, HoldingScrollsOneCharacterPerWaitAndSlide)
 {
     std::vector<int> starts;  // ms at which a held "up" moved the selection
     for (int t = 0; t <= 1200; t += kStepMs) {
-        if (roulette->ScrollUp()) {
-            starts.push_back(t);
-        }
+        if (roulette->ScrollUp()) starts.push_back(t);
         engine->Update(kStepMs);
     }
     ASSERT_EQ(starts.size(), 4u);
@@ -145,10 +137,9 @@ TEST_F(CharRouletteTest, ALockedCharacterShowsItsChainsAndCannotBeConfirmed)
     ASSERT_NE(roulette->GetLockNotice(kFirstGuest), nullptr);
     EXPECT_FALSE(roulette->GetLockNotice(kFirstGuest)->visible);  // built closed
     // Slots show entries 2, 3, 4, 5, 6: only the guests are chained.
-    const std::vector<bool> chained{false, false, true, true, true};
-    for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(roulette->GetSlot(k)->GetChildByName(U"LOCK")->visible, chained[k]) << k;
-    }
+    std::vector<bool> chained;
+    for (int k = 0; k < 5; ++k) chained.push_back(roulette->GetSlot(k)->GetChildByName(U"LOCK")->visible);
+    EXPECT_EQ(chained, (std::vector<bool>{false, false, true, true, true}));
     EXPECT_FALSE(roulette->ConfirmSelection(true));
     EXPECT_FALSE(roulette->IsConfirmed());
     EXPECT_TRUE(played_.empty());
@@ -156,5 +147,4 @@ TEST_F(CharRouletteTest, ALockedCharacterShowsItsChainsAndCannotBeConfirmed)
 }
 
 }  // namespace
-
 }  // namespace zelka

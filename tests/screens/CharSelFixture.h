@@ -24,20 +24,9 @@ protected:
         UseGameMedia();
         AppGameDataHooks{}.LoadFonts();
         SoundManager::SetSpy([this](const SoundManager::Request& request) {
-            if (request.preload) {
-                preloaded_.push_back(request.number);
-            } else {
-                played_.push_back({request.number, request.channel});
-            }
+            if (request.preload) preloaded_.push_back(request.number);
+            else played_.push_back({request.number, request.channel});
         });
-    }
-
-    // Numbers played, in order.
-    std::vector<int> PlayedNumbers() const
-    {
-        std::vector<int> numbers;
-        for (const Played& p : played_) numbers.push_back(p.number);
-        return numbers;
     }
 
     std::vector<Played> played_;

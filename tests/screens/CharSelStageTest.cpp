@@ -25,15 +25,12 @@
 #include <algorithm>
 
 namespace zelka {
-
 namespace {
 
 // Game modes by identifier.
 constexpr int kVersus1P = 0;
 constexpr int kVersus2P = 1;
 constexpr int kRace1P = 3;
-constexpr int kMatchStage = 1;
-constexpr int kTitleStage = 3;
 constexpr int kLockedWorld = 2;   // The Lost Tombs, before any match
 constexpr int kStepMs = 16;
 
@@ -51,9 +48,7 @@ protected:
 
     void TearDown() override
     {
-        if (stage) {
-            stage->Deallocate();
-        }
+        if (stage) stage->Deallocate();
         app.reset();
         CharSelFixture::TearDown();
     }
@@ -101,7 +96,7 @@ protected:
     void Hold(int action, int ms)
     {
         keys_->KeyEvent(kEventKeyDown, Code(1, action));
-        for (int t = 0; t < ms; t += kStepMs) Step();
+        Wait(ms);
         keys_->KeyEvent(kEventKeyUp, Code(1, action));
         Wait(600);
     }
@@ -113,9 +108,9 @@ protected:
     CharRoulette& Roulette(int i) { return *stage->GetRoulette(i); }
     bool WasPlayed(int number) const
     {
-        return std::any_of(played_.begin(), played_.end(),
-                           [number](const CharSelFixture::Played& p) { return p.number == number; });
+        return std::ranges::any_of(played_, [number](const Played& p) { return p.number == number; });
     }
+    bool Preloaded(int number) const { return std::ranges::find(preloaded_, number) != preloaded_.end(); }
     Ref<GDO> Named(const char32_t* nodeName) const { return stage->GetRootGDO()->GetChildByName(nodeName); }
 
     std::unique_ptr<ZELKA> app;
@@ -136,8 +131,8 @@ TEST_F(CharSelStageTest, LoadsBothSidesFromThePlayersCharacters)
     EXPECT_EQ(stage->GetWinsLabel(0)->GetText(), U"WINS 0");
     EXPECT_NE(stage->GetSettingsPanel(), nullptr);
     // Step 6 preloads every voice and world line.
-    EXPECT_NE(std::find(preloaded_.begin(), preloaded_.end(), 113), preloaded_.end());
-    EXPECT_NE(std::find(preloaded_.begin(), preloaded_.end(), 203), preloaded_.end());
+    EXPECT_TRUE(Preloaded(113));
+    EXPECT_TRUE(Preloaded(203));
     stage->FirstStageUpdate();
     EXPECT_EQ(played_, (std::vector<Played>{{300, 3}}));
 }
@@ -181,7 +176,7 @@ TEST_F(CharSelStageTest, VersusGoesFromCharactersToWorldToSettingsToTheMatch)
     EXPECT_TRUE(stage->GetWorldPanel()->IsOpen());
     Press(kActionAccept);
     Press(kActionStart);
-    EXPECT_EQ(app->GetNextStageId(), kMatchStage);
+    EXPECT_EQ(app->GetNextStageId(), kStageMatch);
     EXPECT_EQ(app->GetExtraWait(), 0);
 }
 
@@ -189,15 +184,11 @@ TEST_F(CharSelStageTest, ALockedWorldOpensItsNoticeAndAnOpenOneStartsTheRaceAfte
 {
     Load(kRace1P);
     EXPECT_EQ(stage->GetSettingsPanel(), nullptr);
-    Press(kActionAccept);
-    Press(kActionAccept);
-    Press(kActionLeft);
-    Press(kActionLeft);  // 0 -> 3 -> 2
+    for (int action : {kActionAccept, kActionAccept, kActionLeft, kActionLeft}) Press(action);  // world 0 -> 3 -> 2
     ASSERT_EQ(stage->GetWorldSelector()->GetSelectedWorld(), kLockedWorld);
     Step();  // the notice is attached, closed
     const Ref<GDO> notice = Named(U"WORLD_LOCK");
-    ASSERT_NE(notice, nullptr);
-    EXPECT_FALSE(notice->visible);
+    ASSERT_TRUE(notice && !notice->visible);
 
     Press(kActionAccept);
     EXPECT_TRUE(notice->visible);
@@ -218,7 +209,7 @@ TEST_F(CharSelStageTest, ALockedWorldOpensItsNoticeAndAnOpenOneStartsTheRaceAfte
 
     Press(kActionRight);  // round to the first world, open: the race starts at once
     Press(kActionAccept);
-    EXPECT_EQ(app->GetNextStageId(), kMatchStage);
+    EXPECT_EQ(app->GetNextStageId(), kStageMatch);
     EXPECT_EQ(app->GetExtraWait(), 2000);
     EXPECT_EQ(GameData::currentWorldNdx, 0);
 }
@@ -296,9 +287,8 @@ TEST_F(CharSelStageTest, TwoPlayersEachDriveTheirOwnRouletteAndEscapeLeavesTheWo
     Press(kActionAccept, 1);
     EXPECT_TRUE(stage->GetWorldPanel()->IsOpen());
     PressKey(kKeyEscape);  // from any phase, the world panel's too
-    EXPECT_EQ(app->GetNextStageId(), kTitleStage);
+    EXPECT_EQ(app->GetNextStageId(), kStageTitle);
 }
 
 }  // namespace
-
 }  // namespace zelka

@@ -24,18 +24,9 @@ protected:
         ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
     }
     CreditsStage& Credits() { return *dynamic_cast<CreditsStage*>(stage.get()); }
-    std::vector<String> Texts()
-    {
-        std::vector<String> texts;
-        CollectTexts(*stage->GetRootGDO(), texts);
-        return texts;
-    }
     static bool AnyContains(const std::vector<String>& texts, const String& part)
     {
-        for (const String& t : texts) {
-            if (t.find(part) != String::npos) return true;
-        }
-        return false;
+        return std::ranges::any_of(texts, [&](const String& t) { return t.find(part) != String::npos; });
     }
 };
 
@@ -80,12 +71,10 @@ TEST_F(CreditsStageTest, EscapeLeavesEvenDuringTheFastScroll)
 TEST_F(CreditsStageTest, EndHoldsThePromptAboveTheCentreUntilAFreshPress)
 {
     Load(CreditsStage::New());
-    EXPECT_NE(std::find(preloads.begin(), preloads.end(), kSfxEnd), preloads.end());
+    EXPECT_NE(std::ranges::find(preloads, kSfxEnd), preloads.end());
     Hold(kKeySpace);   // fast scroll all the way
     const float end = Credits().GetEndScroll();
-    for (int i = 0; i < 5000 && Credits().GetScroll() > end; ++i) {
-        Step();
-    }
+    for (int i = 0; i < 5000 && Credits().GetScroll() > end; ++i) Step();
     Steps(3);   // still held on arrival: not a press
     EXPECT_EQ(Pending(), kNoStageId);
     const float promptY = Credits().GetContent()->position->y + Credits().GetPrompt()->position->y;
@@ -118,25 +107,17 @@ TEST_F(CreditsStageTest, LockedGuestsAreNeverNamedAndUnlockedOnesAre)
 {
     const std::vector<String> guests = {U"GRAVO KNAPP", U"NELLA PIP", U"OSKA VEYL"};
     Load(CreditsStage::New());
-    std::vector<String> texts = Texts();
-    for (const String& name : guests) {
-        EXPECT_FALSE(AnyContains(texts, name)) << ToUtf8(name);
-    }
+    std::vector<String> texts = Texts(*stage->GetRootGDO());
+    for (const String& name : guests) EXPECT_FALSE(AnyContains(texts, name)) << ToUtf8(name);
     EXPECT_TRUE(AnyContains(texts, U"????? ART & SPRITE BY"));
     EXPECT_TRUE(AnyContains(texts, String(10, U'?') + Font::FT_Color(200, 200, 200)));
 
     // Enough uses of each guest's item unlock them all.
-    for (int i = 0; i < 30; ++i) {
-        GameData::stats->AddItemUse(1, kShovel);
-        GameData::stats->AddItemUse(1, kIceWand);
-        GameData::stats->AddItemUse(1, kTrap);
-    }
+    for (int item : {kShovel, kIceWand, kTrap}) GameData::stats->SetItemUses(1, item, 30);
     stage->Deallocate();
     Load(CreditsStage::New());
-    texts = Texts();
-    for (const String& name : guests) {
-        EXPECT_TRUE(AnyContains(texts, name)) << ToUtf8(name);
-    }
+    texts = Texts(*stage->GetRootGDO());
+    for (const String& name : guests) EXPECT_TRUE(AnyContains(texts, name)) << ToUtf8(name);
     EXPECT_TRUE(AnyContains(texts, U"OSKA VEYL ART & SPRITE BY"));
     EXPECT_FALSE(AnyContains(texts, String(10, U'?')));
 }

@@ -41,21 +41,16 @@ TEST_F(DeviceIconTest, DevicePictureAndGreyNameOrTheTextAloneOrNothingWithoutFon
                                            std::tuple{U"JOYSTICK 1", U"joystick", 1}}) {
         const Ref<InputHardware> hardware = InputHardware::New(name, type);
         const Ref<GDO> icon = NewDeviceIcon(hardware.get());
-        ASSERT_EQ(icon->ChildCount(), 2);
-        auto* picture = dynamic_cast<Sprite*>(icon->GetChild(0).get());
-        ASSERT_NE(picture, nullptr);
-        EXPECT_EQ(picture->GetCurrentFrame(), tile);
-        auto* label = dynamic_cast<Label*>(icon->GetChild(1).get());
-        ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->GetText(), grey + name);
+        ASSERT_EQ(icon->ChildCount(), 2);  // a failed cast below throws and fails the test
+        EXPECT_EQ(dynamic_cast<Sprite&>(*icon->GetChild(0)).GetCurrentFrame(), tile);
+        EXPECT_EQ(dynamic_cast<Label&>(*icon->GetChild(1)).GetText(), grey + name);
     }
 
     const Ref<GDO> none = NewPlayerDeviceIcon(nullptr);
     ASSERT_EQ(none->ChildCount(), 1);
-    auto* label = dynamic_cast<Label*>(none->GetChild(0).get());
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->GetText(), grey + U"NO DEVICE");
-    EXPECT_FLOAT_EQ(label->position->x, 0.0f);   // centred
+    const auto& label = dynamic_cast<Label&>(*none->GetChild(0));
+    EXPECT_EQ(label.GetText(), grey + U"NO DEVICE");
+    EXPECT_FLOAT_EQ(label.position->x, 0.0f);   // centred
 
     GameData::stdFont.reset();
     const Ref<GDO> bare = NewDeviceIcon(nullptr);

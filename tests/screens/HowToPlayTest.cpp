@@ -16,15 +16,9 @@ protected:
         ScreenFixture::SetUp();
         ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
     }
-    static std::vector<String> Texts(const GDO& page)
-    {
-        std::vector<String> texts;
-        CollectTexts(page, texts);
-        return texts;
-    }
     static bool Has(const std::vector<String>& texts, const String& text)
     {
-        return std::find(texts.begin(), texts.end(), text) != texts.end();
+        return std::ranges::find(texts, text) != texts.end();
     }
     const String red = Font::FT_Color(255, 81, 81);
     const String grey = Font::FT_Color(200, 200, 200);

@@ -9,20 +9,7 @@
 namespace zelka {
 namespace {
 
-class IntroStageTest : public testing_screens::ScreenFixture {
-protected:
-    // Updates until a stage is asked for; the ms that took.
-    int RunUntilLeaving(int limitMs, const std::function<void(int)>& each = {})
-    {
-        int elapsed = 0;
-        while (Pending() == kNoStageId && elapsed < limitMs) {
-            if (each) each(elapsed);
-            Step();
-            elapsed += kStepMs;
-        }
-        return elapsed;
-    }
-};
+using IntroStageTest = testing_screens::ScreenFixture;
 
 TEST_F(IntroStageTest, SplashRunsAboutFiveSecondsWhateverTheKeysThenAsksForTheReminder)
 {
@@ -33,9 +20,7 @@ TEST_F(IntroStageTest, SplashRunsAboutFiveSecondsWhateverTheKeysThenAsksForTheRe
     const float start = monster->position->y;
     EXPECT_GT(start, 0.0f);
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
-    for (int code : {kKeySpace, kKeyEscape, kKeyEnter}) {
-        Press(code);
-    }
+    for (int code : {kKeySpace, kKeyEscape, kKeyEnter}) Press(code);
     EXPECT_LT(monster->position->y, start);   // "position.y" took the tween's value
     EXPECT_GT(monster->scale.x, 0.0f);
 
@@ -43,11 +28,8 @@ TEST_F(IntroStageTest, SplashRunsAboutFiveSecondsWhateverTheKeysThenAsksForTheRe
     int elapsed = 3 * kStepMs;
     for (; Pending() == kNoStageId && elapsed < 8000; elapsed += kStepMs) {
         if (elapsed == 2800) maskAtHold = mask->alpha;
-        if (elapsed % 800 == 0) {
-            Press(kKeySpace);
-        } else {
-            Step();
-        }
+        if (elapsed % 800 == 0) Press(kKeySpace);
+        else Step();
     }
     EXPECT_GE(elapsed, 5000);
     EXPECT_LE(elapsed, 5100);
@@ -83,7 +65,7 @@ TEST_F(IntroStageTest, AddressRevealEndingDoesNotStartTheFade)
     intro->GetTweenEngine()->GetTween(U"MONSTER_TWEEN")->Stop();
     Steps(1);
     intro->GetFadeTimer()->Stop();
-    RunUntilLeaving(3500);
+    for (int t = 0; t < 3500 && Pending() == kNoStageId; t += kStepMs) Step();
     EXPECT_FALSE(intro->GetTweenEngine()->GetTween(U"URL_TWEEN")->IsPlaying());
     EXPECT_FALSE(intro->GetFadeTimer()->IsActive());
     EXPECT_FALSE(intro->GetTweenEngine()->GetTween(U"FADE_TWEEN")->IsPlaying());

@@ -2,8 +2,6 @@
 
 #include "platform/input/sdl/SdlJoystickBackend.h"
 #include "platform/input/sdl/SdlVirtualPad.h"
-#include "services/config/PlayerConfig.h"
-#include "services/xml/XMLNode.h"
 #include "screens/app/AppConstants.h"
 #include "screens/app/PlayerEventData.h"
 #include "screens/menus/JoystickConfigPanel.h"
@@ -13,12 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 namespace zelka {
-
 namespace {
 
 // Any node below `node` named `name` with that value.
@@ -178,9 +173,7 @@ TEST_F(JoystickConfigMenuTest, ExitWritesTheSettingsFileAndCancelDoesNot)
     menu.OkPressed(JoystickConfigMenu::kRowExit);
     Wait(30);
     EXPECT_FALSE(panel->IsVisible());
-    std::ifstream file("savedata/settings.dat");
-    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-    const Ref<XMLNode> tree = playerconfig::ReadSaveNodeFromFileContent(FromUtf8(bytes));
+    const Ref<XMLNode> tree = SettingsFileTree();
     ASSERT_TRUE(tree);
     EXPECT_TRUE(HasNode(*tree, U"key", U"Q"));
 }
@@ -213,26 +206,25 @@ TEST_F(JoystickConfigMenuTest, VirtualPadIsChosenAsTheDeviceAndItsButtonsBound)
     ASSERT_TRUE(GameData::GetInputHardwareByName(padName));
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
 
+    const auto padTap = [&](const std::function<void(bool)>& press) {
+        press(true);
+        Wait(1);
+        press(false);
+    };
     JoystickConfigMenu& menu = OpenP1();
     Tap(kKeyRight);  // capture on the device row
     ASSERT_TRUE(menu.InCaptureMode());
-    pad.SetButton(0, true);
-    Wait(1);
-    pad.SetButton(0, false);
+    padTap([&](bool down) { pad.SetButton(0, down); });
     Wait(30);
     ASSERT_EQ(GameData::player1->GetInputMapping()->GetHardwareName(), padName);
     EXPECT_FALSE(menu.OverMsgVisible());
     EXPECT_TRUE(ShowsText(*menu.GetOption(JoystickConfigMenu::kRowDevice), padName));
 
     menu.MoveCursorToOption(JoystickConfigMenu::kRowAccept);
-    pad.SetHat(0, kPadHatRight);  // the pad's right starts the capture
-    Wait(1);
-    pad.SetHat(0, 0);
+    padTap([&](bool down) { pad.SetHat(0, down ? kPadHatRight : 0); });  // the pad's right starts the capture
     Wait(1);
     ASSERT_TRUE(menu.InCaptureMode());
-    pad.SetButton(3, true);
-    Wait(1);
-    pad.SetButton(3, false);
+    padTap([&](bool down) { pad.SetButton(3, down); });
     EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionAccept), U"Y (BTTN 4)");
     EXPECT_EQ(KeyValue(menu, 0), U"Y (BTTN 4)");
     GameData::ResetForTest();

@@ -21,7 +21,6 @@
 #include <gtest/gtest.h>
 
 namespace zelka {
-
 namespace {
 
 constexpr int kIceWand = 8;
@@ -31,9 +30,9 @@ Ref<ContentLock> Lock(int kind, int param, int count)
     return ContentLock::New(static_cast<const CharProfile*>(nullptr), kind, param, count);
 }
 
-const LabelWithShadow* CardLabel(const Panel& panel)
+const LabelWithShadow& CardLabel(const Panel& panel)
 {
-    return dynamic_cast<const LabelWithShadow*>(panel.GetContent()->GetChild(0).get());
+    return dynamic_cast<const LabelWithShadow&>(*panel.GetContent()->GetChild(0));
 }
 
 }  // namespace
@@ -75,13 +74,13 @@ TEST_F(LockCardTest, TextsAtTheirBoundariesAndNoCardWithoutAnActiveLock)
     stats.SetItemUses(1, kIceWand, 20);
     stats.SetItemUses(2, kIceWand, 9);
     const Ref<Panel> card = contentlock::CreateLockGDO(wand);
-    ASSERT_NE(card, nullptr);
+    ASSERT_TRUE(card);
     stats.SetItemUses(1, kIceWand, 0);  // a card is a snapshot of when it was built
-    EXPECT_EQ(CardLabel(*card)->GetText(), U"USE THE ICE WAND 1 TIMES TO UNLOCK!");
+    EXPECT_EQ(CardLabel(*card).GetText(), U"USE THE ICE WAND 1 TIMES TO UNLOCK!");
 
     // No card without an active lock, nor for an item outside 0..8.
     stats.GetModeStats(0)->matches = 1;  // five in all: open
-    EXPECT_EQ(contentlock::CreateLockGDO(Lock(kLockTotalMatches, 0, 5)), nullptr);  // open
+    EXPECT_EQ(contentlock::CreateLockGDO(Lock(kLockTotalMatches, 0, 5)), nullptr);
     EXPECT_EQ(contentlock::CreateLockGDO(nullptr), nullptr);
     EXPECT_EQ(contentlock::CreateLockGDO(Lock(7, 0, 99)), nullptr);  // a kind that never locks
     // Items outside 0..8 are never counted, so such a lock would ask forever.
@@ -95,34 +94,31 @@ TEST_F(LockCardTest, TextsAtTheirBoundariesAndNoCardWithoutAnActiveLock)
 TEST_F(LockCardTest, IconsByKind)
 {
     // Matches: the key left of the text, which moves right to make room.
+    // A failed cast throws, which fails the test.
     const Ref<Panel> matches = contentlock::CreateLockGDO(Lock(kLockTotalMatches, 0, 1));
-    ASSERT_NE(matches, nullptr);
+    ASSERT_TRUE(matches);
     EXPECT_FALSE(matches->IsOpen());  // its owner opens it
     ASSERT_EQ(matches->GetContent()->ChildCount(), 2);
-    auto* key = dynamic_cast<StaticImage*>(matches->GetContent()->GetChild(1).get());
-    ASSERT_NE(key, nullptr);
-    EXPECT_EQ(key->GetTexture()->GetSource(), U"key.png");
-    EXPECT_GT(CardLabel(*matches)->position->x, 0.0f);
+    EXPECT_EQ(dynamic_cast<StaticImage&>(*matches->GetContent()->GetChild(1)).GetTexture()->GetSource(), U"key.png");
+    EXPECT_GT(CardLabel(*matches).position->x, 0.0f);
 
     const Ref<Panel> item = contentlock::CreateLockGDO(Lock(kLockItemUses, kIceWand, 30));
-    ASSERT_NE(item, nullptr);
-    auto* icon = dynamic_cast<ItemStackSlot*>(item->GetContent()->GetChild(1).get());
-    ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(icon->GetItemType(), kIceWand);
+    ASSERT_TRUE(item);
+    EXPECT_EQ(dynamic_cast<ItemStackSlot&>(*item->GetContent()->GetChild(1)).GetItemType(), kIceWand);
 
     // Coming soon: the text alone, where it was.
     const Ref<Panel> soon = contentlock::CreateLockGDO(Lock(kLockComingSoon, 0, 0));
-    ASSERT_NE(soon, nullptr);
+    ASSERT_TRUE(soon);
     EXPECT_EQ(soon->GetContent()->ChildCount(), 1);
-    EXPECT_EQ(CardLabel(*soon)->GetText(), U"     - COMING SOON! -");
-    EXPECT_FLOAT_EQ(CardLabel(*soon)->position->x, 0.0f);
+    EXPECT_EQ(CardLabel(*soon).GetText(), U"     - COMING SOON! -");
+    EXPECT_FLOAT_EQ(CardLabel(*soon).position->x, 0.0f);
 }
 
 // Menus build a card once and move it between their rows.
 TEST_F(LockCardTest, CardSurvivesBeingDetachedAndAddedAgain)
 {
     const Ref<Panel> card = contentlock::CreateLockGDO(Lock(kLockTotalMatches, 0, 3));
-    ASSERT_NE(card, nullptr);
+    ASSERT_TRUE(card);
     const Ref<EmptyGDOContainer> first = EmptyGDOContainer::New();
     const Ref<EmptyGDOContainer> second = EmptyGDOContainer::New();
     for (int round = 0; round < 3; ++round) {
@@ -137,7 +133,7 @@ TEST_F(LockCardTest, CardSurvivesBeingDetachedAndAddedAgain)
         card->DetachFromParent();
     }
     ASSERT_EQ(card->GetContent()->ChildCount(), 2);
-    EXPECT_EQ(CardLabel(*card)->GetText(), U"PLAY 3 MORE MATCHES TO UNLOCK!");
+    EXPECT_EQ(CardLabel(*card).GetText(), U"PLAY 3 MORE MATCHES TO UNLOCK!");
 }
 
 // Colour codes may hold a 0 component: the expected texts are built with their lengths.
@@ -149,22 +145,18 @@ TEST_F(LockCardTest, NoticesAreExact)
     const Ref<GDOWithSize> world = contentlock::CreateGeneralUnlockNotification(U"THE LOST TOMBS");
     EXPECT_FLOAT_EQ(world->GetWidth(), 200.0f);
     ASSERT_EQ(world->ChildCount(), 1);
-    auto* text = dynamic_cast<Label*>(world->GetChild(0).get());
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->GetText(), green + U"THE LOST TOMBS" + amber + U"\nUNLOCKED");
-    EXPECT_EQ(text->GetLines().size(), 2u);
+    const auto& text = dynamic_cast<Label&>(*world->GetChild(0));
+    EXPECT_EQ(text.GetText(), green + U"THE LOST TOMBS" + amber + U"\nUNLOCKED");
+    EXPECT_EQ(text.GetLines().size(), 2u);
 
     Roster::Init();
     const Ref<CharProfile> nella = Roster::GetCharacterById(5);
     const Ref<GDOWithSize> notice = contentlock::CreateCharUnlockNotification(*nella);
     ASSERT_EQ(notice->ChildCount(), 2);
-    auto* sprite = dynamic_cast<Sprite*>(notice->GetChild(0).get());
-    ASSERT_NE(sprite, nullptr);
-    EXPECT_EQ(sprite->GetCurrentSequence(), U"down");
-    EXPECT_FLOAT_EQ(sprite->GetHeight(), static_cast<float>(nella->GetSpriteHeight()));
-    auto* name = dynamic_cast<Label*>(notice->GetChild(1).get());
-    ASSERT_NE(name, nullptr);
-    EXPECT_EQ(name->GetText(), blue + U"NELLA PIP" + amber + U"\nUNLOCKED");
+    const auto& sprite = dynamic_cast<Sprite&>(*notice->GetChild(0));
+    EXPECT_EQ(sprite.GetCurrentSequence(), U"down");
+    EXPECT_FLOAT_EQ(sprite.GetHeight(), static_cast<float>(nella->GetSpriteHeight()));
+    EXPECT_EQ(dynamic_cast<Label&>(*notice->GetChild(1)).GetText(), blue + U"NELLA PIP" + amber + U"\nUNLOCKED");
 }
 
 }  // namespace zelka

@@ -5,7 +5,6 @@
 #include "services/settings/StageSettings.h"
 
 namespace zelka {
-
 namespace {
 
 constexpr int kQuickMatch = 3;
@@ -114,5 +113,4 @@ TEST(UpperCase, MapsLatinLettersWhateverTheLocale)
 }
 
 }  // namespace
-
 }  // namespace zelka

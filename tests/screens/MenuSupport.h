@@ -4,6 +4,7 @@
 // set but stub fonts, a scripted input provider, a record of the effects played and key
 // presses on the keyboard.
 #include "platform/input/KeyCodes.h"
+#include "services/config/PlayerConfig.h"
 #include "services/data/GameData.h"
 #include "services/input/InputConstants.h"
 #include "services/input/InputHardware.h"
@@ -11,9 +12,13 @@
 #include "services/player/PlayerData.h"
 #include "services/mapping/InputProvider.h"
 #include "tests/engine/StubFont.h"
+#include "services/xml/XMLNode.h"
 #include "tests/services/MediaFixture.h"
 
+#include <fstream>
+#include <iterator>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace zelka {
@@ -33,6 +38,14 @@ inline int CodeOf(const InputMapping& mapping, int action)
 inline int CodeOf(const Ref<PlayerData>& player, int action)
 {
     return CodeOf(*player->GetInputMapping(), action);
+}
+
+// savedata/settings.dat decoded as the game reads it; null if it does not decode.
+inline Ref<XMLNode> SettingsFileTree()
+{
+    std::ifstream file("savedata/settings.dat");
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    return playerconfig::ReadSaveNodeFromFileContent(FromUtf8(bytes));
 }
 
 inline bool EndsWith(const String& text, const String& tail)

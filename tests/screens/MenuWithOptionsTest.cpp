@@ -19,7 +19,6 @@
 #include <vector>
 
 namespace zelka {
-
 namespace {
 
 // Records the hooks; refuses every move while `refuse` is set.
@@ -170,7 +169,6 @@ TEST_F(MenuWithOptionsTest, ReplacedRowTakesTheSlotAndTheSlidingCursorFollowsIt)
     menu->Update(16);  // the cursor is half-way
     const Ref<GDO> old = menu->GetOption(1);
     const int slot = menu->FindChild2(old.get());
-    std::weak_ptr<GDO> oldAlive = old;
     const Ref<GDOWithSize> fresh = GDOWithSize::New(60.0f, 30.0f);
     menu->ReplaceOption(1, fresh);
     EXPECT_EQ(old->GetParent(), nullptr);
@@ -178,8 +176,7 @@ TEST_F(MenuWithOptionsTest, ReplacedRowTakesTheSlotAndTheSlidingCursorFollowsIt)
     EXPECT_EQ(menu->FindChild2(fresh.get()), slot);
     EXPECT_FLOAT_EQ(fresh->position->y, 20.0f);
 
-    const GDO* oldRaw = old.get();
-    EXPECT_NE(menu->GetCursor()->GetTarget().get(), oldRaw);
+    EXPECT_NE(menu->GetCursor()->GetTarget(), old);
     for (int i = 0; i < 10; ++i) menu->Update(16);
     EXPECT_FLOAT_EQ(menu->GetCursor()->position->y, 20.0f);
     EXPECT_FLOAT_EQ(menu->GetCursor()->GetFrame()->width, 60.0f);  // the new row's size

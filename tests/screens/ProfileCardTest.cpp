@@ -8,16 +8,19 @@
 #include "services/roster/Roster.h"
 
 namespace zelka {
-
 namespace {
 
 class ProfileCardTest : public CharSelFixture {
 protected:
-    String Field(const ProfileCard& card, const char32_t* fieldName) const
+    // Name, nicknames, job and biography as the card shows them.
+    static std::vector<String> Fields(const ProfileCard& card)
     {
-        const Ref<GDO> node = card.GetChildByName(fieldName, true);
-        const auto* label = dynamic_cast<const Label*>(node.get());
-        return label ? label->GetText() : U"(missing)";
+        std::vector<String> texts;
+        for (const char32_t* name : {U"CHAR_NAME", U"CHAR_NICKNAMES", U"CHAR_JOB", U"CHAR_BIO"}) {
+            const auto* label = dynamic_cast<const Label*>(card.GetChildByName(name, true).get());
+            texts.push_back(label ? label->GetText() : U"(missing)");
+        }
+        return texts;
     }
 
     Ref<TweenEngine> engine = TweenEngine::New(U"TWEEN_ENGINE");
@@ -83,23 +86,14 @@ TEST_F(ProfileCardTest, ASecondToggleMidSlideTurnsBackFromWhereTheCardIs)
 TEST_F(ProfileCardTest, ShowsTheProfileOrQuestionMarksForALockedCharacter)
 {
     const Ref<ProfileCard> card = ProfileCard::New(engine, U"p1bioCard", kCardSideLeft);
-    for (const char32_t* field : {U"CHAR_NAME", U"CHAR_NICKNAMES", U"CHAR_JOB", U"CHAR_BIO"}) {
-        EXPECT_EQ(Field(*card, field), U"<UNKNOWN>");
-    }
-
+    EXPECT_EQ(Fields(*card), std::vector<String>(4, U"<UNKNOWN>"));
     const Ref<CharProfile> wren = Roster::GetCharacterById(3);
     card->SetToCharacter(wren.get());
-    EXPECT_EQ(Field(*card, U"CHAR_NAME"), wren->GetName());
-    EXPECT_EQ(Field(*card, U"CHAR_NICKNAMES"), wren->GetNicknames());
-    EXPECT_EQ(Field(*card, U"CHAR_JOB"), wren->GetJob());
-    EXPECT_EQ(Field(*card, U"CHAR_BIO"), wren->GetBio());
-
+    EXPECT_EQ(Fields(*card),
+              (std::vector<String>{wren->GetName(), wren->GetNicknames(), wren->GetJob(), wren->GetBio()}));
     card->SetToCharacter(nullptr);
-    for (const char32_t* field : {U"CHAR_NAME", U"CHAR_NICKNAMES", U"CHAR_JOB", U"CHAR_BIO"}) {
-        EXPECT_EQ(Field(*card, field), U"???????????");
-    }
+    EXPECT_EQ(Fields(*card), std::vector<String>(4, U"???????????"));
 }
 
 }  // namespace
-
 }  // namespace zelka

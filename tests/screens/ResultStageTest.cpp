@@ -2,19 +2,12 @@
 
 #include "engine/audio/AudioManager.h"
 #include "engine/core/RefusedProperty.h"
-#include "engine/display/DrawingState.h"
 #include "engine/media/StaticImage.h"
-#include "engine/media/Texture.h"
 #include "engine/stage/Game.h"
 #include "engine/text/EmbossFont.h"
-#include "engine/text/Font.h"
 #include "engine/text/IncrementalIntLabel.h"
 #include "engine/text/RetroFontWithShadow.h"
-#include "platform/audio/AudioDevice.h"
-#include "platform/audio/AudioModule.h"
 #include "platform/audio/null/NullAudioDevice.h"
-#include "platform/graphics/Graphics.h"
-#include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "platform/input/KeyCodes.h"
 #include "services/config/PlayerConfig.h"
 #include "services/player/PlayerStats.h"
@@ -25,10 +18,10 @@
 
 #include <filesystem>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace zelka {
-
 namespace {
 
 constexpr int kStepMs = 16;
@@ -115,9 +108,7 @@ protected:
 
     void Run(int ms)
     {
-        for (int t = 0; t < ms; t += kStepMs) {
-            Step();
-        }
+        for (int t = 0; t < ms; t += kStepMs) Step();
     }
     void Step()
     {
@@ -135,9 +126,7 @@ protected:
     // Updates without input until the show is done (at most a minute).
     void RunUntilDone()
     {
-        for (int t = 0; t < 60000 && !stage->IsDone(); t += kStepMs) {
-            Step();
-        }
+        for (int t = 0; t < 60000 && !stage->IsDone(); t += kStepMs) Step();
         ASSERT_TRUE(stage->IsDone());
     }
 
@@ -184,10 +173,10 @@ TEST_F(ResultStageTest, StatisticsTruthTableSurvivesTheSaveFile)
         for (int mode = 0; mode < GameData::stats->GetTotalModes(); ++mode) {
             const MatchStats& now = *GameData::stats->GetModeStats(mode);
             const MatchStats& was = *before.GetModeStats(mode);
-            const bool mine = mode == c.mode;
-            EXPECT_EQ(now.matches - was.matches, mine ? c.matches : 0) << c.mode << "/" << mode;
-            EXPECT_EQ(now.victories - was.victories, mine ? c.victories : 0) << c.mode;
-            EXPECT_EQ(now.draws - was.draws, mine ? c.draws : 0) << c.mode;
+            const auto growth = mode == c.mode ? std::tuple(c.matches, c.victories, c.draws) : std::tuple(0, 0, 0);
+            EXPECT_EQ(std::tuple(now.matches - was.matches, now.victories - was.victories, now.draws - was.draws),
+                      growth)
+                << "case of mode " << c.mode << ", record of mode " << mode;
         }
     }
     EXPECT_EQ(GameData::stats->GetTotalMatches(), 5);
@@ -251,19 +240,16 @@ TEST_F(ResultStageTest, WinnerFlowCountsScrollsGreysTheLoserAndSpeaks)
     EXPECT_FLOAT_EQ(stage->GetRootGDO()->position->x, 100.0f);
     EXPECT_EQ(RefusedPropertyCount(), refused);
     for (int i = 0; i < Node(U"P2_PANEL")->ChildCount(); ++i) {
-        auto* label = dynamic_cast<Label*>(Node(U"P2_PANEL")->GetChild(i).get());
-        ASSERT_NE(label, nullptr);
-        EXPECT_NE(dynamic_cast<EmbossFont*>(label->GetFont().get()), nullptr);
-        EXPECT_EQ(label->tint.r, 135);
+        const auto& label = dynamic_cast<Label&>(*Node(U"P2_PANEL")->GetChild(i));  // throws if not
+        EXPECT_NE(dynamic_cast<EmbossFont*>(label.GetFont().get()), nullptr);
+        EXPECT_EQ(label.tint.r, 135);
     }
     EXPECT_EQ(Node(U"P1_PANEL")->GetChild(0)->tint.r, 255);  // the winner's stays
-    ASSERT_NE(stage->GetDialog(), nullptr);
-    EXPECT_TRUE(stage->GetDialog()->visible);
+    ASSERT_TRUE(stage->GetDialog() && stage->GetDialog()->visible);
     EXPECT_GE(stage->GetVoice(), 600);
     EXPECT_LE(stage->GetVoice(), 602);
     EXPECT_EQ(sound->Plays(kVoiceChannel), 1);
-    EXPECT_EQ(GameData::player1->wins, 1);
-    EXPECT_EQ(GameData::player2->wins, 0);
+    EXPECT_EQ(std::pair(GameData::player1->wins, GameData::player2->wins), std::pair(1, 0));
     EXPECT_TRUE(game->requests.empty());
 }
 
@@ -273,8 +259,7 @@ TEST_F(ResultStageTest, EscapeFastForwardsThenLeavesOnce)
     Run(3008);
     ASSERT_TRUE(sound->IsSounding(kCountChannel));
     PressEscape();  // both counts jump to their targets
-    EXPECT_EQ(stage->GetScoreLabel(1)->GetValue(), 30);
-    EXPECT_EQ(stage->GetScoreLabel(2)->GetValue(), 900);
+    EXPECT_EQ(std::pair(stage->GetScoreLabel(1)->GetValue(), stage->GetScoreLabel(2)->GetValue()), std::pair(30, 900));
     EXPECT_TRUE(stage->IsDone());
     EXPECT_FALSE(sound->IsSounding(kCountChannel));
     EXPECT_TRUE(game->requests.empty());  // the first press only hurries
@@ -303,8 +288,7 @@ TEST_F(ResultStageTest, DrawShowsBothCountsThenScrollsBackAndClosesTheGap)
     EXPECT_FLOAT_EQ(Node(U"P1_PORTRAIT")->position->x, -220.0f);
     EXPECT_FLOAT_EQ(Node(U"P2_PORTRAIT")->position->x, 220.0f);
     EXPECT_EQ(Node(U"P1_PANEL")->GetChild(0)->tint.r, 255);  // nobody is greyed
-    EXPECT_EQ(GameData::player1->wins, 1);
-    EXPECT_EQ(GameData::player2->wins, 1);
+    EXPECT_EQ(std::pair(GameData::player1->wins, GameData::player2->wins), std::pair(1, 1));
 }
 
 TEST_F(ResultStageTest, VoiceNumbersAndTheGuestsQuote)
@@ -314,18 +298,15 @@ TEST_F(ResultStageTest, VoiceNumbersAndTheGuestsQuote)
     EXPECT_EQ(ResultStage::VoiceNumber(3, 2), 632);
     EXPECT_EQ(ResultStage::VoiceNumber(2, -1), -1);  // no quote: not voice 619
     EXPECT_EQ(ResultStage::VoiceNumber(0, -1), -1);  // not 599
-    for (int guest : {4, 5, 6}) {
-        EXPECT_EQ(ResultStage::VoiceNumber(guest, 0), -1) << guest;
-    }
+    for (int guest : {4, 5, 6}) EXPECT_EQ(ResultStage::VoiceNumber(guest, 0), -1) << guest;
     // A guest's win shows its quote without a voice.
     Finish(kMode2P, {10, 0, 0, 0, 0}, {20, 0, 0, 0, 5});
     EXPECT_EQ(stage->GetVoice(), -1);
     ASSERT_NE(stage->GetDialog(), nullptr);
-    auto* quote = dynamic_cast<Label*>(stage->GetDialog()->GetChild(0).get());
-    ASSERT_NE(quote, nullptr);
-    EXPECT_FALSE(quote->GetText().empty());
+    const auto& quote = dynamic_cast<Label&>(*stage->GetDialog()->GetChild(0));
+    EXPECT_FALSE(quote.GetText().empty());
     // Player 2 won: the dialog is not mirrored, nor is its text.
-    EXPECT_FLOAT_EQ(stage->GetDialog()->scale.x * quote->scale.x, 1.0f);
+    EXPECT_FLOAT_EQ(stage->GetDialog()->scale.x * quote.scale.x, 1.0f);
     RunUntilDone();
     Run(1200);
     EXPECT_TRUE(stage->GetDialog()->visible);

@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <vector>
 
 namespace zelka::testing_screens {
@@ -34,10 +36,8 @@ protected:
 
     void TearDown() override
     {
-        if (stage) {
-            stage->Deallocate();
-            stage.reset();
-        }
+        if (stage) stage->Deallocate();
+        stage.reset();
         AppDriver::TearDown();
     }
 
@@ -45,8 +45,7 @@ protected:
     void Load(Ref<Stage> s)
     {
         stage = std::move(s);
-        for (int i = 0; i < 100 && stage->GetLoadingProgress() < 100; ++i) {
-        }
+        for (int i = 0; i < 100 && stage->GetLoadingProgress() < 100; ++i) continue;
         ASSERT_EQ(stage->GetLoadingProgress(), 100);
     }
 
@@ -55,20 +54,14 @@ protected:
     void Step(const std::function<void()>& before = nullptr, int ms = kStepMs)
     {
         keys_->BeginUpdate();
-        if (before) {
-            before();
-        }
+        if (before) before();
         GameData::UpdateRegisteredHardware();
-        if (stage->BeforeUpdate(ms)) {
-            stage->Update(ms);
-        }
+        if (stage->BeforeUpdate(ms)) stage->Update(ms);
         keys_->EndUpdate();
     }
     void Steps(int count)
     {
-        for (int i = 0; i < count; ++i) {
-            Step();
-        }
+        for (int i = 0; i < count; ++i) Step();
     }
     void Press(int code)
     {
@@ -80,24 +73,18 @@ protected:
 
     // The stage asked for next, kNoStageId for none.
     int Pending() const { return app->GetNextStageId(); }
-    bool Played(int sfx) const
-    {
-        for (int n : plays) {
-            if (n == sfx) return true;
-        }
-        return false;
-    }
+    bool Played(int sfx) const { return std::ranges::find(plays, sfx) != plays.end(); }
 
     // Every label text under a node, depth first.
-    static void CollectTexts(const GDO& node, std::vector<String>& out)
+    static std::vector<String> Texts(const GDO& node)
     {
+        std::vector<String> texts;
         for (int i = 0; i < node.ChildCount(); ++i) {
             const Ref<GDO> child = node.GetChild(i);
-            if (auto* label = dynamic_cast<Label*>(child.get())) {
-                out.push_back(label->GetText());
-            }
-            CollectTexts(*child, out);
+            if (auto* label = dynamic_cast<Label*>(child.get())) texts.push_back(label->GetText());
+            std::ranges::copy(Texts(*child), std::back_inserter(texts));
         }
+        return texts;
     }
 
     Ref<Stage> stage;

@@ -1,20 +1,14 @@
 #include "screens/menus/SettingsMenu.h"
 
 #include "services/config/GlobalOptions.h"
-#include "services/config/PlayerConfig.h"
-#include "services/xml/XMLNode.h"
 #include "screens/menus/SettingsMenuPanel.h"
 #include "tests/screens/MenuSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 namespace zelka {
-
 namespace {
 
 constexpr int kSmall = 0;     // 800 x 600
@@ -94,9 +88,8 @@ TEST_F(SettingsMenuTest, ResolutionWrapsAWindowedOnlyModeForcesFullScreenOffAWin
     Accept(SettingsMenu::kRowApply);
     ASSERT_EQ(video_->DeviceWidth(), 800);
     Hit({kActionCancel});
-    EXPECT_EQ(video_->DeviceWidth(), 1000);
-    EXPECT_EQ(video_->DeviceHeight(), 700);
-    EXPECT_FALSE(video_->IsFullscreen());
+    EXPECT_EQ(std::tuple(video_->DeviceWidth(), video_->DeviceHeight(), video_->IsFullscreen()),
+              std::tuple(1000, 700, false));
 }
 
 TEST_F(SettingsMenuTest, UnchangedApplySaysSoForOneSecondAndBlocksTheCursor)
@@ -172,13 +165,11 @@ TEST_F(SettingsMenuTest, VolumesStepByTenFromAStoredFiveAndBackRestoresThemAndWr
                                                            : GameData::options->sfxVolume;
         const auto& bar =
             row == SettingsMenu::kRowMusic ? menu->GetMusicBar() : menu->GetEffectsBar();
-        EXPECT_EQ(volume, 0) << row;
-        EXPECT_EQ(bar->GetValue(), 0);
+        EXPECT_EQ(std::pair(volume, bar->GetValue()), std::pair(0, 0)) << row;
         Hit({kActionRight});
-        EXPECT_EQ(volume, 10);
+        EXPECT_EQ(volume, 10) << row;
         for (int i = 0; i < 12; ++i) Hit({kActionRight});
-        EXPECT_EQ(volume, 100);
-        EXPECT_EQ(bar->GetValue(), 100);
+        EXPECT_EQ(std::pair(volume, bar->GetValue()), std::pair(100, 100)) << row;
     }
 
     // BACK puts back the volumes of the opening, or of the last APPLY, and writes the
@@ -194,13 +185,10 @@ TEST_F(SettingsMenuTest, VolumesStepByTenFromAStoredFiveAndBackRestoresThemAndWr
     EXPECT_EQ(GameData::options->bgmVolume, 50);
 
     const auto storedMusic = [] {
-        std::ifstream file("savedata/settings.dat");
-        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-        const Ref<XMLNode> tree = playerconfig::ReadSaveNodeFromFileContent(FromUtf8(bytes));
+        const Ref<XMLNode> tree = SettingsFileTree();
         if (!tree) return String(U"unreadable");
-        const Ref<XMLNode> options = playerconfig::ChildNode_(U"options", tree);
         const Ref<XMLNode> music =
-            playerconfig::ChildNode_(U"option", options, U"name", U"bgmVolume");
+            playerconfig::ChildNode_(U"option", playerconfig::ChildNode_(U"options", tree), U"name", U"bgmVolume");
         return music ? music->value : String(U"missing");
     };
     EXPECT_EQ(storedMusic(), U"50");

@@ -9,7 +9,6 @@
 #include <vector>
 
 namespace zelka {
-
 namespace {
 
 std::vector<std::vector<float>> Diamonds(int elapsedMs, bool incoming, bool* running = nullptr)
@@ -20,9 +19,7 @@ std::vector<std::vector<float>> Diamonds(int elapsedMs, bool incoming, bool* run
                                               [&](std::span<const float> xy) {
                                                   polys.emplace_back(xy.begin(), xy.end());
                                               });
-    if (running != nullptr) {
-        *running = r;
-    }
+    if (running != nullptr) *running = r;
     return polys;
 }
 

@@ -11,6 +11,7 @@
 #include "tests/screens/ScreenTestSupport.h"
 
 #include <filesystem>
+#include <iterator>
 
 namespace zelka {
 namespace {
@@ -29,9 +30,7 @@ protected:
 
     void LoadTitle()
     {
-        if (stage) {
-            stage->Deallocate();
-        }
+        if (stage) stage->Deallocate();
         Load(TitleStage::New());
         Title().SetEndAction([this] { ++ends; });
     }
@@ -81,13 +80,12 @@ TEST_F(TitleStageTest, AttractStartsAtTheFirstLitUpdateBeyondFifteenSecondsAndAl
         for (int i = 0; i < 40 && !GameData::isDemoMode; ++i) Step();
         ASSERT_TRUE(GameData::isDemoMode);
         modes.push_back(GameData::curGameMode);
+        const auto inRange = [](int index, int count) { return index >= 0 && index < count; };
         for (const Ref<PlayerData>& player : {GameData::player1, GameData::player2}) {
-            ASSERT_TRUE(player->character);
-            EXPECT_GE(player->characterIndex, 0);
-            EXPECT_LT(player->characterIndex, Roster::GetTotalCharacters());
+            EXPECT_TRUE(player->character && inRange(player->characterIndex, Roster::GetTotalCharacters()))
+                << player->characterIndex;
         }
-        EXPECT_GE(GameData::currentWorldNdx, 0);
-        EXPECT_LT(GameData::currentWorldNdx, GameData::GetTotalWorlds());
+        EXPECT_TRUE(inRange(GameData::currentWorldNdx, GameData::GetTotalWorlds())) << GameData::currentWorldNdx;
         GameData::isDemoMode = false;
         GameData::currentWorldNdx = -1;
     }
@@ -107,9 +105,7 @@ TEST_F(TitleStageTest, OnlyAKeyResetsTheIdleCountAndTheMenuNeverStartsAttract)
     EXPECT_EQ(Title().GetIdleTime(), 14983);
     Press(kKeyA);   // at 14999: back to 0, and player 1 has the keyboard
     EXPECT_EQ(Title().GetIdleTime(), 0);
-    for (int i = 0; i < 1500; ++i) {
-        Step();
-    }
+    Steps(1500);
     EXPECT_GT(Title().GetIdleTime(), 20000);
     EXPECT_EQ(Pending(), kNoStageId);
 }
@@ -123,8 +119,7 @@ TEST_F(TitleStageTest, MenuComesUpWithSoundFifteenThenWrapsAndWaitsForTheSlide)
     OpenMenu();
     EXPECT_TRUE(Played(kSfxMenuShown));
     const PlaybackInfo* info = AudioManager::GetSFXChannelInfo(kSfxChannelGeneral);
-    ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->soundName, U"15");   // loaded, so it was heard
+    ASSERT_TRUE(info && info->soundName == U"15");   // loaded, so it was heard
     EXPECT_FALSE(PromptLit());
     EXPECT_EQ(Title().GetCurrentOption(), 0);
     EXPECT_FALSE(Title().GetVersionLabel()->visible);
@@ -208,24 +203,14 @@ TEST_F(TitleStageTest, EscapeQuitsSavingBothFilesEvenOverAPanel)
     std::filesystem::remove_all("savedata");
     Press(kKeyEscape);
     EXPECT_EQ(ends, 1);
-    int files = 0;
-    for ([[maybe_unused]] const auto& file : std::filesystem::directory_iterator("savedata")) ++files;
-    EXPECT_EQ(files, 2);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("savedata"), {}), 2);
 }
 
 // The page's choices and cancel, and the menu coming back without it, are driven in
 // WholeGameTest; here its delay and its release.
-class TitleFirstRunTest : public TitleStageTest {
-protected:
-    void SetUp() override
-    {
-        TitleStageTest::SetUp();
-        GameData::options->displayHowToPlay = true;
-    }
-};
-
-TEST_F(TitleFirstRunTest, GuideOpensByItselfOnceAndItsSecondChoiceOpensTheControls)
+TEST_F(TitleStageTest, FirstRunGuideOpensByItselfOnceAndItsSecondChoiceOpensTheControls)
 {
+    GameData::options->displayHowToPlay = true;
     LoadTitle();
     OpenMenu();
     const Ref<Panel> panel = Title().GetHowToPlayPanel();
@@ -245,8 +230,7 @@ TEST_F(TitleFirstRunTest, GuideOpensByItselfOnceAndItsSecondChoiceOpensTheContro
     EXPECT_FALSE(panel->GetParent());
     EXPECT_TRUE(panel->IsReleased());
     EXPECT_FALSE(GameData::options->displayHowToPlay);
-    ASSERT_TRUE(Title().GetInputConfigPanel());
-    EXPECT_TRUE(Title().GetInputConfigPanel()->IsVisible());
+    ASSERT_TRUE(Title().GetInputConfigPanel() && Title().GetInputConfigPanel()->IsVisible());
 
     // A later visit of the title does not open it again.
     LoadTitle();

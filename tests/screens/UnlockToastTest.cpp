@@ -23,10 +23,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace zelka {
-
 namespace {
 
 constexpr int kShovel = 7;
@@ -47,30 +47,25 @@ protected:
         RunTo(kStageCharSelect);
     }
 
+    ToastPopup* Toast(int player) const
+    {
+        auto* stage = dynamic_cast<ExtendedStage*>(app->GetCurrentStage().get());
+        return stage ? dynamic_cast<ToastPopup*>(stage->GetToast(player).get()) : nullptr;
+    }
     // The text of the notice in player 1's toast, "" when it shows none.
     String ToastText() const
     {
-        auto* stage = dynamic_cast<ExtendedStage*>(app->GetCurrentStage().get());
-        if (stage == nullptr) {
-            return U"";
-        }
-        auto* toast = dynamic_cast<ToastPopup*>(stage->GetToast(1).get());
-        if (toast == nullptr || !toast->GetContent()) {
-            return U"";
-        }
-        const Ref<GDO>& content = toast->GetContent();
-        auto* label = dynamic_cast<Label*>(content->GetChild(content->ChildCount() - 1).get());
-        return label != nullptr ? label->GetText() : U"";
+        const ToastPopup* toast = Toast(1);
+        const Ref<GDO> content = toast ? toast->GetContent() : nullptr;
+        const Ref<GDO> last = content ? content->GetChild(content->ChildCount() - 1) : nullptr;
+        const auto* label = dynamic_cast<const Label*>(last.get());
+        return label ? label->GetText() : U"";
     }
 
-    bool Watched(const ContentLock* lock) const
+    static bool Watched(const ContentLock* lock)
     {
-        for (const Ref<ContentLock>& watched : GameData::locksToWatch) {
-            if (watched.get() == lock) {
-                return true;
-            }
-        }
-        return false;
+        return std::ranges::any_of(GameData::locksToWatch,
+                                   [lock](const Ref<ContentLock>& watched) { return watched.get() == lock; });
     }
 
     AppGameDataHooks appHooks;
@@ -93,15 +88,12 @@ TEST_F(UnlockToastTest, OneLockPerUpdateThroughPlayerOnesToastAndNoneOnTheResult
     Update();
     EXPECT_EQ(ToastText(), contentlock::CharUnlockText(*nella));  // replaces the first
     EXPECT_FALSE(Watched(nella->GetLock().get()));
-    auto* stage = dynamic_cast<ExtendedStage*>(app->GetCurrentStage().get());
-    auto* toast2 = dynamic_cast<ToastPopup*>(stage->GetToast(2).get());
-    ASSERT_NE(toast2, nullptr);
-    EXPECT_EQ(toast2->GetContent(), nullptr);  // player 2's toast stays out of it
+    ASSERT_NE(Toast(2), nullptr);
+    EXPECT_EQ(Toast(2)->GetContent(), nullptr);  // player 2's toast stays out of it
 
     // A match counted on the results is announced only once they are left.
     const Ref<ContentLock> tombs = GameData::GetWorldLock(GameData::GetWorldIndexById(0));
-    ASSERT_TRUE(tombs);
-    ASSERT_TRUE(Watched(tombs.get()));
+    ASSERT_TRUE(tombs && Watched(tombs.get()));
     GameData::SetGameMode(1);
     GameData::player1->score = 10;
     GameData::player1->character = Roster::GetCharacterById(0);
@@ -109,9 +101,7 @@ TEST_F(UnlockToastTest, OneLockPerUpdateThroughPlayerOnesToastAndNoneOnTheResult
     RunTo(kStageResults);
     ASSERT_NE(dynamic_cast<ResultStage*>(app->GetCurrentStage().get()), nullptr);
     EXPECT_FALSE(tombs->LockActive());  // the match is counted
-    for (int i = 0; i < 100; ++i) {
-        Update();
-    }
+    for (int i = 0; i < 100; ++i) Update();
     EXPECT_TRUE(Watched(tombs.get()));  // nothing is announced here, so nothing is lost
     RunTo(kStageCharSelect);
     EXPECT_FALSE(Watched(tombs.get()));

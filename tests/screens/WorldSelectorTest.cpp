@@ -4,7 +4,6 @@
 #include "engine/text/Label.h"
 
 namespace zelka {
-
 namespace {
 
 using WorldSelectorTest = CharSelFixture;
@@ -33,8 +32,7 @@ TEST_F(WorldSelectorTest, LockedWorldsAreGreyAndHaveANotice)
 {
     const Ref<WorldSelector> selector = WorldSelector::New();
     // List order: The Grand Gallery, The Frozen Labyrinth, The Lost Tombs, The Haunted
-    // Graveyard; the last two want matches played first.
-    // With no match played yet.
+    // Graveyard; the last two want matches played first, and none has been.
     const bool locked[] = {false, false, true, true};
     for (int i = 0; i < 4; ++i) {
         selector->SelectWorld(i);
@@ -45,5 +43,4 @@ TEST_F(WorldSelectorTest, LockedWorldsAreGreyAndHaveANotice)
 }
 
 }  // namespace
-
 }  // namespace zelka

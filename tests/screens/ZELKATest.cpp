@@ -22,10 +22,10 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelka {
-
 namespace {
 
 constexpr int kUnknown = 42;
@@ -55,18 +55,16 @@ public:
 using CountingStage = Counting<Stage>;
 using CountingExtendedStage = Counting<ExtendedStage>;
 
+// Source, identifier and player (for player events) of every event heard.
+using Events = std::vector<std::tuple<Object*, int, PlayerData*>>;
 class EventRecorder final : public EventListener {
 public:
     void HandleEvent(Object* source, int id, Object* data) override
     {
-        sources.push_back(source);
-        ids.push_back(id);
         auto* player = dynamic_cast<PlayerEventData*>(data);
-        players.push_back(player != nullptr ? player->player.get() : nullptr);
+        events.emplace_back(source, id, player != nullptr ? player->player.get() : nullptr);
     }
-    std::vector<Object*> sources;
-    std::vector<int> ids;
-    std::vector<PlayerData*> players;
+    Events events;
 };
 
 }  // namespace
@@ -95,6 +93,21 @@ protected:
     }
 
     void Key(int type, int code) { keys_->KeyEvent(type, code); }
+
+    // The transition state in the frame `seconds` later.
+    int StateAfter(double seconds)
+    {
+        clock.Advance(seconds);
+        Frame();
+        return app->GetTransitionState();
+    }
+    // How often the plain stage ran in the next update.
+    int StageUpdates()
+    {
+        const int before = lastPlain->updates;
+        Update();
+        return lastPlain->updates - before;
+    }
 
     // Frames and updates of 16 ms until the stage `id` has started its incoming transition.
     void RunUntilArriving(int id)
@@ -173,56 +186,37 @@ TEST_F(ZELKATest, TransitionsByStageWithTheirLengthsAndMute)
     app->GoToStageWithWaitTime(kStageIntro2, 3000);
     EXPECT_EQ(app->GetExtraWait(), 3000);
     EXPECT_TRUE(EventManager::mute);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_EQ(StateAfter(0), kTransitionNone);
 
     // The second intro fades in over 1200 ms; events sent meanwhile are lost.
     RunUntilArriving(kStageIntro2);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionIn);
+    EXPECT_EQ(StateAfter(0), kTransitionIn);
     EventManager::SendEvent(app.get(), 1);
-    clock.Advance(1.199);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionIn);
+    EXPECT_EQ(StateAfter(1.199), kTransitionIn);
     EXPECT_TRUE(EventManager::mute);
-    clock.Advance(0.001);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_EQ(StateAfter(0.001), kTransitionNone);
     EXPECT_FALSE(EventManager::mute);
-    EXPECT_TRUE(recorder->ids.empty());
     EventManager::SendEvent(app.get(), 2);
-    EXPECT_EQ(recorder->ids, (std::vector<int>{2}));
+    EXPECT_EQ(recorder->events, (Events{{app.get(), 2, nullptr}}));
 
     // Leaving it fades out over 1200 ms but lasts the extra wait.
     app->GoToStageWithWaitTime(kStageTitle, 2000);
     Frame();
-    clock.Advance(1.3);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionOut);
-    clock.Advance(0.7);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_EQ(StateAfter(1.3), kTransitionOut);
+    EXPECT_EQ(StateAfter(0.7), kTransitionNone);
 
     // The title uses the 500 ms diamonds.
     RunUntilArriving(kStageTitle);
-    clock.Advance(0.499);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionIn);
+    EXPECT_EQ(StateAfter(0.499), kTransitionIn);
     EXPECT_GT(device.Count(DeviceOp::DrawPoly), 0);
-    clock.Advance(0.001);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_EQ(StateAfter(0.001), kTransitionNone);
     EXPECT_FALSE(EventManager::mute);
 
     // Going on plainly: diamonds out for 500 ms, no extra wait.
     app->GoToStage(kStageCredits);
     EXPECT_EQ(app->GetExtraWait(), 0);
-    clock.Advance(0.499);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionOut);
-    clock.Advance(0.001);
-    Frame();
-    EXPECT_EQ(app->GetTransitionState(), kTransitionNone);
+    EXPECT_EQ(StateAfter(0.499), kTransitionOut);
+    EXPECT_EQ(StateAfter(0.001), kTransitionNone);
 }
 
 TEST_F(ZELKATest, MusicFadesOnLeavingAndEachStageStartsItsTrack)
@@ -260,8 +254,7 @@ TEST_F(ZELKATest, CreateStageReseedsInitialisesAndSavesBeforeBuilding)
     });
     ASSERT_FALSE(std::filesystem::exists("savedata/save.dat"));
     Start();
-    EXPECT_TRUE(savedFirst);
-    EXPECT_TRUE(initialised);
+    EXPECT_TRUE(savedFirst && initialised);
     EXPECT_EQ(seed, static_cast<uint32_t>(clockMs));
     EXPECT_GT(clockMs, 10000);
 }
@@ -292,13 +285,11 @@ TEST_F(ZELKATest, TitleResetsTheSessionWithoutReachingTheOldStage)
         return MakeStage(kStageTitle);
     });
     SwitchTo(kStageTitle);
-    EXPECT_TRUE(modeCleared);
-    EXPECT_TRUE(demoOff);
-    EXPECT_TRUE(deviceCleared);
+    EXPECT_TRUE(modeCleared && demoOff && deviceCleared) << modeCleared << demoOff << deviceCleared;
     EXPECT_TRUE(hooks_.notified.empty());  // a direct clear: no notice
-    EXPECT_FALSE(old->GetSettingsPanel()->IsVisible());
-    EXPECT_FALSE(old->GetConflictPanel()->IsVisible());
-    EXPECT_FALSE(old->GetInputConfigPanel()->IsVisible());
+    for (const Ref<GDO>& panel : {old->GetSettingsPanel(), old->GetConflictPanel(), old->GetInputConfigPanel()}) {
+        EXPECT_FALSE(panel->IsVisible());
+    }
     EXPECT_EQ(GameData::GetCurrentWorldId(), 2);  // ResetPlayerInfo
 }
 
@@ -324,25 +315,18 @@ TEST_F(ZELKATest, AltEnterTogglesOncePerPressAndReleaseSkipsTwoUpdatesAndWaitsFo
 {
     Start();
     ASSERT_TRUE(lastPlain);
-    int expected = lastPlain->updates;
     Key(kEventKeyDown, kKeyLeftAlt);
-    Update();
-    EXPECT_EQ(lastPlain->updates, ++expected);
+    EXPECT_EQ(StageUpdates(), 1);
     Key(kEventKeyDown, kKeyEnter);
-    Update();  // Enter hit: taken by the toggle
-    EXPECT_EQ(lastPlain->updates, expected);
-    Update();  // both held: the game runs
-    EXPECT_EQ(lastPlain->updates, ++expected);
+    EXPECT_EQ(StageUpdates(), 0);  // Enter hit: taken by the toggle
+    EXPECT_EQ(StageUpdates(), 1);   // both held: the game runs
     Key(kEventKeyUp, kKeyEnter);
-    Update();
-    EXPECT_EQ(lastPlain->updates, ++expected);
+    EXPECT_EQ(StageUpdates(), 1);
     EXPECT_EQ(toggles, 0);
     Key(kEventKeyUp, kKeyLeftAlt);
-    Update();  // both released: toggle, no game update
-    EXPECT_EQ(lastPlain->updates, expected);
+    EXPECT_EQ(StageUpdates(), 0);  // both released: toggle, no game update
     EXPECT_EQ(toggles, 1);
-    Update();
-    EXPECT_EQ(lastPlain->updates, ++expected);
+    EXPECT_EQ(StageUpdates(), 1);
     EXPECT_EQ(toggles, 1);
 
     // Not while the settings panel is open (it has a full-screen row of its own).
@@ -425,29 +409,25 @@ TEST_F(ZELKATest, NotifyPlayerInputModeShowsTheIconAndSendsEvent1010)
     EventManager::RegisterListener(recorder, nullptr, kEventInputMode, true);
     ZELKA::NotifyPlayerInputMode(1);   // no stage yet
     EXPECT_TRUE(iconsFor.empty());
-    EXPECT_TRUE(recorder->ids.empty());
+    EXPECT_TRUE(recorder->events.empty());
 
     Start();
     SwitchTo(kStageTitle);
     ZELKA::NotifyPlayerInputMode(2);
     ZELKA::NotifyPlayerInputMode(1);
-    EXPECT_EQ(iconsFor, (std::vector<const PlayerData*>{GameData::player2.get(),
-                                                       GameData::player1.get()}));
-    ASSERT_EQ(recorder->ids.size(), 2u);
-    EXPECT_EQ(recorder->sources[0], app.get());
-    EXPECT_EQ(recorder->players[0], GameData::player2.get());
-    EXPECT_EQ(recorder->players[1], GameData::player1.get());
+    PlayerData* const one = GameData::player1.get();
+    PlayerData* const two = GameData::player2.get();
+    EXPECT_EQ(iconsFor, (std::vector<const PlayerData*>{two, one}));
+    EXPECT_EQ(recorder->events, (Events{{app.get(), kEventInputMode, two}, {app.get(), kEventInputMode, one}}));
 
     // Resetting a player's controls through the game's hooks sends it once.
     AppGameDataHooks appHooks;
     GameData::SetHooks(&appHooks);
     ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));
-    *recorder = EventRecorder{};
+    recorder->events.clear();
     GameData::ResetDeviceSettings(1);
     GameData::SetHooks(&hooks_);
-    ASSERT_EQ(recorder->ids.size(), 1u);
-    EXPECT_EQ(recorder->sources[0], app.get());
-    EXPECT_EQ(recorder->players[0], GameData::player1.get());
+    EXPECT_EQ(recorder->events, (Events{{app.get(), kEventInputMode, one}}));
 }
 
 TEST_F(ZELKATest, StartGameWithModeKeepsPlayerTwoOnlyInTwoPlayerModes)

@@ -1,5 +1,7 @@
 #include "tests/e2e/support/VirtualDisplay.h"
 
+#include "tests/support/GameWindows.h"
+
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
@@ -25,11 +27,18 @@ constexpr auto kConnectStep = std::chrono::milliseconds(20);
 
 VirtualDisplay::~VirtualDisplay()
 {
+    StopServer();
+}
+
+void VirtualDisplay::StopServer()
+{
     if (display_) XCloseDisplay(display_);
+    display_ = nullptr;
     if (server_ > 0) {
         kill(server_, SIGTERM);
         waitpid(server_, nullptr, 0);
     }
+    server_ = 0;
 }
 
 bool VirtualDisplay::Start(int width, int height)
@@ -107,6 +116,43 @@ bool VirtualDisplay::Tap(const std::string& keysym, int holdMs)
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
     XFlush(display_);
     return true;
+}
+
+unsigned long VirtualDisplay::FindWindow(const char* title, pid_t pid)
+{
+    // The search shared with the tests that load Xlib at run time takes its entry points
+    // as a table; loading the library again gives the one this program links.
+    static testing_x::Xlib x;
+    static const bool loaded = x.Load();
+    if (!loaded) return 0;
+    // The windows searched may vanish meanwhile; the default handler would end the process.
+    XSetErrorHandler(testing_x::IgnoreXError);
+    return testing_x::FindWindow(x, display_, DefaultRootWindow(display_), title, pid);
+}
+
+void VirtualDisplay::RequestClose(unsigned long window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, window, False, NoEventMask, &event);
+    XSync(display_, False);
+}
+
+void VirtualDisplay::DestroyWindow(unsigned long window)
+{
+    XDestroyWindow(display_, window);
+    XSync(display_, False);
+}
+
+void VirtualDisplay::KillClient(unsigned long window)
+{
+    XKillClient(display_, window);
+    XSync(display_, False);
 }
 
 }  // namespace zelka::e2e

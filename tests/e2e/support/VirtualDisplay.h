@@ -34,6 +34,16 @@ public:
     // False for a name the server's keymap lacks.
     bool Tap(const std::string& keysym, int holdMs = 50);
 
+    // The viewable window (its X id) of process `pid` titled `title`, 0 if none (yet).
+    [[nodiscard]] unsigned long FindWindow(const char* title, pid_t pid);
+    // What a desktop does to a window: asks it to close (WM_DELETE_WINDOW), destroys it
+    // (as a window manager may) or drops its owner's connection (as xkill does).
+    void RequestClose(unsigned long window);
+    void DestroyWindow(unsigned long window);
+    void KillClient(unsigned long window);
+    // Ends the server: its clients' connections break at once.
+    void StopServer();
+
 private:
     pid_t server_ = 0;
     Display* display_ = nullptr;
