@@ -2,13 +2,7 @@
 // read-back frame and saves it as tests/screenshots/shapes.png beside the test binary.
 #include <gtest/gtest.h>
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
-#pragma GCC diagnostic pop
+#include "tests/platform/StbImageWrite.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -10,15 +10,8 @@
 
 #include "platform/graphics/GraphicsDevice.h"
 #include "platform/graphics/null/RecordingGraphicsDevice.h"
+#include "tests/platform/StbImageWrite.h"
 #include "tests/platform/TestFiles.h"
-
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
-#pragma GCC diagnostic pop
 
 namespace zelka {
 namespace {
