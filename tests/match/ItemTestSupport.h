@@ -122,9 +122,7 @@ public:
     SoundLog()
     {
         SoundManager::SetSpy([this](const SoundManager::Request& request) {
-            if (!request.preload) {
-                played.emplace_back(request.number, request.channel);
-            }
+            if (!request.preload) played.emplace_back(request.number, request.channel);
         });
     }
     ~SoundLog() { SoundManager::SetSpy(nullptr); }
@@ -134,9 +132,7 @@ public:
     bool Has(int sfx, int channel) const
     {
         for (const auto& [n, c] : played) {
-            if (n == sfx && c == channel) {
-                return true;
-            }
+            if (n == sfx && c == channel) return true;
         }
         return false;
     }

@@ -103,9 +103,7 @@ TEST_F(PlayerItemUserTest, UseKeyUndergroundComesUpOnTheTileCentre)
     Data(1).itemStack->Add(kItemMightyShovel, 0);
     ASSERT_TRUE(UsePlayerItem(Data(1)));
     EXPECT_TRUE(Char(1).IsDigging());
-    for (int n = 0; n < 60 && Char(1).GetState() != kCharUnderground; ++n) {
-        Char(1).Update(kStep);
-    }
+    for (int n = 0; n < 60 && Char(1).GetState() != kCharUnderground; ++n) Char(1).Update(kStep);
     ASSERT_EQ(Char(1).GetState(), kCharUnderground);
     Char(1).position->Set(maze_->TileCenterX(1) + 5.0f, maze_->TileCenterY(1) - 3.0f);
     EXPECT_FALSE(UsePlayerItem(Data(1)));

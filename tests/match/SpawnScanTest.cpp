@@ -38,9 +38,7 @@ private:
 const CellInfo* Find(const SpawnScan& scan, int c, int r)
 {
     for (int i = 0; i < scan.GetCount(); ++i) {
-        if (scan.GetRecord(i).column == c && scan.GetRecord(i).row == r) {
-            return &scan.GetRecord(i);
-        }
+        if (scan.GetRecord(i).column == c && scan.GetRecord(i).row == r) return &scan.GetRecord(i);
     }
     return nullptr;
 }
