@@ -122,9 +122,15 @@ protected:
         maze_->GetMazeBaseGDO()->SetItemAtCell(c, r, item);
         return item;
     }
-    void Fill(ItemStack& stack, std::initializer_list<int> types)
+    static void Fill(ItemStack& stack, std::initializer_list<int> types)
     {
         for (int type : types) stack.Add(type, 0);
+    }
+    // Updates the AI alone until it has used an item, at most 200 times.
+    bool ThinkUntilUsed()
+    {
+        for (int n = 0; n < 200 && me_->used.empty(); ++n) ai_->Update(kStep);
+        return !me_->used.empty();
     }
     // Updates of the AI alone: its character holds still on its tile.
     void Think(int updates)
@@ -215,8 +221,8 @@ TEST_F(AILogicTest, WithoutItemsItStandsAndReplansEveryUpdate)
     // A gem raises no re-plan of its own; the standing AI's next plan finds it anyway.
     Put(1, 1, kItemGem);
     ai_->Update(kStep);
-    EXPECT_EQ(ai_->GetLastDirection(), kDirLeft);
-    EXPECT_EQ(me_->character->GetDirection(), kDirLeft);
+    EXPECT_EQ(std::pair(ai_->GetLastDirection(), me_->character->GetDirection()),
+              std::pair(kDirLeft, kDirLeft));
     EXPECT_FALSE(ai_->IsRecomputePending());
 }
 
@@ -256,8 +262,8 @@ TEST_F(AILogicTest, ConfusedItInvertsAQuarterOfItsChoicesAndDecidesEvery500Ms)
     }
     ai_->Update(kStep);
     EXPECT_EQ(random::Seed, mazetest::AdvanceSeed(start, 1));
-    EXPECT_EQ(ai_->GetLastDirection(), kDirRight);
-    EXPECT_EQ(me_->character->GetDirection(), kDirLeft);
+    EXPECT_EQ(std::pair(ai_->GetLastDirection(), me_->character->GetDirection()),
+              std::pair(kDirRight, kDirLeft));
     EXPECT_FALSE(ai_->IsRecomputePending());
     Think(32);
     EXPECT_EQ(random::Seed, mazetest::AdvanceSeed(start, 1));
@@ -337,17 +343,13 @@ TEST_F(AILogicTest, ItemPassesStepTheCursorAndSpaceUsesTwoSecondsApart)
     int usedAt = -1;
     for (int n = 1; n <= 200 && usedAt < 0; ++n) {
         ai_->Update(kStep);
-        if (n % 13 == 0) cursor.push_back(me_->itemStack->GetCursorPos());
+        if (n % 13 == 0 && cursor.size() < 3) cursor.push_back(me_->itemStack->GetCursorPos());
         if (!me_->used.empty()) usedAt = n;
     }
-    ASSERT_GE(cursor.size(), 3u);
-    EXPECT_EQ(cursor[0], 0);   // pass 1 chooses
-    EXPECT_EQ(cursor[1], 1);
-    EXPECT_EQ(cursor[2], 2);
+    EXPECT_EQ(cursor, (std::vector<int>{0, 1, 2}));   // pass 1 chooses
     EXPECT_EQ(usedAt, 130);    // the first pass at or past 2000 ms
     EXPECT_EQ(me_->used, std::vector<int>{kItemSqueakyHammer});
-    EXPECT_EQ(ai_->GetChosenItem(), -1);
-    EXPECT_EQ(ai_->GetTimeSinceLastUse(), 0);
+    EXPECT_EQ(std::pair(ai_->GetChosenItem(), ai_->GetTimeSinceLastUse()), std::pair(-1, 0));
 }
 
 // A roulette still cycling in the chosen slot is stopped at the next pass; a refused use
@@ -429,11 +431,11 @@ TEST_F(AILogicShovelTest, TunnelsThroughTheWallAndResurfacesOnTheTarget)
     EXPECT_EQ(ai_->GetBestShovelDirection(3, 3), kDirNone);   // 12 steps: saves only 10
 
     // Held on its tile until the use (the character is not updated).
-    for (int n = 0; n < 200 && me_->used.empty(); ++n) ai_->Update(kStep);
+    ASSERT_TRUE(ThinkUntilUsed());
     ASSERT_EQ(me_->used, std::vector<int>{kItemMightyShovel});
-    EXPECT_EQ(ai_->GetShovelTarget(), Index(1, 1));
-    EXPECT_EQ(ai_->GetShovelTimer(), 4000);
-    EXPECT_EQ(me_->character->GetDirection(), kDirUp);
+    EXPECT_EQ((std::vector<int>{ai_->GetShovelTarget(), ai_->GetShovelTimer(),
+                                me_->character->GetDirection()}),
+              (std::vector<int>{Index(1, 1), 4000, kDirUp}));
     int n = 0;
     for (; n < 400 && !(me_->character->IsWalking() && me_->tileR == 1); ++n) {
         Step();
@@ -448,15 +450,14 @@ TEST_F(AILogicShovelTest, TunnelsThroughTheWallAndResurfacesOnTheTarget)
 TEST_F(AILogicShovelTest, TripThatNeverArrivesEndsAfterFourSeconds)
 {
     BuildU();
-    for (int n = 0; n < 200 && me_->used.empty(); ++n) ai_->Update(kStep);
+    ASSERT_TRUE(ThinkUntilUsed());
     ASSERT_EQ(me_->used, std::vector<int>{kItemMightyShovel});
     me_->character->SetCurrentDebuff(kDebuffFrozen, 10000);
     int n = 0;
     for (; n < 400 && !me_->character->IsWalking(); ++n) Step();
     EXPECT_GE(n * kStep, 4000);
     EXPECT_LT(n * kStep, 5000);
-    EXPECT_EQ(me_->tileC, 1);
-    EXPECT_EQ(me_->tileR, 3);
+    EXPECT_EQ(std::pair(me_->tileC, me_->tileR), std::pair(1, 3));
 }
 
 // Left alone for five minutes of match time on generated versus mazes, with a gem on

@@ -59,24 +59,24 @@ protected:
 // old with a fresh timer; timers end the effect and restore the speed.
 TEST_F(CharacterTest, StatusEffectsCancelReplaceAndRunOut)
 {
+    const auto status = [this] {
+        const int shown = ch_->GetStatusSprite()->visible;
+        return std::vector<int>{ch_->GetCurrentBuff(), ch_->GetCurrentDeBuff(), shown};
+    };
+    const std::vector<int> none{kBuffNone, kBuffNone, false};
     ch_->SetCurrentDebuff(kDebuffSlow, 5000);
     ch_->SetCurrentBuff(kBuffTurbo, 5000);
-    EXPECT_EQ(ch_->GetCurrentBuff(), kBuffNone);
-    EXPECT_EQ(ch_->GetCurrentDeBuff(), kBuffNone);
-    EXPECT_FALSE(ch_->GetStatusSprite()->visible);
+    EXPECT_EQ(status(), none);
     ch_->SetCurrentBuff(kBuffTurbo, 5000);
     EXPECT_FLOAT_EQ(ch_->GetSpeedMultiplier(), 2.0f);
     ch_->SetCurrentDebuff(kDebuffSlow, 5000);
-    EXPECT_EQ(ch_->GetCurrentBuff(), kBuffNone);
-    EXPECT_EQ(ch_->GetCurrentDeBuff(), kBuffNone);
+    EXPECT_EQ(status(), none);
     EXPECT_EQ(ch_->GetCurrentBuffTimer(), -1);
     EXPECT_FLOAT_EQ(ch_->GetSpeedMultiplier(), 1.0f);
     ch_->SetCurrentBuff(kBuffWallBreaker, 5000);
     ch_->SetCurrentDebuff(kDebuffConfused, 5000);
     ch_->Dig();
-    EXPECT_EQ(ch_->GetCurrentBuff(), kBuffNone);
-    EXPECT_EQ(ch_->GetCurrentDeBuff(), kBuffNone);
-    EXPECT_FALSE(ch_->GetStatusSprite()->visible);
+    EXPECT_EQ(status(), none);
     ch_->Deallocate();
     ch_ = Character::New(U"Player1", player_.get());
 
@@ -93,8 +93,7 @@ TEST_F(CharacterTest, StatusEffectsCancelReplaceAndRunOut)
     Run(10);
     EXPECT_NEAR(ch_->position->y, 8.0f, 1e-3);   // half speed
     Run(53);   // 1008 ms in all: the slow is over
-    EXPECT_EQ(ch_->GetCurrentDeBuff(), kBuffNone);
-    EXPECT_FALSE(ch_->GetStatusSprite()->visible);
+    EXPECT_EQ(status(), none);
     const float y = ch_->position->y;
     Run(10);
     EXPECT_NEAR(ch_->position->y - y, 16.0f, 1e-3);
@@ -241,8 +240,7 @@ TEST_F(CharacterTest, TeleportRunsThroughItsTweenEvents)
         }
         if (ch_->GetState() == kCharWalking) walkingAt = n;
     }
-    EXPECT_TRUE(hidden);
-    EXPECT_TRUE(scaled);
+    EXPECT_TRUE(hidden && scaled);
     ASSERT_GT(arrivedAt, 31);   // 500 ms beaming out first
     EXPECT_EQ(counter->Count(kEventTeleportArrived), 1);
     EXPECT_NEAR(walkingAt - arrivedAt, 32, 1);   // 500 ms beaming in
@@ -259,10 +257,7 @@ TEST_F(CharacterTest, NavigationCursorBlinksOnlyWhileWalking)
     EXPECT_FALSE(ch_->GetNavCursor()->visible);
     ch_->SetNavigationDir(kDirUp);
     int shown = 0;
-    for (int n = 0; n < 25; ++n) {   // 400 ms
-        ch_->Update(kStep);
-        shown += ch_->GetNavCursor()->visible ? 1 : 0;
-    }
+    for (int n = 0; n < 25; ++n) shown += (ch_->Update(kStep), ch_->GetNavCursor()->visible);   // 400 ms
     EXPECT_GT(shown, 10);
     EXPECT_LT(shown, 15);
     EXPECT_FLOAT_EQ(ch_->GetNavCursor()->position->y, -32.0f);
@@ -284,34 +279,28 @@ TEST_F(CharacterTest, TheWallBreakerFlickersAndTheTurboLeavesAGhost)
 {
     graphics::BeginRender();
     ch_->position->Set(320.0f, 180.0f);
-    const auto bodyDraws = [this] {
-        int n = 0;
-        for (const auto& call : device_.Calls()) n += call.op == DeviceOp::DrawSurface2 ? 1 : 0;
-        return n;
+    // Renders once; the body draws and whether one was at the ghost's alpha of 0.6.
+    const auto render = [this] {
+        device_.ClearCalls();
+        ch_->Render();
+        int draws = 0;
+        bool ghost = false;
+        for (const auto& call : device_.Calls()) {
+            draws += call.op == DeviceOp::DrawSurface2 ? 1 : 0;
+            ghost = ghost || (call.op == DeviceOp::SetAlpha && std::abs(call.args[0] - 0.6f) < 1e-4f);
+        }
+        return std::pair{draws, ghost};
     };
-    device_.ClearCalls();
-    ch_->Render();
-    EXPECT_EQ(bodyDraws(), 1);
+    EXPECT_EQ(render(), std::pair(1, false));
     ch_->SetCurrentBuff(kBuffWallBreaker, 5005);   // 5005 mod 20 = 5: hidden
-    device_.ClearCalls();
-    ch_->Render();
-    EXPECT_EQ(bodyDraws(), 0);
+    EXPECT_EQ(render(), std::pair(0, false));
     ch_->SetCurrentBuff(kBuffWallBreaker, 5015);
-    device_.ClearCalls();
-    ch_->Render();
-    EXPECT_EQ(bodyDraws(), 1);
+    EXPECT_EQ(render(), std::pair(1, false));
     ch_->SetCurrentBuff(kBuffTurbo, 5000);
     ch_->Update(kStep);   // the ghost trails behind the downward walker
     EXPECT_FLOAT_EQ(ch_->GetGhostOffset().x, 0.0f);
     EXPECT_LE(ch_->GetGhostOffset().y, 0.0f);
-    device_.ClearCalls();
-    ch_->Render();
-    EXPECT_EQ(bodyDraws(), 2);
-    bool ghostAlpha = false;
-    for (const auto& call : device_.Calls()) {
-        if (call.op == DeviceOp::SetAlpha && std::abs(call.args[0] - 0.6f) < 1e-4f) ghostAlpha = true;
-    }
-    EXPECT_TRUE(ghostAlpha);
+    EXPECT_EQ(render(), std::pair(2, true));
     EXPECT_FLOAT_EQ(ch_->alpha, 1.0f);
     graphics::EndRender();
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "ItemTestSupport.h"
 #include "engine/media/StaticImage.h"
 #include "match/items/ItemStackSlot.h"
 #include "services/player/PlayerData.h"
@@ -11,6 +12,8 @@
 
 namespace zelka {
 namespace {
+
+using itemtest::Types;
 
 class ItemStackTest : public testing_media::RecordingFixture {
 protected:
@@ -25,12 +28,6 @@ protected:
         other_ = ItemStack::New(*player2_);
     }
 
-    static std::vector<int> Types(const ItemStack& stack)
-    {
-        std::vector<int> types;
-        for (int i = 0; i < stack.GetTotalItems(); ++i) types.push_back(stack.GetItemType(i));
-        return types;
-    }
     static void Fill(ItemStack& stack, std::initializer_list<int> types)
     {
         for (int type : types) stack.Add(type, 0);

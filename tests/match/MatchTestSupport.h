@@ -6,7 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "engine/audio/SoundManager.h"
@@ -35,9 +36,7 @@ public:
     void Quake(int ms) override { quakes.push_back(ms); }
     void AddMsgLabel(const String& text, int player, bool big) override
     {
-        labels.push_back(text);
-        labelPlayers.push_back(player);
-        labelBig.push_back(big);
+        labels.push_back(text), labelPlayers.push_back(player), labelBig.push_back(big);
     }
     void EmitDust(float x, float y) override { dust.push_back({x, y}); }
     void ShakeFace(int player, int ms, int mode) override { faces.push_back({player, ms, mode}); }
@@ -58,12 +57,7 @@ public:
         sources.push_back(source);
         ids.push_back(id);
     }
-    int Count(int id) const
-    {
-        int n = 0;
-        for (int i : ids) n += i == id ? 1 : 0;
-        return n;
-    }
+    int Count(int id) const { return static_cast<int>(std::count(ids.begin(), ids.end(), id)); }
     std::vector<Object*> sources;
     std::vector<int> ids;
 };
@@ -76,12 +70,7 @@ public:
     int GetState() const override { return state; }
     int GetCurrentBuff() const override { return buff; }
     int GetCurrentDeBuff() const override { return debuff; }
-    void SetCurrentDebuff(int type, int ms) override
-    {
-        debuff = type;
-        debuffMs = ms;
-        ++debuffSets;
-    }
+    void SetCurrentDebuff(int type, int ms) override { debuff = type, debuffMs = ms, ++debuffSets; }
     void SetAccel(float a) override { accel = a; }
     void SetNavigationDir(int dir) override { navigation = dir; }
     int GetPlayerNumber() const override { return player; }
@@ -185,9 +174,8 @@ protected:
 
     int SfxCount(int number) const
     {
-        int n = 0;
-        for (const auto& s : sfx) n += s[0] == number ? 1 : 0;
-        return n;
+        const auto isIt = [&](const auto& s) { return s[0] == number; };
+        return static_cast<int>(std::count_if(sfx.begin(), sfx.end(), isIt));
     }
 
     RecordingGraphicsDevice device_;
