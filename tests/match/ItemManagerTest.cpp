@@ -41,7 +41,6 @@ protected:
     void SetUp() override
     {
         MazeFixture::SetUp();
-        device_.AddFakeImage("item_icons.png", 320, 32);
         device_.AddFakeImage("idol.png", 288, 48);
         device_.AddFakeImage("idol_light.png", 32, 48);
         PlayerData::ResetPlayerCounter();

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <vector>
 
 #include "engine/audio/SoundManager.h"
@@ -107,21 +108,16 @@ protected:
         EventManager::mute = false;
         Texture::encryptionEnabled = false;
         graphics::SetGraphicsDevice(&device_);
-        device_.AddFakeImage("mazeset.png", 20 * 32, 32);      // 20 wall tiles: variants
-        device_.AddFakeImage("floorset.png", 19 * 32, 32);     // 19 floor tiles: trails
-        device_.AddFakeImage("lightmap.png", 6 * 32, 32);
-        device_.AddFakeImage("blocktrap.png", 64, 48);
-        device_.AddFakeImage("fallingrock.png", 8 * 32, 96);
-        device_.AddFakeImage("wallbreak.png", 5 * 48, 48);
-        device_.AddFakeImage("items.png", 8 * 32, 8 * 32);
-        device_.AddFakeImage("sprite.png", 12 * 32, 2 * 40);    // 24 frames of 32 x 40
-        device_.AddFakeImage("dig2.png", 7 * 32, 32);
-        device_.AddFakeImage("teleport.png", 32, 32);
-        device_.AddFakeImage("status_fx.png", 4 * 32, 16);
-        device_.AddFakeImage("nav_cursor.png", 8 * 16, 16);
-        device_.AddFakeImage("item_icons.png", 10 * 32, 32);
-        device_.AddFakeImage("itframe_p1.png", 40, 40);
-        device_.AddFakeImage("itframe_p2.png", 40, 40);
+        // 20 wall tiles give variants, 19 floor tiles trails; 24 character frames of 32 x 40.
+        for (const auto& [name, w, h] :
+             {std::tuple{"mazeset.png", 20 * 32, 32}, {"floorset.png", 19 * 32, 32},
+              {"lightmap.png", 6 * 32, 32}, {"blocktrap.png", 64, 48}, {"fallingrock.png", 8 * 32, 96},
+              {"wallbreak.png", 5 * 48, 48},
+              {"items.png", 8 * 32, 8 * 32}, {"sprite.png", 12 * 32, 2 * 40}, {"dig2.png", 7 * 32, 32},
+              {"teleport.png", 32, 32}, {"status_fx.png", 4 * 32, 16}, {"nav_cursor.png", 8 * 16, 16},
+              {"item_icons.png", 10 * 32, 32}, {"itframe_p1.png", 40, 40}, {"itframe_p2.png", 40, 40}}) {
+            device_.AddFakeImage(name, w, h);
+        }
         SoundManager::SetSpy([this](const SoundManager::Request& r) {
             if (!r.preload) sfx.push_back({r.number, r.channel});
         });
