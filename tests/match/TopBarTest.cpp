@@ -173,15 +173,12 @@ TEST_F(TopBarTest, ScoreCatchesUpOnePointPerRefresh)
     Run(*bar, 6);
     EXPECT_EQ(bar->GetShownScore(1), 0);   // 96 ms: no refresh yet
     bar->Update(kStepMs);                  // 112 ms: refresh, the count starts again at 0
-    EXPECT_EQ(bar->GetShownScore(1), 1);
     EXPECT_EQ(bar->GetScoreLabel(1)->GetText(), U"001");
     // One point per 7 updates of 16 ms: 60 updates (about a second) give 8 or 9 points.
     Run(*bar, 63);
-    EXPECT_EQ(bar->GetShownScore(1), 10);
-    EXPECT_EQ(bar->GetShownScore(2), 3);   // caught up and stays
+    EXPECT_EQ(std::pair(bar->GetShownScore(1), bar->GetShownScore(2)), std::pair(10, 3));   // 2 caught up
     EXPECT_EQ(bar->GetScoreLabel(2)->GetText(), U"003");
     Run(*bar, 700);
-    EXPECT_EQ(bar->GetShownScore(1), 100);
     EXPECT_EQ(bar->GetScoreLabel(1)->GetText(), U"100");
     // A score that drops is followed down the same way.
     match.scores[0] = 98;
@@ -240,8 +237,7 @@ TEST_F(TopBarTest, FacesAreTintedByTheDebuffAndShakeInTwoModes)
         EXPECT_EQ(face2->rotation, 0);
     }
     EXPECT_GT(widest, 1.0f);
-    EXPECT_EQ(face2->GetFace()->position->x, 0);
-    EXPECT_EQ(face2->GetShakeTime(), 0);
+    EXPECT_EQ(std::pair(face2->GetFace()->position->x, face2->GetShakeTime()), std::pair(0.0f, 0));
 
     // Hit by an item: the picture wobbles, then stands straight.
     face1->Shake2(300, 0);
@@ -264,8 +260,7 @@ TEST_F(TopBarTest, BuffTakesTheOuterPlaceFromTheDebuff)
         const float outer = -18.0f * static_cast<float>(side);
         status = FakeStatus{};
         bar->Update(kStepMs);
-        EXPECT_FALSE(buff->visible);
-        EXPECT_FALSE(debuff->visible);
+        EXPECT_FALSE(buff->visible || debuff->visible);
 
         status.debuff = 4;   // slow, alone: outer place
         status.debuffMs = 4999;
@@ -279,13 +274,11 @@ TEST_F(TopBarTest, BuffTakesTheOuterPlaceFromTheDebuff)
         bar->Update(kStepMs);
         EXPECT_TRUE(buff->visible);
         EXPECT_EQ(buff->GetLabel()->GetText(), U"5");
-        EXPECT_EQ(buff->position->x, outer);
-        EXPECT_EQ(debuff->position->x, -outer);
+        EXPECT_EQ(std::pair(buff->position->x, debuff->position->x), std::pair(outer, -outer));
 
         status.buff = 0;     // the buff ends: the debuff goes back out
         bar->Update(kStepMs);
-        EXPECT_FALSE(buff->visible);
-        EXPECT_EQ(debuff->position->x, outer);
+        EXPECT_EQ(std::pair(buff->visible, debuff->position->x), std::pair(false, outer));
         status.debuffMs = 999;
         bar->Update(kStepMs);
         EXPECT_EQ(debuff->GetLabel()->GetText(), U"0");
