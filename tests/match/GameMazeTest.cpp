@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <string>
 
 #include "MatchTestSupport.h"
 #include "MazeTestSupport.h"
@@ -214,28 +215,31 @@ TEST_F(GameMazeTest, DiggersAndTheWallBreakerMayFaceInteriorWallsNeverTheBorder)
     auto maze = MakeMaze(*ExtendedMaze::New(2, 2));
     StandInWalker w;
     w.position.Set(maze->TileCenterX(1), maze->TileCenterY(1));
-    EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
+    // The turns allowed from tile (1, 1), right, left, up, down: "R..D" is right and down.
+    const auto turns = [&] {
+        std::string allowed;
+        for (int dir = 0; dir < kDirCount; ++dir) {
+            allowed += maze->CanChangeDirTo(w, 1, 1, dir, false) ? "RLUD"[dir] : '.';
+        }
+        return allowed;
+    };
+    EXPECT_EQ(turns(), "....");
     for (int state : {kCharDigAnimation, kCharUnderground}) {
         w.state = state;
-        EXPECT_TRUE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
-        EXPECT_TRUE(maze->CanChangeDirTo(w, 1, 1, kDirDown, false));
-        EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirUp, false));
-        EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirLeft, false));
+        EXPECT_EQ(turns(), "R..D") << state;
     }
     w.state = kCharWalking;
     w.buff = kBuffWallBreaker;
-    EXPECT_TRUE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
-    EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirUp, false));
-    // Turbo is no wall-breaker.
-    w.buff = kBuffTurbo;
-    EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
+    EXPECT_EQ(turns(), "R..D");
+    w.buff = kBuffTurbo;   // no wall-breaker
+    EXPECT_EQ(turns(), "....");
     // A raised trap floor under an interior wall stops the wall-breaker, not a digger.
     maze->GetMazeFloor()->SetTile(2, 1, MazeTileMap::TRAP_FLOOR_TILE);
     maze->GetMazeBaseGDO()->ActivateBlockTraps(true);
     w.buff = kBuffWallBreaker;
-    EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
+    EXPECT_EQ(turns(), "...D");
     w.state = kCharUnderground;
-    EXPECT_TRUE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
+    EXPECT_EQ(turns(), "R..D");
 }
 
 TEST_F(GameMazeTest, CellClearanceAndFirstExits)
