@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ItemTestSupport.h"
 #include "match/items/ItemConstants.h"
 #include "match/items/ItemStackSlot.h"
@@ -57,8 +59,7 @@ TEST_F(ItemEffectsTest, PickaxeShovelAndTrapSwitchActOnTheUserAndTheMaze)
     ASSERT_TRUE(UseOne(kItemPickaxe));
     EXPECT_EQ(std::pair(user_->buff, user_->buffMs), std::pair(kBuffWallBreaker, 5000));
     EXPECT_TRUE(sounds_.Has(kSfxPickaxe, kCh1) && sounds_.Has(400, kVoice));
-    EXPECT_EQ(user_->Stack().GetTotalItems(), 0);
-    EXPECT_EQ(opponent_->faceShakeMs, 0);          // nobody was hit
+    EXPECT_EQ(std::pair(user_->Stack().GetTotalItems(), opponent_->faceShakeMs), std::pair(0, 0));   // no hit
 
     ASSERT_TRUE(UseOne(kItemTrapSwitch));
     EXPECT_TRUE(maze_.blocksUp);
@@ -71,8 +72,8 @@ TEST_F(ItemEffectsTest, PickaxeShovelAndTrapSwitchActOnTheUserAndTheMaze)
     ASSERT_TRUE(UseOne(kItemMightyShovel));
     EXPECT_EQ(user_->digs, 1);
     EXPECT_TRUE(sounds_.Has(kSfxDig, kCh1));
-    EXPECT_EQ(stats_->GetItemUses(1, kItemMightyShovel), 1);
-    EXPECT_EQ(stats_->GetItemUses(1, kItemTrapSwitch), 2);
+    EXPECT_EQ(std::pair(stats_->GetItemUses(1, kItemMightyShovel), stats_->GetItemUses(1, kItemTrapSwitch)),
+              std::pair(1, 2));
 }
 
 TEST_F(ItemEffectsTest, TurboAndSlowCureEachOtherInsteadOfActing)
@@ -194,8 +195,7 @@ TEST_F(ItemEffectsTest, AFrozenTeleportingOrDiggingUserCannotUseItems)
     // Underground the use key brings the character up instead.
     user_->state = kCharUnderground;
     EXPECT_FALSE(Use());
-    EXPECT_EQ(user_->resurfaced, 1);
-    EXPECT_EQ(user_->buff, kBuffNone);
+    EXPECT_EQ(std::pair(user_->resurfaced, user_->buff), std::pair(1, kBuffNone));
     EXPECT_EQ(Types(user_->Stack()), std::vector<int>{kItemPickaxe});
     EXPECT_EQ(stats_->GetTotalItemUses(kItemPickaxe), 0);
 }
@@ -207,16 +207,14 @@ TEST_F(ItemEffectsTest, RouletteStopsFirstThenTheShownItemIsUsed)
     const int shown = user_->Stack().GetItemType(0);
     ASSERT_NE(shown, kItemTurboSneakers);
     ASSERT_TRUE(Use());
-    EXPECT_TRUE(sounds_.Has(kSfxRouletteStop, kCh1));
-    EXPECT_EQ(sounds_.played.size(), 1u);           // no announcement for a stop
-    EXPECT_EQ(stats_->GetTotalItemUses(shown), 0);
-    EXPECT_EQ(user_->Stack().GetTotalItems(), 1);
+    // No announcement and no statistics for a stop.
+    EXPECT_EQ(sounds_.played, (std::vector<std::pair<int, int>>{{kSfxRouletteStop, kCh1}}));
+    EXPECT_EQ(std::pair(stats_->GetTotalItemUses(shown), user_->Stack().GetTotalItems()), std::pair(0, 1));
     user_->Stack().Update(1000);
     EXPECT_EQ(user_->Stack().GetItemType(0), shown);   // stopped for good
 
     ASSERT_TRUE(Use());
-    EXPECT_EQ(user_->Stack().GetTotalItems(), 0);
-    EXPECT_EQ(stats_->GetItemUses(1, shown), 1);
+    EXPECT_EQ(std::pair(user_->Stack().GetTotalItems(), stats_->GetItemUses(1, shown)), std::pair(0, 1));
     EXPECT_TRUE(sounds_.Has(400 + shown, kVoice));
 }
 
@@ -235,22 +233,20 @@ TEST_F(ItemEffectsTest, StatisticsSkipTheDemoAndAComputerOpponent)
     rules_.twoPlayer = true;
     opponent_->Stack().Add(kItemPickaxe, 0);
     ASSERT_TRUE(ItemEffects::UseCurrentItem(*opponent_, *user_, maze_, rules_));
-    EXPECT_EQ(stats_->GetItemUses(2, kItemPickaxe), 1);
-    EXPECT_EQ(stats_->GetItemUses(1, kItemPickaxe), 0);
+    EXPECT_EQ(std::pair(stats_->GetItemUses(1, kItemPickaxe), stats_->GetItemUses(2, kItemPickaxe)),
+              std::pair(0, 1));
     EXPECT_TRUE(sounds_.Has(kSfxPickaxe, 2));       // on the user's own channel
 }
 
 TEST_F(ItemEffectsTest, ResurfacingNeedsAClearTile)
 {
     user_->state = kCharUnderground;
-    maze_.wallC = user_->tileC;
-    maze_.wallR = user_->tileR;
+    std::tie(maze_.wallC, maze_.wallR) = std::pair(user_->tileC, user_->tileR);
     ItemEffects::SafeResurface(*user_, maze_);
     EXPECT_EQ(user_->centred, 0);
 
     maze_.wallC = -1;
-    maze_.trapC = user_->tileC;
-    maze_.trapR = user_->tileR;
+    std::tie(maze_.trapC, maze_.trapR) = std::pair(user_->tileC, user_->tileR);
     maze_.blocksUp = true;
     ItemEffects::SafeResurface(*user_, maze_);
     EXPECT_EQ(std::pair(user_->centred, user_->state), std::pair(0, kCharUnderground));

@@ -172,8 +172,8 @@ TEST_F(ItemManagerTest, RaceStartsWithChestsOnItemSpotsAndTheIdolOnATrap)
     ASSERT_TRUE(trap);
     EXPECT_EQ(trap->GetItem(), idol.get());
     EXPECT_EQ(idol->sprite->GetParent(), trap.get());
-    EXPECT_EQ(maze->GetCellDistInfo(idolCol, 2), 0);
-    EXPECT_EQ(maze->GetCellDistInfo(idolCol, 1), 1);
+    EXPECT_EQ(std::pair(maze->GetCellDistInfo(idolCol, 2), maze->GetCellDistInfo(idolCol, 1)),
+              std::pair(0, 1));
     // Its light on the wall layer, mirrored toward the right wall.
     const TileMap& walls = *maze->GetMazeWalls();
     Ref<GDO> light;
@@ -181,9 +181,8 @@ TEST_F(ItemManagerTest, RaceStartsWithChestsOnItemSpotsAndTheIdolOnATrap)
         if (std::dynamic_pointer_cast<StaticImage>(walls.GetChild(i))) light = walls.GetChild(i);
     }
     ASSERT_TRUE(light);
-    EXPECT_FLOAT_EQ(light->scale.x, -1.0f);
-    EXPECT_FLOAT_EQ(light->position->x, maze->TileCenterX(idolCol) + 8.0f);
-    EXPECT_FLOAT_EQ(light->position->y, maze->TileCenterY(2) - 6.0f);
+    EXPECT_EQ((std::vector<float>{light->scale.x, light->position->x, light->position->y}),
+              (std::vector<float>{-1.0f, maze->TileCenterX(idolCol) + 8.0f, maze->TileCenterY(2) - 6.0f}));
 }
 
 TEST_F(ItemManagerTest, SpawnRequestsThatCannotBeMetSayWhyAndKeepTheOldItem)
@@ -248,19 +247,17 @@ TEST_F(ItemManagerTest, ScoresAndEffectsOfEachKindInVersus)
 {
     auto [cells, maze] = Room(4);
     ItemManager& manager = Make(Rules(false, 3));
-    manager.AddNewItem(kItemTreasure, *maze, 1, 1, false);
-    manager.AddNewItem(kItemIceWand, *maze, 2, 1, false);
-    manager.AddNewItem(kItemRoulette, *maze, 3, 1, false);
-    manager.AddNewItem(kItemGem, *maze, 4, 1, false);
+    int column = 1;
+    for (const int type : {kItemTreasure, kItemIceWand, kItemRoulette, kItemGem}) {
+        manager.AddNewItem(type, *maze, column++, 1, false);
+    }
     sfx.clear();
     PlayerData& player = user_->GetPlayerData();
     Take(*maze, 1, 1);
-    EXPECT_EQ(player.score, 3);               // "corner treasure"
-    EXPECT_EQ(player.treasures, 1);
+    EXPECT_EQ(std::pair(player.score, player.treasures), std::pair(3, 1));   // "corner treasure"
     EXPECT_EQ(SfxCount(kSfxTreasureTaken), 1);
     Take(*maze, 2, 1);
-    EXPECT_EQ(player.score, 8);               // + "gems in items"
-    EXPECT_EQ(player.chests, 1);
+    EXPECT_EQ(std::pair(player.score, player.chests), std::pair(8, 1));      // + "gems in items"
     EXPECT_EQ(user_->Stack().GetItemType(0), kItemIceWand);
     EXPECT_EQ(user_->messages, (std::vector<String>{U"ICE WAND!"}));
     EXPECT_FALSE(user_->bigMessages);
@@ -270,8 +267,7 @@ TEST_F(ItemManagerTest, ScoresAndEffectsOfEachKindInVersus)
     EXPECT_EQ(user_->Stack().GetSlot(1).GetDynamicTypeChangeInterval(), 300);
     EXPECT_EQ(user_->messages.back(), U"ROULETTE!!!!");
     Take(*maze, 4, 1);
-    EXPECT_EQ(player.score, 14);
-    EXPECT_EQ(player.gems, 1);
+    EXPECT_EQ(std::pair(player.score, player.gems), std::pair(14, 1));
     for (const auto& s : sfx) EXPECT_EQ(s[1], 1) << "sfx " << s[0];   // all on player 1's channel
     EXPECT_EQ(SfxCount(kSfxChestTaken), 2);
 }
@@ -283,8 +279,7 @@ TEST_F(ItemManagerTest, InARaceOnlyTheIdolScoresAndItEndsTheRace)
     manager.AddNewItem(kItemIceWand, *maze, 2, 1, false);
     manager.AddNewItem(kItemIdol, *maze, 4, 1, false);
     Take(*maze, 2, 1);
-    EXPECT_EQ(user_->GetPlayerData().score, 0);
-    EXPECT_EQ(user_->GetPlayerData().chests, 1);
+    EXPECT_EQ(std::pair(user_->GetPlayerData().score, user_->GetPlayerData().chests), std::pair(0, 1));
     EXPECT_TRUE(stages_.empty());
     sfx.clear();
     Take(*maze, 4, 1);
