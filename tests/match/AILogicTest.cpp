@@ -173,7 +173,6 @@ TEST_F(AILogicTest, HandCorridorSpreadsWorthPerStepFromEachSourceInTurn)
                                 ai_->GetDirectionFromCell(0, 1)}),
               (std::vector<int>{kDirRight, kDirNone, kDirNone}));
     EXPECT_FLOAT_EQ(ai_->GetApproxCellValue2(5, 1), 20.0f);   // 100 over 5 steps
-
     // Raised traps cut the corridor: the left part follows the gem, 1 / steps.
     ai_->_RecomputeTarget(true, true);
     EXPECT_EQ(ai_->GetItemInfo(5, 1).blocked, kTileBlockedTrap);
@@ -282,7 +281,6 @@ TEST_F(AILogicTest, ItemChoiceDrawsForTheChanceItemsInSlotOrder)
     them_->character->SetCurrentDebuff(kDebuffSlow, 5000);   // no hammer on a debuffed opponent
     random::Seed = SeedWhere({AtLeast(600), AtLeast(300)});
     EXPECT_EQ(ai_->GetBestItemToUseInInventory(), -1);
-
     // Against a turbo opponent the ball and chain outscores sure turbo.
     them_->character->SetCurrentDebuff(kBuffNone, 0);
     them_->character->SetCurrentBuff(kBuffTurbo, 5000);
@@ -379,7 +377,6 @@ TEST_F(AILogicTest, TrapSwitchIsUsefulWhenOnlyOnePlayerIsNearTraps)
     EXPECT_TRUE(ai_->IsTrapItemUseful(*them_));            // up, the AI is near
     them_->tileC = 5;
     EXPECT_FALSE(ai_->IsTrapItemUseful(*them_));           // both near
-
     // Chosen while useful, dropped unused when it no longer is by the time it may go.
     maze_->GetMazeBaseGDO()->ActivateBlockTraps(false);
     me_->tileC = 13;
@@ -418,7 +415,6 @@ TEST_F(AILogicShovelTest, TunnelsThroughTheWallAndResurfacesOnTheTarget)
     EXPECT_EQ(ai_->GetBestShovelDirection(1, 3), kDirUp);
     EXPECT_EQ(ai_->CheckCellOverWall(1, 3, kDirRight), -1);   // open between
     EXPECT_EQ(ai_->GetBestShovelDirection(3, 3), kDirNone);   // 12 steps: saves only 10
-
     // Held on its tile until the use (the character is not updated).
     Think(200, true);
     ASSERT_EQ(me_->used, std::vector<int>{kItemMightyShovel});

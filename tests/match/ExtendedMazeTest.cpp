@@ -163,7 +163,6 @@ TEST(ExtendedMaze, AccessorsStayInsideTheGrid)
     Ref<ExtendedMaze> empty = ExtendedMaze::New(-3, 4);  // negative counts as 0
     EXPECT_EQ(empty->MazeWidth(), 0);
     EXPECT_EQ(empty->XFromIndex(7), 0);  // no division by a zero width
-
     // Mirroring swaps west and east only and drops the flags.
     EXPECT_EQ(ExtendedMaze::MirrorCellValue(kWallEast | kWallNorth), kWallWest | kWallNorth);
     EXPECT_EQ(ExtendedMaze::MirrorCellValue(kCellTrap | kCellOpen | kWallWest), kWallEast);

@@ -92,7 +92,6 @@ TEST_F(GameMazeTest, AutotilingDrawsTwicePerHorizontalPieceOnlyWithVariants)
     random::Seed = 77;
     MakeMaze(*cells);
     EXPECT_EQ(random::Seed, mazetest::AdvanceSeed(77, 6));
-
     // 16 wall tiles: no draws at all. A fresh texture under the same name.
     TearDown();
     SetUp();

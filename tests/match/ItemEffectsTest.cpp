@@ -66,7 +66,6 @@ TEST_F(ItemEffectsTest, PickaxeShovelAndTrapSwitchActOnTheUserAndTheMaze)
     ASSERT_TRUE(UseOne(kItemTrapSwitch));          // up: the second switch lowers them
     EXPECT_FALSE(maze_.blocksUp);
     EXPECT_TRUE(sounds_.Has(403, kVoice));
-
     // Self items work while the opponent is out of reach.
     opponent_->state = kCharUnderground;
     ASSERT_TRUE(UseOne(kItemMightyShovel));
@@ -91,7 +90,6 @@ TEST_F(ItemEffectsTest, TurboAndSlowCureEachOtherInsteadOfActing)
     EXPECT_EQ(user_->messages, (std::vector<String>{U"NORMAL"}));
     EXPECT_FALSE(sounds_.Has(kSfxTurbo, kCh1));
     EXPECT_TRUE(sounds_.Has(404, kVoice));
-
     // The ball and chain on a turbo opponent only ends the turbo: no hit.
     opponent_->buff = kBuffTurbo;
     ASSERT_TRUE(UseOne(kItemBallAndChain));
@@ -153,7 +151,6 @@ TEST_F(ItemEffectsTest, HyperHandStealsTheNewestItem)
     EXPECT_TRUE(sounds_.Has(kSfxHit, 0));
     EXPECT_TRUE(sounds_.Has(406, kVoice));
     EXPECT_EQ(opponent_->quakeMs, 300);
-
     // Against an empty stack it fails and the hand stays.
     opponent_->Stack().Remove(0);
     sounds_.played.clear();
@@ -224,7 +221,6 @@ TEST_F(ItemEffectsTest, StatisticsSkipTheDemoAndAComputerOpponent)
     ASSERT_TRUE(UseOne(kItemPickaxe));
     EXPECT_EQ(stats_->GetTotalItemUses(kItemPickaxe), 0);
     EXPECT_TRUE(sounds_.Has(400, kVoice));          // the demo still announces it
-
     // Player 2 counts only when a human plays it.
     rules_ = {false, false, stats_.get()};
     opponent_->Stack().Add(kItemPickaxe, 0);
@@ -255,7 +251,6 @@ TEST_F(ItemEffectsTest, ResurfacingNeedsAClearTile)
     ItemEffects::SafeResurface(*user_, maze_);
     EXPECT_EQ(std::pair(user_->centred, user_->resurfaced), std::pair(1, 1));
     EXPECT_TRUE(sounds_.Has(kSfxResurface, 0));
-
     // Still in the dig animation: centred again, no second sound.
     sounds_.played.clear();
     ItemEffects::SafeResurface(*user_, maze_);

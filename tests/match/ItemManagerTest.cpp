@@ -298,7 +298,6 @@ TEST_F(ItemManagerTest, EveryFifthGemSpawnsAChestThreeStepsAway)
     Take(*maze, 1, 1);                        // the 5th gem
     EXPECT_GE(TypeAt(*maze, 4, 1), 0);
     EXPECT_EQ(SfxCount(kSfxChestPlaced), 1);
-
     // With only a gem at distance 3, the chest replaces it.
     user_->GetPlayerData().gems = 9;
     Take(*maze, 5, 1);                        // 10th: distance 3 holds gems at (8, 1) and (2, 1)

@@ -76,7 +76,6 @@ TEST_F(ItemStackTest, FifthItemDropsTheOldestAndTheCursorKeepsItsItem)
     EXPECT_EQ(Types(*stack_), (std::vector<int>{kItemTeleporter, kItemSqueakyHammer,
                                                 kItemTrapSwitch, kItemIceWand}));
     EXPECT_EQ(stack_->GetCursorPos(), 1);   // still on the hammer
-
     // On the oldest item the cursor stays at 0 and shows what moved in.
     stack_->MoveCursor(-1);
     stack_->Add(kItemHyperHand, 0);
@@ -101,7 +100,6 @@ TEST_F(ItemStackTest, RemoveMovesLaterItemsDownAndKeepsTheCursorInside)
     ASSERT_TRUE(stack_->Remove(0));
     EXPECT_EQ(stack_->GetCursorPos(), -1);
     EXPECT_FALSE(stack_->GetCursorImage()->visible);
-
     // A shaking slot stops when its item goes.
     stack_->Add(kItemPickaxe, 0);
     stack_->ShakeCurrentItem();

@@ -78,12 +78,10 @@ TEST_F(PlayerItemUserTest, IceWandFreezesAndTheTeleporterBeamsTheRealCharacters)
     EXPECT_EQ(hooks.faces, (std::vector<std::vector<int>>{{2, 300, 0}}));
     EXPECT_EQ(hooks.quakes, (std::vector<int>{300}));
     EXPECT_EQ(Data(1).itemStack->GetTotalItems(), 0);
-
     // Frozen, player 2 cannot use anything.
     Data(2).itemStack->Add(kItemSqueakyHammer, 0);
     EXPECT_FALSE(UsePlayerItem(Data(2)));
     EXPECT_EQ(Char(1).GetCurrentDeBuff(), kBuffNone);
-
     // A teleporter starts both beams without a quake; a second swap is refused while
     // they are both in the beam.
     Char(2).SetCurrentDebuff(kBuffNone, 0);

@@ -75,7 +75,6 @@ TEST_F(SplitScreenCameraTest, SharedScreenFollowsTheMidpointAndSharesOneShaker)
     EXPECT_EQ(w1->GetViewY(), 1);
     EXPECT_EQ(p1.shaker, camera->GetShaker1());
     EXPECT_EQ(p2.shaker, camera->GetShaker1());
-
     // A quake aimed at either player shakes the one window on screen.
     p2.shaker->Shake(300);
     p2.shaker->Process2(16);
@@ -154,7 +153,6 @@ TEST_F(SplitScreenCameraTest, CrossedPlayersKeepTheirWindowsUntilTheOrderMatches
     EXPECT_NEAR(w1->GetViewX(), 100, 3);
     EXPECT_NEAR(w2->GetViewX(), -100, 3);
     EXPECT_EQ(w1->position->x, 160);
-
     // Back in the windows' order: they join.
     Place(-100, 0, 100, 0);
     Step(100);
@@ -191,7 +189,6 @@ TEST_F(SplitScreenCameraTest, TeleportSwapHoldsThenJumpsAndSwapsHalves)
     p1.teleporting = p2.teleporting = false;
     Step(10);
     EXPECT_EQ(w1->position->x, 480);
-
     // On a shared screen a teleport only pauses the camera.
     Place(420, 0, 380, 0);
     Step(100);

@@ -226,7 +226,6 @@ TEST_F(TopBarTest, FacesAreTintedByTheDebuffAndShakeInTwoModes)
     match.status[0].debuff = 0;
     bar->Update(kStepMs);
     EXPECT_EQ(tint(*face1), (std::vector<int>{255, 255, 255}));
-
     // Sideways (mashing out of a freeze): the face moves, the picture does not turn.
     face2->Shake2(300, 1);
     float widest = 0;
@@ -238,7 +237,6 @@ TEST_F(TopBarTest, FacesAreTintedByTheDebuffAndShakeInTwoModes)
     }
     EXPECT_GT(widest, 1.0f);
     EXPECT_EQ(std::pair(face2->GetFace()->position->x, face2->GetShakeTime()), std::pair(0.0f, 0));
-
     // Hit by an item: the picture wobbles, then stands straight.
     face1->Shake2(300, 0);
     bar->Update(kStepMs);
