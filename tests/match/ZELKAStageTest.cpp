@@ -165,9 +165,9 @@ TEST_F(ZELKAStageTest, PlayersStartBesideTheCentreAndTheirStateOutlivesTheStage)
     const int h = stage.GetCellMaze()->MazeHeight();
     const GameMaze& maze = *stage.GetMaze();
     const Character& p1 = *stage.GetPlayer(1)->character;
-    EXPECT_EQ(p1.position->x, maze.TileCenterX(w - 1));
-    EXPECT_EQ(stage.GetPlayer(2)->character->position->x, maze.TileCenterX(w + 1));
-    EXPECT_EQ(p1.position->y, maze.TileCenterY(h));
+    const Character& p2 = *stage.GetPlayer(2)->character;
+    EXPECT_EQ((std::vector<float>{p1.position->x, p2.position->x, p1.position->y}),
+              (std::vector<float>{maze.TileCenterX(w - 1), maze.TileCenterX(w + 1), maze.TileCenterY(h)}));
     EXPECT_EQ(std::pair(GameData::player1->score, GameData::player2->gems), std::pair(0, 0));
     EXPECT_EQ(GameData::player1->stageData, stage.GetPlayer(1));
     EXPECT_EQ(stage.GetPlayer(1)->maze, stage.GetMaze().get());
