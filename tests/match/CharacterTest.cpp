@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "MatchTestSupport.h"
 #include "engine/media/Sprite.h"
 #include "engine/media/StaticImage.h"
@@ -59,49 +61,48 @@ protected:
 // old with a fresh timer; timers end the effect and restore the speed.
 TEST_F(CharacterTest, StatusEffectsCancelReplaceAndRunOut)
 {
+    const auto status = [this] {
+        const int shown = ch_->GetStatusSprite()->visible;
+        return std::vector<int>{ch_->GetCurrentBuff(), ch_->GetCurrentDeBuff(), shown};
+    };
+    const std::vector<int> none{kBuffNone, kBuffNone, false};
     ch_->SetCurrentDebuff(kDebuffSlow, 5000);
     ch_->SetCurrentBuff(kBuffTurbo, 5000);
-    EXPECT_EQ(ch_->GetCurrentBuff(), kBuffNone);
-    EXPECT_EQ(ch_->GetCurrentDeBuff(), kBuffNone);
-    EXPECT_FALSE(ch_->GetStatusSprite()->visible);
+    EXPECT_EQ(status(), none);
     ch_->SetCurrentBuff(kBuffTurbo, 5000);
     EXPECT_FLOAT_EQ(ch_->GetSpeedMultiplier(), 2.0f);
     ch_->SetCurrentDebuff(kDebuffSlow, 5000);
-    EXPECT_EQ(ch_->GetCurrentBuff(), kBuffNone);
-    EXPECT_EQ(ch_->GetCurrentDeBuff(), kBuffNone);
+    EXPECT_EQ(status(), none);
     EXPECT_EQ(ch_->GetCurrentBuffTimer(), -1);
     EXPECT_FLOAT_EQ(ch_->GetSpeedMultiplier(), 1.0f);
     ch_->SetCurrentBuff(kBuffWallBreaker, 5000);
     ch_->SetCurrentDebuff(kDebuffConfused, 5000);
     ch_->Dig();
-    EXPECT_EQ(ch_->GetCurrentBuff(), kBuffNone);
-    EXPECT_EQ(ch_->GetCurrentDeBuff(), kBuffNone);
-    EXPECT_FALSE(ch_->GetStatusSprite()->visible);
+    EXPECT_EQ(status(), none);
     ch_->Deallocate();
     ch_ = Character::New(U"Player1", player_.get());
 
+    const auto body = [this] {
+        return std::pair<bool, int>(ch_->GetBody()->enabled, ch_->GetBody()->tint.b);
+    };
     ch_->SetCurrentDebuff(kDebuffFrozen, 5000);
-    EXPECT_FALSE(ch_->GetBody()->enabled);
-    EXPECT_EQ(ch_->GetBody()->tint.b, 240);
+    EXPECT_EQ(body(), std::pair(false, 240));
     Run(10);
     EXPECT_FLOAT_EQ(ch_->position->y, 0.0f);   // frozen stands still
     ch_->SetCurrentDebuff(kDebuffSlow, 1000);
     EXPECT_EQ(ch_->GetCurrentDeBuffTimer(), 1000);
-    EXPECT_TRUE(ch_->GetBody()->enabled);
-    EXPECT_EQ(ch_->GetBody()->tint.b, 255);
+    EXPECT_EQ(body(), std::pair(true, 255));
     EXPECT_TRUE(ch_->GetStatusSprite()->visible);
     Run(10);
     EXPECT_NEAR(ch_->position->y, 8.0f, 1e-3);   // half speed
     Run(53);   // 1008 ms in all: the slow is over
-    EXPECT_EQ(ch_->GetCurrentDeBuff(), kBuffNone);
-    EXPECT_FALSE(ch_->GetStatusSprite()->visible);
+    EXPECT_EQ(status(), none);
     const float y = ch_->position->y;
     Run(10);
     EXPECT_NEAR(ch_->position->y - y, 16.0f, 1e-3);
     ch_->SetCurrentBuff(kBuffTurbo, 100);
     Run(7);
-    EXPECT_EQ(ch_->GetCurrentBuff(), kBuffNone);
-    EXPECT_FLOAT_EQ(ch_->GetSpeedMultiplier(), 1.0f);
+    EXPECT_EQ(std::pair(ch_->GetCurrentBuff(), ch_->GetSpeedMultiplier()), std::pair(kBuffNone, 1.0f));
 }
 
 TEST_F(CharacterTest, TurnsAskTheMazeAndAConfusedTurnArrivesInverted)
@@ -109,8 +110,7 @@ TEST_F(CharacterTest, TurnsAskTheMazeAndAConfusedTurnArrivesInverted)
     auto spy = std::make_shared<TurnSpy>();
     EventManager::RegisterListener(spy, ch_, kEventAnyId);
     ch_->SetDirection(kDirRight);
-    EXPECT_EQ(ch_->GetDirection(), kDirRight);
-    EXPECT_FLOAT_EQ(ch_->GetSpeed().x, Character::kBaseSpeed);
+    EXPECT_EQ(std::pair(ch_->GetDirection(), ch_->GetSpeed().x), std::pair(kDirRight, Character::kBaseSpeed));
     ch_->SetCurrentDebuff(kDebuffConfused, 5000);
     ch_->SetDirection(kDirUp);
     EXPECT_EQ(spy->asked, (std::vector<int>{kDirRight, kDirDown}));
@@ -123,14 +123,12 @@ TEST_F(CharacterTest, TurnsAskTheMazeAndAConfusedTurnArrivesInverted)
     const size_t asked = spy->asked.size();
     ch_->SetDirection(kDirNone);
     ch_->SetDirection(4);
-    EXPECT_EQ(spy->asked.size(), asked);
-    EXPECT_EQ(ch_->GetDirection(), kDirUp);
+    EXPECT_EQ(std::pair(spy->asked.size(), ch_->GetDirection()), std::pair(asked, kDirUp));
     // Frozen ignores turns without asking.
     ch_->SetCurrentDebuff(kDebuffFrozen, 5000);
     spy->refuse = false;
     ch_->SetDirection(kDirLeft);
-    EXPECT_EQ(spy->asked.size(), asked);
-    EXPECT_EQ(ch_->GetDirection(), kDirUp);
+    EXPECT_EQ(std::pair(spy->asked.size(), ch_->GetDirection()), std::pair(asked, kDirUp));
 }
 
 TEST_F(CharacterTest, FreezeMashTakesHalfASecondAtMostEveryThreeHundredMs)
@@ -142,7 +140,7 @@ TEST_F(CharacterTest, FreezeMashTakesHalfASecondAtMostEveryThreeHundredMs)
     Run(18);                              // 288 ms: still locked
     EXPECT_FALSE(ch_->DefreezeABit());
     Run(1);
-    EXPECT_TRUE(ch_->DefreezeABit());
+    ASSERT_TRUE(ch_->DefreezeABit());
     EXPECT_EQ(ch_->GetCurrentDeBuffTimer(), 4500 - 304 - 500);
     ch_->SetCurrentDebuff(kDebuffConfused, 5000);
     Run(20);
@@ -167,8 +165,7 @@ TEST_F(CharacterTest, SpeedSettingAndAcceleration)
     ch_->SetAccel(300.0f);
     Run(10);
     EXPECT_NEAR(ch_->GetSpeed().y, 100.0f + 300.0f * 0.16f, 1e-3);
-    EXPECT_FLOAT_EQ(ch_->GetSpeed().x, 0.0f);
-    EXPECT_FLOAT_EQ(ch_->position->x, 0.0f);
+    EXPECT_EQ(std::pair(ch_->GetSpeed().x, ch_->position->x), std::pair(0.0f, 0.0f));
     Run(100);
     EXPECT_FLOAT_EQ(ch_->GetSpeed().y, Character::kMaxSpeed);
     ch_->SetAccel(0.0f);
@@ -180,18 +177,19 @@ TEST_F(CharacterTest, SpeedSettingAndAcceleration)
 
 TEST_F(CharacterTest, DigTakesSevenFramesStandingThenGoesUndergroundAtPointFour)
 {
+    // State, body shown, dig sprite shown.
+    const auto look = [this] {
+        return std::tuple(ch_->GetState(), ch_->GetBody()->visible, ch_->GetDigSprite()->visible);
+    };
     ch_->Dig();
-    EXPECT_EQ(ch_->GetState(), kCharDigAnimation);
-    EXPECT_FALSE(ch_->GetBody()->visible);
-    EXPECT_TRUE(ch_->GetDigSprite()->visible);
+    EXPECT_EQ(look(), std::tuple(kCharDigAnimation, false, true));
     std::vector<int> frames{ch_->GetDigSprite()->GetCurrentFrame()};
     int updates = 0;
     while (ch_->GetState() == kCharDigAnimation && updates < 200) {
         ch_->Update(kStep);
         ++updates;
-        if (ch_->GetDigSprite()->GetCurrentFrame() != frames.back()) {
-            frames.push_back(ch_->GetDigSprite()->GetCurrentFrame());
-        }
+        const int frame = ch_->GetDigSprite()->GetCurrentFrame();
+        if (frame != frames.back()) frames.push_back(frame);
         if (ch_->GetState() == kCharDigAnimation) {
             EXPECT_FLOAT_EQ(ch_->position->y, 0.0f);
         }
@@ -199,8 +197,7 @@ TEST_F(CharacterTest, DigTakesSevenFramesStandingThenGoesUndergroundAtPointFour)
     EXPECT_EQ(frames, (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
     // Each 83 ms frame (12 fps) shows for whole 16 ms updates: 6 each.
     EXPECT_EQ(updates, 7 * 6);
-    EXPECT_EQ(ch_->GetState(), kCharUnderground);
-    EXPECT_FALSE(ch_->GetDigSprite()->visible);
+    EXPECT_EQ(look(), std::tuple(kCharUnderground, false, false));
     EXPECT_FLOAT_EQ(ch_->GetSpeedMultiplier(), 0.4f);
     // The update that ended the animation already moved underground: 11 x 0.64 px.
     Run(10);
@@ -212,8 +209,7 @@ TEST_F(CharacterTest, DigTakesSevenFramesStandingThenGoesUndergroundAtPointFour)
     EXPECT_EQ(ch_->GetState(), kCharDigAnimation);
     EXPECT_NEAR(ch_->position->y, 7.04f, 1e-3);   // standing while it comes up
     Run(1);
-    EXPECT_EQ(ch_->GetState(), kCharWalking);
-    EXPECT_TRUE(ch_->GetBody()->visible);
+    EXPECT_EQ(look(), std::tuple(kCharWalking, true, false));
 }
 
 TEST_F(CharacterTest, TeleportRunsThroughItsTweenEvents)
@@ -241,8 +237,7 @@ TEST_F(CharacterTest, TeleportRunsThroughItsTweenEvents)
         }
         if (ch_->GetState() == kCharWalking) walkingAt = n;
     }
-    EXPECT_TRUE(hidden);
-    EXPECT_TRUE(scaled);
+    EXPECT_TRUE(hidden && scaled);
     ASSERT_GT(arrivedAt, 31);   // 500 ms beaming out first
     EXPECT_EQ(counter->Count(kEventTeleportArrived), 1);
     EXPECT_NEAR(walkingAt - arrivedAt, 32, 1);   // 500 ms beaming in
@@ -259,10 +254,7 @@ TEST_F(CharacterTest, NavigationCursorBlinksOnlyWhileWalking)
     EXPECT_FALSE(ch_->GetNavCursor()->visible);
     ch_->SetNavigationDir(kDirUp);
     int shown = 0;
-    for (int n = 0; n < 25; ++n) {   // 400 ms
-        ch_->Update(kStep);
-        shown += ch_->GetNavCursor()->visible ? 1 : 0;
-    }
+    for (int n = 0; n < 25; ++n) shown += (ch_->Update(kStep), ch_->GetNavCursor()->visible);   // 400 ms
     EXPECT_GT(shown, 10);
     EXPECT_LT(shown, 15);
     EXPECT_FLOAT_EQ(ch_->GetNavCursor()->position->y, -32.0f);
@@ -284,34 +276,28 @@ TEST_F(CharacterTest, TheWallBreakerFlickersAndTheTurboLeavesAGhost)
 {
     graphics::BeginRender();
     ch_->position->Set(320.0f, 180.0f);
-    const auto bodyDraws = [this] {
-        int n = 0;
-        for (const auto& call : device_.Calls()) n += call.op == DeviceOp::DrawSurface2 ? 1 : 0;
-        return n;
+    // Renders once; the body draws and whether one was at the ghost's alpha of 0.6.
+    const auto render = [this] {
+        device_.ClearCalls();
+        ch_->Render();
+        int draws = 0;
+        bool ghost = false;
+        for (const auto& call : device_.Calls()) {
+            draws += call.op == DeviceOp::DrawSurface2 ? 1 : 0;
+            ghost = ghost || (call.op == DeviceOp::SetAlpha && std::abs(call.args[0] - 0.6f) < 1e-4f);
+        }
+        return std::pair{draws, ghost};
     };
-    device_.ClearCalls();
-    ch_->Render();
-    EXPECT_EQ(bodyDraws(), 1);
+    EXPECT_EQ(render(), std::pair(1, false));
     ch_->SetCurrentBuff(kBuffWallBreaker, 5005);   // 5005 mod 20 = 5: hidden
-    device_.ClearCalls();
-    ch_->Render();
-    EXPECT_EQ(bodyDraws(), 0);
+    EXPECT_EQ(render(), std::pair(0, false));
     ch_->SetCurrentBuff(kBuffWallBreaker, 5015);
-    device_.ClearCalls();
-    ch_->Render();
-    EXPECT_EQ(bodyDraws(), 1);
+    EXPECT_EQ(render(), std::pair(1, false));
     ch_->SetCurrentBuff(kBuffTurbo, 5000);
     ch_->Update(kStep);   // the ghost trails behind the downward walker
     EXPECT_FLOAT_EQ(ch_->GetGhostOffset().x, 0.0f);
     EXPECT_LE(ch_->GetGhostOffset().y, 0.0f);
-    device_.ClearCalls();
-    ch_->Render();
-    EXPECT_EQ(bodyDraws(), 2);
-    bool ghostAlpha = false;
-    for (const auto& call : device_.Calls()) {
-        if (call.op == DeviceOp::SetAlpha && std::abs(call.args[0] - 0.6f) < 1e-4f) ghostAlpha = true;
-    }
-    EXPECT_TRUE(ghostAlpha);
+    EXPECT_EQ(render(), std::pair(2, true));
     EXPECT_FLOAT_EQ(ch_->alpha, 1.0f);
     graphics::EndRender();
 }

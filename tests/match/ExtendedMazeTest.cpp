@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <bit>
 #include <set>
+#include <tuple>
 #include <vector>
 
 namespace zelka {
@@ -28,10 +29,8 @@ struct MazeSize {
 // The versus sizes offered by the match settings.
 constexpr MazeSize kVersusSizes[] = {{10, 9}, {16, 15}, {24, 25}};
 
-uint32_t SeedFor(uint32_t k)
-{
-    return 0x9E3779B9u * (k + 1);  // spread the seeds over the whole 32-bit range
-}
+// Spread over the whole 32-bit range.
+uint32_t SeedFor(uint32_t k) { return 0x9E3779B9u * (k + 1); }
 
 Ref<ExtendedMaze> Generate(MazeSize size, uint32_t seed)
 {
@@ -123,9 +122,7 @@ int ExpectSeededTraps(const ExtendedMaze& maze, uint32_t seed)
         expected.erase(maze.CellIndex(x, h - 1));
     }
     std::set<int> actual;
-    for (int i = 0; i < w * h; ++i) {
-        if (maze.GetCellFlag2(i) & kCellTrap) actual.insert(i);
-    }
+    for (int i = 0; i < w * h; ++i) if (maze.GetCellFlag2(i) & kCellTrap) actual.insert(i);
     EXPECT_EQ(actual, expected);
     return draws;
 }
@@ -154,7 +151,7 @@ TEST(ExtendedMaze, AccessorsStayInsideTheGrid)
     maze->SetCell2(4, 0, 0);
     maze->SetCellFlag2(0, 3, kCellTrap);
     maze->SetCellFlag(1, -kCellTrap);
-    for (int i = 0; i < 12; ++i) { EXPECT_EQ(maze->GetCell(i), kCellAllWalls); }
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(maze->GetCell(i), kCellAllWalls) << i;
     maze->SetCellFlag(0, 0x1FFF);
     EXPECT_EQ(maze->GetCell(0), kCellAllWalls | kCellFlagsMask);
     maze->SetCell(2, kCellTrap | kWallNorth | kWallSouth);  // flags are not walls
@@ -166,7 +163,6 @@ TEST(ExtendedMaze, AccessorsStayInsideTheGrid)
     Ref<ExtendedMaze> empty = ExtendedMaze::New(-3, 4);  // negative counts as 0
     EXPECT_EQ(empty->MazeWidth(), 0);
     EXPECT_EQ(empty->XFromIndex(7), 0);  // no division by a zero width
-
     // Mirroring swaps west and east only and drops the flags.
     EXPECT_EQ(ExtendedMaze::MirrorCellValue(kWallEast | kWallNorth), kWallWest | kWallNorth);
     EXPECT_EQ(ExtendedMaze::MirrorCellValue(kCellTrap | kCellOpen | kWallWest), kWallEast);
@@ -194,7 +190,7 @@ TEST(ExtendedMaze, RemoveWallOpensBothSidesOfNeighboursOnly)
     maze->RemoveWall(0, 2);                                          // two apart in a row
     maze->RemoveWall(maze->CellIndex(1, 0), maze->CellIndex(1, 2));  // two apart in a column
     maze->RemoveWall(5, 5);
-    for (int i = 0; i < 12; ++i) { EXPECT_EQ(maze->GetCell(i), kCellAllWalls); }
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(maze->GetCell(i), kCellAllWalls) << i;
 }
 
 TEST(ExtendedMazeDeathTest, RemoveWallDiagonallyIsFatal)
@@ -217,13 +213,13 @@ TEST(ExtendedMazeDeathTest, RemoveWallDiagonallyIsFatal)
 TEST(GenerateMaze, HandWorkedMazes)
 {
     Ref<ExtendedMaze> maze = Generate({4, 2}, 1234);
-    const int expected[] = {
-        kWallNorth | kWallWest | kCellTrap, kWallNorth | kCellOpen,
-        kWallNorth | kCellOpen, kWallNorth | kWallEast | kCellTrap,
-        kWallSouth | kWallWest | kWallEast | kCellTrap, kWallSouth | kWallWest,
-        kWallSouth | kWallEast, kWallSouth | kWallWest | kWallEast | kCellTrap,
-    };
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(maze->GetCell(i), expected[i]) << "cell " << i;
+    std::vector<int> cells;
+    for (int i = 0; i < 8; ++i) cells.push_back(maze->GetCell(i));
+    EXPECT_EQ(cells, (std::vector<int>{kWallNorth | kWallWest | kCellTrap, kWallNorth | kCellOpen,
+                                       kWallNorth | kCellOpen, kWallNorth | kWallEast | kCellTrap,
+                                       kWallSouth | kWallWest | kWallEast | kCellTrap,
+                                       kWallSouth | kWallWest, kWallSouth | kWallEast,
+                                       kWallSouth | kWallWest | kWallEast | kCellTrap}));
     EXPECT_EQ(random::Seed, AdvanceSeed(1234, 4));  // 3 steps + 1 trap
 
     Ref<ExtendedMaze> smallest = Generate({2, 1}, 77);
@@ -244,15 +240,16 @@ TEST(GenerateMaze, ManySeedsOfEverySizeKeepEveryRuleAndRepeat)
             SCOPED_TRACE(testing::Message() << size.width << "x" << size.height << " seed " << seed);
             const Ref<ExtendedMaze> maze = Generate(size, seed);
             const uint32_t after = random::Seed;
+            const auto cellsOf = [&](const ExtendedMaze& m) {
+                std::vector<int> cells;
+                for (int i = 0; i < size.width * size.height; ++i) cells.push_back(m.GetCell(i));
+                return cells;
+            };
             if (k < 20) {   // the same seed gives the same maze, and the seed does matter
                 const Ref<ExtendedMaze> again = Generate(size, seed);
                 ASSERT_EQ(random::Seed, after);
-                std::vector<int> cells;
-                for (int i = 0; i < size.width * size.height; ++i) {
-                    ASSERT_EQ(again->GetCell(i), maze->GetCell(i));
-                    cells.push_back(maze->GetCell(i));
-                }
-                distinct.insert(cells);
+                ASSERT_EQ(cellsOf(*again), cellsOf(*maze));
+                distinct.insert(cellsOf(*maze));
             }
             for (int i = 0; i < size.width * size.height; ++i) {
                 const int cell = maze->GetCell(i);
@@ -276,15 +273,13 @@ TEST(GenerateMaze, ManySeedsOfEverySizeKeepEveryRuleAndRepeat)
 // An odd width cannot mirror; an empty maze would start the walker at cell index -1.
 TEST(GenerateMazeDeathTest, OddOrEmptySizesAreFatal)
 {
-    for (const MazeSize size : {MazeSize{9, 9}, MazeSize{1, 3}}) {
-        Ref<ExtendedMaze> maze = ExtendedMaze::New(size.width, size.height);
-        EXPECT_EXIT((StdoutToStderr(), maze->GenerateMaze()), testing::ExitedWithCode(255),
-                    "Kestro Runtime Error : Maze width must be even!");
-    }
-    for (const MazeSize size : {MazeSize{0, 5}, MazeSize{4, 0}}) {
-        Ref<ExtendedMaze> maze = ExtendedMaze::New(size.width, size.height);
-        EXPECT_EXIT((StdoutToStderr(), maze->GenerateMaze()), testing::ExitedWithCode(255),
-                    "Kestro Runtime Error : Maze must be at least 2 x 1 cells!");
+    const char* const even = "Kestro Runtime Error : Maze width must be even!";
+    const char* const least = "Kestro Runtime Error : Maze must be at least 2 x 1 cells!";
+    for (const auto& [w, h, message] :
+         {std::tuple{9, 9, even}, {1, 3, even}, {0, 5, least}, {4, 0, least}}) {
+        Ref<ExtendedMaze> maze = ExtendedMaze::New(w, h);
+        EXPECT_EXIT((StdoutToStderr(), maze->GenerateMaze()), testing::ExitedWithCode(255), message)
+            << w << "x" << h;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <string>
 
 #include "MatchTestSupport.h"
 #include "MazeTestSupport.h"
@@ -48,18 +49,14 @@ TEST_F(GameMazeTest, GeometryOfTheTileGrid)
 {
     auto cells = ExtendedMaze::New(16, 9);
     auto maze = MakeMaze(*cells);
-    EXPECT_EQ(maze->GetCols(), 33);
-    EXPECT_EQ(maze->GetRows(), 19);
+    EXPECT_EQ(std::pair(maze->GetCols(), maze->GetRows()), std::pair(33, 19));
     // The map's origin is the centre of tile (16, 9).
-    EXPECT_FLOAT_EQ(maze->TileCenterX(16), 0.0f);
-    EXPECT_FLOAT_EQ(maze->TileCenterY(9), 0.0f);
-    EXPECT_EQ(maze->TileColAt(0.0f), 16);
-    EXPECT_EQ(maze->TileRowAt(0.0f), 9);
-    // Tile edges: the left edge of the map is column 0, one pixel further is outside.
-    EXPECT_EQ(maze->TileColAt(-528.0f), 0);
-    EXPECT_EQ(maze->TileColAt(-528.5f), -1);
-    EXPECT_EQ(maze->TileRowAt(-304.25f), -1);
-    EXPECT_EQ(maze->TileRowAt(303.9f), 18);
+    EXPECT_EQ(std::pair(maze->TileCenterX(16), maze->TileCenterY(9)), std::pair(0.0f, 0.0f));
+    EXPECT_EQ(std::pair(maze->TileColAt(0.0f), maze->TileRowAt(0.0f)), std::pair(16, 9));
+    // Tile edges (floored): the left edge of the map is column 0, a little further is outside.
+    EXPECT_EQ((std::vector<int>{maze->TileColAt(-528.0f), maze->TileColAt(-528.5f),
+                                maze->TileRowAt(-304.25f), maze->TileRowAt(303.9f)}),
+              (std::vector<int>{0, -1, -1, 18}));
     EXPECT_TRUE(maze->IsCellPosValid(32, 18));
     EXPECT_FALSE(maze->IsCellPosValid(33, 0));
     EXPECT_FALSE(maze->IsCellPosValid(0, -1));
@@ -69,22 +66,26 @@ TEST_F(GameMazeTest, WallMasksOfAHandMadeRoom)
 {
     auto maze = MakeMaze(*TwoCellRoom());
     const TileMap& walls = *maze->GetMazeWalls();
-    const auto horizontal = [](int v) { return v == 12 || (v >= 16 && v < 20); };
-    EXPECT_EQ(walls.GetTile(0, 0), kSideDown | kSideRight);
-    EXPECT_TRUE(horizontal(walls.GetTile(1, 0)));
-    EXPECT_TRUE(horizontal(walls.GetTile(2, 0)));
-    EXPECT_TRUE(horizontal(walls.GetTile(3, 0)));
-    EXPECT_EQ(walls.GetTile(4, 0), kSideDown | kSideLeft);
-    EXPECT_EQ(walls.GetTile(0, 1), kSideUp | kSideDown);
-    EXPECT_EQ(walls.GetTile(4, 1), kSideUp | kSideDown);
+    static constexpr int kAcross = kSideLeft | kSideRight;   // 12; its variants are 16 .. 19
+    // Row r of the walls, with the variants of a horizontal piece read as the plain one.
+    const auto row = [&walls](int r, bool variants) {
+        std::vector<int> tiles;
+        for (int c = 0; c < 5; ++c) {
+            const int v = walls.GetTile(c, r);
+            tiles.push_back(variants && v >= 16 && v < 20 ? kAcross : v);
+        }
+        return tiles;
+    };
+    EXPECT_EQ(row(0, true), (std::vector<int>{kSideDown | kSideRight, kAcross, kAcross, kAcross,
+                                              kSideDown | kSideLeft}));
+    // The cells and the opened wall between them are floor.
+    EXPECT_EQ(row(1, false), (std::vector<int>{kSideUp | kSideDown, kEmptyTile, kEmptyTile, kEmptyTile,
+                                               kSideUp | kSideDown}));
     // The last row never takes a variant.
-    EXPECT_EQ(walls.GetTile(0, 2), kSideUp | kSideRight);
-    EXPECT_EQ(walls.GetTile(2, 2), kSideLeft | kSideRight);
-    EXPECT_EQ(walls.GetTile(4, 2), kSideUp | kSideLeft);
-    // The cells and the opened wall are floor.
+    EXPECT_EQ(row(2, false), (std::vector<int>{kSideUp | kSideRight, kAcross, kAcross, kAcross,
+                                               kSideUp | kSideLeft}));
     for (int c = 1; c <= 3; ++c) {
-        EXPECT_EQ(walls.GetTile(c, 1), kEmptyTile);
-        EXPECT_EQ(maze->GetMazeFloor()->GetTile(c, 1), MazeTileMap::NORMAL_FLOOR_TILE);
+        EXPECT_EQ(maze->GetMazeFloor()->GetTile(c, 1), MazeTileMap::NORMAL_FLOOR_TILE) << c;
     }
 }
 
@@ -95,7 +96,6 @@ TEST_F(GameMazeTest, AutotilingDrawsTwicePerHorizontalPieceOnlyWithVariants)
     random::Seed = 77;
     MakeMaze(*cells);
     EXPECT_EQ(random::Seed, mazetest::AdvanceSeed(77, 6));
-
     // 16 wall tiles: no draws at all. A fresh texture under the same name.
     TearDown();
     SetUp();
@@ -141,11 +141,9 @@ TEST_F(GameMazeTest, DistanceFieldAndNavigationOnAHandGrid)
 {
     auto maze = MakeMaze(*matchtest::Corridor(3));   // 7 x 3 tiles
     maze->ComputeDistancesToGoal(5, 1);
-    EXPECT_EQ(maze->GetCellDistInfo(5, 1), 0);
-    EXPECT_EQ(maze->GetCellDistInfo(4, 1), 1);
-    EXPECT_EQ(maze->GetCellDistInfo(1, 1), 4);
-    EXPECT_EQ(maze->GetCellDistInfo(0, 1), -1);     // a wall
-    EXPECT_EQ(maze->GetCellDistInfo(-1, 1), -1);    // outside
+    std::vector<int> row;   // tiles -1 (outside) .. 6 of row 1; 0 and 6 are walls
+    for (int c = -1; c <= 6; ++c) row.push_back(maze->GetCellDistInfo(c, 1));
+    EXPECT_EQ(row, (std::vector<int>{-1, -1, 4, 3, 2, 1, 0, -1}));
     EXPECT_EQ(maze->GetCellDistInfoWithDir(4, 1, kDirRight), 0);
     EXPECT_EQ(maze->GetCellDistInfoWithDir(1, 1, kDirLeft), -1);
     EXPECT_EQ(maze->GetNavigationDirAt(1, 1), kDirRight);
@@ -164,10 +162,13 @@ TEST_F(GameMazeTest, DistanceFieldMatchesTheRelaxRuleAndLeadsEveryLaneTileToTheI
         auto maze = MakeMaze(*cells);
         const TilePos idol = cells->RaceIdolTile(code);
         maze->ComputeDistancesToGoal(idol.c, idol.r);
+        // Tile by tile as the relax rule has it, and every open tile has a distance.
         const std::vector<int> expected = StackDistances(*maze, idol.c, idol.r);
         for (int r = 0; r < maze->GetRows(); ++r) {
             for (int c = 0; c < maze->GetCols(); ++c) {
-                ASSERT_EQ(maze->GetCellDistInfo(c, r), expected[static_cast<size_t>(c + r * maze->GetCols())]);
+                const int d = maze->GetCellDistInfo(c, r);
+                ASSERT_EQ(d, expected[static_cast<size_t>(c + r * maze->GetCols())]) << c << "," << r;
+                ASSERT_TRUE(maze->IsWall(c, r) || d >= 0) << c << "," << r;
             }
         }
         // From both start tiles, following the navigation reaches the idol in exactly the
@@ -183,14 +184,6 @@ TEST_F(GameMazeTest, DistanceFieldMatchesTheRelaxRuleAndLeadsEveryLaneTileToTheI
                 ASSERT_FALSE(maze->IsWall(t.c, t.r));
             }
             EXPECT_EQ(t, idol);
-        }
-        // Every open tile has a distance.
-        for (int r = 0; r < maze->GetRows(); ++r) {
-            for (int c = 0; c < maze->GetCols(); ++c) {
-                if (!maze->IsWall(c, r)) {
-                    ASSERT_GE(maze->GetCellDistInfo(c, r), 0) << c << "," << r;
-                }
-            }
         }
         maze->GetMazeBaseGDO()->Deallocate();
     }
@@ -225,28 +218,31 @@ TEST_F(GameMazeTest, DiggersAndTheWallBreakerMayFaceInteriorWallsNeverTheBorder)
     auto maze = MakeMaze(*ExtendedMaze::New(2, 2));
     StandInWalker w;
     w.position.Set(maze->TileCenterX(1), maze->TileCenterY(1));
-    EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
+    // The turns allowed from tile (1, 1), right, left, up, down: "R..D" is right and down.
+    const auto turns = [&] {
+        std::string allowed;
+        for (int dir = 0; dir < kDirCount; ++dir) {
+            allowed += maze->CanChangeDirTo(w, 1, 1, dir, false) ? "RLUD"[dir] : '.';
+        }
+        return allowed;
+    };
+    EXPECT_EQ(turns(), "....");
     for (int state : {kCharDigAnimation, kCharUnderground}) {
         w.state = state;
-        EXPECT_TRUE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
-        EXPECT_TRUE(maze->CanChangeDirTo(w, 1, 1, kDirDown, false));
-        EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirUp, false));
-        EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirLeft, false));
+        EXPECT_EQ(turns(), "R..D") << state;
     }
     w.state = kCharWalking;
     w.buff = kBuffWallBreaker;
-    EXPECT_TRUE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
-    EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirUp, false));
-    // Turbo is no wall-breaker.
-    w.buff = kBuffTurbo;
-    EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
+    EXPECT_EQ(turns(), "R..D");
+    w.buff = kBuffTurbo;   // no wall-breaker
+    EXPECT_EQ(turns(), "....");
     // A raised trap floor under an interior wall stops the wall-breaker, not a digger.
     maze->GetMazeFloor()->SetTile(2, 1, MazeTileMap::TRAP_FLOOR_TILE);
     maze->GetMazeBaseGDO()->ActivateBlockTraps(true);
     w.buff = kBuffWallBreaker;
-    EXPECT_FALSE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
+    EXPECT_EQ(turns(), "...D");
     w.state = kCharUnderground;
-    EXPECT_TRUE(maze->CanChangeDirTo(w, 1, 1, kDirRight, false));
+    EXPECT_EQ(turns(), "R..D");
 }
 
 TEST_F(GameMazeTest, CellClearanceAndFirstExits)

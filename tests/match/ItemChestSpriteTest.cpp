@@ -56,12 +56,11 @@ TEST_F(ItemChestSpriteTest, StripeFollowsTheItemAndIdlePlaysOnce)
     EXPECT_FALSE(chest->GetStripe()->visible);
 
     chest->PlaySequence(U"idle");
-    EXPECT_EQ(chest->GetGlint()->GetCurrentSequence(), U"idle");
-    EXPECT_EQ(chest->GetStripe()->GetCurrentSequence(), U"idle");
+    EXPECT_EQ(std::pair(chest->GetGlint()->GetCurrentSequence(), chest->GetStripe()->GetCurrentSequence()),
+              std::pair(String(U"idle"), String(U"idle")));
     for (int n = 0; n < 200; ++n) chest->Update(16);
     EXPECT_NE(chest->GetPlaybackStatus(), kSpritePlaying);
-    EXPECT_EQ(chest->GetCurrentFrame(), 10);
-    EXPECT_EQ(chest->GetGlint()->GetCurrentFrame(), 4);
+    EXPECT_EQ(std::pair(chest->GetCurrentFrame(), chest->GetGlint()->GetCurrentFrame()), std::pair(10, 4));
 }
 
 }  // namespace

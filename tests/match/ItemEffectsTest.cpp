@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ItemTestSupport.h"
 #include "match/items/ItemConstants.h"
 #include "match/items/ItemStackSlot.h"
@@ -14,6 +16,7 @@ namespace {
 using itemtest::FakeMaze;
 using itemtest::FakeUser;
 using itemtest::SoundLog;
+using itemtest::Types;
 
 constexpr int kCh1 = 1;   // player 1's channel
 constexpr int kVoice = 3;
@@ -54,33 +57,28 @@ protected:
 TEST_F(ItemEffectsTest, PickaxeShovelAndTrapSwitchActOnTheUserAndTheMaze)
 {
     ASSERT_TRUE(UseOne(kItemPickaxe));
-    EXPECT_EQ(user_->buff, kBuffWallBreaker);
-    EXPECT_EQ(user_->buffMs, 5000);
-    EXPECT_TRUE(sounds_.Has(kSfxPickaxe, kCh1));
-    EXPECT_TRUE(sounds_.Has(400, kVoice));
-    EXPECT_EQ(user_->Stack().GetTotalItems(), 0);
-    EXPECT_EQ(opponent_->faceShakeMs, 0);          // nobody was hit
+    EXPECT_EQ(std::pair(user_->buff, user_->buffMs), std::pair(kBuffWallBreaker, 5000));
+    EXPECT_TRUE(sounds_.Has(kSfxPickaxe, kCh1) && sounds_.Has(400, kVoice));
+    EXPECT_EQ(std::pair(user_->Stack().GetTotalItems(), opponent_->faceShakeMs), std::pair(0, 0));   // no hit
 
     ASSERT_TRUE(UseOne(kItemTrapSwitch));
     EXPECT_TRUE(maze_.blocksUp);
     ASSERT_TRUE(UseOne(kItemTrapSwitch));          // up: the second switch lowers them
     EXPECT_FALSE(maze_.blocksUp);
     EXPECT_TRUE(sounds_.Has(403, kVoice));
-
     // Self items work while the opponent is out of reach.
     opponent_->state = kCharUnderground;
     ASSERT_TRUE(UseOne(kItemMightyShovel));
     EXPECT_EQ(user_->digs, 1);
     EXPECT_TRUE(sounds_.Has(kSfxDig, kCh1));
-    EXPECT_EQ(stats_->GetItemUses(1, kItemMightyShovel), 1);
-    EXPECT_EQ(stats_->GetItemUses(1, kItemTrapSwitch), 2);
+    EXPECT_EQ(std::pair(stats_->GetItemUses(1, kItemMightyShovel), stats_->GetItemUses(1, kItemTrapSwitch)),
+              std::pair(1, 2));
 }
 
 TEST_F(ItemEffectsTest, TurboAndSlowCureEachOtherInsteadOfActing)
 {
     ASSERT_TRUE(UseOne(kItemTurboSneakers));
-    EXPECT_EQ(user_->buff, kBuffTurbo);
-    EXPECT_EQ(user_->buffMs, 5000);
+    EXPECT_EQ(std::pair(user_->buff, user_->buffMs), std::pair(kBuffTurbo, 5000));
     EXPECT_TRUE(sounds_.Has(kSfxTurbo, kCh1));
     EXPECT_TRUE(user_->messages.empty());
 
@@ -88,17 +86,14 @@ TEST_F(ItemEffectsTest, TurboAndSlowCureEachOtherInsteadOfActing)
     user_->debuff = kDebuffSlow;
     sounds_.played.clear();
     ASSERT_TRUE(UseOne(kItemTurboSneakers));
-    EXPECT_EQ(user_->debuff, kBuffNone);
-    EXPECT_EQ(user_->buff, kBuffNone);
+    EXPECT_EQ(std::pair(user_->buff, user_->debuff), std::pair(kBuffNone, kBuffNone));
     EXPECT_EQ(user_->messages, (std::vector<String>{U"NORMAL"}));
     EXPECT_FALSE(sounds_.Has(kSfxTurbo, kCh1));
     EXPECT_TRUE(sounds_.Has(404, kVoice));
-
     // The ball and chain on a turbo opponent only ends the turbo: no hit.
     opponent_->buff = kBuffTurbo;
     ASSERT_TRUE(UseOne(kItemBallAndChain));
-    EXPECT_EQ(opponent_->buff, kBuffNone);
-    EXPECT_EQ(opponent_->debuff, kBuffNone);
+    EXPECT_EQ(std::pair(opponent_->buff, opponent_->debuff), std::pair(kBuffNone, kBuffNone));
     EXPECT_EQ(opponent_->messages, (std::vector<String>{U"NORMAL"}));
     EXPECT_FALSE(sounds_.Has(kSfxHit, kCh1));
     EXPECT_EQ(stats_->GetItemUses(1, kItemBallAndChain), 1);
@@ -120,14 +115,12 @@ TEST_F(ItemEffectsTest, DebuffItemsHitTheOpponentWithShakeAndQuake)
         opponent_->faceShakeMs = opponent_->quakeMs = 0;
         sounds_.played.clear();
         ASSERT_TRUE(UseOne(c.item));
-        EXPECT_EQ(opponent_->debuff, c.debuff);
-        EXPECT_EQ(opponent_->debuffMs, 5000);
+        EXPECT_EQ((std::vector<int>{opponent_->debuff, opponent_->debuffMs, opponent_->faceShakeMs,
+                                    opponent_->quakeMs}),
+                  (std::vector<int>{c.debuff, 5000, 300, 300}));
         EXPECT_EQ(opponent_->messages, (std::vector<String>{c.message}));
         EXPECT_TRUE(opponent_->bigMessages);
-        EXPECT_TRUE(sounds_.Has(kSfxHit, kCh1));
-        EXPECT_TRUE(sounds_.Has(400 + c.item, kVoice));
-        EXPECT_EQ(opponent_->faceShakeMs, 300);
-        EXPECT_EQ(opponent_->quakeMs, 300);
+        EXPECT_TRUE(sounds_.Has(kSfxHit, kCh1) && sounds_.Has(400 + c.item, kVoice));
         EXPECT_EQ(user_->Stack().GetTotalItems(), 0);
         EXPECT_EQ(user_->debuff, kBuffNone);
     }
@@ -135,11 +128,10 @@ TEST_F(ItemEffectsTest, DebuffItemsHitTheOpponentWithShakeAndQuake)
 
 TEST_F(ItemEffectsTest, TeleporterSwapsTilesWithoutAQuake)
 {
+    using Spots = std::vector<std::pair<float, float>>;
     ASSERT_TRUE(UseOne(kItemTeleporter));
-    ASSERT_EQ(user_->teleports.size(), 1u);
-    ASSERT_EQ(opponent_->teleports.size(), 1u);
-    EXPECT_EQ(user_->teleports[0], std::make_pair(maze_.TileCenterX(7), maze_.TileCenterY(5)));
-    EXPECT_EQ(opponent_->teleports[0], std::make_pair(maze_.TileCenterX(1), maze_.TileCenterY(3)));
+    EXPECT_EQ(user_->teleports, (Spots{{maze_.TileCenterX(7), maze_.TileCenterY(5)}}));
+    EXPECT_EQ(opponent_->teleports, (Spots{{maze_.TileCenterX(1), maze_.TileCenterY(3)}}));
     EXPECT_EQ(user_->messages, (std::vector<String>{U"SWITCH"}));
     EXPECT_EQ(opponent_->messages, (std::vector<String>{U"SWITCH"}));
     EXPECT_EQ(opponent_->faceShakeMs, 300);
@@ -152,21 +144,19 @@ TEST_F(ItemEffectsTest, HyperHandStealsTheNewestItem)
     opponent_->Stack().Add(kItemIceWand, 0);
     opponent_->Stack().Add(kItemTeleporter, 0);
     ASSERT_TRUE(UseOne(kItemHyperHand));
-    EXPECT_EQ(user_->Stack().GetTotalItems(), 1);
-    EXPECT_EQ(user_->Stack().GetItemType(0), kItemTeleporter);
-    EXPECT_EQ(opponent_->Stack().GetTotalItems(), 1);
+    EXPECT_EQ(Types(user_->Stack()), std::vector<int>{kItemTeleporter});
+    EXPECT_EQ(Types(opponent_->Stack()), std::vector<int>{kItemIceWand});
     EXPECT_EQ(opponent_->messages, (std::vector<String>{U"ROBBED!"}));
     EXPECT_EQ(user_->messages, (std::vector<String>{U"STEAL!"}));
     EXPECT_TRUE(sounds_.Has(kSfxHit, 0));
     EXPECT_TRUE(sounds_.Has(406, kVoice));
     EXPECT_EQ(opponent_->quakeMs, 300);
-
     // Against an empty stack it fails and the hand stays.
     opponent_->Stack().Remove(0);
     sounds_.played.clear();
     user_->Stack().Remove(0);
     EXPECT_FALSE(UseOne(kItemHyperHand));
-    EXPECT_EQ(user_->Stack().GetItemType(0), kItemHyperHand);
+    EXPECT_EQ(Types(user_->Stack()), std::vector<int>{kItemHyperHand});
     EXPECT_TRUE(sounds_.played.empty());
 }
 
@@ -202,9 +192,8 @@ TEST_F(ItemEffectsTest, AFrozenTeleportingOrDiggingUserCannotUseItems)
     // Underground the use key brings the character up instead.
     user_->state = kCharUnderground;
     EXPECT_FALSE(Use());
-    EXPECT_EQ(user_->resurfaced, 1);
-    EXPECT_EQ(user_->buff, kBuffNone);
-    EXPECT_EQ(user_->Stack().GetTotalItems(), 1);
+    EXPECT_EQ(std::pair(user_->resurfaced, user_->buff), std::pair(1, kBuffNone));
+    EXPECT_EQ(Types(user_->Stack()), std::vector<int>{kItemPickaxe});
     EXPECT_EQ(stats_->GetTotalItemUses(kItemPickaxe), 0);
 }
 
@@ -215,16 +204,14 @@ TEST_F(ItemEffectsTest, RouletteStopsFirstThenTheShownItemIsUsed)
     const int shown = user_->Stack().GetItemType(0);
     ASSERT_NE(shown, kItemTurboSneakers);
     ASSERT_TRUE(Use());
-    EXPECT_TRUE(sounds_.Has(kSfxRouletteStop, kCh1));
-    EXPECT_EQ(sounds_.played.size(), 1u);           // no announcement for a stop
-    EXPECT_EQ(stats_->GetTotalItemUses(shown), 0);
-    EXPECT_EQ(user_->Stack().GetTotalItems(), 1);
+    // No announcement and no statistics for a stop.
+    EXPECT_EQ(sounds_.played, (std::vector<std::pair<int, int>>{{kSfxRouletteStop, kCh1}}));
+    EXPECT_EQ(std::pair(stats_->GetTotalItemUses(shown), user_->Stack().GetTotalItems()), std::pair(0, 1));
     user_->Stack().Update(1000);
     EXPECT_EQ(user_->Stack().GetItemType(0), shown);   // stopped for good
 
     ASSERT_TRUE(Use());
-    EXPECT_EQ(user_->Stack().GetTotalItems(), 0);
-    EXPECT_EQ(stats_->GetItemUses(1, shown), 1);
+    EXPECT_EQ(std::pair(user_->Stack().GetTotalItems(), stats_->GetItemUses(1, shown)), std::pair(0, 1));
     EXPECT_TRUE(sounds_.Has(400 + shown, kVoice));
 }
 
@@ -234,7 +221,6 @@ TEST_F(ItemEffectsTest, StatisticsSkipTheDemoAndAComputerOpponent)
     ASSERT_TRUE(UseOne(kItemPickaxe));
     EXPECT_EQ(stats_->GetTotalItemUses(kItemPickaxe), 0);
     EXPECT_TRUE(sounds_.Has(400, kVoice));          // the demo still announces it
-
     // Player 2 counts only when a human plays it.
     rules_ = {false, false, stats_.get()};
     opponent_->Stack().Add(kItemPickaxe, 0);
@@ -243,33 +229,28 @@ TEST_F(ItemEffectsTest, StatisticsSkipTheDemoAndAComputerOpponent)
     rules_.twoPlayer = true;
     opponent_->Stack().Add(kItemPickaxe, 0);
     ASSERT_TRUE(ItemEffects::UseCurrentItem(*opponent_, *user_, maze_, rules_));
-    EXPECT_EQ(stats_->GetItemUses(2, kItemPickaxe), 1);
-    EXPECT_EQ(stats_->GetItemUses(1, kItemPickaxe), 0);
+    EXPECT_EQ(std::pair(stats_->GetItemUses(1, kItemPickaxe), stats_->GetItemUses(2, kItemPickaxe)),
+              std::pair(0, 1));
     EXPECT_TRUE(sounds_.Has(kSfxPickaxe, 2));       // on the user's own channel
 }
 
 TEST_F(ItemEffectsTest, ResurfacingNeedsAClearTile)
 {
     user_->state = kCharUnderground;
-    maze_.wallC = user_->tileC;
-    maze_.wallR = user_->tileR;
+    std::tie(maze_.wallC, maze_.wallR) = std::pair(user_->tileC, user_->tileR);
     ItemEffects::SafeResurface(*user_, maze_);
     EXPECT_EQ(user_->centred, 0);
 
     maze_.wallC = -1;
-    maze_.trapC = user_->tileC;
-    maze_.trapR = user_->tileR;
+    std::tie(maze_.trapC, maze_.trapR) = std::pair(user_->tileC, user_->tileR);
     maze_.blocksUp = true;
     ItemEffects::SafeResurface(*user_, maze_);
-    EXPECT_EQ(user_->centred, 0);
-    EXPECT_EQ(user_->state, kCharUnderground);
+    EXPECT_EQ(std::pair(user_->centred, user_->state), std::pair(0, kCharUnderground));
 
     maze_.blocksUp = false;                          // a lowered trap is plain floor
     ItemEffects::SafeResurface(*user_, maze_);
-    EXPECT_EQ(user_->centred, 1);
-    EXPECT_EQ(user_->resurfaced, 1);
+    EXPECT_EQ(std::pair(user_->centred, user_->resurfaced), std::pair(1, 1));
     EXPECT_TRUE(sounds_.Has(kSfxResurface, 0));
-
     // Still in the dig animation: centred again, no second sound.
     sounds_.played.clear();
     ItemEffects::SafeResurface(*user_, maze_);

@@ -54,12 +54,10 @@ uint32_t SeedGiving(int r)
 TEST_F(ItemTableTest, RunningTotalMustExceedTheDraw)
 {
     ItemTable::SetWeights(false);
-    random::Seed = SeedGiving(4);
-    EXPECT_EQ(ItemTable::RandomItemId(), kItemPickaxe);
-    random::Seed = SeedGiving(5);
-    EXPECT_EQ(ItemTable::RandomItemId(), kItemTeleporter);
-    random::Seed = SeedGiving(125);
-    EXPECT_EQ(ItemTable::RandomItemId(), kItemRoulette);
+    for (const auto& [r, id] : {std::pair{4, kItemPickaxe}, {5, kItemTeleporter}, {125, kItemRoulette}}) {
+        random::Seed = SeedGiving(r);
+        EXPECT_EQ(ItemTable::RandomItemId(), id) << r;
+    }
     const uint32_t seed = SeedGiving(0);
     random::Seed = seed;
     (void)random::Rnd();

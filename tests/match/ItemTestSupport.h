@@ -8,10 +8,19 @@
 #include "match/MatchConstants.h"
 #include "services/player/PlayerData.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace zelka::itemtest {
+
+// The types held, oldest first.
+inline std::vector<int> Types(const ItemStack& stack)
+{
+    std::vector<int> types;
+    for (int i = 0; i < stack.GetTotalItems(); ++i) types.push_back(stack.GetItemType(i));
+    return types;
+}
 
 class FakeUser : public ItemUser {
 public:
@@ -28,11 +37,7 @@ public:
     int GetCharacterState() const override { return state; }
     int GetCurrentBuff() const override { return buff; }
     int GetCurrentDeBuff() const override { return debuff; }
-    void SetCurrentBuff(int type, int ms) override
-    {
-        buff = type;
-        buffMs = ms;
-    }
+    void SetCurrentBuff(int type, int ms) override { buff = type, buffMs = ms; }
     // Like the character: slow on turbo ends both.
     void SetCurrentDebuff(int type, int ms) override
     {
@@ -44,18 +49,8 @@ public:
         debuff = type;
         debuffMs = ms;
     }
-    void Dig() override
-    {
-        buff = kBuffNone;
-        debuff = kBuffNone;
-        state = kCharDigAnimation;
-        ++digs;
-    }
-    void Teleport(float x, float y) override
-    {
-        state = kCharTeleporting;
-        teleports.emplace_back(x, y);
-    }
+    void Dig() override { buff = debuff = kBuffNone, state = kCharDigAnimation, ++digs; }
+    void Teleport(float x, float y) override { state = kCharTeleporting, teleports.emplace_back(x, y); }
     void MoveToTileCentre() override { ++centred; }
     void Resurface() override
     {
@@ -66,8 +61,7 @@ public:
     }
     void ShowMessage(const String& text, bool big) override
     {
-        messages.push_back(text);
-        bigMessages = bigMessages && big;
+        messages.push_back(text), bigMessages = bigMessages && big;
     }
     void ShakeFace(int ms) override { faceShakeMs = ms; }
     void QuakeWindow(int ms) override { quakeMs = ms; }
@@ -102,18 +96,13 @@ public:
     bool HasWallAt(int c, int r) const override { return c == wallC && r == wallR; }
     bool IsTrapFloorAt(int c, int r) const override { return c == trapC && r == trapR; }
     bool AreBlocksUp() const override { return blocksUp; }
-    void ToggleBlockTraps() override
-    {
-        blocksUp = !blocksUp;
-        ++toggles;
-    }
+    void ToggleBlockTraps() override { blocksUp = !blocksUp; }
 
     int wallC = -1;
     int wallR = -1;
     int trapC = -1;
     int trapR = -1;
     bool blocksUp = false;
-    int toggles = 0;
 };
 
 // Every effect request, in order.
@@ -122,9 +111,7 @@ public:
     SoundLog()
     {
         SoundManager::SetSpy([this](const SoundManager::Request& request) {
-            if (!request.preload) {
-                played.emplace_back(request.number, request.channel);
-            }
+            if (!request.preload) played.emplace_back(request.number, request.channel);
         });
     }
     ~SoundLog() { SoundManager::SetSpy(nullptr); }
@@ -133,12 +120,7 @@ public:
 
     bool Has(int sfx, int channel) const
     {
-        for (const auto& [n, c] : played) {
-            if (n == sfx && c == channel) {
-                return true;
-            }
-        }
-        return false;
+        return std::find(played.begin(), played.end(), std::pair{sfx, channel}) != played.end();
     }
 
     std::vector<std::pair<int, int>> played;   // (effect, channel)

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
+#include <array>
+#include <tuple>
 #include <vector>
 
 #include "engine/audio/SoundManager.h"
@@ -35,9 +37,7 @@ public:
     void Quake(int ms) override { quakes.push_back(ms); }
     void AddMsgLabel(const String& text, int player, bool big) override
     {
-        labels.push_back(text);
-        labelPlayers.push_back(player);
-        labelBig.push_back(big);
+        labels.push_back(text), labelPlayers.push_back(player), labelBig.push_back(big);
     }
     void EmitDust(float x, float y) override { dust.push_back({x, y}); }
     void ShakeFace(int player, int ms, int mode) override { faces.push_back({player, ms, mode}); }
@@ -58,12 +58,7 @@ public:
         sources.push_back(source);
         ids.push_back(id);
     }
-    int Count(int id) const
-    {
-        int n = 0;
-        for (int i : ids) n += i == id ? 1 : 0;
-        return n;
-    }
+    int Count(int id) const { return static_cast<int>(std::count(ids.begin(), ids.end(), id)); }
     std::vector<Object*> sources;
     std::vector<int> ids;
 };
@@ -76,12 +71,7 @@ public:
     int GetState() const override { return state; }
     int GetCurrentBuff() const override { return buff; }
     int GetCurrentDeBuff() const override { return debuff; }
-    void SetCurrentDebuff(int type, int ms) override
-    {
-        debuff = type;
-        debuffMs = ms;
-        ++debuffSets;
-    }
+    void SetCurrentDebuff(int type, int ms) override { debuff = type, debuffMs = ms, ++debuffSets; }
     void SetAccel(float a) override { accel = a; }
     void SetNavigationDir(int dir) override { navigation = dir; }
     int GetPlayerNumber() const override { return player; }
@@ -118,21 +108,16 @@ protected:
         EventManager::mute = false;
         Texture::encryptionEnabled = false;
         graphics::SetGraphicsDevice(&device_);
-        device_.AddFakeImage("mazeset.png", 20 * 32, 32);      // 20 wall tiles: variants
-        device_.AddFakeImage("floorset.png", 19 * 32, 32);     // 19 floor tiles: trails
-        device_.AddFakeImage("lightmap.png", 6 * 32, 32);
-        device_.AddFakeImage("blocktrap.png", 64, 48);
-        device_.AddFakeImage("fallingrock.png", 8 * 32, 96);
-        device_.AddFakeImage("wallbreak.png", 5 * 48, 48);
-        device_.AddFakeImage("items.png", 8 * 32, 8 * 32);
-        device_.AddFakeImage("sprite.png", 12 * 32, 2 * 40);    // 24 frames of 32 x 40
-        device_.AddFakeImage("dig2.png", 7 * 32, 32);
-        device_.AddFakeImage("teleport.png", 32, 32);
-        device_.AddFakeImage("status_fx.png", 4 * 32, 16);
-        device_.AddFakeImage("nav_cursor.png", 8 * 16, 16);
-        device_.AddFakeImage("item_icons.png", 10 * 32, 32);
-        device_.AddFakeImage("itframe_p1.png", 40, 40);
-        device_.AddFakeImage("itframe_p2.png", 40, 40);
+        // 20 wall tiles give variants, 19 floor tiles trails; 24 character frames of 32 x 40.
+        for (const auto& [name, w, h] :
+             {std::tuple{"mazeset.png", 20 * 32, 32}, {"floorset.png", 19 * 32, 32},
+              {"lightmap.png", 6 * 32, 32}, {"blocktrap.png", 64, 48}, {"fallingrock.png", 8 * 32, 96},
+              {"wallbreak.png", 5 * 48, 48},
+              {"items.png", 8 * 32, 8 * 32}, {"sprite.png", 12 * 32, 2 * 40}, {"dig2.png", 7 * 32, 32},
+              {"teleport.png", 32, 32}, {"status_fx.png", 4 * 32, 16}, {"nav_cursor.png", 8 * 16, 16},
+              {"item_icons.png", 10 * 32, 32}, {"itframe_p1.png", 40, 40}, {"itframe_p2.png", 40, 40}}) {
+            device_.AddFakeImage(name, w, h);
+        }
         SoundManager::SetSpy([this](const SoundManager::Request& r) {
             if (!r.preload) sfx.push_back({r.number, r.channel});
         });
@@ -185,9 +170,8 @@ protected:
 
     int SfxCount(int number) const
     {
-        int n = 0;
-        for (const auto& s : sfx) n += s[0] == number ? 1 : 0;
-        return n;
+        const auto isIt = [&](const auto& s) { return s[0] == number; };
+        return static_cast<int>(std::count_if(sfx.begin(), sfx.end(), isIt));
     }
 
     RecordingGraphicsDevice device_;

@@ -40,8 +40,7 @@ TEST_F(MazeEventsTest, MoveClampsStoresTheTileAndInARaceNavigates)
     w->position.Set(-500.0f, 0.0f);
     stage_.SendMoved(*w, *maze);
     EXPECT_FLOAT_EQ(w->position.x, 48.0f - 7 * 16.0f);   // 48 px inside the map
-    EXPECT_EQ(stage_.data->tileC, 1);
-    EXPECT_EQ(stage_.data->tileR, 1);
+    EXPECT_EQ(std::pair(stage_.data->tileC, stage_.data->tileR), std::pair(1, 1));
     EXPECT_EQ(w->navigation, kDirNone);                   // versus: untouched
     SetRace(true);
     auto player = PlayerData::New();
@@ -91,9 +90,8 @@ TEST_F(MazeEventsTest, TheWallBreakerBreaksEvenWhenEveryAnimationIsBusy)
     auto map = maze->GetMazeBaseGDO();
     std::vector<Ref<BreakAnimation>> anims;
     for (int i = 0; i < map->GetWalls()->ChildCount(); ++i) {
-        if (auto a = std::dynamic_pointer_cast<BreakAnimation>(map->GetWalls()->GetChild(i))) {
-            anims.push_back(a);
-        }
+        auto a = std::dynamic_pointer_cast<BreakAnimation>(map->GetWalls()->GetChild(i));
+        if (a) anims.push_back(a);
     }
     ASSERT_EQ(anims.size(), 8u);
     for (int n = 0; n < 8; ++n) map->BreakWallAt(0, n);   // all eight busy
@@ -137,13 +135,11 @@ TEST_F(MazeEventsTest, WalkersLeaveTrailsOnBothTilesOfEachStep)
     EXPECT_EQ(floor.GetTile(1, 1), 0);
     w->position.x += 17.0f;        // into tile (2, 1)
     stage_.SendMoved(*w, *maze);
-    EXPECT_EQ(floor.GetTile(1, 1), kSideRight);
-    EXPECT_EQ(floor.GetTile(2, 1), kSideLeft);
+    EXPECT_EQ(std::pair(floor.GetTile(1, 1), floor.GetTile(2, 1)), std::pair(kSideRight, kSideLeft));
     w->direction = kDirLeft;
     w->position.x -= 17.0f;        // back
     stage_.SendMoved(*w, *maze);
-    EXPECT_EQ(floor.GetTile(2, 1), kSideLeft);
-    EXPECT_EQ(floor.GetTile(1, 1), kSideRight);
+    EXPECT_EQ(std::pair(floor.GetTile(1, 1), floor.GetTile(2, 1)), std::pair(kSideRight, kSideLeft));
     // Diggers leave none.
     w->state = kCharUnderground;
     w->direction = kDirRight;
@@ -151,8 +147,7 @@ TEST_F(MazeEventsTest, WalkersLeaveTrailsOnBothTilesOfEachStep)
     stage_.SendMoved(*w, *maze);
     w->position.x += 17.0f;
     stage_.SendMoved(*w, *maze);
-    EXPECT_EQ(floor.GetTile(3, 1), 0);
-    EXPECT_EQ(floor.GetTile(4, 1), 0);
+    EXPECT_EQ(std::pair(floor.GetTile(3, 1), floor.GetTile(4, 1)), std::pair(0, 0));
 }
 
 TEST_F(MazeEventsTest, IceSpeedsUpOnTrailsOrTowardOpenTiles)
@@ -252,6 +247,7 @@ TEST_F(RockTest, ARockCloseToTheGroundConfusesWalkersAgainAndAgain)
     stage_.SendMoved(*w, *maze_);
     EXPECT_EQ(w->debuffSets, 0);   // high up: harmless
     while (!rock_->CloseToTheGround()) maze_->GetMazeBaseGDO()->Update(kStep);
+    sfx.clear();   // the impact
     // Teleporting, digging and underground characters are never hit.
     for (int state : {kCharTeleporting, kCharDigAnimation, kCharUnderground}) {
         w->state = state;
@@ -261,20 +257,14 @@ TEST_F(RockTest, ARockCloseToTheGroundConfusesWalkersAgainAndAgain)
     w->state = kCharWalking;
     stage_.SendMoved(*w, *maze_);
     stage_.SendMoved(*w, *maze_);
-    EXPECT_EQ(w->debuffSets, 2);   // each move while it falls restarts the 5000 ms
-    EXPECT_EQ(w->debuff, kDebuffConfused);
-    EXPECT_EQ(w->debuffMs, kRockConfusionMs);
+    // Each move while it falls restarts the 5000 ms.
+    EXPECT_EQ((std::vector<int>{w->debuffSets, w->debuff, w->debuffMs}),
+              (std::vector<int>{2, kDebuffConfused, kRockConfusionMs}));
     // Sound and message only for the first, on the player's channel, big.
-    ASSERT_EQ(SfxCount(kSfxConfused), 1);
-    for (const auto& s : sfx) {
-        if (s[0] == kSfxConfused) {
-            EXPECT_EQ(s[1], kSfxChannelPlayer2);
-        }
-    }
-    ASSERT_EQ(hooks.labels.size(), 1u);
-    EXPECT_EQ(hooks.labels[0], U"CONFUSE");
-    EXPECT_EQ(hooks.labelPlayers[0], 2);
-    EXPECT_TRUE(hooks.labelBig[0]);
+    EXPECT_EQ(sfx, (std::vector<std::array<int, 2>>{{kSfxConfused, kSfxChannelPlayer2}}));
+    EXPECT_EQ(hooks.labels, (std::vector<String>{U"CONFUSE"}));
+    EXPECT_EQ(hooks.labelPlayers, (std::vector<int>{2}));
+    EXPECT_EQ(hooks.labelBig, (std::vector<bool>{true}));
 }
 
 }  // namespace

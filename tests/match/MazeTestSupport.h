@@ -23,9 +23,7 @@ inline float NextDraw(uint32_t& seed)
 
 inline uint32_t AdvanceSeed(uint32_t seed, int draws)
 {
-    for (int k = 0; k < draws; ++k) {
-        NextDraw(seed);
-    }
+    for (int k = 0; k < draws; ++k) NextDraw(seed);
     return seed;
 }
 
@@ -55,9 +53,7 @@ inline bool IsPassage(const ExtendedMaze& maze, int x, int y, int dx, int dy)
 {
     const int a = maze.GetCell2(x, y);
     const int b = maze.GetCell2(x + dx, y + dy);
-    if (a < 0 || b < 0) {
-        return false;
-    }
+    if (a < 0 || b < 0) return false;
     const FacingWalls w = WallsToward(dx, dy);
     return (a & w.own) == 0 && (b & w.other) == 0;
 }

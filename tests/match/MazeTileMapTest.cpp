@@ -50,17 +50,19 @@ TEST_F(MazeTileMapTest, ItemChangesAnnounceTheirTile)
 {
     auto a = std::make_shared<FakeItem>();
     auto b = std::make_shared<FakeItem>();
+    const auto last = [this] {
+        return std::pair(map_->GetLastChangedItem().column, map_->GetLastChangedItem().row);
+    };
     map_->SetItemAtCell(3, 1, a);           // onto an empty tile: once
     EXPECT_EQ(counter_->Count(kEventItemChanged), 1);
-    EXPECT_EQ(map_->GetLastChangedItem().column, 3);
-    EXPECT_EQ(map_->GetLastChangedItem().row, 1);
+    EXPECT_EQ(last(), std::pair(3, 1));
     map_->SetItemAtCell(3, 1, b);           // a replacement: removal, then placement
     EXPECT_EQ(counter_->Count(kEventItemChanged), 3);
     EXPECT_EQ(map_->GetItemAtCell(3, 1), b);
     map_->SetItemAtCell(3, 1, nullptr);     // cleared: once
     map_->SetItemAtCell(2, 1, nullptr);     // cleared while empty: still once
     EXPECT_EQ(counter_->Count(kEventItemChanged), 5);
-    EXPECT_EQ(map_->GetLastChangedItem().column, 2);
+    EXPECT_EQ(last(), std::pair(2, 1));
     map_->SetItemAtCell(5, 1, a);           // outside the grid: nothing
     map_->SetItemAtCell(-1, 0, a);
     EXPECT_EQ(counter_->Count(kEventItemChanged), 5);
@@ -104,12 +106,10 @@ TEST_F(MazeTileMapTest, AnItemOnARaisedTrapRidesUpAndCannotBeTaken)
     map_->ActivateBlockTraps(true);
     for (int n = 0; n < 20; ++n) map_->Update(kStep);
     EXPECT_EQ(trap->GetCurrentFrame(), 1);
-    EXPECT_FALSE(item.active);
-    EXPECT_FLOAT_EQ(itemSprite->position->y, -16.0f);
+    EXPECT_EQ(std::pair(item.active, itemSprite->position->y), std::pair(false, -16.0f));
     map_->ActivateBlockTraps(false);
     for (int n = 0; n < 20; ++n) map_->Update(kStep);
-    EXPECT_TRUE(item.active);
-    EXPECT_FLOAT_EQ(itemSprite->position->y, 0.0f);
+    EXPECT_EQ(std::pair(item.active, itemSprite->position->y), std::pair(true, 0.0f));
     // A taken item is left alone.
     item.lifetime = 0;
     item.active = false;
@@ -129,11 +129,10 @@ TEST_F(MazeTileMapTest, ElementsSortByLowerEdgeAndEqualOnesKeepTheirOrder)
     }
     for (int n = 0; n < 3; ++n) {
         map_->Update(kStep);
-        EXPECT_EQ(walls->GetChild(0), nodes[3]);
-        EXPECT_EQ(walls->GetChild(1), nodes[1]);   // the three at y 10 in their first order
-        EXPECT_EQ(walls->GetChild(2), nodes[2]);
-        EXPECT_EQ(walls->GetChild(3), nodes[4]);
-        EXPECT_EQ(walls->GetChild(4), nodes[0]);
+        std::vector<Ref<GDO>> order;
+        for (int i = 0; i < walls->ChildCount(); ++i) order.push_back(walls->GetChild(i));
+        // The three at y 10 in their first order.
+        EXPECT_EQ(order, (std::vector<Ref<GDO>>{nodes[3], nodes[1], nodes[2], nodes[4], nodes[0]})) << n;
     }
 }
 
@@ -153,15 +152,17 @@ TEST_F(MazeTileMapTest, LightAroundBothPlayersAddsUpAndIsClamped)
     }
     map->Update(kStep);   // radius ceil(5 - a little) = 5
     const TileMap& light = *map->GetLight();
-    EXPECT_EQ(light.GetTile(5, 5), 5);    // 5 + 5 clamped to the 6 light tiles
-    EXPECT_EQ(light.GetTile(8, 5), 4);    // (5 - 3) twice
-    EXPECT_EQ(light.GetTile(8, 9), 0);    // distance 5: nothing
-    EXPECT_EQ(light.GetTile(0, 0), 0);
+    const auto at = [&light](std::initializer_list<std::pair<int, int>> tiles) {
+        std::vector<int> values;
+        for (const auto& [c, r] : tiles) values.push_back(light.GetTile(c, r));
+        return values;
+    };
+    // 5 + 5 clamped to the 6 light tiles; (5 - 3) twice; nothing at distance 5.
+    EXPECT_EQ(at({{5, 5}, {8, 5}, {8, 9}, {0, 0}}), (std::vector<int>{5, 4, 0, 0}));
     GameData::player2->stageData->tileC = 11;
     map->Update(kStep);
-    EXPECT_EQ(light.GetTile(5, 5), 5);
-    EXPECT_EQ(light.GetTile(8, 5), 4);    // 2 from player 1, 2 from player 2 (distance 3)
-    EXPECT_EQ(light.GetTile(2, 5), 2);
+    // (8, 5) has 2 from player 1 and 2 from player 2 (distance 3).
+    EXPECT_EQ(at({{5, 5}, {8, 5}, {2, 5}}), (std::vector<int>{5, 4, 2}));
     GameData::player1 = saved1;
     GameData::player2 = saved2;
 }

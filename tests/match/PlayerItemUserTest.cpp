@@ -23,7 +23,6 @@ protected:
     void SetUp() override
     {
         MazeFixture::SetUp();
-        device_.AddFakeImage("item_icons.png", 320, 32);
         savedPlayers_ = {GameData::player1, GameData::player2};
         cells_ = matchtest::Corridor(4);
         maze_ = MakeMaze(*cells_);
@@ -39,8 +38,7 @@ protected:
             data->itemStack = ItemStack::New(*player);
             data->tileC = n == 0 ? 1 : 7;
             data->tileR = 1;
-            data->character->position->Set(maze_->TileCenterX(data->tileC),
-                                           maze_->TileCenterY(1));
+            data->character->position->Set(maze_->TileCenterX(data->tileC), maze_->TileCenterY(1));
             data->collisionBox = CollisionBox::New(data->collisionAnchor, 0, 0, 20, 20, nullptr);
             player->stageData = data;
             players_[static_cast<size_t>(n)] = player;
@@ -73,26 +71,24 @@ TEST_F(PlayerItemUserTest, IceWandFreezesAndTheTeleporterBeamsTheRealCharacters)
 {
     Data(1).itemStack->Add(kItemIceWand, 0);
     ASSERT_TRUE(UsePlayerItem(Data(1)));
-    EXPECT_EQ(Char(2).GetCurrentDeBuff(), kDebuffFrozen);
-    EXPECT_EQ(Char(2).GetCurrentDeBuffTimer(), 5000);
+    EXPECT_EQ(std::pair(Char(2).GetCurrentDeBuff(), Char(2).GetCurrentDeBuffTimer()),
+              std::pair(kDebuffFrozen, 5000));
     EXPECT_EQ(hooks.labels, (std::vector<String>{U"FREEZE"}));
     EXPECT_EQ(hooks.labelPlayers, (std::vector<int>{2}));
     EXPECT_EQ(hooks.faces, (std::vector<std::vector<int>>{{2, 300, 0}}));
     EXPECT_EQ(hooks.quakes, (std::vector<int>{300}));
     EXPECT_EQ(Data(1).itemStack->GetTotalItems(), 0);
-
     // Frozen, player 2 cannot use anything.
     Data(2).itemStack->Add(kItemSqueakyHammer, 0);
     EXPECT_FALSE(UsePlayerItem(Data(2)));
     EXPECT_EQ(Char(1).GetCurrentDeBuff(), kBuffNone);
-
     // A teleporter starts both beams without a quake; a second swap is refused while
     // they are both in the beam.
     Char(2).SetCurrentDebuff(kBuffNone, 0);
     Data(1).itemStack->Add(kItemTeleporter, 0);
     ASSERT_TRUE(UsePlayerItem(Data(1)));
-    EXPECT_EQ(Char(1).GetState(), kCharTeleporting);
-    EXPECT_EQ(Char(2).GetState(), kCharTeleporting);
+    EXPECT_EQ(std::pair(Char(1).GetState(), Char(2).GetState()),
+              std::pair(kCharTeleporting, kCharTeleporting));
     EXPECT_EQ(hooks.quakes, (std::vector<int>{300}));
     Data(1).itemStack->Add(kItemTeleporter, 0);
     EXPECT_FALSE(UsePlayerItem(Data(1)));
@@ -103,15 +99,13 @@ TEST_F(PlayerItemUserTest, UseKeyUndergroundComesUpOnTheTileCentre)
     Data(1).itemStack->Add(kItemMightyShovel, 0);
     ASSERT_TRUE(UsePlayerItem(Data(1)));
     EXPECT_TRUE(Char(1).IsDigging());
-    for (int n = 0; n < 60 && Char(1).GetState() != kCharUnderground; ++n) {
-        Char(1).Update(kStep);
-    }
+    for (int n = 0; n < 60 && Char(1).GetState() != kCharUnderground; ++n) Char(1).Update(kStep);
     ASSERT_EQ(Char(1).GetState(), kCharUnderground);
     Char(1).position->Set(maze_->TileCenterX(1) + 5.0f, maze_->TileCenterY(1) - 3.0f);
     EXPECT_FALSE(UsePlayerItem(Data(1)));
     EXPECT_EQ(Char(1).GetState(), kCharDigAnimation);
-    EXPECT_FLOAT_EQ(Char(1).position->x, maze_->TileCenterX(1));
-    EXPECT_FLOAT_EQ(Char(1).position->y, maze_->TileCenterY(1));
+    EXPECT_EQ(std::pair(Char(1).position->x, Char(1).position->y),
+              std::pair(maze_->TileCenterX(1), maze_->TileCenterY(1)));
     EXPECT_EQ(SfxCount(21), 1);
 }
 
@@ -127,8 +121,7 @@ TEST_F(PlayerItemUserTest, RegisteredPlayersTakeItemsThroughTheirBoxes)
     data.other = chest->box;
     data.overlap.Set(12.0f, 12.0f);
     EventManager::SendEvent(Data(2).collisionBox.get(), kEventSolidContact, &data);
-    EXPECT_EQ(players_[1]->score, 4);
-    EXPECT_EQ(players_[0]->score, 0);
+    EXPECT_EQ(std::pair(players_[0]->score, players_[1]->score), std::pair(0, 4));
     EXPECT_EQ(Data(2).itemStack->GetItemType(0), kItemHyperHand);
     EXPECT_EQ(hooks.labels, (std::vector<String>{U"HYPER HAND!"}));
     EXPECT_EQ(hooks.labelBig, (std::vector<bool>{false}));

@@ -22,15 +22,9 @@ using mazetest::StdoutToStderr;
 constexpr int kW = kRaceTrackWidth;
 constexpr uint32_t kSeedCount = 2000;
 
-uint32_t SeedFor(uint32_t k)
-{
-    return 0x9E3779B9u * (k + 1) + 12345u;
-}
-
-int RowsOf(const racetrack::Block& block)
-{
-    return static_cast<int>(block.walls.size()) / kW;
-}
+uint32_t SeedFor(uint32_t k) { return 0x9E3779B9u * (k + 1) + 12345u; }
+int RowsOf(const racetrack::Block& block) { return static_cast<int>(block.walls.size()) / kW; }
+int CellOfTile(int tile) { return (tile - 1) / 2; }
 
 // The cell value the block puts at (x, row) of itself, mirrored or not.
 int BlockCell(const racetrack::Block& block, int x, int row, bool mirrored)
@@ -50,14 +44,10 @@ int BlockCell(const racetrack::Block& block, int x, int row, bool mirrored)
 bool BlockSitsAt(const ExtendedMaze& maze, const racetrack::Block& block, int firstRow,
                  bool mirrored)
 {
-    if (firstRow + RowsOf(block) > maze.MazeHeight()) {
-        return false;
-    }
+    if (firstRow + RowsOf(block) > maze.MazeHeight()) return false;
     for (int row = 0; row < RowsOf(block); ++row) {
         for (int x = 0; x < kW; ++x) {
-            if (maze.GetCell2(x, firstRow + row) != BlockCell(block, x, row, mirrored)) {
-                return false;
-            }
+            if (maze.GetCell2(x, firstRow + row) != BlockCell(block, x, row, mirrored)) return false;
         }
     }
     return true;
@@ -78,22 +68,13 @@ std::optional<std::vector<int>> ParseMiddleBlocks(const ExtendedMaze& maze, bool
                 found = n;
             }
         }
-        if (found == 0) {
-            return std::nullopt;
-        }
+        if (found == 0) return std::nullopt;
         sizes.push_back(found);
         row += found;
         mirrored = !mirrored;
     }
-    if (row != maze.MazeHeight() - 2) {
-        return std::nullopt;
-    }
+    if (row != maze.MazeHeight() - 2) return std::nullopt;
     return sizes;
-}
-
-int CellOfTile(int tile)
-{
-    return (tile - 1) / 2;
 }
 
 }  // namespace
@@ -104,12 +85,10 @@ int CellOfTile(int tile)
 TEST(RaceTrackBlocks, TablesAreWholeRowsWithMatchingOpenings)
 {
     std::vector<racetrack::Block> blocks = {racetrack::TopBlock(), racetrack::BottomBlock()};
-    for (int n = 2; n <= 6; ++n) {
-        blocks.push_back(racetrack::MiddleBlock(n));
-        EXPECT_EQ(RowsOf(blocks.back()), n);
-    }
-    EXPECT_EQ(RowsOf(blocks[0]), 2);
-    EXPECT_EQ(RowsOf(blocks[1]), 2);
+    for (int n = 2; n <= 6; ++n) blocks.push_back(racetrack::MiddleBlock(n));
+    std::vector<int> rows;
+    for (const auto& block : blocks) rows.push_back(RowsOf(block));
+    EXPECT_EQ(rows, (std::vector<int>{2, 2, 2, 3, 4, 5, 6}));
     EXPECT_TRUE(racetrack::MiddleBlock(7).walls.empty());
     EXPECT_TRUE(racetrack::MiddleBlock(1).flags.empty());
     for (size_t b = 0; b < blocks.size(); ++b) {
@@ -141,9 +120,7 @@ TEST(CopyRFTIPatternToMaze, RefusesBadTablesAndPlacesWithoutWriting)
     const racetrack::Block block = racetrack::MiddleBlock(3);
     Ref<ExtendedMaze> maze = ExtendedMaze::New(kW, 6);
     const auto unchanged = [&] {
-        for (int i = 0; i < kW * 6; ++i) {
-            if (maze->GetCell(i) != kCellAllWalls) return false;
-        }
+        for (int i = 0; i < kW * 6; ++i) if (maze->GetCell(i) != kCellAllWalls) return false;
         return true;
     };
     EXPECT_FALSE(maze->CopyRFTIPatternToMaze({}, {}, 0, false));
@@ -193,11 +170,10 @@ TEST(GenerateRFTIMaze, ManySeedsFillEveryRowAndLeadBothStartsToTheIdol)
         const TilePos p1 = maze->RaceStartTile(1, code);
         const TilePos p2 = maze->RaceStartTile(2, code);
         const TilePos idol = maze->RaceIdolTile(code);
-        const int sx = CellOfTile(p1.c);
-        ASSERT_EQ(CellOfTile(p2.c), sx);
-        ASSERT_EQ(CellOfTile(p1.r), kRaceTrackHeight - 1);
-        ASSERT_EQ(CellOfTile(p2.r), kRaceTrackHeight - 2);
-        EXPECT_EQ(sx, (code & kTrackStartOnRight) ? kW - 1 : 0);
+        const int sx = (code & kTrackStartOnRight) ? kW - 1 : 0;
+        ASSERT_EQ((std::vector<int>{CellOfTile(p1.c), CellOfTile(p1.r), CellOfTile(p2.c),
+                                    CellOfTile(p2.r)}),
+                  (std::vector<int>{sx, kRaceTrackHeight - 1, sx, kRaceTrackHeight - 2}));
         EXPECT_TRUE(maze->IsDeadEnd(maze->CellIndex(sx, kRaceTrackHeight - 1)));
         EXPECT_TRUE(maze->IsDeadEnd(maze->CellIndex(sx, kRaceTrackHeight - 2)));
         // The idol's tile lies between cells (ix, 0) and (ix, 1).
@@ -217,12 +193,12 @@ TEST(GenerateRFTIMaze, ManySeedsFillEveryRowAndLeadBothStartsToTheIdol)
         if (k < 50) {
             random::Seed = seed;
             ASSERT_EQ(again->GenerateRFTIMaze(), code);
-            for (int i = 0; i < kW * kRaceTrackHeight; ++i) { ASSERT_EQ(again->GetCell(i), maze->GetCell(i)); }
+            for (int i = 0; i < kW * kRaceTrackHeight; ++i) ASSERT_EQ(again->GetCell(i), maze->GetCell(i));
         }
     }
     // 15 middle rows take 3 to 7 blocks; every orientation occurs.
     for (int blocks = 0; blocks < 16; ++blocks) {
-        if (blocks < 3 || blocks > 7) { EXPECT_EQ(blockCounts[blocks], 0); }
+        EXPECT_TRUE((blocks >= 3 && blocks <= 7) || blockCounts[blocks] == 0) << blocks;
     }
     for (int code = 0; code < 4; ++code) EXPECT_GT(codes[code], kSeedCount / 8) << "code " << code;
 }

@@ -70,24 +70,16 @@ protected:
         GameData::player2->character = Roster::GetCharacterByIndex(1);
         ExtendedStage::SetHooks(&overlay_);
         SoundManager::SetSpy([this](const SoundManager::Request& r) {
-            if (!r.preload) {
-                plays.push_back(r);
-            }
+            if (!r.preload) plays.push_back(r);
         });
         game_ = std::make_unique<RecordingGame>();
     }
 
     void TearDown() override
     {
-        if (stage_) {
-            stage_->Deallocate();
-            stage_.reset();
-        }
-        EventManager::RemoveAllListeners();
+        Unload();
         for (const Ref<PlayerData>& player : {GameData::player1, GameData::player2}) {
-            if (player) {
-                player->stageData.reset();
-            }
+            if (player) player->stageData.reset();
         }
         game_.reset();
         ZELKAStage::SetComputerForBothPlayers(false);
@@ -97,9 +89,19 @@ protected:
         MediaFixture::TearDown();
     }
 
-    // A versus match (mode 1) or a race (mode 2) with the given time limit, fully loaded.
+    // Releases the stage, if any, and its listeners.
+    void Unload()
+    {
+        if (stage_) stage_->Deallocate();
+        stage_.reset();
+        EventManager::RemoveAllListeners();
+    }
+
+    // A versus match (mode 1) or a race (mode 2) with the given time limit, fully loaded,
+    // in place of the one before.
     ZELKAStage& Load(int mode, int limitMs)
     {
+        Unload();
         GameData::SetGameMode(mode);
         stage_ = ZELKAStage::New(limitMs);
         int guard = 0;
@@ -114,32 +116,24 @@ protected:
     {
         stage_->Update(16);
         keys_->EndUpdate();
-        for (const int code : pressed_) {
-            keys_->KeyEvent(kEventKeyUp, code);
-        }
+        for (const int code : pressed_) keys_->KeyEvent(kEventKeyUp, code);
         pressed_.clear();
     }
 
-    // Updates until the intro banner has gone; returns how many it took.
-    int RunIntro()
+    // Updates while `more` holds, at most `most`; returns how many ran.
+    template <typename More>
+    int StepWhile(More more, int most)
     {
         int updates = 0;
-        while (stage_->IsIntroRunning() && updates < 1000) {
-            Step();
-            ++updates;
-        }
+        for (; more() && updates < most; ++updates) Step();
         return updates;
     }
-
-    // Updates until the stage asks for another one; returns how many it took.
+    // Until the intro banner has gone.
+    int RunIntro() { return StepWhile([this] { return stage_->IsIntroRunning(); }, 1000); }
+    // Until the stage asks for another one.
     int RunUntilLeaving(int most)
     {
-        int updates = 0;
-        while (stage_->GetRequestedStage() == kNoStageId && updates < most) {
-            Step();
-            ++updates;
-        }
-        return updates;
+        return StepWhile([this] { return stage_->GetRequestedStage() == kNoStageId; }, most);
     }
 
     // A key hit for the next update.
