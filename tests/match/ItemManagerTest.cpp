@@ -241,6 +241,10 @@ TEST_F(ItemManagerTest, HalfTheItemsBoxOnOneAxisTakesIt)
     EXPECT_FALSE(At(*maze, 2, 1));
     Touch(*gem, 16.0f, 16.0f);                // taken once only
     EXPECT_EQ((std::vector<int>{player.score, player.gems}), (std::vector<int>{1, 1}));
+    const Ref<Item> beside = At(*maze, 3, 1);
+    ASSERT_TRUE(beside);
+    Touch(*beside, 8.0f, 1.0f);                  // half along x is enough too
+    EXPECT_EQ(beside->lifetime, 0);
 }
 
 TEST_F(ItemManagerTest, ScoresAndEffectsOfEachKindInVersus)
