@@ -6,6 +6,7 @@
 
 #include "platform/files/TextFile.h"
 #include "services/config/PlayerConfig.h"
+#include "tests/e2e/support/GameProcess.h"
 #include "tests/e2e/support/VirtualDisplay.h"
 
 #include <gtest/gtest.h>
@@ -13,114 +14,18 @@
 // After the test framework: Xlib defines macros (None, Bool) that clash with its names.
 #include "tests/support/GameWindows.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <thread>
 
 namespace zelka {
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 constexpr auto kPollLimit = std::chrono::seconds(90);  // the sanitizer build is slow under load
-constexpr auto kPollStep = std::chrono::milliseconds(20);
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The game in a folder of its own (its files are relative to the working directory), its
-// trace lines (ZELKA_TRACE) on standard error; killed if the test leaves before it ended.
-class GameProcess {
-public:
-    GameProcess()
-    {
-        std::string pattern = (fs::temp_directory_path() / "zelka-end-XXXXXX").string();
-        if (mkdtemp(pattern.data())) folder_ = pattern;
-    }
-
-    ~GameProcess()
-    {
-        if (pid_ > 0 && !Ended()) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        std::error_code error;
-        fs::remove_all(folder_, error);
-    }
-
-    bool Start(const std::string& display)
-    {
-        const std::string game = testing_x::GameExecutable();
-        if (access(game.c_str(), X_OK) != 0) return false;
-        pid_ = fork();
-        if (pid_ == 0) {
-            prctl(PR_SET_PDEATHSIG, SIGKILL);
-            if (chdir(folder_.c_str()) != 0) _exit(127);
-            dup2(open("/dev/null", O_RDONLY), STDIN_FILENO);
-            dup2(open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
-            dup2(open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
-            setenv("ALSOFT_DRIVERS", "null", 1);
-            setenv("DISPLAY", display.c_str(), 1);
-            setenv("ZELKA_TRACE", "1", 1);
-            execl(game.c_str(), game.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        return pid_ > 0;
-    }
-
-    pid_t Pid() const { return pid_; }
-    const fs::path& Folder() const { return folder_; }
-    std::string Output() const { return ReadAll(folder_ / "out.txt"); }
-    std::string Errors() const { return ReadAll(folder_ / "err.txt"); }
-
-    bool Ended()
-    {
-        if (!reaped_ && waitpid(pid_, &status_, WNOHANG) == pid_) reaped_ = true;
-        return reaped_;
-    }
-    int WaitStatus() const { return status_; }
-
-    // Polls `ready` until it holds; false at the poll limit or once the game ended without it.
-    template <typename Ready>
-    bool WaitUntil(Ready ready)
-    {
-        for (const auto deadline = Clock::now() + kPollLimit; Clock::now() < deadline;
-             std::this_thread::sleep_for(kPollStep)) {
-            const bool ended = Ended();  // before the check: the files are then complete
-            if (ready()) return true;
-            if (ended) return false;
-        }
-        return false;
-    }
-    bool WaitForTrace(const std::string& line)
-    {
-        return WaitUntil([&] { return Errors().find(line) != std::string::npos; });
-    }
-    bool WaitForEnd()
-    {
-        return WaitUntil([this] { return Ended(); });
-    }
-
-private:
-    fs::path folder_;
-    pid_t pid_ = -1;
-    bool reaped_ = false;
-    int status_ = 0;
-};
 
 class GameProcessEndTest : public ::testing::Test {
 protected:
@@ -133,10 +38,11 @@ protected:
     // The first stage is on screen: the game data exist and the window has its final mode.
     unsigned long StartedWindow(const char* stage = "stage 5 on screen")
     {
-        EXPECT_TRUE(game_.WaitForTrace(stage)) << game_.Errors();
+        EXPECT_TRUE(game_.WaitForTrace(stage, kPollLimit)) << game_.Trace();
         unsigned long window = 0;
-        game_.WaitUntil([&] { return (window = display_.FindWindow(testing_x::kGameTitle, game_.Pid())) != 0; });
-        EXPECT_NE(window, 0u) << "no game window; output:\n" << game_.Output() << game_.Errors();
+        game_.WaitUntil([&] { return (window = display_.FindWindow(testing_x::kGameTitle, game_.Pid())) != 0; },
+                        kPollLimit);
+        EXPECT_NE(window, 0u) << "no game window; output:\n" << game_.Output() << game_.Trace();
         return window;
     }
 
@@ -145,11 +51,11 @@ protected:
     // by the game.
     void ExpectEnd(int code, const char* after)
     {
-        ASSERT_TRUE(game_.WaitForEnd()) << "the game did not end after " << after;
+        ASSERT_TRUE(game_.WaitForEnd(kPollLimit)) << "the game did not end after " << after;
         const int status = game_.WaitStatus();
-        ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status) << ":\n" << game_.Errors();
-        EXPECT_EQ(WEXITSTATUS(status), code) << game_.Output() << game_.Errors();
-        const std::string errors = game_.Errors();
+        ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status) << ":\n" << game_.Trace();
+        EXPECT_EQ(WEXITSTATUS(status), code) << game_.Output() << game_.Trace();
+        const std::string errors = game_.Trace();
         for (const char* report : {"AddressSanitizer", "LeakSanitizer", "runtime error", "free()", "corrupted",
                                    "double free"}) {
             EXPECT_EQ(errors.find(report), std::string::npos) << report << " in:\n" << errors;
@@ -173,7 +79,7 @@ protected:
     }
 
     e2e::VirtualDisplay display_;
-    GameProcess game_;
+    e2e::GameProcess game_;
 };
 
 TEST_F(GameProcessEndTest, BootsIntoTheTitleAndClosesCleanly)
