@@ -63,15 +63,7 @@ void BM_BatchQuads(benchmark::State& state)
         device.EndRender();
         glFinish();
     };
-    for (int i = 0; i < kWarmUpFrames; ++i) {
-        frame();
-    }
-    const long drawCallsBefore = GLStats().drawCalls;
-    for (auto _ : state) {
-        frame();
-    }
-    state.counters["draw_calls/frame"] = static_cast<double>(GLStats().drawCalls - drawCallsBefore) /
-                                         static_cast<double>(state.iterations());
+    TimeFrames(state, frame);
     state.counters["quads/frame"] = kQuadsPerFrame;
 }
 BENCHMARK(BM_BatchQuads)->Args({640, 360})->Args({1280, 720})->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -27,7 +27,6 @@
 #include "platform/files/DataPath.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/WindowGeneration.h"
-#include "platform/graphics/gl/GLCounters.h"
 #include "platform/graphics/gl/GLGraphicsDevice.h"
 #include "services/data/GameData.h"
 #include "services/data/null/NullVideoHost.h"
@@ -42,7 +41,6 @@ constexpr int kStepMs = 16;
 constexpr int kVersus2P = 1;
 constexpr int kWidth = 1280;
 constexpr int kHeight = 720;
-constexpr int kWarmUpFrames = 30;
 
 // One window for the whole process: textures kept between stages must stay on the device
 // that made them.
@@ -205,11 +203,7 @@ void BM_MatchFrameSplitGL(benchmark::State& state)
         window.Device().EndRender();
         glFinish();
     };
-    for (int i = 0; i < kWarmUpFrames; ++i) frame();
-    const long before = GLStats().drawCalls;
-    for (auto _ : state) frame();
-    state.counters["draw_calls/frame"] =
-        static_cast<double>(GLStats().drawCalls - before) / static_cast<double>(state.iterations());
+    TimeFrames(state, frame);
     MatchWorld::Release(stage);
     Game::globalScale.Set(1.0f, 1.0f);
     graphics::ResetContext();

@@ -19,7 +19,6 @@
 #include "match/maze/GameMaze.h"
 #include "match/maze/GemSprite.h"
 #include "platform/graphics/Graphics.h"
-#include "platform/graphics/gl/GLCounters.h"
 #include "platform/graphics/gl/GLGraphicsDevice.h"
 #include "platform/graphics/null/RecordingGraphicsDevice.h"
 #include "services/data/GameData.h"
@@ -32,7 +31,6 @@ namespace {
 constexpr int kMazeW = 24;   // cells
 constexpr int kMazeH = 25;
 constexpr int kStepMs = 16;
-constexpr int kWarmUpFrames = 30;
 
 Ref<ExtendedMaze> BigMaze()
 {
@@ -134,11 +132,7 @@ void BM_TileMapDrawGL(benchmark::State& state)
         window.Device().EndRender();
         glFinish();
     };
-    for (int i = 0; i < kWarmUpFrames; ++i) frame();
-    const long before = GLStats().drawCalls;
-    for (auto _ : state) frame();
-    state.counters["draw_calls/frame"] =
-        static_cast<double>(GLStats().drawCalls - before) / static_cast<double>(state.iterations());
+    TimeFrames(state, frame);
     state.counters["tiles"] = maze->GetCols() * maze->GetRows() * 2;
     map->Deallocate();
     for (auto& sheet : sheets) sheet->Deallocate();

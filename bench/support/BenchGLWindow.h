@@ -4,9 +4,11 @@
 // GL device on it, for the benchmarks that draw. Ok() is false without a display.
 
 #include "platform/graphics/Graphics.h"
+#include "platform/graphics/gl/GLCounters.h"
 #include "platform/graphics/gl/GLGraphicsDevice.h"
 
 #include <GLFW/glfw3.h>
+#include <benchmark/benchmark.h>
 
 #include <memory>
 
@@ -47,5 +49,18 @@ private:
     GLFWwindow* window_ = nullptr;
     std::unique_ptr<GLGraphicsDevice> device_;
 };
+
+// Times `frame` once per iteration after 30 untimed frames (llvmpipe compiles its pipeline
+// on the first draws) and reports the GL draw calls per frame.
+template <typename Frame>
+void TimeFrames(benchmark::State& state, Frame frame)
+{
+    constexpr int kWarmUpFrames = 30;
+    for (int i = 0; i < kWarmUpFrames; ++i) frame();
+    const long before = GLStats().drawCalls;
+    for (auto _ : state) frame();
+    state.counters["draw_calls/frame"] =
+        static_cast<double>(GLStats().drawCalls - before) / static_cast<double>(state.iterations());
+}
 
 }  // namespace zelka
