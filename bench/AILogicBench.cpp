@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "bench/support/FakeMatchImages.h"
 #include "engine/core/EventManager.h"
 #include "engine/core/Random.h"
 #include "match/MatchEvents.h"
@@ -46,12 +47,7 @@ struct Scene {
     Scene()
     {
         graphics::ResetContext();
-        for (const char* name : {"mazeset.png", "floorset.png", "blocktrap.png", "wallbreak.png",
-                                 "sprite.png", "dig2.png", "teleport.png", "status_fx.png",
-                                 "nav_cursor.png", "item_icons.png", "itframe_p1.png",
-                                 "itframe_p2.png", "fallingrock.png"}) {
-            device.AddFakeImage(name, 20 * 48, 96);
-        }
+        AddFakeMatchImages(device);
         graphics::SetGraphicsDevice(&device);
         EventManager::RemoveAllListeners();
         random::Seed = 2026;
