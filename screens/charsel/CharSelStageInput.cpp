@@ -297,12 +297,12 @@ void CharSelStage::UpdateWorld()
         worldSelector_->SelectWorld(worldSelector_->GetSelectedWorld() + step);
     } else if (Hit(player1, kActionCancel)) {
         const Ref<GDO> shown = worldRoot_->GetChildByName(kWorldNoticeName);
-        if (Panel* notice = AsNoticePanel(shown); notice && notice->IsOpen()) {
-            if (!IsPanelClosing(*notice, kLockNoticeClosed)) {
-                notice->Close2(false, true);
-            }
+        if (Panel* notice = AsNoticePanel(shown);
+            notice && notice->IsOpen() && !IsPanelClosing(*notice, kLockNoticeClosed)) {
+            notice->Close2(false, true);
             return;
         }
+        // No notice, or one already on its way out: the cancel steps back a phase.
         worldPanel_->Close2(false, true);
         // The cancel goes on to the last roulette confirmed and takes that pick back.
         ParsePlayerInput(player1, GameData::Is2PMode() ? 0 : 1);

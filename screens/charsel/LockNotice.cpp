@@ -15,9 +15,4 @@ Panel* AsNoticePanel(const Ref<GDO>& notice)
     return dynamic_cast<Panel*>(notice.get());
 }
 
-bool IsPanelClosing(const Panel& panel, float closedValue)
-{
-    return panel.IsOpen() && panel.IsAnimating() && panel.GetTween()->GetEnd() == closedValue;
-}
-
 }  // namespace zelka

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/Ref.h"
+#include "screens/app/PanelState.h"
 
 namespace zelka {
 
@@ -14,8 +15,5 @@ class Panel;
 
 // The notice as the Panel it is; null for null or for any other node.
 [[nodiscard]] Panel* AsNoticePanel(const Ref<GDO>& notice);
-
-// Visible and easing back to its closed value.
-[[nodiscard]] bool IsPanelClosing(const Panel& panel, float closedValue);
 
 }  // namespace zelka

@@ -221,9 +221,12 @@ float CreditsStage::GetEndScroll() const
     return kCreditsPromptRest - kCreditsHalfScreen - height_;
 }
 
-void CreditsStage::Update(int /*ms*/)
+void CreditsStage::Update(int ms)
 {
-    Stage::Update(kMsPerSecond / Game::GetGameFPS());
+    // The step of one update at the game's rate; without a game object (the rate is 0)
+    // the elapsed time.
+    const int rate = Game::GetGameFPS();
+    Stage::Update(rate > 0 ? kMsPerSecond / rate : ms);
     if (leaving_ || !content_) {
         return;
     }

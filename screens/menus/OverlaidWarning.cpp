@@ -60,6 +60,12 @@ void OverlaidWarning::Update(int ms)
     }
 }
 
+void OverlaidWarning::Close2(bool immediate, bool playSound)
+{
+    timeout_ = 0;
+    Panel::Close2(immediate, playSound);
+}
+
 void OverlaidWarning::SetText(const String& text)
 {
     if (label_->GetText() != text) {

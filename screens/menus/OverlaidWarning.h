@@ -20,6 +20,9 @@ public:
     // The panel's update; then, while open with a positive time-out, counts it down by ms
     // and closes (animated, with sound) on reaching 0.
     void Update(int ms) override;
+    // Drops the time-out, then closes. The message stays visible while it folds away, so
+    // without this a capture (kOverMsgCapture) would go on taking keys for 300 ms more.
+    void Close2(bool immediate, bool playSound) override;
 
     // Rewrites the label only when the text differs.
     void SetText(const String& text);

@@ -130,6 +130,20 @@ void SettingsMenu::SelectResolution(int index)
     }
 }
 
+void SettingsMenu::ShowResolutionInUse()
+{
+    const int current = GameData::GetCurrentVideoModeIndex();
+    if (current >= 0 || !GameData::options) {
+        SelectResolution(current);
+        return;
+    }
+    // A window of a size no entry has: the row names that size and selects no entry, so
+    // the row matches the window (BACK) and APPLY finds nothing to change.
+    selectedResolution_ = -1;
+    resolutionLabel_->SetText(Decimal(GameData::options->screenWidth) + U"x" +
+                              Decimal(GameData::options->screenHeight));
+}
+
 bool SettingsMenu::SelectedIsWindowedOnly() const
 {
     const VideoMode_* mode = GameData::GetVideoModeInfo(selectedResolution_);
@@ -245,7 +259,7 @@ void SettingsMenu::RevertVideo()
     videoChangePending_ = false;
     // The rows show the mode in use again: left on the refused one, the next APPLY (say,
     // of the full-screen row alone) would bring the refused resolution back.
-    SelectResolution(GameData::GetCurrentVideoModeIndex());
+    ShowResolutionInUse();
     const bool fullScreen = GameData::options && GameData::options->fullscreen;
     fullScreenBar_->SetValue(fullScreen ? kFullScreenOn : 0);
 }

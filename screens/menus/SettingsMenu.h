@@ -46,6 +46,7 @@ public:
 private:
     void Apply();
     void RevertVideo();
+    void ShowResolutionInUse();
     void CloseThisDialog();
     void RefreshOverMsgTimeOutText();
     void RefreshBackText();
@@ -53,7 +54,8 @@ private:
 
     int savedMusic_ = 0;   // 0-100: what leaving restores
     int savedEffects_ = 0;
-    int selectedResolution_ = 0;  // index into GameData::videoModes
+    int selectedResolution_ = 0;  // index into GameData::videoModes; -1 after a revert to a
+                                  // window of a size in no entry
     bool videoChangePending_ = false;
     // What a cancel after APPLY restores. The window size too: a window whose size is
     // in no list entry (index -1) would otherwise come back at the desktop size.

@@ -7,6 +7,7 @@
 #include "services/player/PlayerStats.h"
 #include "screens/title/TitleConstants.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 
@@ -14,9 +15,11 @@ namespace zelka {
 
 namespace {
 
-String Decimal(int n)
+// A count as shown: never below 0 (the loaded statistics are clamped, but a record made in
+// memory is not).
+String Count(int n)
 {
-    return FromUtf8(std::to_string(n));
+    return FromUtf8(std::to_string(std::max(n, 0)));
 }
 
 }  // namespace
@@ -86,12 +89,10 @@ void StatsPanel::AddMatchColumns()
         const float x = kStatsColumnOrigin + kStatsColumnStep * column;
         AddLbl(GameData::GetGameModeShortName(mode), x, kStatsModeNameY)
             ->SetFontScale(kStatsModeNameScaleX, kStatsLabelScale);
-        // Player 2's wins are what is neither a draw nor a player-1 win.
-        const int values[] = {record->victories, record->draws,
-                              record->matches - record->draws - record->victories};
+        const int values[] = {record->victories, record->draws, record->PlayerTwoWins()};
         const float rows[] = {kStatsWinsY, kStatsDrawsY, kStatsLossesY};
         for (std::size_t row = 0; row < std::size(rows); ++row) {
-            AddLbl(Decimal(values[row]), x, rows[row])
+            AddLbl(Count(values[row]), x, rows[row])
                 ->tint.Set(kStatsValueGrey, kStatsValueGrey, kStatsValueGrey);
         }
     }
@@ -106,8 +107,8 @@ void StatsPanel::AddItemUsage()
         AddChild2(ItemStackSlot::New(item, 0), x, kStatsIconY);
         const int uses1 = GameData::stats ? GameData::stats->GetItemUses(1, item) : 0;
         const int uses2 = GameData::stats ? GameData::stats->GetItemUses(2, item) : 0;
-        AddLbl(U"X" + Decimal(uses1), x, kStatsP1UsesY);
-        AddLbl(U"X" + Decimal(uses2), x, kStatsP2UsesY);
+        AddLbl(U"X" + Count(uses1), x, kStatsP1UsesY);
+        AddLbl(U"X" + Count(uses2), x, kStatsP2UsesY);
     }
 }
 

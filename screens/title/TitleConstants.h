@@ -16,6 +16,7 @@ inline constexpr int kOptionSlideMs = 500;       // an option label slides in or
 inline constexpr int kHowToPlayFirstDelayMs = 1000;  // the guide opens by itself on a first run
 inline constexpr int kPromptBlinkMs = 500;
 inline constexpr int kTitlePanelMs = 300;
+inline constexpr float kStatsPanelClosed = 0.0f;  // its "scale.y" when folded away
 
 // ---- Title screen: layout (px from the screen's centre).
 inline constexpr float kLogoGroupY = -40.0f;

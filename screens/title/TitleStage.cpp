@@ -23,6 +23,7 @@
 #include "services/player/PlayerData.h"
 #include "services/roster/Roster.h"
 #include "screens/app/AppConstants.h"
+#include "screens/app/PanelState.h"
 #include "screens/app/ZELKA.h"
 #include "screens/menus/GameModeMenuOption.h"
 #include "screens/menus/GameModesMultiOption.h"
@@ -271,7 +272,8 @@ void TitleStage::BuildMenu()
 
 void TitleStage::BuildStatsPanel()
 {
-    statsPanel_ = Panel::New(StatsPanel::New(), U"scale.y", 0.0f, 1.0f, kTitlePanelMs, nullptr);
+    statsPanel_ = Panel::New(StatsPanel::New(), U"scale.y", kStatsPanelClosed, 1.0f, kTitlePanelMs,
+                             nullptr);
     statsPanel_->name = U"STATS_PANEL";
     worldRoot_->AddChild(statsPanel_);
     // Played here and never preloaded by the panels or the menus.
@@ -400,8 +402,9 @@ void TitleStage::UpdateMenuInput()
     const bool cancel = input->InputHit(kActionCancel);
     const bool start = input->InputHit(kActionStart);
     if (statsPanel_ && statsPanel_->IsOpen()) {
-        // Only the panel listens; a press while it still unfolds or folds is dropped.
-        if ((accept || cancel || start) && !statsPanel_->IsAnimating()) {
+        // Only the panel listens. A press while it unfolds folds it back; one while it
+        // already folds away has nothing left to do.
+        if ((accept || cancel || start) && !IsPanelClosing(*statsPanel_, kStatsPanelClosed)) {
             statsPanel_->Close2(false, true);
         }
         return;

@@ -120,8 +120,9 @@ Ref<XMLNode> ReadFile(const std::string& baseName)
     unlink((path + kTemporarySuffix).c_str());
     unlink((path + kNewSuffix + kTemporarySuffix).c_str());
     LoadedText loaded = LoadTextFile(path);
-    // A missing or empty file still goes through the decoder (which prints its length
-    // line), but it is a first start, not damage: nothing to keep.
+    // A missing file is a first start: nothing to decode, nothing to report. An empty one
+    // goes through the decoder (which prints its length line) but holds nothing to keep.
+    if (loaded.state == FileState::kMissing) return nullptr;
     Ref<XMLNode> tree = ReadSaveNodeFromFileContent(loaded.text);
     if (loaded.state == FileState::kUnreadable) {
         state.fates[path] = Fate::kKeep;
@@ -318,6 +319,10 @@ void ApplyUserData_()
         Ref<XMLNode> node = ChildNodeOrNew_(U"item", items, U"id", Decimal(item));
         stats.SetItemUses(1, item, ParseInt(node->GetAttribute(U"uses")));
         stats.SetItemUses(2, item, ParseInt(node->GetAttribute(U"uses_p2")));
+    }
+    if (stats.ClampCounters()) {
+        Report("Statistics out of range in " + FilePath(kSaveBaseName) + ": each counter is kept within 0 to " +
+               std::to_string(kMaxStatsCounter) + ", draws and wins within the matches");
     }
 }
 

@@ -35,7 +35,8 @@ String FileContentFromSaveNode(const XMLNode& tree);
 Ref<XMLNode> XMLConfigNode(Ref<XMLNode> tree);
 Ref<XMLNode> XMLSaveDataNode(Ref<XMLNode> tree);
 
-// Copy the cached trees into the state.
+// Copy the cached trees into the state. The statistics are brought into shape on the way
+// (PlayerStats::ClampCounters), with one line on standard output when any was not.
 void ApplyGameSettings_();
 void ApplyUserData_();
 

@@ -6,6 +6,26 @@
 
 namespace zelka {
 
+namespace {
+
+// Into 0 .. limit; true when it was outside.
+bool ClampTo(int& value, int limit)
+{
+    const int clamped = std::clamp(value, 0, limit);
+    const bool changed = clamped != value;
+    value = clamped;
+    return changed;
+}
+
+}  // namespace
+
+int MatchStats::PlayerTwoWins() const
+{
+    // Wider than int: the counters of a record made in memory are not clamped.
+    const int64_t wins = int64_t{matches} - draws - victories;
+    return static_cast<int>(std::clamp<int64_t>(wins, 0, INT_MAX));
+}
+
 Ref<PlayerStats> PlayerStats::New(int modeCount)
 {
     auto stats = std::make_shared<PlayerStats>();
@@ -42,11 +62,11 @@ int PlayerStats::GetTotalItemUses(int item) const
 void PlayerStats::AddMatchResult(int modeId, int score1, int score2)
 {
     MatchStats* mode = GetModeStats(modeId);
-    if (!mode) return;
-    if (mode->matches < INT_MAX) ++mode->matches;
+    if (!mode || mode->matches >= kMaxStatsCounter) return;
+    ++mode->matches;
     if (score1 == score2) {
-        if (mode->draws < INT_MAX) ++mode->draws;
-    } else if (score1 > score2 && mode->victories < INT_MAX) {
+        ++mode->draws;
+    } else if (score1 > score2) {
         ++mode->victories;
     }
 }
@@ -62,7 +82,7 @@ int* PlayerStats::ItemSlot(int player, int item)
 void PlayerStats::AddItemUse(int player, int item)
 {
     int* slot = ItemSlot(player, item);
-    if (slot && *slot < INT_MAX) ++*slot;
+    if (slot && *slot < kMaxStatsCounter) ++*slot;
 }
 
 int PlayerStats::GetItemUses(int player, int item) const
@@ -74,6 +94,20 @@ int PlayerStats::GetItemUses(int player, int item) const
 void PlayerStats::SetItemUses(int player, int item, int uses)
 {
     if (int* slot = ItemSlot(player, item)) *slot = uses;
+}
+
+bool PlayerStats::ClampCounters()
+{
+    bool changed = false;
+    for (MatchStats& mode : modes_) {
+        changed |= ClampTo(mode.matches, kMaxStatsCounter);
+        changed |= ClampTo(mode.draws, mode.matches);
+        changed |= ClampTo(mode.victories, mode.matches - mode.draws);
+    }
+    for (auto* uses : {&itemUses_, &itemUsesP2_}) {
+        for (int& count : *uses) changed |= ClampTo(count, kMaxStatsCounter);
+    }
+    return changed;
 }
 
 }  // namespace zelka

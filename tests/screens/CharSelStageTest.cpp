@@ -214,6 +214,37 @@ TEST_F(CharSelStageTest, ALockedWorldOpensItsNoticeAndAnOpenOneStartsTheRaceAfte
     EXPECT_EQ(GameData::currentWorldNdx, 0);
 }
 
+// A cancel while a world's lock notice already folds away is not used up by it: the world
+// panel closes and the last confirmation is taken back (the computer's in a one-player
+// mode, player 1's in a two-player mode).
+TEST_F(CharSelStageTest, CancelDuringAClosingWorldNoticeStepsBackToTheCharacters)
+{
+    for (int mode : {kVersus1P, kVersus2P}) {
+        SCOPED_TRACE(mode);
+        if (stage) stage->Deallocate();
+        if (mode == kVersus2P) SecondPlayerOnKeyboard();
+        Load(mode);
+        Press(kActionAccept);
+        Press(kActionAccept, mode == kVersus2P ? 2 : 1);
+        ASSERT_TRUE(stage->GetWorldPanel()->IsOpen());
+        for (int action : {kActionLeft, kActionLeft, kActionAccept}) Press(action);  // world 0 -> 3 -> 2
+        const Ref<GDO> notice = Named(U"WORLD_LOCK");
+        ASSERT_TRUE(notice && notice->visible);
+
+        Press(kActionCancel);  // folds the notice
+        ASSERT_TRUE(notice->visible);
+        EXPECT_TRUE(Roulette(0).IsConfirmed() && Roulette(1).IsConfirmed());
+        Press(kActionCancel);  // while it folds
+        const int undone = mode == kVersus2P ? 0 : 1;
+        EXPECT_FALSE(Roulette(undone).IsConfirmed());
+        EXPECT_TRUE(Roulette(1 - undone).IsConfirmed());
+        Wait(600);
+        EXPECT_FALSE(stage->GetWorldPanel()->IsOpen());
+        EXPECT_FALSE(notice->visible);
+        EXPECT_EQ(app->GetNextStageId(), kNoStageId);
+    }
+}
+
 TEST_F(CharSelStageTest, ALockedCharacterShowsQuestionMarksAndOnlyItsNotice)
 {
     Load(kVersus1P);

@@ -2,6 +2,7 @@
 
 #include "engine/core/Random.h"
 #include "engine/display/EmptyGDOContainer.h"
+#include "engine/stage/Game.h"
 #include "engine/text/BlinkingLabel.h"
 #include "services/player/PlayerStats.h"
 #include "tests/screens/ScreenTestSupport.h"
@@ -46,6 +47,18 @@ TEST_F(CreditsStageTest, ScrollsHalfAPixelOrTwoWhileAcceptIsHeld)
     // The column sits on the whole pixel at or above the position.
     EXPECT_FLOAT_EQ(Credits().GetContent()->position->y, 135.0f);
     EXPECT_EQ(Pending(), kNoStageId);
+}
+
+// Before any game object has set the update rate it is 0: the credits then step by the
+// time that passed instead of dividing by it.
+TEST_F(CreditsStageTest, WithoutAnUpdateRateTheElapsedTimeIsUsed)
+{
+    Load(CreditsStage::New());
+    const int rate = Game::updateRate_;
+    Game::updateRate_ = 0;
+    Step();
+    Game::updateRate_ = rate;
+    EXPECT_FLOAT_EQ(Credits().GetScroll(), 159.5f);
 }
 
 TEST_F(CreditsStageTest, HeldCancelLeavesWithoutTheEndSound)

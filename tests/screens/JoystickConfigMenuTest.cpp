@@ -40,6 +40,17 @@ bool ShowsText(const GDO& node, const String& tail)
     return false;
 }
 
+// The three keys stored for `player`'s keyboard in the settings file, in slot order.
+std::vector<String> StoredKeyboardKeys(XMLNode& tree, const char32_t* player)
+{
+    std::vector<String> keys;
+    const Ref<XMLNode> input = tree.GetChild2(U"mapping", U"player", player)->GetChild2(U"input", U"device", U"keyboard");
+    for (const Ref<XMLNode>& key : input->GetChild2(U"buttons")->GetChild2(U"map")->GetChildren(U"key")) {
+        keys.push_back(key->value);
+    }
+    return keys;
+}
+
 }  // namespace
 
 class JoystickConfigMenuTest : public MenuFixture {
@@ -100,6 +111,71 @@ TEST_F(JoystickConfigMenuTest, ActionKeyOnAKeyRowJumpsToItsRowAndArrowsStartTheC
     Wait(30);
     EXPECT_FALSE(menu.OverMsgVisible());
     EXPECT_EQ(GameData::player1->GetInputMapping()->GetKey(kActionStart), U"ENTER");
+}
+
+// The message folds away over 300 ms after a key is bound, after Escape and after a device
+// is chosen; a key in that time binds nothing and moves nothing.
+TEST_F(JoystickConfigMenuTest, CaptureEndsTheMomentItsMessageStartsToFold)
+{
+    ASSERT_TRUE(GameData::SetNewInputDeviceForPlayer(1, U"KEYBOARD"));  // arrows, SPACE, CTRL, ENTER
+    JoystickConfigMenu& menu = OpenP1();
+    const InputMapping* mapping = GameData::player1->GetInputMapping().get();
+    const auto keys = [&] {
+        return std::vector{mapping->GetKey(kActionAccept), mapping->GetKey(kActionCancel),
+                           mapping->GetKey(kActionStart)};
+    };
+    Tap(kKeyDown);
+    Tap(kKeyDown);
+    ASSERT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowAccept);
+
+    Tap(kKeyRight);
+    ASSERT_TRUE(menu.InCaptureMode());
+    Tap(kKeyQ);
+    EXPECT_FALSE(menu.InCaptureMode());
+    Wait(5);             // 96 ms after the bind, still folding
+    ASSERT_TRUE(menu.OverMsgVisible());
+    Tap(kKeyControl);    // player 1's cancel, once taken as the next binding
+    Wait(30);
+    EXPECT_EQ(keys(), (std::vector<String>{U"Q", U"CTRL", U"ENTER"}));
+    EXPECT_EQ(KeyValue(menu, 0), U"Q");
+    EXPECT_TRUE(panel->IsVisible());  // nor was it a cancel for the menu
+
+    Tap(kKeyRight);
+    ASSERT_TRUE(menu.InCaptureMode());
+    Tap(kKeyEscape);
+    Wait(10);            // 176 ms after Escape
+    ASSERT_TRUE(menu.OverMsgVisible());
+    Tap(kKeyW);
+    Wait(30);
+    EXPECT_EQ(keys(), (std::vector<String>{U"Q", U"CTRL", U"ENTER"}));
+    EXPECT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowAccept);
+
+    // The device row: the keyboard chosen again, then a pad's button during the fold.
+    Tap(kKeyUp);
+    Tap(kKeyUp);
+    ASSERT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowDevice);
+    Tap(kKeyLeft);
+    ASSERT_TRUE(menu.InCaptureMode());
+    Tap(kKeyZ);
+    ASSERT_TRUE(menu.OverMsgVisible());
+    EXPECT_FALSE(menu.InCaptureMode());
+    pads_->SetButton(0, 0, true);
+    Wait(1);
+    pads_->SetButton(0, 0, false);
+    Wait(30);
+    EXPECT_EQ(GameData::player1->GetInputMapping()->GetHardwareName(), U"KEYBOARD");
+    mapping = GameData::player1->GetInputMapping().get();
+
+    // EXIT, reached and pressed with keys, writes what was meant.
+    Tap(kKeyUp);         // from the first row up to the last
+    ASSERT_EQ(menu.GetSelectedOption(), JoystickConfigMenu::kRowExit);
+    Tap(kKeyQ);          // accept is Q now
+    Wait(30);
+    EXPECT_FALSE(panel->IsVisible());
+    const Ref<XMLNode> tree = SettingsFileTree();
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(StoredKeyboardKeys(*tree, U"1"), (std::vector<String>{U"Q", U"CTRL", U"ENTER"}));
+    EXPECT_EQ(keys(), (std::vector<String>{U"Q", U"CTRL", U"ENTER"}));
 }
 
 TEST_F(JoystickConfigMenuTest, OnASharedKeyboardCaptureIgnoresTheOtherPlayerAndAClashingSchemeIsRefused)

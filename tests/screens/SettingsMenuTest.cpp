@@ -92,6 +92,37 @@ TEST_F(SettingsMenuTest, ResolutionWrapsAWindowedOnlyModeForcesFullScreenOffAWin
               std::tuple(1000, 700, false));
 }
 
+// Cancelling a mode applied from a window of a size in no entry: the row names that
+// window, nothing reads as changed and APPLY has nothing to apply.
+TEST_F(SettingsMenuTest, CancelBackToAWindowOfItsOwnLeavesNothingToApply)
+{
+    GameData::SetToWindow(1000, 700);
+    Reopen();
+    menu->MoveCursorToOption(SettingsMenu::kRowResolution);
+    Hit({kActionLeft});   // the last entry, 1920 x 1080
+    Accept(SettingsMenu::kRowApply);
+    ASSERT_EQ(video_->DeviceWidth(), 1920);
+    Hit({kActionCancel});
+    ASSERT_EQ(std::pair(video_->DeviceWidth(), video_->DeviceHeight()), std::pair(1000, 700));
+    Wait(30);
+    ASSERT_FALSE(menu->OverMsgVisible());
+    EXPECT_EQ(Resolution(), U"1000x700");
+    EXPECT_EQ(menu->GetBackLabel()->GetText(), U"BACK");
+    EXPECT_FALSE(menu->IsVideoChangePending());
+
+    const int changes = video_->WindowChanges();
+    Accept(SettingsMenu::kRowApply);
+    EXPECT_TRUE(EndsWith(menu->GetOverMsg()->GetText(), U"CHANGES SAVED!"));
+    EXPECT_EQ(video_->WindowChanges(), changes);
+    EXPECT_EQ(std::tuple(video_->DeviceWidth(), video_->DeviceHeight(), video_->IsFullscreen()),
+              std::tuple(1000, 700, false));
+    // Stepping on from there starts at either end of the list.
+    Wait(90);
+    menu->MoveCursorToOption(SettingsMenu::kRowResolution);
+    Hit({kActionRight});
+    EXPECT_EQ(Resolution(), U"800x600");
+}
+
 TEST_F(SettingsMenuTest, UnchangedApplySaysSoForOneSecondAndBlocksTheCursor)
 {
     const int changes = video_->WindowChanges();

@@ -3,6 +3,10 @@
 #include "match/items/ItemStackSlot.h"
 #include "services/player/PlayerStats.h"
 #include "tests/screens/ScreenTestSupport.h"
+#include "tests/services/SaveFileSupport.h"
+
+#include <climits>
+#include <string>
 
 namespace zelka {
 namespace {
@@ -37,6 +41,46 @@ TEST_F(StatsPanelTest, PlayerTwoWinsAreNeitherDrawsNorPlayerOneWins)
     EXPECT_EQ(Column(*panel, -140, {-52}), std::vector<String>{U"0"});   // mode 0, nothing played
     EXPECT_EQ(Column(*panel, 160, {-100}), std::vector<String>{GameData::GetGameModeShortName(3)});
     EXPECT_EQ(Column(*panel, 260, {-100}), std::vector<String>{U"<none>"});
+}
+
+// A hand-edited save file: negative counts, wins beyond the matches, counts at the
+// integer limit. Every number shown is a count from 0 up and the columns add up.
+TEST_F(StatsPanelTest, DamagedSaveFileShowsOnlyCountsFromZeroUp)
+{
+    savefiles::WriteBytes(savefiles::kSave, savefiles::Encoded(
+        "<SAVE><stats>"
+        "<counters mode=\"0\"><matches>5</matches><victories>4</victories><draws>3</draws></counters>"
+        "<counters mode=\"1\"><matches>2147483647</matches><victories>-2147483648</victories>"
+        "<draws>2147483646</draws></counters>"
+        "<counters mode=\"2\"><matches>-2147483648</matches><victories>7</victories><draws>-1</draws></counters>"
+        "<counters mode=\"3\"><matches>2147483647</matches><victories>2147483647</victories>"
+        "<draws>2147483647</draws></counters>"
+        "</stats><items><item id=\"4\" uses=\"-9\" uses_p2=\"2147483647\"></item></items></SAVE>"));
+    GameData::ResetForTest();
+    ::testing::internal::CaptureStdout();
+    UseGameMedia();
+    EXPECT_NE(::testing::internal::GetCapturedStdout().find("Statistics out of range"), std::string::npos);
+
+    const Ref<StatsPanel> panel = StatsPanel::New();
+    // Per mode column: player 1's wins, the draws, player 2's wins.
+    std::vector<std::vector<String>> columns;
+    for (float x : {-140, -40, 60, 160}) columns.push_back(Column(*panel, x, {-84, -68, -52}));
+    EXPECT_EQ(columns, (std::vector<std::vector<String>>{{U"2", U"3", U"0"},
+                                                         {U"0", U"999999999", U"0"},
+                                                         {U"0", U"0", U"0"},
+                                                         {U"0", U"999999999", U"0"}}));
+    EXPECT_EQ(Column(*panel, 0, {70, 86}), (std::vector<String>{U"X0", U"X999999999"}));
+
+    // A record changed in memory is not clamped: still no negative or overflowing count.
+    MatchStats& record = *GameData::stats->GetModeStats(1);
+    record.matches = INT_MAX;
+    record.draws = -5;
+    record.victories = INT_MIN;
+    GameData::stats->SetItemUses(1, 0, -3);
+    const Ref<StatsPanel> again = StatsPanel::New();
+    EXPECT_EQ(Column(*again, -40, {-84, -68, -52}),
+              (std::vector<String>{U"0", U"0", FromLatin1(std::to_string(INT_MAX))}));
+    EXPECT_EQ(Column(*again, -240, {70}), std::vector<String>{U"X0"});
 }
 
 TEST_F(StatsPanelTest, ItemUsesShowPerPlayerUnderEachIcon)

@@ -194,6 +194,32 @@ TEST_F(TitleStageTest, StatsPanelOpensFromTheMenuAndClosesOnAccept)
     EXPECT_FALSE(stats->IsOpen());
 }
 
+// Accept, cancel and start each fold the statistics away, also while they still unfold;
+// a press while they fold away does nothing, not even in the menu behind.
+TEST_F(TitleStageTest, StatsPanelClosesOnAcceptCancelOrStartAlsoWhileOpening)
+{
+    LoadTitle();
+    OpenMenu();
+    WaitForSlide();
+    Press(kKeyRight);
+    WaitForSlide();
+    Press(kKeyUp);   // PLAYER STATS
+    const Ref<Panel>& stats = Title().GetStatsPanel();
+    for (int key : {kKeySpace, kKeyControl, kKeyEnter}) {
+        SCOPED_TRACE(key);
+        Press(kKeySpace);
+        ASSERT_TRUE(stats->IsOpen());
+        Steps(2);    // pressed 48 ms after opening
+        ASSERT_TRUE(stats->IsAnimating());
+        Press(key);
+        EXPECT_EQ(stats->GetTween()->GetEnd(), 0.0f);   // folding away
+        Press(key);  // nothing more to do
+        Steps(30);
+        EXPECT_FALSE(stats->IsOpen());
+        EXPECT_TRUE(GameData::player1->GetInputMapping());   // the cancels never reached the menu
+    }
+}
+
 TEST_F(TitleStageTest, EscapeQuitsSavingBothFilesEvenOverAPanel)
 {
     LoadTitle();

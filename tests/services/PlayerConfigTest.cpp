@@ -30,12 +30,10 @@ TEST_F(PlayerConfigTest, FreshFilesHoldTheDefaults)
     playerconfig::SaveGameSettings();
     EXPECT_FALSE(std::filesystem::exists("savedata"));
 
-    // Without files the decoder reports the empty text once per file; nothing is kept.
+    // Without files it is a first start: nothing is decoded, reported or kept.
     ::testing::internal::CaptureStdout();
     GameData::Init();
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "Base64ToString: Data length must be divisible by 4\n"
-              "Base64ToString: Data length must be divisible by 4\n");
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
     // The tree made when there is no file, before the video mode stores the desktop size.
     EXPECT_EQ(ToUtf8(GameData::GetConfigNode()->ToString()), kFreshSettings);
 
@@ -108,12 +106,15 @@ TEST_F(PlayerConfigTest, NumbersFollowTheReadingRulesAndUnknownElementsStay)
     WriteBytes(kSave, Encoded("<SAVE><extra a=\"1\">keep</extra><stats><counters mode=\"1\"><matches>"
                               "4294967297</matches></counters></stats><items><item id=\"3\" "
                               "uses=\"-4294967297\"></item></items></SAVE>"));
+    ::testing::internal::CaptureStdout();
     GameData::Init();
+    ::testing::internal::GetCapturedStdout();  // the statistics' range line
     EXPECT_FALSE(GameData::options->displayHowToPlay || GameData::options->fullscreen || video_->IsFullscreen());
     EXPECT_EQ(std::pair(GameData::options->bgmVolume, GameData::options->sfxVolume), std::pair(50, 2));
+    // Statistics saturate too, then are held within their range.
     EXPECT_EQ((std::vector{GameData::stats->GetModeStats(1)->matches, GameData::stats->GetItemUses(1, 3),
                            GameData::stats->GetItemUses(2, 3)}),
-              (std::vector{INT_MAX, INT_MIN, 0}));
+              (std::vector{kMaxStatsCounter, 0, 0}));
 
     const std::pair<const char32_t*, int> numbers[] = {
         {U"99999999999999999999", INT_MAX}, {U"-99999999999999999999", INT_MIN}, {U"-12px", -12},
@@ -164,6 +165,66 @@ TEST_F(PlayerConfigTest, CorruptFilesGiveDefaultsAndAreKept)
         playerconfig::SaveUserData();
         EXPECT_EQ(ReadBytes(kSave + ".bad"), bytes);
     }
+}
+
+// Only a file that is not there is a first start. An empty or damaged one still goes
+// through the decoder, which says what it found.
+TEST_F(PlayerConfigTest, OnlyAMissingFileSkipsTheDecoder)
+{
+    const std::string line = "Base64ToString: Data length must be divisible by 4\n";
+    WriteBytes(kSave, "");
+    ::testing::internal::CaptureStdout();
+    GameData::Init();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), line);  // the settings file is missing
+
+    playerconfig::SaveUserData();  // a sound save file, and a damaged settings file
+    WriteBytes(kSettings, "QUJD=");
+    ::testing::internal::CaptureStdout();
+    Restart();
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out.rfind(line, 0), 0u) << out;
+    EXPECT_NE(out.find("Unreadable file " + kSettings), std::string::npos) << out;
+    EXPECT_EQ(out.find(kSave), std::string::npos) << out;
+}
+
+// Counters of a hand-edited file: each within 0 .. 999,999,999, the draws within the
+// matches and player 1's wins within what the draws leave; one line says so.
+TEST_F(PlayerConfigTest, StatisticsOutOfRangeAreClampedWithOneLine)
+{
+    WriteBytes(kSave, Encoded("<SAVE><stats>"
+                              "<counters mode=\"0\"><matches>5</matches><victories>4</victories><draws>3</draws></counters>"
+                              "<counters mode=\"1\"><matches>2147483647</matches><victories>2147483646</victories>"
+                              "<draws>-7</draws></counters>"
+                              "<counters mode=\"2\"><matches>-3</matches><victories>1</victories><draws>1</draws></counters>"
+                              "<counters mode=\"3\"><matches>9</matches><victories>2</victories><draws>3</draws></counters>"
+                              "</stats><items><item id=\"0\" uses=\"-1\" uses_p2=\"1000000000\"></item>"
+                              "<item id=\"8\" uses=\"999999999\" uses_p2=\"2147483647\"></item></items></SAVE>"));
+    ::testing::internal::CaptureStdout();
+    GameData::Init();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Statistics out of range in savedata/save.dat: each counter is kept within 0 to 999999999, "
+              "draws and wins within the matches\n");
+    const PlayerStats& stats = *GameData::stats;
+    std::vector<int> counts;
+    for (int mode = 0; mode < 4; ++mode) {
+        const MatchStats& record = *stats.GetModeStats(mode);
+        counts.insert(counts.end(), {record.matches, record.draws, record.victories, record.PlayerTwoWins()});
+    }
+    EXPECT_EQ(counts, (std::vector{5, 3, 2, 0,                                           // wins cut to what is left
+                                   kMaxStatsCounter, 0, kMaxStatsCounter, 0,             // near the limit
+                                   0, 0, 0, 0,                                           // no matches, nothing else
+                                   9, 3, 2, 4}));                                        // sound: unchanged
+    EXPECT_EQ((std::vector{stats.GetItemUses(1, 0), stats.GetItemUses(2, 0), stats.GetItemUses(1, 8),
+                           stats.GetItemUses(2, 8), stats.GetTotalItemUses(8)}),
+              (std::vector{0, kMaxStatsCounter, kMaxStatsCounter, kMaxStatsCounter, 2 * kMaxStatsCounter}));
+
+    // What is written back is in range, and reads without a word.
+    playerconfig::SaveUserData();
+    EXPECT_NE(Decoded(kSave).find("<matches>999999999</matches><victories>999999999</victories><draws>0</draws>"),
+              std::string::npos);
+    ::testing::internal::CaptureStdout();
+    Restart();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
 }
 
 // A controls entry short of a key would leave the player without accept or start.

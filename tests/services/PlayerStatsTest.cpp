@@ -49,6 +49,37 @@ TEST(PlayerStats, SumsSaturateOnHugeCounters)
     EXPECT_EQ(stats->GetTotalMatches(), INT_MAX);
 }
 
+// Counters stop at the limit the loaded ones are held to; a match beyond it is not
+// counted at all, so its draw or win cannot outgrow the matches.
+TEST(PlayerStats, CountersStopAtTheirLimit)
+{
+    Ref<PlayerStats> stats = PlayerStats::New();
+    MatchStats& mode = *stats->GetModeStats(2);
+    mode.matches = kMaxStatsCounter - 1;
+    mode.draws = kMaxStatsCounter - 1;
+    stats->AddMatchResult(2, 4, 4);
+    stats->AddMatchResult(2, 4, 4);
+    stats->AddMatchResult(2, 5, 4);
+    EXPECT_EQ(std::tuple(mode.matches, mode.draws, mode.victories, mode.PlayerTwoWins()),
+              std::tuple(kMaxStatsCounter, kMaxStatsCounter, 0, 0));
+    stats->SetItemUses(2, 6, kMaxStatsCounter);
+    stats->AddItemUse(2, 6);
+    EXPECT_EQ(stats->GetItemUses(2, 6), kMaxStatsCounter);
+    EXPECT_FALSE(stats->ClampCounters());  // all in shape
+
+    // A record set in memory is not clamped; player 2's wins still never go below 0 or
+    // overflow.
+    mode.matches = INT_MAX;
+    mode.draws = INT_MIN;
+    mode.victories = INT_MIN;
+    EXPECT_EQ(mode.PlayerTwoWins(), INT_MAX);
+    mode.matches = INT_MIN;
+    mode.draws = INT_MAX;
+    EXPECT_EQ(mode.PlayerTwoWins(), 0);
+    EXPECT_TRUE(stats->ClampCounters());
+    EXPECT_EQ(std::tuple(mode.matches, mode.draws, mode.victories), std::tuple(0, 0, 0));
+}
+
 // The results screen counts wins over a run of matches; a new match resets the rest.
 TEST(PlayerData, ResetScoreKeepsTheRunWins)
 {
