@@ -64,9 +64,11 @@ void PlayerStats::AddMatchResult(int modeId, int score1, int score2)
     MatchStats* mode = GetModeStats(modeId);
     if (!mode || mode->matches >= kMaxStatsCounter) return;
     ++mode->matches;
+    // Within the matches once clamped; the guards only keep a record made in memory from
+    // overflowing.
     if (score1 == score2) {
-        ++mode->draws;
-    } else if (score1 > score2) {
+        if (mode->draws < kMaxStatsCounter) ++mode->draws;
+    } else if (score1 > score2 && mode->victories < kMaxStatsCounter) {
         ++mode->victories;
     }
 }

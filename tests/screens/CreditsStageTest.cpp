@@ -54,11 +54,14 @@ TEST_F(CreditsStageTest, ScrollsHalfAPixelOrTwoWhileAcceptIsHeld)
 TEST_F(CreditsStageTest, WithoutAnUpdateRateTheElapsedTimeIsUsed)
 {
     Load(CreditsStage::New());
+    BlinkingLabel& prompt = *Credits().GetPrompt();
+    const int blinked = prompt.elapsed;
     const int rate = Game::updateRate_;
     Game::updateRate_ = 0;
-    Step();
+    Step(nullptr, 250);
     Game::updateRate_ = rate;
-    EXPECT_FLOAT_EQ(Credits().GetScroll(), 159.5f);
+    EXPECT_EQ(prompt.elapsed, (blinked + 250) % prompt.blinkPeriod);
+    EXPECT_FLOAT_EQ(Credits().GetScroll(), 159.5f);   // the scroll step stays fixed
 }
 
 TEST_F(CreditsStageTest, HeldCancelLeavesWithoutTheEndSound)
