@@ -44,7 +44,8 @@ bool ShowsText(const GDO& node, const String& tail)
 std::vector<String> StoredKeyboardKeys(XMLNode& tree, const char32_t* player)
 {
     std::vector<String> keys;
-    const Ref<XMLNode> input = tree.GetChild2(U"mapping", U"player", player)->GetChild2(U"input", U"device", U"keyboard");
+    const Ref<XMLNode> input =
+        tree.GetChild2(U"mapping", U"player", player)->GetChild2(U"input", U"device", U"keyboard");
     for (const Ref<XMLNode>& key : input->GetChild2(U"buttons")->GetChild2(U"map")->GetChildren(U"key")) {
         keys.push_back(key->value);
     }

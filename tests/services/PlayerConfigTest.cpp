@@ -192,11 +192,14 @@ TEST_F(PlayerConfigTest, OnlyAMissingFileSkipsTheDecoder)
 TEST_F(PlayerConfigTest, StatisticsOutOfRangeAreClampedWithOneLine)
 {
     WriteBytes(kSave, Encoded("<SAVE><stats>"
-                              "<counters mode=\"0\"><matches>5</matches><victories>4</victories><draws>3</draws></counters>"
+                              "<counters mode=\"0\"><matches>5</matches><victories>4</victories>"
+                              "<draws>3</draws></counters>"
                               "<counters mode=\"1\"><matches>2147483647</matches><victories>2147483646</victories>"
                               "<draws>-7</draws></counters>"
-                              "<counters mode=\"2\"><matches>-3</matches><victories>1</victories><draws>1</draws></counters>"
-                              "<counters mode=\"3\"><matches>9</matches><victories>2</victories><draws>3</draws></counters>"
+                              "<counters mode=\"2\"><matches>-3</matches><victories>1</victories>"
+                              "<draws>1</draws></counters>"
+                              "<counters mode=\"3\"><matches>9</matches><victories>2</victories>"
+                              "<draws>3</draws></counters>"
                               "</stats><items><item id=\"0\" uses=\"-1\" uses_p2=\"1000000000\"></item>"
                               "<item id=\"8\" uses=\"999999999\" uses_p2=\"2147483647\"></item></items></SAVE>"));
     ::testing::internal::CaptureStdout();
