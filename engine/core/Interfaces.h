@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/core/RefusedProperty.h"
+
+#include <source_location>
 #include <string_view>
 
 namespace zelka {
@@ -35,7 +38,20 @@ public:
 class ObjectWithFloatProperties {
 public:
     virtual ~ObjectWithFloatProperties() = default;
-    virtual bool SetFloatProperty(std::u32string_view name, float value) = 0;
+    // A direct write: a refused name is reported once for the calling line, since code that
+    // relies on a refused key (a read-only "width") silently does nothing.
+    bool SetFloatProperty(std::u32string_view name, float value,
+                          std::source_location site = std::source_location::current())
+    {
+        const bool set = TrySetFloatProperty(name, value);
+        if (!set) {
+            ReportRefusedProperty(name, site);
+        }
+        return set;
+    }
+    // The write alone. Bindings (tweens, panels) call this and report a refusal once per
+    // binding themselves, so that no refusal is counted twice.
+    virtual bool TrySetFloatProperty(std::u32string_view name, float value) = 0;
 };
 
 // Marker for objects that report a width and a height.

@@ -14,7 +14,7 @@ Ref<RGB> RGB::New2()
     return std::make_shared<RGB>();
 }
 
-bool RGB::SetFloatProperty(std::u32string_view name, float value)
+bool RGB::TrySetFloatProperty(std::u32string_view name, float value)
 {
     int* component = nullptr;
     if (name == U"r") {

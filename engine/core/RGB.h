@@ -25,7 +25,7 @@ public:
     }
     void RGB2(const RGB& other) { Set(other.r, other.g, other.b); }
 
-    bool SetFloatProperty(std::u32string_view name, float value) override;
+    bool TrySetFloatProperty(std::u32string_view name, float value) override;
     float GetFloatProperty(std::u32string_view name) const;
 
     int r = 0;

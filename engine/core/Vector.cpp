@@ -27,7 +27,7 @@ void Vector::Transform(const float m[6])
     y = ny;
 }
 
-bool Vector::SetFloatProperty(std::u32string_view name, float value)
+bool Vector::TrySetFloatProperty(std::u32string_view name, float value)
 {
     if (name == U"x") {
         x = value;

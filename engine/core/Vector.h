@@ -25,7 +25,7 @@ public:
     // y' = iy x + jy y + ty, stored in place.
     void Transform(const float m[6]);
 
-    bool SetFloatProperty(std::u32string_view name, float value) override;
+    bool TrySetFloatProperty(std::u32string_view name, float value) override;
     float GetFloatProperty(std::u32string_view name) const;
 
     float x = 0.0f;

@@ -22,7 +22,7 @@ Ref<GDO> GDO::New()
     return std::make_shared<GDO>();
 }
 
-bool GDO::SetFloatProperty(std::u32string_view name, float value)
+bool GDO::TrySetFloatProperty(std::u32string_view name, float value)
 {
     if (name == U"alpha") {
         alpha = value;
@@ -33,7 +33,7 @@ bool GDO::SetFloatProperty(std::u32string_view name, float value)
     } else if (name == U"tint.b") {
         tint.b = math::TruncToInt(value);
     } else {
-        return GDOBase::SetFloatProperty(name, value);
+        return GDOBase::TrySetFloatProperty(name, value);
     }
     return true;
 }

@@ -19,7 +19,7 @@ public:
 
     // Keys "alpha" (unclamped) and "tint.r", "tint.g", "tint.b" (truncated, NaN gives 0),
     // then the GDOBase keys.
-    bool SetFloatProperty(std::u32string_view name, float value) override;
+    bool TrySetFloatProperty(std::u32string_view name, float value) override;
     float GetFloatProperty(std::u32string_view name) const override;
 
     // Updates every present, enabled child in order; a child appended meanwhile is reached.

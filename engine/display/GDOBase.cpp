@@ -9,7 +9,7 @@ Ref<GDOBase> GDOBase::New()
     return std::make_shared<GDOBase>();
 }
 
-bool GDOBase::SetFloatProperty(std::u32string_view name, float value)
+bool GDOBase::TrySetFloatProperty(std::u32string_view name, float value)
 {
     if (name == U"position.x") {
         position->x = value;

@@ -32,7 +32,7 @@ public:
     // Keys: "position.x", "position.y", "rotation", "scale.x", "scale.y", "scale" (set only:
     // both axes), "enabled" and "visible" (true when the value is not 0; get 1 or 0),
     // "width" and "height" (get only). Set returns false for anything else; get gives 0.
-    bool SetFloatProperty(std::u32string_view name, float value) override;
+    bool TrySetFloatProperty(std::u32string_view name, float value) override;
     virtual float GetFloatProperty(std::u32string_view name) const;
 
     // Circle at the position, radius half the diagonal of the node's own size.

@@ -21,7 +21,7 @@ void GDOWithTween::Update(int ms)
     const Ref<Tween> tween = tween_;
     if (IsEnabled() && tween && tween->IsPlaying()) {
         tween->Update(ms);
-        if (!SetFloatProperty(property_, tween->GetValue()) && !refused_) {
+        if (!TrySetFloatProperty(property_, tween->GetValue()) && !refused_) {
             refused_ = true;
             ReportRefusedProperty(property_);
         }

@@ -69,13 +69,13 @@ void StaticImage::Deallocate()
     }
 }
 
-bool StaticImage::SetFloatProperty(std::u32string_view name, float value)
+bool StaticImage::TrySetFloatProperty(std::u32string_view name, float value)
 {
     if (name == kTextureFrameKey) {
         SetTextureFrame(math::TruncToInt(value));
         return true;
     }
-    return GDO::SetFloatProperty(name, value);
+    return GDO::TrySetFloatProperty(name, value);
 }
 
 float StaticImage::GetFloatProperty(std::u32string_view name) const

@@ -27,7 +27,7 @@ public:
     // Nothing without texture or image.
     void Draw() override;
     void Deallocate() override;
-    bool SetFloatProperty(std::u32string_view name, float value) override;
+    bool TrySetFloatProperty(std::u32string_view name, float value) override;
     float GetFloatProperty(std::u32string_view name) const override;
 
     explicit StaticImage(Ref<Texture> texture) : texture_(std::move(texture)) {}

@@ -27,7 +27,7 @@ Ref<Particle> Particle::New(Ref<GDO> parent)
     return particle;
 }
 
-bool Particle::SetFloatProperty(std::u32string_view name, float value)
+bool Particle::TrySetFloatProperty(std::u32string_view name, float value)
 {
     if (name == U"speed.x") {
         speed.x = value;
@@ -37,7 +37,7 @@ bool Particle::SetFloatProperty(std::u32string_view name, float value)
         speed.y = value;
         return true;
     }
-    return gdo_ ? gdo_->SetFloatProperty(name, value) : false;
+    return gdo_ ? gdo_->TrySetFloatProperty(name, value) : false;
 }
 
 void Particle::Update(int ms)

@@ -36,7 +36,7 @@ public:
     void Deallocate() override {}
     bool IsEnabled() const override { return enabled_; }
     // "speed.x" and "speed.y" set the speed; other names go to the node (refused without one).
-    bool SetFloatProperty(std::u32string_view name, float value) override;
+    bool TrySetFloatProperty(std::u32string_view name, float value) override;
     // Moves the node by the speed, writes every tween's value, shows the node and ages the
     // particle; at the end of its life it dies and its node leaves the parent.
     void Update(int ms) override;

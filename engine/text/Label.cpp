@@ -297,7 +297,7 @@ void Label::Draw()
     }
 }
 
-bool Label::SetFloatProperty(std::u32string_view name, float value)
+bool Label::TrySetFloatProperty(std::u32string_view name, float value)
 {
     if (name == kFontScaleX) {
         SetFontScale(value, effectiveScale_.y);
@@ -310,7 +310,7 @@ bool Label::SetFloatProperty(std::u32string_view name, float value)
     } else if (name == kHeight) {
         SetSize(GetWidth(), value);
     } else {
-        return GDO::SetFloatProperty(name, value);
+        return GDO::TrySetFloatProperty(name, value);
     }
     return true;
 }

@@ -44,7 +44,7 @@ public:
     float GetWidth() const override;
     float GetHeight() const override;
     void Draw() override;
-    bool SetFloatProperty(std::u32string_view name, float value) override;
+    bool TrySetFloatProperty(std::u32string_view name, float value) override;
     float GetFloatProperty(std::u32string_view name) const override;
 
     int horizontalAlignment = kAlignCentre;   // -1 left, 0 centre, 1 right

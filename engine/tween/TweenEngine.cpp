@@ -79,7 +79,7 @@ void TweenEngine::Process(TweenEntry& entry, int ms)
         const Ref<TweenBinding> binding = entry.bindings[i];
         const Ref<ObjectWithFloatProperties> target = binding->target;
         if (target &&
-            !target->SetFloatProperty(binding->property, v * binding->factor + binding->offset) &&
+            !target->TrySetFloatProperty(binding->property, v * binding->factor + binding->offset) &&
             !binding->refused) {
             binding->refused = true;
             ReportRefusedProperty(binding->property);

@@ -27,7 +27,7 @@ void Panel::Setup(Panel& panel, Ref<GDO> content, const String& property, float 
     panel.openValue_ = openValue;
     panel.tween_ = TweenWithDelay::New(std::move(ease), closedValue, openValue, durationMs, 0,
                                        false, false);
-    if (!panel.SetFloatProperty(property, closedValue)) {
+    if (!panel.TrySetFloatProperty(property, closedValue)) {
         ReportRefusedProperty(property);  // such a panel never opens visibly
     }
     panel.visible = false;

@@ -49,7 +49,7 @@ protected:
 
 private:
     float PropertyValue() const { return GetFloatProperty(property_); }
-    void SetPropertyValue(float value) { SetFloatProperty(property_, value); }
+    void SetPropertyValue(float value) { TrySetFloatProperty(property_, value); }
 
     String property_;
     float openValue_ = 1.0f;

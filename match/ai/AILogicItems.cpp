@@ -69,7 +69,7 @@ void AILogic::ItemTick()
 {
     ItemStack& stack = *stage_->itemStack;
     if (chosenType_ != kItemNone && stack.IsDynamicItem(chosenSlot_)) {
-        stage_->UseCurrentItem();   // stops the roulette, whatever the cursor is on
+        stage_->UseCurrentItem();   // uses the item under the cursor, the roulette or not
         return;
     }
     const int found = chosenType_ == kItemNone ? -1 : stack.FindCloserItemOfType(chosenType_, 1);

@@ -1,5 +1,6 @@
 #include "match/items/PlayerItemUser.h"
 
+#include "engine/ui/VerticalShaker.h"
 #include "match/MatchHooks.h"
 #include "match/PlayerStageData.h"
 #include "match/character/Character.h"
@@ -110,7 +111,10 @@ void PlayerItemUser::ShakeFace(int ms)
 
 void PlayerItemUser::QuakeWindow(int ms)
 {
-    match::Hooks().Quake(ms);
+    // Only this player's window (the one window while the screen is shared), never both.
+    if (data_.windowShaker) {
+        data_.windowShaker->Shake(ms);
+    }
 }
 
 bool UsePlayerItem(PlayerStageData& user)

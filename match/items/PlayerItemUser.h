@@ -32,7 +32,7 @@ public:
     void Resurface() override;
     void ShowMessage(const String& text, bool big) override;
     void ShakeFace(int ms) override;
-    // The match hooks quake the windows that show the players.
+    // Quakes the window that shows this player (its window shaker, set by the camera).
     void QuakeWindow(int ms) override;
 
     PlayerStageData& GetStageData() const { return data_; }

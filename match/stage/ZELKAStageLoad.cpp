@@ -278,10 +278,6 @@ void ZELKAStage::BuildHud()
             same::GDOWithName(player->statusBar, first ? U"P1_STATUSBAR" : U"P2_STATUSBAR"),
             first ? kStatusBarP1X : kStatusBarP2X, kStatusBarY);
     }
-    // The clock reads the match's time from the start, not only once the banner has gone.
-    if (!race_) {
-        topBar_->UpdateTime();
-    }
     AddLayer(hud_);
 }
 
@@ -307,8 +303,9 @@ void ZELKAStage::StartPlayers()
 void ZELKAStage::BuildBanner()
 {
     const Ref<StaticImage> go = StaticImage::New(Texture::GetTexture(U"go.png"));
-    const Ref<HorizGDOStrip> goGroup = HorizGDOStrip::New(RectangleGDO::New2());
-    goGroup->GetChild(0)->SetFloatProperty(U"width", kBannerGoPadWidth);
+    // Equal pads either side keep "GO" on the point the group scales around.
+    const Ref<HorizGDOStrip> goGroup =
+        HorizGDOStrip::New(RectangleGDO::New(kBannerGoPadWidth, 0.0f, false));
     goGroup->AppendRight(go, 0.0f);
     goGroup->AppendRight(RectangleGDO::New(kBannerGoPadWidth, 0.0f, false), 0.0f);
     intro2_ = TweenWithName::New(U"INTRO_2", LinearEase::New(), 1.0f, kBannerGrowTo,

@@ -152,7 +152,7 @@ TEST(GDO, FloatPropertyKeys)
     auto node = RectangleGDO::New(30.0f, 40.0f, false);
     EXPECT_TRUE(node->SetFloatProperty(U"scale", 2.0f));   // both axes, set only
     EXPECT_EQ(node->GetFloatProperty(U"scale.y"), 2.0f);
-    EXPECT_FALSE(node->SetFloatProperty(U"width", 1.0f));   // read-only
+    EXPECT_FALSE(node->TrySetFloatProperty(U"width", 1.0f));   // read-only
     EXPECT_TRUE(node->SetFloatProperty(U"tint.g", std::numeric_limits<float>::quiet_NaN()));
     EXPECT_EQ(node->tint.g, 0);
 }

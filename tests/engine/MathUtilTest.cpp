@@ -29,7 +29,7 @@ TEST(TruncToInt, NaNAndOutOfRangeAreDefined)
     EXPECT_TRUE(c.SetFloatProperty(U"r", 254.9f));
     EXPECT_TRUE(c.SetFloatProperty(U"g", -3.7f));
     EXPECT_TRUE(c.SetFloatProperty(U"b", kNaN));
-    EXPECT_FALSE(c.SetFloatProperty(U"R", 1.0f));   // keys are case-sensitive
+    EXPECT_FALSE(c.TrySetFloatProperty(U"R", 1.0f));   // keys are case-sensitive
     EXPECT_EQ((std::array<int, 3>{c.r, c.g, c.b}), (std::array<int, 3>{254, -3, 0}));   // not clamped here
 }
 

@@ -149,7 +149,7 @@ TEST_F(ParticleEmitterTest, ParticlesWithoutNodesStillLive)
     ASSERT_NE(p, nullptr);
     emitter->UpdateParticles(50);
     EXPECT_FLOAT_EQ(p->speed.x, 50.0f);
-    EXPECT_FALSE(p->SetFloatProperty(U"alpha", 1.0f));   // refused without a node
+    EXPECT_FALSE(p->TrySetFloatProperty(U"alpha", 1.0f));   // refused without a node
     EXPECT_EQ(parent_->ChildCount(), 0);
     emitter->SetParticleGDO(5, GDO::New());   // outside the pool: nothing
     EXPECT_EQ(emitter->GetParticle(5), nullptr);

@@ -18,7 +18,7 @@ namespace {
 // Records every write it gets, in order.
 class Target : public Object, public ObjectWithFloatProperties {
 public:
-    bool SetFloatProperty(std::u32string_view name, float value) override
+    bool TrySetFloatProperty(std::u32string_view name, float value) override
     {
         writes.push_back({String(name), value});
         return true;

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <queue>
+#include <vector>
 
 #include "MatchTestSupport.h"
 #include "match/character/Character.h"
 #include "match/items/ItemStack.h"
 #include "match/items/ItemStackSlot.h"
+#include "match/maze/MazeTileMap.h"
 #include "platform/input/InputDevice.h"
 #include "platform/input/KeyCodes.h"
 #include "services/input/InputKeyboard.h"
@@ -85,6 +89,45 @@ protected:
         stage_->tileC = tile.c;
         stage_->tileR = tile.r;
     }
+
+    // Holds the arrow for `dir` alone.
+    void HoldOnly(int dir)
+    {
+        for (const int key : kArrows) Release(key);
+        if (dir != kDirNone) Press(kArrows[static_cast<size_t>(dir)]);
+    }
+    // The direction of one tile's step from `from` to `to`.
+    static int StepDir(TilePos from, TilePos to)
+    {
+        for (int d = 0; d < kDirCount; ++d) {
+            if (from.c + kDirStepC[d] == to.c && from.r + kDirStepR[d] == to.r) return d;
+        }
+        return kDirNone;
+    }
+    // Steers along `path` (tiles, one step apart) by holding the arrow of the next step,
+    // until the character stands on the last tile's centre; the updates it took, or -1 if
+    // it left the path or took longer than `most`.
+    int Follow(const GameMaze& maze, const std::vector<TilePos>& path, int most)
+    {
+        const Character& ch = *stage_->character;
+        size_t at = 0;
+        for (int n = 0; n < most; ++n) {
+            const TilePos here{stage_->tileC, stage_->tileR};
+            if (at + 1 < path.size() && here.c == path[at + 1].c && here.r == path[at + 1].r) ++at;
+            if (here.c != path[at].c || here.r != path[at].r) return -1;
+            const bool last = at + 1 == path.size();
+            if (last && std::fabs(ch.position->x - maze.TileCenterX(here.c)) < 4.0f &&
+                std::fabs(ch.position->y - maze.TileCenterY(here.r)) < 4.0f) {
+                return n;
+            }
+            HoldOnly(last ? kDirNone : StepDir(path[at], path[at + 1]));
+            Update();
+        }
+        return -1;
+    }
+
+    // Arrow keys by direction (right, left, up, down).
+    static constexpr std::array<int, kDirCount> kArrows = {kKeyRight, kKeyLeft, kKeyUp, kKeyDown};
 
     Ref<InputDevice> keys_ = std::make_shared<InputDevice>();
     Ref<PlayerData> player_;
@@ -214,6 +257,85 @@ TEST_F(ManualLogicTest, RandomKeysNeverTurnOutsideTheWindowNorEnterAWall)
     }
     EXPECT_GT(turns, 50);
     EXPECT_GT(std::count(visited.begin(), visited.end(), 1), 10);
+}
+
+// On a generated maze the keys steer the character, through its turn and move events, from
+// its start tile along the corridors into a dead end and all the way back.
+TEST_F(ManualLogicTest, ArrowsWalkFromTheStartIntoADeadEndAndBack)
+{
+    auto cells = Versus(16, 15, 31337);
+    auto maze = MakeMaze(*cells);
+    const TilePos start = cells->VersusStartTile(1);
+    Commit(maze, start);
+    // Breadth first over the floor from the start: the first dead end at least 12 steps out.
+    const int cols = maze->GetCols();
+    const auto index = [cols](TilePos t) { return static_cast<size_t>(t.c + t.r * cols); };
+    std::vector<int> from(static_cast<size_t>(cols * maze->GetRows()), -1);
+    std::vector<int> steps(from.size(), -1);
+    std::queue<TilePos> open;
+    open.push(start);
+    steps[index(start)] = 0;
+    TilePos deadEnd{-1, -1};
+    while (!open.empty() && deadEnd.c < 0) {
+        const TilePos t = open.front();
+        open.pop();
+        int exits = 0;
+        for (int d = 0; d < kDirCount; ++d) {
+            const TilePos n{t.c + kDirStepC[d], t.r + kDirStepR[d]};
+            if (maze->IsWall(n.c, n.r)) continue;
+            ++exits;
+            if (steps[index(n)] >= 0) continue;
+            steps[index(n)] = steps[index(t)] + 1;
+            from[index(n)] = static_cast<int>(index(t));
+            open.push(n);
+        }
+        if (exits == 1 && steps[index(t)] >= 12) deadEnd = t;
+    }
+    ASSERT_GE(deadEnd.c, 0);
+    std::vector<TilePos> there{deadEnd};
+    while (from[index(there.back())] >= 0) {
+        const int i = from[index(there.back())];
+        there.push_back({i % cols, i / cols});
+    }
+    std::reverse(there.begin(), there.end());
+    std::vector<TilePos> back(there.rbegin(), there.rend());
+    int turns = 0;
+    for (size_t i = 2; i < there.size(); ++i) {
+        turns += StepDir(there[i - 2], there[i - 1]) != StepDir(there[i - 1], there[i]) ? 1 : 0;
+    }
+    ASSERT_GT(turns, 0);   // the way out bends at least once
+
+    EXPECT_GT(Follow(*maze, there, 3000), 0);
+    EXPECT_EQ(std::pair(stage_->tileC, stage_->tileR), std::pair(deadEnd.c, deadEnd.r));
+    EXPECT_GT(Follow(*maze, back, 3000), 0);
+    EXPECT_EQ(std::pair(stage_->tileC, stage_->tileR), std::pair(start.c, start.r));
+}
+
+// Raised block traps are walls for a walker: it stops with its body at the edge of the trap
+// tile, and walks on over it once the blocks are down.
+TEST_F(ManualLogicTest, RaisedBlockTrapStopsAWalkerAtTheTileEdgeUntilLowered)
+{
+    auto cells = matchtest::Corridor(3);
+    cells->SetCellFlag2(2, 0, kCellTrap);   // tile (5, 1)
+    auto maze = MakeMaze(*cells);
+    MazeTileMap& map = *maze->GetMazeBaseGDO();
+    ASSERT_TRUE(maze->IsTrapFloor(5, 1));
+    Commit(maze, {1, 1});
+    Character& ch = *stage_->character;
+    ASSERT_EQ(ch.GetDirection(), kDirRight);
+    map.ActivateBlockTraps(true);
+    const float edge = maze->TileCenterX(5) - 16.0f;   // the trap tile's left edge
+    float furthest = ch.position->x;
+    for (int n = 0; n < 300; ++n) {
+        Update();
+        furthest = std::max(furthest, ch.position->x);
+    }
+    EXPECT_LE(furthest + 16.0f, edge + 0.5f);   // the body never reaches onto the trap
+    EXPECT_NEAR(ch.position->x, maze->TileCenterX(4), 4.0f);   // stopped, not short of it
+    EXPECT_EQ(stage_->tileC, 4);
+    map.ActivateBlockTraps(false);
+    for (int n = 0; n < 300 && stage_->tileC != 5; ++n) Update();
+    EXPECT_EQ(stage_->tileC, 5);
 }
 
 }  // namespace

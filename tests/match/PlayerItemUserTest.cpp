@@ -6,6 +6,7 @@
 
 #include "MatchTestSupport.h"
 #include "engine/collision/BasicBoxEngine.h"
+#include "engine/ui/VerticalShaker.h"
 #include "match/character/Character.h"
 #include "match/items/ItemManager.h"
 #include "match/items/ItemStack.h"
@@ -40,6 +41,8 @@ protected:
             data->tileR = 1;
             data->character->position->Set(maze_->TileCenterX(data->tileC), maze_->TileCenterY(1));
             data->collisionBox = CollisionBox::New(data->collisionAnchor, 0, 0, 20, 20, nullptr);
+            // Each player shown in a window of its own, as on a split screen.
+            data->windowShaker = VerticalShaker::New(std::make_shared<Vector>());
             player->stageData = data;
             players_[static_cast<size_t>(n)] = player;
         }
@@ -76,7 +79,10 @@ TEST_F(PlayerItemUserTest, IceWandFreezesAndTheTeleporterBeamsTheRealCharacters)
     EXPECT_EQ(hooks.labels, (std::vector<String>{U"FREEZE"}));
     EXPECT_EQ(hooks.labelPlayers, (std::vector<int>{2}));
     EXPECT_EQ(hooks.faces, (std::vector<std::vector<int>>{{2, 300, 0}}));
-    EXPECT_EQ(hooks.quakes, (std::vector<int>{300}));
+    // Player 2's window quakes, not player 1's, and not through the stage's quake of both.
+    EXPECT_EQ(std::pair(Data(1).windowShaker->IsShaking(), Data(2).windowShaker->IsShaking()),
+              std::pair(false, true));
+    EXPECT_TRUE(hooks.quakes.empty());
     EXPECT_EQ(Data(1).itemStack->GetTotalItems(), 0);
     // Frozen, player 2 cannot use anything.
     Data(2).itemStack->Add(kItemSqueakyHammer, 0);
@@ -85,11 +91,14 @@ TEST_F(PlayerItemUserTest, IceWandFreezesAndTheTeleporterBeamsTheRealCharacters)
     // A teleporter starts both beams without a quake; a second swap is refused while
     // they are both in the beam.
     Char(2).SetCurrentDebuff(kBuffNone, 0);
+    for (int t = 0; t <= 300; t += kStep) Data(2).windowShaker->Process2(kStep);
+    ASSERT_FALSE(Data(2).windowShaker->IsShaking());
     Data(1).itemStack->Add(kItemTeleporter, 0);
     ASSERT_TRUE(UsePlayerItem(Data(1)));
     EXPECT_EQ(std::pair(Char(1).GetState(), Char(2).GetState()),
               std::pair(kCharTeleporting, kCharTeleporting));
-    EXPECT_EQ(hooks.quakes, (std::vector<int>{300}));
+    EXPECT_FALSE(Data(1).windowShaker->IsShaking() || Data(2).windowShaker->IsShaking());
+    EXPECT_TRUE(hooks.quakes.empty());
     Data(1).itemStack->Add(kItemTeleporter, 0);
     EXPECT_FALSE(UsePlayerItem(Data(1)));
 }

@@ -2,13 +2,15 @@
 
 // A match stage on the generated data set: the game data and media as shipped
 // (MediaFixture), a game at 60 updates a second that records where the stage
-// sends it, overlay hooks with a pause panel, and every sound request recorded.
+// sends it, overlay hooks with a pause panel, and every sound request recorded. A refused
+// property write fails the test.
 
 #include "engine/stage/Game.h"
 #include "match/PlayerStageData.h"
 #include "match/stage/ZELKAStage.h"
 #include "platform/input/KeyCodes.h"
 #include "services/roster/Roster.h"
+#include "tests/engine/NothingRefused.h"
 #include "tests/services/MediaFixture.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +58,7 @@ public:
     int opens = 0;
 };
 
-class StageFixture : public MediaFixture {
+class StageFixture : public MediaFixture, public NothingRefused {
 protected:
     void SetUp() override
     {
@@ -86,6 +88,7 @@ protected:
         GameData::isDemoMode = false;
         AudioManager::ResetState();
         graphics::EndRender();
+        ExpectNothingRefused();
         MediaFixture::TearDown();
     }
 

@@ -7,14 +7,27 @@
 #include "engine/text/Label.h"
 #include "engine/particles/ParticleEmitter.h"
 #include "engine/particles/ParticleEngine.h"
+#include "match/ai/AILogic.h"
+#include "match/camera/SplitScreenCamera.h"
 #include "match/character/Character.h"
+#include "match/character/ManualLogic.h"
+#include "match/items/ItemConstants.h"
+#include "match/items/ItemStack.h"
 #include "match/maze/ExtendedMaze.h"
 #include "match/maze/GameMaze.h"
 #include "match/maze/MazeTileMap.h"
 #include "match/topbar/TopBar.h"
+#include "services/input/InputKeyboard.h"
 #include "tests/match/StageTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace zelka {
 namespace {
@@ -30,6 +43,41 @@ public:
 };
 
 using ZELKAStageTest = stagetest::StageFixture;
+
+// Where a node's centre is drawn on the screen: its position carried up through each
+// parent's position and scale, up to the layer `top` (the banner turns nothing).
+Vector ScreenCentre(const GDO& node, const GDO& top)
+{
+    Vector at(node.position->x, node.position->y);
+    for (const GDO* p = node.GetParent(); p != nullptr; p = p->GetParent()) {
+        at.Set(p->position->x + p->scale.x * at.x, p->position->y + p->scale.y * at.y);
+        if (p == &top) break;
+    }
+    return at;
+}
+
+// The vertical offsets of both windows from where they rest, update by update for 300 ms
+// and a little more.
+std::pair<std::vector<float>, std::vector<float>> WindowOffsets(ZELKAStage& stage,
+                                                                 const std::function<void()>& step)
+{
+    const Window& w1 = *stage.GetRootWindow();
+    const Window& w2 = *stage.GetP2Window();
+    const float rest1 = w1.position->y;
+    const float rest2 = w2.position->y;
+    std::pair<std::vector<float>, std::vector<float>> offsets;
+    for (int i = 0; i < 300 / 16 + 2; ++i) {
+        step();
+        offsets.first.push_back(w1.position->y - rest1);
+        offsets.second.push_back(w2.position->y - rest2);
+    }
+    return offsets;
+}
+
+bool Still(const std::vector<float>& offsets)
+{
+    return std::all_of(offsets.begin(), offsets.end(), [](float y) { return y == 0.0f; });
+}
 
 TEST_F(ZELKAStageTest, LimitOfZeroOrLessEndsTheMatchOnTheFirstUpdateAfterTheBanner)
 {
@@ -241,6 +289,128 @@ TEST_F(ZELKAStageTest, TeleportTrapsDustAndMessagesDuringAMatch)
     EXPECT_NE(stage.GetRootWindow()->position->y, restY);
     for (int i = 0; i < 300 / 16; ++i) Step();
     EXPECT_EQ(stage.GetRootWindow()->position->y, restY);
+}
+
+// "GO" sits between two 120-px pads, so it is the point its group scales around: it grows
+// in place from 1 to 8 instead of running off to a side.
+TEST_F(ZELKAStageTest, GoGrowsInPlaceBetweenEqualPads)
+{
+    ZELKAStage& stage = Load(kVersus2P, 60000);
+    const GDO& banner = *stage.GetBanner();
+    const Ref<GDO> grower = banner.GetChild(0)->GetChild(3);
+    const Ref<GDO> group = grower->GetChild(0);
+    ASSERT_EQ(group->ChildCount(), 3);
+    const GDO& go = *group->GetChild(1);
+    EXPECT_GT(go.GetWidth(), 0.0f);
+    EXPECT_EQ((std::vector<float>{group->GetChild(0)->GetWidth(), go.GetWidth(),
+                                  group->GetChild(2)->GetWidth()}),
+              (std::vector<float>{120.0f, go.GetWidth(), 120.0f}));
+    EXPECT_EQ(group->GetWidth(), 240.0f + go.GetWidth());
+
+    // Once the slide has ended the strip stands at its last place; "GO" then grows.
+    const float slideEnd = 640.0f - banner.GetChild(0)->GetWidth() * 0.5f;
+    std::vector<std::pair<float, Vector>> grown;   // (scale, GO's centre) per update
+    for (int n = 0; stage.IsIntroRunning() && n < 1000; ++n) {
+        Step();
+        if (banner.position->x == slideEnd) {
+            grown.emplace_back(grower->scale.x, ScreenCentre(go, banner));
+        }
+    }
+    ASSERT_GE(grown.size(), 3u);
+    EXPECT_EQ(grown.front().first, 1.0f);
+    EXPECT_EQ(grown.back().first, 8.0f);
+    bool middle = false;
+    const Vector first = grown.front().second;
+    for (const auto& [scale, centre] : grown) {
+        middle = middle || (scale > 3.0f && scale < 6.0f);
+        EXPECT_NEAR(centre.x, first.x, 1.0f) << scale;
+        EXPECT_NEAR(centre.y, first.y, 1.0f) << scale;
+    }
+    EXPECT_TRUE(middle);
+    EXPECT_TRUE(first.x > 0.0f && first.x < 640.0f) << first.x;   // on screen
+}
+
+// The clock reads "00:00" through READY and GO; the first update after the banner shows the
+// limit, every later one the time the update before left.
+TEST_F(ZELKAStageTest, ClockReadsZeroUntilTheBannerHasGoneThenCountsDown)
+{
+    ZELKAStage& stage = Load(kVersus2P, 150000);
+    const Label& clock = *stage.GetTopBar()->GetTimeLabel();
+    EXPECT_EQ(clock.GetText(), U"00:00");
+    for (int n = 0; stage.IsIntroRunning() && n < 1000; ++n) {
+        Step();
+        ASSERT_EQ(clock.GetText(), U"00:00") << n;
+    }
+    EXPECT_EQ(stage.GetTime(), 150000);
+    Step();
+    EXPECT_EQ(clock.GetText(), U"02:30");
+    Step();
+    EXPECT_EQ(clock.GetText(), U"02:29");   // 149984 ms left
+    for (int n = 2; n < 200; ++n) Step();
+    EXPECT_EQ(clock.GetText(), U"02:26");   // 150000 - 199 x 16 = 146816 ms
+}
+
+// An item hit quakes the window that shows the opponent, shaken as the stage's quake shakes
+// a window: split, player 2's half alone; shared, the one window. Moving block traps still
+// quake both halves.
+TEST_F(ZELKAStageTest, AnIceWandQuakesOnlyTheWindowShowingTheOpponent)
+{
+    ZELKAStage& stage = Load(kVersus2P, 150000);
+    RunIntro();
+    Step();
+    PlayerStageData& p1 = *stage.GetPlayer(1);
+    PlayerStageData& p2 = *stage.GetPlayer(2);
+    const auto step = [this] { Step(); };
+    ASSERT_FALSE(stage.GetCamera()->IsSplit());
+    p1.itemStack->Add(kItemIceWand, 0);
+    ASSERT_TRUE(p1.UseCurrentItem());
+    const auto shared = WindowOffsets(stage, step);
+    EXPECT_FALSE(Still(shared.first));   // the one window shows player 2
+    EXPECT_TRUE(Still(shared.second));
+
+    // Player 2 to the far end of the row: the screen splits, player 2 on the right.
+    const GameMaze& maze = *stage.GetMaze();
+    p2.character->position->x = maze.TileCenterX(maze.GetCols() - 2);
+    p1.character->position->x = maze.TileCenterX(1);
+    ASSERT_GT(std::fabs(p2.character->position->x - p1.character->position->x), 544.0f);
+    for (int i = 0; i < 5 && !stage.GetCamera()->IsSplit(); ++i) Step();
+    ASSERT_TRUE(stage.GetCamera()->IsSplit());
+    Step();
+    p1.itemStack->Add(kItemIceWand, 0);
+    ASSERT_TRUE(p1.UseCurrentItem());
+    const auto split = WindowOffsets(stage, step);
+    EXPECT_TRUE(Still(split.first));
+    EXPECT_EQ(split.second, shared.first);   // the same shake, in player 2's half only
+
+    stage.GetMaze()->ToggleBlockTraps();
+    const auto traps = WindowOffsets(stage, step);
+    EXPECT_EQ(traps.first, shared.first);
+    EXPECT_EQ(traps.second, shared.first);
+}
+
+// Player 2 plays by hand only with an input device; the demo gives both to the computer.
+TEST_F(ZELKAStageTest, ControlIsHumanForADeviceAndTheComputerOtherwiseOrInTheDemo)
+{
+    const auto controls = [this] {
+        ZELKAStage& stage = Load(kVersus2P, 60000);
+        std::vector<const char*> kinds;
+        for (const int player : {1, 2}) {
+            Cog* control = stage.GetPlayer(player)->control.get();
+            kinds.push_back(dynamic_cast<ManualLogic*>(control) != nullptr ? "human"
+                            : dynamic_cast<AILogic*>(control) != nullptr  ? "computer"
+                                                                           : "none");
+        }
+        return std::vector<std::string>(kinds.begin(), kinds.end());
+    };
+    GameData::player2->ClearInputMapping();
+    EXPECT_EQ(controls(), (std::vector<std::string>{"human", "computer"}));
+    GameData::player2->SetInputHardware(InputKeyboard::New());
+    GameData::player2->ResetCurrentInputMapping(true);
+    ASSERT_NE(GameData::player2->GetInputMapping(), nullptr);
+    EXPECT_EQ(controls(), (std::vector<std::string>{"human", "human"}));
+    GameData::isDemoMode = true;
+    EXPECT_EQ(controls(), (std::vector<std::string>{"computer", "computer"}));
+    GameData::player2->ClearInputMapping();
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 // The real application object on top of a media fixture (`Base`): a fake clock from 10 s,
 // silent music, no full-screen toggle and the game's own overlay hooks. Frames and updates
-// are run by hand, as the main loop runs them.
+// are run by hand, as the main loop runs them. A refused property write fails the test.
 #include "engine/stage/ExtendedStage.h"
 #include "platform/clock/null/FakeClock.h"
 #include "platform/graphics/Graphics.h"
@@ -11,6 +11,7 @@
 #include "screens/app/AppServices.h"
 #include "screens/app/StageMusic.h"
 #include "screens/app/ZELKA.h"
+#include "tests/engine/NothingRefused.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ public:
 };
 
 template <typename Base>
-class AppDriver : public Base {
+class AppDriver : public Base, public NothingRefusedUnlessIn<Base> {
 protected:
     void SetUp() override
     {
@@ -43,6 +44,7 @@ protected:
     {
         if (app->GetCurrentStage()) app->GetCurrentStage()->Deallocate();
         app.reset();
+        if constexpr (!kBaseWatchesRefusals<Base>) this->ExpectNothingRefused();
         Base::TearDown();
     }
 

@@ -4,13 +4,14 @@
 // (MediaFixture) with the application's fonts, and every sound-effect request recorded.
 
 #include "screens/app/AppServices.h"
+#include "tests/engine/NothingRefused.h"
 #include "tests/services/MediaFixture.h"
 
 #include <vector>
 
 namespace zelka {
 
-class CharSelFixture : public MediaFixture {
+class CharSelFixture : public MediaFixture, public NothingRefused {
 protected:
     struct Played {
         int number;
@@ -27,6 +28,12 @@ protected:
             if (request.preload) preloaded_.push_back(request.number);
             else played_.push_back({request.number, request.channel});
         });
+    }
+
+    void TearDown() override
+    {
+        ExpectNothingRefused();
+        MediaFixture::TearDown();
     }
 
     std::vector<Played> played_;

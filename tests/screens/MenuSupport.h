@@ -12,6 +12,7 @@
 #include "services/player/PlayerData.h"
 #include "services/mapping/InputProvider.h"
 #include "tests/engine/StubFont.h"
+#include "tests/engine/NothingRefused.h"
 #include "services/xml/XMLNode.h"
 #include "tests/services/MediaFixture.h"
 
@@ -54,7 +55,7 @@ inline bool EndsWith(const String& text, const String& tail)
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-class MenuFixture : public MediaFixture {
+class MenuFixture : public MediaFixture, public NothingRefused {
 protected:
     void SetUp() override
     {
@@ -66,6 +67,12 @@ protected:
         AudioManager::encryptionEnabled = true;
         GameData::Init();
         UseStubFonts();
+    }
+
+    void TearDown() override
+    {
+        ExpectNothingRefused();
+        MediaFixture::TearDown();
     }
 
     static void UseStubFonts()
