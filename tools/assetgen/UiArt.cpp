@@ -376,7 +376,11 @@ Canvas HowToPlay()
     }
 
     // Left panel, YOUR CHARACTER: a walk through a bit of maze, then the four move rows.
-    Recess(c, 14, 48, 254, 160, well);
+    // One well for both upper panels: the key names of the move rows may run on to x 269
+    // and the right heading starts at 274, too close for two rims. A faint divider parts
+    // them only where no text runs.
+    Recess(c, 14, 48, 566, 160, well);
+    c.Rect(271, 52, 1, 90, Hex(0x2c2848));
     HeadingRule(c, 80, 70, 176);
     {
         const Canvas floor = WorldArt("worlds/world0/floorset.imx");
@@ -414,7 +418,6 @@ Canvas HowToPlay()
 
     // Right panel, YOUR ITEM STACK: the stack with the current item framed, a pointer
     // from it to the "currently selected" caption, and the two item rows.
-    Recess(c, 272, 48, 308, 160, well);
     HeadingRule(c, 274, 70, 220);
     {
         const Canvas icons = ItemArt("item_icons.imx");
