@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <map>
 #include <numeric>
@@ -133,6 +134,38 @@ TEST(AssetSet, BackdropsAndTheHowToPlayPageSuitHowTheyAreDrawn)
             CountPixels(img, [](const uint8_t* p) { return (p[0] * 299 + p[1] * 587 + p[2] * 114) / 1000 > 80; }, b);
         EXPECT_LE(bright * 50, b.w * b.h) << bright << " bright pixels under the text at " << b.x << "," << b.y;
     }
+}
+
+// Pictures that the screens write text on: where the text lands (ink and a small margin,
+// from the label boxes the screens place) there is neither a rim, an ornament nor an icon.
+TEST(AssetSet, FramesLeaveTheTextTheScreensPutOnThemClear)
+{
+    const auto bright = [](const uint8_t* p) { return p[3] != 0 && (p[0] * 299 + p[1] * 587 + p[2] * 114) / 1000 > 80; };
+    const auto clear = [&](const char* path, std::initializer_list<Box> boxes) {
+        const ImageData img = DecodeImx(path);
+        for (const Box& b : boxes) {
+            ASSERT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.w <= img.width && b.y + b.h <= img.height) << path;
+            EXPECT_EQ(CountPixels(img, bright, b), 0) << path << ": something bright under the text at " << b.x << ","
+                                                      << b.y;
+        }
+    };
+    // Top bar: the clock ("00:00" to "03:30" shrunk into 110 x 32), the names, the scores and
+    // the race's "GOAL" captions.
+    clear("topbar.imx", {{263, 3, 112, 24}, {80, 4, 82, 9}, {478, 4, 82, 9}, {268, 44, 44, 14}, {328, 44, 44, 14},
+                         {276, 33, 28, 10}, {336, 33, 28, 10}});
+    // Character select: "WINS n" at both top corners and player two's "PRESS ANY KEY".
+    clear("charselover.imx", {{18, 6, 112, 18}, {508, 6, 114, 18}, {433, 6, 202, 18}});
+    // Lock card: the wrapped text beside the icon runs from 95 left to 143 right of the centre.
+    const ImageData card = DecodeImx("msgbox.imx");
+    clear("msgbox.imx", {{card.width / 2 - 95, 10, 238, 44}});
+
+    // The speech bubble is mirrored toward player one and drawn as is for player two, who
+    // stands on the right: its tail (everything below the body) points right.
+    const ImageData bubble = DecodeImx("chardialog.imx");
+    const Box below{0, 82, bubble.width, bubble.height - 82};
+    const int left = CountPixels(bubble, Inked, {0, below.y, bubble.width / 2, below.h});
+    EXPECT_EQ(left, 0);
+    EXPECT_GT(CountPixels(bubble, Inked, below), 0);
 }
 
 // Loudest 50 ms of a clip in dBFS (power of 16-bit samples), a short clip counted whole.

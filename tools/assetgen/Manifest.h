@@ -121,7 +121,7 @@ inline const std::vector<AssetEntry>& Manifest()
         AddImage(m, "topbar.imx", G::Ui, 640, 76);
         AddImage(m, "icon-debuff.imx", G::Items, 112, 16, 16, 16, 7);
         AddImage(m, "icon-buff.imx", G::Items, 112, 16, 16, 16, 7);
-        AddImage(m, "msgbox.imx", G::Ui, 288, 64);
+        AddImage(m, "msgbox.imx", G::Ui, 296, 64);
         AddImage(m, "key.imx", G::Ui, 24, 24);
         AddImage(m, "results_bg.imx", G::Ui, 840, 360);
         AddImage(m, "vertbar.imx", G::Ui, 6, 360);

@@ -248,23 +248,26 @@ Canvas TitleOver()
     return c;
 }
 
+// The maker's mascot. It ends centred on the logo base (256 x 64), which is drawn over it
+// and so hides rows 32 to 95: the face peeks out over the top edge, the hands grip that
+// edge, and the feet stand out below.
 Canvas ZibMonster()
 {
     Canvas c(128, 128);
     const Rgba body = Hex(0x7ad04a), dark = Hex(0x4a9a2a);
-    c.Ellipse(64, 76, 46, 44, body);
-    c.Ellipse(64, 96, 36, 22, Shade(body, 1.15f));
-    c.Polygon({{30, 44}, {22, 8}, {48, 36}}, dark);
-    c.Polygon({{98, 44}, {106, 8}, {80, 36}}, dark);
-    c.Ellipse(64, 60, 20, 20, kWhite);
-    c.Ellipse(60, 62, 10, 11, Hex(0x2a1a3a));
-    c.Ellipse(56, 57, 4, 4, kWhite);
-    c.Ellipse(64, 96, 18, 9, Hex(0x5a1a2a));
-    c.Rect(48, 87, 32, 5, body);
-    c.Polygon({{54, 91}, {58, 97}, {62, 91}}, kWhite);
-    c.Polygon({{66, 91}, {70, 97}, {74, 91}}, kWhite);
+    c.Polygon({{38, 20}, {26, 0}, {54, 12}}, dark);
+    c.Polygon({{90, 20}, {102, 0}, {74, 12}}, dark);
+    c.Ellipse(64, 68, 44, 58, body);
+    c.Ellipse(64, 104, 34, 16, Shade(body, 1.15f));
+    c.Ellipse(64, 21, 11, 10, kWhite);
+    c.Ellipse(62, 23, 6, 6.5f, Hex(0x2a1a3a));
+    c.Ellipse(59, 19, 2.5f, 2.5f, kWhite);
     c.Ellipse(30, 118, 12, 7, dark);
     c.Ellipse(98, 118, 12, 7, dark);
+    for (int x : {26, 102}) {      // fingers over the base's top edge
+        c.Ellipse(float(x), 32, 9, 6, Shade(body, 1.1f));
+        for (int f = -1; f <= 1; ++f) c.Rect(x + f * 5, 27, 1, 5, dark);
+    }
     c.EdgeShade(0.8f, 1.1f);
     c.Outline(kInk);
     return c;

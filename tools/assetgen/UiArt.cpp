@@ -163,6 +163,34 @@ Canvas ItFrame(int player)
     return c;
 }
 
+// A small clock face: gold rim, pale dial, hands at ten past.
+void ClockIcon(Canvas& c, int cx, int cy)
+{
+    c.Ellipse(cx, cy, 6, 6, kInk);
+    c.Ellipse(cx, cy, 5, 5, kGold);
+    c.Ellipse(cx, cy, 3.6f, 3.6f, Hex(0xfff8e0));
+    c.Line(cx, cy, cx, cy - 3, kInk);
+    c.Line(cx, cy, cx + 2, cy, kInk);
+}
+
+// A small hourglass with sand running into the lower bulb.
+void HourglassIcon(Canvas& c, int cx, int cy)
+{
+    Canvas g(13, 13);
+    g.Rect(1, 0, 11, 2, kGoldDark);
+    g.Rect(1, 11, 11, 2, kGoldDark);
+    g.Polygon({{2.5f, 2}, {10.5f, 2}, {7, 6.5f}, {10.5f, 11}, {2.5f, 11}, {6, 6.5f}}, Hex(0xd8e8f8));
+    g.Polygon({{4.5f, 3.5f}, {8.5f, 3.5f}, {6.5f, 6}}, kGold);
+    g.Polygon({{4, 11}, {9, 11}, {6.5f, 8.5f}}, kGold);
+    g.Outline(kInk);
+    c.Draw(g, cx - 6, cy - 6);
+}
+
+// The heads-up bar. Every plate is placed by what the match draws on it (bar centre at
+// (320, 38), so image and screen coordinates agree): the faces show through windows at
+// both ends, the names run along the top plates, the item stacks sit in four sockets each,
+// and the centre plate holds the clock ("00:00" to "03:30" fills 265..372 x 5..24) over
+// the two scores and the race's "GOAL" captions.
 Canvas TopBar()
 {
     Canvas c(640, 76);
@@ -171,7 +199,6 @@ Canvas TopBar()
     c.Rect(0, 70, 640, 2, kGold);
     c.Rect(0, 72, 640, 2, kInk);
     for (int x = 0; x < 640; x += 16) c.Rect(x, 70, 2, 2, kGoldLight);
-    // Face boxes at both ends (centres x 32 and 608), name and score plates, clock.
     for (int side = 0; side < 2; ++side) {
         const Rgba col = side == 0 ? kP1 : kP2;
         const int fx = side == 0 ? 32 : 608;
@@ -179,24 +206,37 @@ Canvas TopBar()
         c.Frame(fx - 29, 5, 58, 58, col);
         // The face is drawn under the bar: it shows through this window.
         c.Rect(fx - 28, 6, 56, 56, kClear);
-        const int px = side == 0 ? 70 : 370;
-        Panel(c, px, 6, 200, 28, Hex(0x1c1a34));
-        Panel(c, px, 36, 200, 28, Hex(0x1c1a34));
-        c.Rect(side == 0 ? px + 6 : px + 188, 12, 6, 16, col);
+        // Name plate hanging from the top edge; the name (80..240, ink rows 5..11) is
+        // left-aligned for player one and right-aligned for player two.
+        const int nx = side == 0 ? 70 : 404;
+        Panel(c, nx, -4, 166, 22, Hex(0x1c1a34));
+        c.Rect(side == 0 ? nx + 4 : nx + 159, 3, 3, 10, col);
+        // Item sockets under the slots (centres 42 apart, 32 x 32 icons at y 24..56).
+        const int stackX = side == 0 ? 160 : 480;
+        for (int i = 0; i < 4; ++i) {
+            const int sx = stackX + 16 + 42 * i - 84;
+            c.Rect(sx - 18, 22, 36, 36, kInk);
+            c.Rect(sx - 17, 23, 34, 34, Hex(0x2c2848));
+            c.Rect(sx - 16, 24, 32, 32, Hex(0x110f20));
+        }
     }
-    Panel(c, 276, 4, 88, 34, Hex(0x101020));
-    c.Ellipse(290, 21, 7, 7, kGold);
-    c.Ellipse(290, 21, 5, 5, Hex(0xfff8e0));
-    c.Line(290, 21, 290, 17, kInk);
-    c.Line(290, 21, 293, 21, kInk);
+    // Centre plate: clock on top, a rule, the scores below.
+    Panel(c, 252, -4, 136, 70, Hex(0x101020));
+    c.Rect(260, 30, 120, 1, kGoldDark);
+    c.Rect(260, 31, 120, 1, kInk);
+    ClockIcon(c, 244, 10);
+    HourglassIcon(c, 396, 10);
     return c;
 }
 
+// The lock card. Its text box (238 wide) sits at x 24 from the centre beside an icon that
+// ends at x -104, so the card is wide enough for wrapped lines to stop inside the rim
+// (x 143), and the icon's well stays where the icon is.
 Canvas MsgBox()
 {
-    Canvas c(288, 64);
-    Panel(c, 0, 0, 288, 64);
-    Panel(c, 4, 6, 44, 52, Hex(0x101020));
+    Canvas c(296, 64);
+    Panel(c, 0, 0, 296, 64);
+    Panel(c, 8, 6, 44, 52, Hex(0x101020));
     return c;
 }
 
@@ -260,22 +300,26 @@ Canvas Shine(int size)
     return c;
 }
 
+// The winner's speech bubble. The results screen shows it unmirrored when player two (or
+// the computer) wins and mirrored when player one wins, and the winner stands on the side
+// away from the centre, so the tail sits at the lower right: toward player two on the
+// right as drawn, toward player one on the left once mirrored.
 Canvas CharDialog()
 {
     Canvas c(400, 90);
-    // A rounded bubble with its tail at the lower left (mirrored toward the winner).
     const Rgba fill = Hex(0xfafaff), rim = Hex(0x2a2448);
     Canvas b(400, 90);
-    b.Rect(12, 2, 376, 74, fill);
-    b.Rect(4, 10, 392, 58, fill);
+    b.Rect(12, 2, 376, 76, fill);
+    b.Rect(4, 10, 392, 60, fill);
     b.Ellipse(12, 10, 8, 8, fill);
     b.Ellipse(388, 10, 8, 8, fill);
-    b.Ellipse(12, 68, 8, 8, fill);
-    b.Ellipse(388, 68, 8, 8, fill);
-    b.Polygon({{30, 70}, {56, 70}, {20, 89}}, fill);
+    b.Ellipse(12, 70, 8, 8, fill);
+    b.Ellipse(388, 70, 8, 8, fill);
+    b.Polygon({{336, 72}, {364, 72}, {388, 89}}, fill);
     b.Outline(rim, true);
     b.Outline(rim);
-    b.Rect(8, 70, 380, 2, Hex(0xd8d8ec));
+    b.Rect(12, 72, 322, 2, Hex(0xd8d8ec));   // a soft lower edge, broken by the tail
+    b.Rect(368, 72, 20, 2, Hex(0xd8d8ec));
     c.Draw(b, 0, 0);
     return c;
 }
@@ -332,7 +376,11 @@ Canvas HowToPlay()
     }
 
     // Left panel, YOUR CHARACTER: a walk through a bit of maze, then the four move rows.
-    Recess(c, 14, 48, 254, 160, well);
+    // One well for both upper panels: the key names of the move rows may run on to x 269
+    // and the right heading starts at 274, too close for two rims. A faint divider parts
+    // them only where no text runs.
+    Recess(c, 14, 48, 566, 160, well);
+    c.Rect(271, 52, 1, 90, Hex(0x2c2848));
     HeadingRule(c, 80, 70, 176);
     {
         const Canvas floor = WorldArt("worlds/world0/floorset.imx");
@@ -370,13 +418,12 @@ Canvas HowToPlay()
 
     // Right panel, YOUR ITEM STACK: the stack with the current item framed, a pointer
     // from it to the "currently selected" caption, and the two item rows.
-    Recess(c, 272, 48, 308, 160, well);
     HeadingRule(c, 274, 70, 220);
     {
         const Canvas icons = ItemArt("item_icons.imx");
-        const int stack[7] = {1, 3, 5, 7, 0, 0, 0};   // pickaxe, hammer, sneakers, hand, empty
-        c.Rect(280, 80, 296, 44, Shade(well, 0.6f));
-        for (int i = 0; i < 7; ++i) {
+        const int stack[4] = {1, 3, 5, 7};   // pickaxe, hammer, sneakers, hand: a full stack
+        c.Rect(280, 80, 172, 44, Shade(well, 0.6f));
+        for (int i = 0; i < 4; ++i) {
             const int x = 286 + i * 42;
             c.Frame(x - 1, 85, 34, 34, Hex(0x2c2848));
             c.Draw(icons.Crop(stack[i] * 32, 0, 32, 32), x, 86);
@@ -415,8 +462,9 @@ Canvas HowToPlay()
     RowBands(c, 52, 236, 236, 3);
     c.BlendRect(288, 236, 94, 14, WithAlpha(kWhite, 14));   // the accept row runs longer
     // The choices' well: the cursor bar (22 high) slides over it with its arrow to the left.
-    c.Rect(300, 248, 276, 50, Shade(well, 0.6f));
-    c.Frame(300, 248, 276, 50, Hex(0x2c2848));
+    // Its top stays below the accept row, whose key names may run on to x 380.
+    c.Rect(300, 250, 276, 48, Shade(well, 0.6f));
+    c.Frame(300, 250, 276, 48, Hex(0x2c2848));
     return c;
 }
 
@@ -567,25 +615,35 @@ Canvas Noise()
     return c;
 }
 
+// A gold medallion with a gem, radius r.
+void Medallion(Canvas& c, float x, float y, float r)
+{
+    c.Ellipse(x, y, r + 2, r + 2, kInk);
+    c.Ellipse(x, y, r, r, kGold);
+    c.Ellipse(x, y, r * 0.62f, r * 0.62f, Hex(0x30d0a0));
+    c.Ellipse(x - r * 0.2f, y - r * 0.2f, r * 0.2f, r * 0.2f, Hex(0xa8ffe0));
+}
+
 Canvas CharSelOver()
 {
     Canvas c(640, 360);
-    // An ornate frame: thick border, corner medallions, transparent middle.
-    Panel(c, 0, 0, 640, 24, Hex(0x2a2248));
-    Panel(c, 0, 336, 640, 24, Hex(0x2a2248));
-    Panel(c, 0, 0, 16, 360, Hex(0x2a2248));
-    Panel(c, 624, 0, 16, 360, Hex(0x2a2248));
-    for (int x = 40; x < 600; x += 40) {
-        c.Ellipse(float(x), 12, 3, 3, kGoldLight);
-        c.Ellipse(float(x), 348, 3, 3, kGoldLight);
-    }
-    for (int i = 0; i < 4; ++i) {
-        const float x = i % 2 ? 620 : 20, y = i / 2 ? 340 : 20;
-        c.Ellipse(x, y, 18, 18, kInk);
-        c.Ellipse(x, y, 16, 16, kGold);
-        c.Ellipse(x, y, 10, 10, Hex(0x30d0a0));
-        c.Ellipse(x - 3, y - 3, 3, 3, Hex(0xa8ffe0));
-    }
+    // An ornate frame with a transparent middle. The top plate runs the full width and is
+    // tall enough to hold the labels the screen puts there (ink rows 8..22): "WINS n" from
+    // x 20 on the left, on the right up to x 620, and player two's prompt over 435..635.
+    // The ornaments stay out of those stretches, and out of the name plates the screen
+    // draws over the bottom corners (0..200 and 440..640).
+    const Rgba band = Hex(0x2a2248);
+    Panel(c, 0, 0, 16, 360, band);
+    Panel(c, 624, 0, 16, 360, band);
+    Panel(c, 0, 336, 640, 24, band);
+    Panel(c, 0, 0, 640, 30, band);
+    for (int k = 1; k <= 3; ++k)
+        for (int x : {320 - 30 * k, 320 + 30 * k}) {
+            c.Ellipse(float(x), 15, 3, 3, kGoldLight);
+            c.Ellipse(float(x), 348, 3, 3, kGoldLight);
+        }
+    Medallion(c, 320, 15, 10);
+    Medallion(c, 320, 348, 9);
     return c;
 }
 
