@@ -21,11 +21,9 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=$(mkdir -p "${1:-$root/build/gallery}" && cd "${1:-$root/build/gallery}" && pwd)
-xdrive_name=gallery
 # shellcheck source=tools/xdrive.sh
 source "$root/tools/xdrive.sh"
-xdrive_start 1280 720
+xdrive_start gallery "${1:-$root/build/gallery}" 1280 720
 
 # Pictures are numbered in the order taken: NN-NAME.png.
 shots=0
@@ -231,8 +229,8 @@ press $cancel 0.8
 press $left 1.0
 snap charsel-lock-profile   # a locked character's profile card
 press $left 0.8
-press $up 1.0
-press $accept 1.5           # player 1's character
+for _ in 1 2 3; do press $down 0.8; done   # on round to an open character, even if a
+press $accept 1.5                          # held key scrolled twice: player 1's character
 snap charsel-cpu            # the computer's roulette
 press $left 1.0
 snap charsel-cpu-profile    # the right profile card

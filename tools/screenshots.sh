@@ -12,11 +12,9 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=$(mkdir -p "${1:-$root/docs}" && cd "${1:-$root/docs}" && pwd)
-xdrive_name=screenshots
 # shellcheck source=tools/xdrive.sh
 source "$root/tools/xdrive.sh"
-xdrive_start 640 360
+xdrive_start screenshots "${1:-$root/docs}" 640 360
 
 wait_title
 sleep 1.5

@@ -1,43 +1,47 @@
-# shellcheck shell=bash disable=SC2154  # xdrive_name and out come from the sourcing script
-# Drives the real game on a virtual display; sourced by the picture scripts in this folder.
-# Before sourcing, set `xdrive_name` (the prefix of every message) and `out` (the folder shot
-# writes to); then call xdrive_start WIDTH HEIGHT.
-# Needs build/zelka (./build.sh builds it), Xvfb, xdotool and ImageMagick's import.
+# shellcheck shell=bash
+# Drives the real game on a virtual display; sourced by the picture scripts in this folder,
+# which then call xdrive_start. Needs build/zelka (./build.sh builds it), Xvfb, xdotool and
+# ImageMagick's import.
 
-: "${xdrive_name:?}" "${out:?}"
 xdrive_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 xdrive_game=$xdrive_root/build/zelka
+xdrive_name=xdrive
 
 xdrive_fail() {
   echo "$xdrive_name: $*" >&2
   exit 1
 }
 
-for tool in Xvfb xdotool import; do
-  command -v "$tool" > /dev/null || xdrive_fail "$tool is missing"
-done
-[ -x "$xdrive_game" ] || xdrive_fail "build the game first (./build.sh)"
-
-# The game writes savedata/ where it starts: a fresh folder gives a first start every run.
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
 xdrive_cleanup() {
   if [ -n "$game_pid" ]; then kill "$game_pid" 2> /dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2> /dev/null || true; fi
   wait 2> /dev/null || true
   rm -rf "$work"
 }
-trap xdrive_cleanup EXIT
-trap 'exit 143' INT TERM HUP  # so that a stopped run cleans up too
 
-# xdrive_start WIDTH HEIGHT: a virtual screen of that size, the full-screen game filling it.
-# The game traces its stage switches to game.log (read by wait_stage).
+# xdrive_start NAME FOLDER WIDTH HEIGHT: NAME heads every message, shot writes into FOLDER
+# (made if missing; its absolute path is kept in `out`). Starts a virtual screen of that size
+# with the full-screen game filling it, in a fresh temporary folder `work`: the game writes
+# savedata/ where it starts, so every run is a first start. The game traces its stage
+# switches to work/game.log (read by wait_stage).
 xdrive_start() {
-  xdrive_width=$1
-  xdrive_height=$2
+  xdrive_name=$1
+  out=$(mkdir -p "$2" && cd "$2" && pwd)
+  xdrive_width=$3
+  xdrive_height=$4
+  for tool in Xvfb xdotool import; do
+    command -v "$tool" > /dev/null || xdrive_fail "$tool is missing"
+  done
+  [ -x "$xdrive_game" ] || xdrive_fail "build the game first (./build.sh)"
+
+  work=$(mktemp -d)
+  xvfb_pid=""
+  game_pid=""
+  trap xdrive_cleanup EXIT
+  trap 'exit 143' INT TERM HUP  # so that a stopped run cleans up too
+
   # -displayfd picks a free display number and writes it once the server accepts clients.
-  Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${3}x${4}x24" -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$work/display" ] && break
@@ -56,12 +60,13 @@ alive() {
   [ -r "/proc/$game_pid/status" ] && ! grep -q '^State:[[:space:]]*Z' "/proc/$game_pid/status"
 }
 
-# The game reads key states once per update (60 per second): hold each key for a few.
+# The game reads key states once per update (60 per second): hold each key for a few, but
+# well under the 370 ms after which a held key scrolls a roulette again. One xdotool call
+# times the hold itself, so a slow start of a second call on a loaded machine cannot
+# lengthen it.
 # press KEY [SECONDS]: then waits that long (default half a second).
 press() {
-  xdotool keydown "$1"
-  sleep 0.12
-  xdotool keyup "$1"
+  xdotool keydown "$1" sleep 0.12 keyup "$1"
   sleep "${2:-0.5}"
 }
 
