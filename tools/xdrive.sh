@@ -100,8 +100,8 @@ trace_mark() {
 # wait_stage ID MARK [SECONDS]: waits until, after line MARK of the trace, stage ID has
 # finished its incoming transition (the trace says it takes input). Default limit 60 s.
 wait_stage() {
-  local tries=$((${3:-60} * 10))
-  for _ in $(seq "$tries"); do
+  local until=$((SECONDS + ${3:-60}))
+  while [ "$SECONDS" -lt "$until" ]; do
     alive || xdrive_fail "the game ended early"
     tail -n "+$(($2 + 1))" "$work/game.log" | grep -q "stage $1 takes input" && return 0
     sleep 0.1
