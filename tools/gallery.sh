@@ -15,7 +15,7 @@
 # Haunted Graveyard after three; the run plays them in that order. Joystick rows are not
 # shown: the game sees only joysticks the system has, and a script cannot plug one in.
 # Stage switches are waited for in the game's trace (ZELKA_TRACE), the rest by generous
-# pauses. Three matches run to their end, so a run takes ten to twelve minutes.
+# pauses. Three matches run to their end, so a run takes twelve to fourteen minutes.
 # Usage: tools/gallery.sh [output folder]    (default: build/gallery/)
 # Needs build/zelka (./build.sh builds it), Xvfb, xdotool and ImageMagick.
 set -euo pipefail
