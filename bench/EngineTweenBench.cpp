@@ -1,4 +1,4 @@
-// One TweenEngine update with 300 bindings: a string-keyed SetFloatProperty per binding
+// One TweenEngine update with 300 bindings: a string-keyed TrySetFloatProperty per binding
 // per update, the engine's hot path during menus and the match's tile effects.
 
 #include "engine/display/RectangleGDO.h"

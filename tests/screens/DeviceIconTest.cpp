@@ -7,6 +7,7 @@
 #include "engine/text/Label.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/null/RecordingGraphicsDevice.h"
+#include "tests/engine/NothingRefused.h"
 #include "services/data/GameData.h"
 #include "services/input/InputHardware.h"
 
@@ -14,7 +15,7 @@
 
 namespace zelka {
 
-class DeviceIconTest : public ::testing::Test {
+class DeviceIconTest : public ::testing::Test, public NothingRefused {
 protected:
     void SetUp() override
     {
@@ -26,6 +27,7 @@ protected:
     }
     void TearDown() override
     {
+        ExpectNothingRefused();
         GameData::stdFont.reset();
         Texture::encryptionEnabled = false;
         graphics::ResetContext();

@@ -11,6 +11,7 @@
 #include "match/items/ItemStackSlot.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/null/RecordingGraphicsDevice.h"
+#include "tests/engine/NothingRefused.h"
 #include "screens/locks/UnlockNotices.h"
 #include "services/data/ContentLock.h"
 #include "services/data/GameData.h"
@@ -37,7 +38,7 @@ const LabelWithShadow& CardLabel(const Panel& panel)
 
 }  // namespace
 
-class LockCardTest : public ::testing::Test {
+class LockCardTest : public ::testing::Test, public NothingRefused {
 protected:
     void SetUp() override
     {
@@ -50,6 +51,7 @@ protected:
     }
     void TearDown() override
     {
+        ExpectNothingRefused();
         GameData::stdFont.reset();
         GameData::stats.reset();
         Texture::encryptionEnabled = false;

@@ -3,6 +3,7 @@
 #include "engine/display/DrawingState.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/null/RecordingGraphicsDevice.h"
+#include "tests/engine/NothingRefused.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ TEST(StageTransitions, KindByStageAndLengths)
     EXPECT_EQ(covered[0][0], 600.0f);
 }
 
-class StageTransitionsDrawing : public ::testing::Test {
+class StageTransitionsDrawing : public ::testing::Test, public NothingRefused {
 protected:
     void SetUp() override
     {
@@ -63,6 +64,7 @@ protected:
     }
     void TearDown() override
     {
+        ExpectNothingRefused();
         graphics::EndRender();
         device.EndRender();
         graphics::ResetContext();
