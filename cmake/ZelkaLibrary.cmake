@@ -12,18 +12,33 @@ function(zelka_library name folder)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
 endfunction()
 
-# One test executable per test file: a broken or crashing file never hides the others.
+# One test executable per subsystem folder, of every .cpp in it. Isolation stays per test:
+# test discovery gives every test its own ctest entry, run in a process of its own, so a
+# test that crashes or leaves state behind never touches another; only a file that does not
+# compile stops its folder's tests (and fails the build anyway). One executable instead of
+# one per file saves a link per file (GoogleTest and the leak suppressions in each) in both
+# trees; GoogleTest and the standard headers the tests use are precompiled once per folder.
 function(zelka_tests folder)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
-  foreach(source ${sources})
-    get_filename_component(stem ${source} NAME_WE)
-    set(target ${folder}_${stem})
-    add_executable(${target} ${source} ${CMAKE_SOURCE_DIR}/tests/support/LeakSuppressions.cpp)
-    target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
-    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    add_dependencies(${target} zelka_data)
-    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
-      WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-      PROPERTIES ENVIRONMENT ALSOFT_DRIVERS=null)
-  endforeach()
+  set(target tests_${folder})
+  add_executable(${target} ${sources} ${CMAKE_SOURCE_DIR}/tests/support/LeakSuppressions.cpp)
+  target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
+  if(NOT TARGET zelka_tests_pch)
+    # Compiled once, reused by every test executable (same flags throughout).
+    add_library(zelka_tests_pch STATIC ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+    # The same flags as every test: the platform library brings its packages' (-D_REENTRANT).
+    target_link_libraries(zelka_tests_pch PRIVATE zelka_platform GTest::gtest)
+    target_precompile_headers(zelka_tests_pch PRIVATE
+      <gtest/gtest.h> <algorithm> <array> <chrono> <cstdint> <filesystem> <fstream>
+      <functional> <map> <memory> <optional> <set> <sstream> <string> <thread> <tuple>
+      <unordered_map> <utility> <vector>)
+  endif()
+  target_precompile_headers(${target} REUSE_FROM zelka_tests_pch)
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/tests/support/LeakSuppressions.cpp
+    TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_dependencies(${target} zelka_data)
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+    PROPERTIES ENVIRONMENT ALSOFT_DRIVERS=null)
 endfunction()

@@ -73,28 +73,43 @@ compile() {
 }
 export -f compile
 xargs -P "$jobs" -I{} bash -c 'compile "$@"' _ {} < "$out/sources.txt"
-for name in "${names[@]}"; do
-  objects=()
-  while read -r source; do objects+=("$out/obj/${source%.cpp}.o"); done < <(expand "$name")
-  "$cxx" "${objects[@]}" "${libs[@]}" -o "$out/fuzz_$name"
-done
 
 # stb_vorbis asks malloc for sizes wrapped below zero on some damaged headers and handles
 # the null it then gets, as the game's own build does.
 declare -A asan_extra=([ogg]=":allocator_may_return_null=1")
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export ALSOFT_DRIVERS=null
-status=0
-for name in "${names[@]}"; do
-  work="$out/corpus_$name"
+# Each harness is linked and run on its own core, all at once: every run is single-threaded.
+fuzz_one() {  # fuzz_one <name>: its verdict line in $out/<name>.result, exit status = result
+  local name=$1 source objects=() work="$out/corpus_$name"
+  while read -r source; do objects+=("$out/obj/${source%.cpp}.o"); done < <(expand "$name")
+  if ! "$cxx" "${objects[@]}" "${libs[@]}" -o "$out/fuzz_$name" 2> "$out/$name.log"; then
+    echo "fuzz $name: FAILED to link (see $out/$name.log)" > "$out/$name.result"
+    return 1
+  fi
   rm -rf "$work" && mkdir -p "$work"
   # Standard output carries the decoders' own messages; libFuzzer reports on standard error.
   if ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}${asan_extra[$name]:-} "$out/fuzz_$name" -runs="$runs" -seed="$seed" -max_len=4096 -timeout=10 -max_total_time=60 \
        -artifact_prefix="$out/$name-" "$work" "$root/fuzz/corpus/$name" \
        > /dev/null 2> "$out/$name.log"; then
-    echo "fuzz $name: ok, $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$out/$name.log" | tail -1)"
+    echo "fuzz $name: ok, $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$out/$name.log" | tail -1)" > "$out/$name.result"
   else
-    echo "fuzz $name: FAILED (see $out/$name.log)"
+    echo "fuzz $name: FAILED (see $out/$name.log)" > "$out/$name.result"
+    return 1
+  fi
+}
+for name in "${names[@]}"; do rm -f "$out/$name.result"; done
+running=0
+for name in "${names[@]}"; do
+  if [ "$running" -ge "$jobs" ]; then wait -n || true; running=$((running - 1)); fi
+  fuzz_one "$name" &
+  running=$((running + 1))
+done
+wait
+status=0
+for name in "${names[@]}"; do
+  cat "$out/$name.result" 2>/dev/null || echo "fuzz $name: no result"
+  if ! grep -q ': ok,' "$out/$name.result" 2>/dev/null; then
     tail -40 "$out/$name.log"
     status=1
   fi

@@ -5,13 +5,6 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -20,7 +13,7 @@ namespace zelka::e2e {
 
 namespace {
 
-constexpr int kStartTimeoutMs = 10000;
+constexpr int kStartTimeoutMs = testing::OwnDisplayServer::kStartTimeoutMs;
 constexpr auto kConnectStep = std::chrono::milliseconds(20);
 
 }  // namespace
@@ -34,53 +27,16 @@ void VirtualDisplay::StopServer()
 {
     if (display_) XCloseDisplay(display_);
     display_ = nullptr;
-    if (server_ > 0) {
-        kill(server_, SIGTERM);
-        waitpid(server_, nullptr, 0);
-    }
-    server_ = 0;
+    server_.Stop();
 }
 
 bool VirtualDisplay::Start(int width, int height)
 {
-    int fds[2];
-    if (pipe(fds) != 0) {
-        error_ = "pipe failed";
+    if (!server_.Start(width, height)) {
+        error_ = server_.Error();
         return false;
     }
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    server_ = fork();
-    if (server_ < 0) {
-        error_ = "fork failed";
-        return false;
-    }
-    if (server_ == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlive the test
-        close(fds[0]);
-        const int null = open("/dev/null", O_RDWR);
-        dup2(null, STDIN_FILENO);
-        dup2(null, STDOUT_FILENO);
-        dup2(null, STDERR_FILENO);
-        // -displayfd: the server picks a free number and writes it to the pipe when ready.
-        const std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
-               "tcp", "-noreset", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    std::string number;
-    pollfd wait{fds[0], POLLIN, 0};
-    while (poll(&wait, 1, kStartTimeoutMs) > 0) {
-        char c = 0;
-        if (read(fds[0], &c, 1) != 1 || c == '\n') break;
-        number += c;
-    }
-    close(fds[0]);
-    if (number.empty()) {
-        error_ = "Xvfb did not start (is it installed?)";
-        return false;
-    }
-    return Connect((":" + number).c_str());
+    return Connect(server_.Name().c_str());
 }
 
 bool VirtualDisplay::Connect(const char* name)

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include <sys/types.h>
+#include "tests/support/OwnDisplayServer.h"
 
 typedef struct _XDisplay Display;
 
@@ -45,7 +45,7 @@ public:
     void StopServer();
 
 private:
-    pid_t server_ = 0;
+    testing::OwnDisplayServer server_;
     Display* display_ = nullptr;
     std::string name_;
     std::string error_;
