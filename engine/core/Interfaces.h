@@ -2,7 +2,6 @@
 
 #include "engine/core/RefusedProperty.h"
 
-#include <source_location>
 #include <string_view>
 
 namespace zelka {
@@ -41,7 +40,7 @@ public:
     // A direct write: a refused name is reported once for the calling line, since code that
     // relies on a refused key (a read-only "width") silently does nothing.
     bool SetFloatProperty(std::u32string_view name, float value,
-                          std::source_location site = std::source_location::current())
+                          CallSite site = CallSite::Here())
     {
         const bool set = TrySetFloatProperty(name, value);
         if (!set) {

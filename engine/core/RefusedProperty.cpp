@@ -3,12 +3,11 @@
 #include "platform/core/Text.h"
 
 #include <atomic>
-#include <cstdint>
 #include <cstdio>
 #include <mutex>
 #include <set>
 #include <string>
-#include <tuple>
+#include <utility>
 
 namespace zelka {
 
@@ -16,7 +15,7 @@ namespace {
 
 std::atomic<int> refusedCount{0};
 
-using CallSite = std::tuple<std::string, std::uint_least32_t, std::uint_least32_t>;
+using SiteKey = std::pair<std::string, unsigned>;
 
 }  // namespace
 
@@ -27,19 +26,19 @@ void ReportRefusedProperty(std::u32string_view name)
     std::fprintf(stderr, "refused float property \"%s\"\n", ToUtf8(name).c_str());
 }
 
-void ReportRefusedProperty(std::u32string_view name, const std::source_location& site)
+void ReportRefusedProperty(std::u32string_view name, const CallSite& site)
 {
     static std::mutex mutex;
-    static std::set<CallSite> reported;
+    static std::set<SiteKey> reported;
     {
         const std::lock_guard lock(mutex);
-        if (!reported.emplace(site.file_name(), site.line(), site.column()).second) {
+        if (!reported.emplace(site.file, site.line).second) {
             return;
         }
     }
     ++refusedCount;
     std::fprintf(stderr, "refused float property \"%s\" at %s:%u\n", ToUtf8(name).c_str(),
-                 site.file_name(), static_cast<unsigned>(site.line()));
+                 site.file, site.line);
 }
 
 int RefusedPropertyCount()
