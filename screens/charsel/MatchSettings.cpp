@@ -154,8 +154,8 @@ void MatchSettings::SetSelectorLabel(const String& text)
         presetLabel_->SetText(text);
         halfWidth = presetLabel_->GetWidth() / 2;
     }
-    presetLeft_->position->x = -(halfWidth + kArrowGap);
-    presetRight_->position->x = halfWidth + kArrowGap;
+    presetLeft_->position->x = -(halfWidth + kSelectorArrowGap);
+    presetRight_->position->x = halfWidth + kSelectorArrowGap;
 }
 
 }  // namespace zelka

@@ -87,8 +87,8 @@ void WorldSelector::SelectWorld(int index)
         worldLabel_->tint = RGB(grey, grey, grey);
         halfWidth = worldLabel_->GetWidth() / 2;
     }
-    left_->position->x = -(halfWidth + kArrowGap);
-    right_->position->x = halfWidth + kArrowGap;
+    left_->position->x = -(halfWidth + kSelectorArrowGap);
+    right_->position->x = halfWidth + kSelectorArrowGap;
     right_->scale.x = -std::abs(right_->scale.x);
 }
 

@@ -13,7 +13,6 @@
 
 #include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace zelka {
@@ -26,14 +25,6 @@ using std::chrono::seconds;
 constexpr auto kStageLimit = seconds(60);
 constexpr auto kExitLimit = seconds(20);
 
-// Waits between keys inside one screen: its panels and cursors slide for up to 500 ms
-// and take no input meanwhile. The waits leave room for a loaded machine, whose game
-// time falls behind the wall clock.
-void Pause(int ms)
-{
-    std::this_thread::sleep_for(milliseconds(ms));
-}
-
 TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
 {
     e2e::VirtualDisplay display;
@@ -41,9 +32,14 @@ TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
     e2e::GameProcess zelka;
     ASSERT_TRUE(zelka.Start(display.Name())) << "the zelka executable is missing: build the zelka target";
 
+    // Waits counted in the game's own time from when it took the last key: a screen's
+    // panels and cursors slide for up to 500 ms after a key and take no input meanwhile.
+    const auto settle = [&](int ms) {
+        ASSERT_TRUE(zelka.WaitGameTime(milliseconds(ms), kStageLimit)) << "no game time passes\n" << zelka.Trace();
+    };
     const auto press = [&](const char* key, int thenMs) {
         ASSERT_TRUE(display.Tap(key)) << key;
-        Pause(thenMs);
+        if (thenMs > 0) settle(thenMs);
     };
     const auto reach = [&](int stage) {
         const std::string ready = "stage " + std::to_string(stage) + " takes input";
@@ -70,17 +66,17 @@ TEST(GameExecutable, TitleToOnePlayerMatchOutThroughThePauseMenuAndClosed)
 
     // Start pauses once the 2.5 s opening banner has gone; the fifth row, CHANGE
     // CHARACTERS, leads back to character select.
-    Pause(4500);
+    settle(4500);
     press("Return", 1000);
     for (int row = 1; row <= 4; ++row) press("Down", 300);
     press("space", 0);
     ASSERT_NO_FATAL_FAILURE(reach(2));
 
     // Escape leaves character select for the title, and on the title ends the game.
-    Pause(500);
+    settle(500);
     press("Escape", 0);
     ASSERT_NO_FATAL_FAILURE(reach(3));
-    Pause(500);
+    settle(500);
     press("Escape", 0);
 
     ASSERT_TRUE(zelka.WaitForEnd(kExitLimit)) << "still running after Escape on the title\n" << zelka.Trace();

@@ -2,6 +2,7 @@
 
 #include "engine/display/GDOWithSize.h"
 #include "engine/ui/ArrowCursor.h"
+#include "tests/support/UpdateStep.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@
 namespace zelka {
 namespace {
 
-constexpr int kStepMs = 16;
+using testing::kStepMs;
 
 // Position and frame size.
 using Box = std::array<float, 4>;

@@ -3,6 +3,7 @@
 #include "engine/audio/AudioManager.h"
 #include "engine/audio/SoundManager.h"
 #include "engine/display/GDOWithSize.h"
+#include "tests/support/UpdateStep.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@
 namespace zelka {
 namespace {
 
-constexpr int kStepMs = 16;
+using testing::kStepMs;
 
 // A child that counts its updates.
 class CountingNode : public GDOWithSize {

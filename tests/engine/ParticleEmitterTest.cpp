@@ -3,6 +3,7 @@
 #include "engine/core/EventManager.h"
 #include "engine/particles/ParticleConstants.h"
 #include "engine/particles/ParticleEngine.h"
+#include "tests/support/UpdateStep.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@
 namespace zelka {
 namespace {
 
-constexpr int kStepMs = 16;
+using testing::kStepMs;
 
 // Counts particle events by id and particle.
 class EventLog : public EventListener {

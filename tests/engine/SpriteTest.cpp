@@ -9,11 +9,12 @@
 #include "MediaTestSupport.h"
 #include "engine/media/MediaConstants.h"
 #include "engine/media/StringObject.h"
+#include "tests/support/UpdateStep.h"
 
 namespace zelka {
 namespace {
 
-constexpr int kStepMs = 16;    // one update at 60 updates per second
+using testing::kStepMs;
 constexpr int kFrameMs = 62;   // one frame at the sheet's 16 frames per second
 
 // Records every sequence-end event and runs an optional reaction inside the delivery.

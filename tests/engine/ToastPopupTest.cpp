@@ -2,13 +2,14 @@
 
 #include "engine/core/EventManager.h"
 #include "engine/display/GDOWithSize.h"
+#include "tests/support/UpdateStep.h"
 
 #include <gtest/gtest.h>
 
 namespace zelka {
 namespace {
 
-constexpr int kStepMs = 16;
+using testing::kStepMs;
 
 class ToastPopupTest : public ::testing::Test {
 protected:

@@ -1,4 +1,5 @@
 #include "engine/ui/VerticalShaker.h"
+#include "tests/support/UpdateStep.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 namespace zelka {
 namespace {
 
-constexpr int kStepMs = 16;
+using testing::kStepMs;
 
 TEST(VerticalShaker, TwelveStepsThenRestores)
 {

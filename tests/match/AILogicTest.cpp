@@ -21,7 +21,7 @@
 namespace zelka {
 namespace {
 
-constexpr int kStep = matchtest::kStep;
+using matchtest::kStep;
 using matchtest::Corridor;
 
 // A player record whose item use is recorded and, unless the real effects are asked for,

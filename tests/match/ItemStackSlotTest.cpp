@@ -5,11 +5,12 @@
 #include "match/items/ItemConstants.h"
 #include "match/items/ItemTable.h"
 #include "tests/engine/MediaTestSupport.h"
+#include "tests/support/UpdateStep.h"
 
 namespace zelka {
 namespace {
 
-constexpr int kStepMs = 16;
+using testing::kStepMs;
 
 class ItemStackSlotTest : public testing_media::RecordingFixture {
 protected:

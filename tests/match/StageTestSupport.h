@@ -21,6 +21,10 @@
 
 namespace zelka::stagetest {
 
+// The data set's ids of a two-player versus match and a two-player idol race.
+inline constexpr int kVersus2P = 1;
+inline constexpr int kRace2P = 2;
+
 // Records the stages asked for, and switches nothing (the test drives the stage itself).
 class RecordingGame final : public Game {
 public:

@@ -16,6 +16,7 @@
 #include "services/roster/CharProfile.h"
 #include "tests/engine/MediaTestSupport.h"
 #include "tests/engine/StubFont.h"
+#include "tests/support/UpdateStep.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@
 namespace zelka {
 namespace {
 
-constexpr int kStepMs = 16;
+using testing::kStepMs;
 
 struct FakeStatus : StatusEffectSource {
     int GetCurrentBuff() const override { return buff; }

@@ -19,8 +19,8 @@
 namespace zelka {
 namespace {
 
-constexpr int kVersus2P = 1;
-constexpr int kRace2P = 2;
+using stagetest::kRace2P;
+using stagetest::kVersus2P;
 constexpr int kMinuteUpdates = 60000 / 16;
 
 class WholeMatch : public stagetest::StageFixture {

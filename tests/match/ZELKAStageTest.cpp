@@ -32,8 +32,8 @@
 namespace zelka {
 namespace {
 
-constexpr int kVersus2P = 1;
-constexpr int kRace2P = 2;
+using stagetest::kRace2P;
+using stagetest::kVersus2P;
 
 // Counts the updates the stage gives its cogs.
 class CountingCog final : public Cog {

@@ -17,7 +17,7 @@ using testing::PutId;
 using testing::PutLE;
 using testing::WavLayout;
 
-std::optional<AudioData> Decode(const Bytes& bytes) { return audio::LoadWAV_mem(bytes.data(), bytes.size()); }
+std::optional<AudioData> DecodeWav(const Bytes& bytes) { return audio::LoadWAV_mem(bytes.data(), bytes.size()); }
 
 TEST(WavDecoder, ValidFilesDecodeToTheWholeFramesPresent)
 {
@@ -53,7 +53,7 @@ TEST(WavDecoder, ValidFilesDecodeToTheWholeFramesPresent)
         WavLayout layout;
         layout.rate = 11025;
         c.change(layout);
-        const std::optional<AudioData> out = Decode(BuildWav(layout));
+        const std::optional<AudioData> out = DecodeWav(BuildWav(layout));
         ASSERT_TRUE(out);
         EXPECT_EQ(std::tuple(out->channels, out->bytesPerSample, out->rate, out->length),
                   std::tuple(layout.channels, layout.bits / 8, 11025, c.frames));
@@ -89,12 +89,12 @@ TEST(WavDecoder, MalformedOrTruncatedFilesFail)
     for (const auto& c : cases) {
         WavLayout layout;
         c.change(layout);
-        EXPECT_FALSE(Decode(BuildWav(layout))) << c.what;
+        EXPECT_FALSE(DecodeWav(BuildWav(layout))) << c.what;
     }
     // Every cut up to and including the data chunk's size.
     const Bytes whole = BuildWav(WavLayout{});
     for (std::ptrdiff_t size = 0; size < 44; ++size) {
-        EXPECT_FALSE(Decode(Bytes(whole.begin(), whole.begin() + size))) << size << " bytes";
+        EXPECT_FALSE(DecodeWav(Bytes(whole.begin(), whole.begin() + size))) << size << " bytes";
     }
     EXPECT_FALSE(audio::LoadWAV_mem(nullptr, 0));
 }

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kLastEntry = 6;
 constexpr int kFirstGuest = 4;   // locked until its item has been used often enough
-constexpr int kStepMs = 10;
+constexpr int kRouletteStepMs = 10;
 
 class CharRouletteTest : public CharSelFixture {
 protected:
@@ -27,7 +27,7 @@ protected:
     // Engine updates until the running scroll has ended (at most two seconds).
     void FinishScroll()
     {
-        for (int t = 0; t < 2000 && roulette->IsScrolling(); t += kStepMs) engine->Update(kStepMs);
+        for (int t = 0; t < 2000 && roulette->IsScrolling(); t += kRouletteStepMs) engine->Update(kRouletteStepMs);
     }
 
     // The roster entries whose faces the five slots show, top to bottom.
@@ -90,16 +90,16 @@ TEST_F(CharRouletteTest, WrapsBothWaysAndRefusesScrollsWhileOneRunsOrOnceConfirm
 TEST_F(CharRouletteTest, HoldingScrollsOneCharacterPerWaitAndSlide)
 {
     std::vector<int> starts;  // ms at which a held "up" moved the selection
-    for (int t = 0; t <= 1200; t += kStepMs) {
+    for (int t = 0; t <= 1200; t += kRouletteStepMs) {
         if (roulette->ScrollUp()) starts.push_back(t);
-        engine->Update(kStepMs);
+        engine->Update(kRouletteStepMs);
     }
     ASSERT_EQ(starts.size(), 4u);
     EXPECT_EQ(starts[0], 0);
     for (size_t k = 1; k < starts.size(); ++k) {
         // 120 ms wait + 250 ms slide, plus the update in which the run ends.
         EXPECT_GE(starts[k] - starts[k - 1], 370);
-        EXPECT_LE(starts[k] - starts[k - 1], 370 + 2 * kStepMs);
+        EXPECT_LE(starts[k] - starts[k - 1], 370 + 2 * kRouletteStepMs);
     }
     EXPECT_EQ(roulette->GetSelected(), 4);
 }

@@ -21,6 +21,7 @@
 #include "services/roster/Roster.h"
 #include "services/settings/StageSettings.h"
 #include "tests/screens/AppDriver.h"
+#include "tests/support/UpdateStep.h"
 
 #include <algorithm>
 
@@ -32,7 +33,7 @@ constexpr int kVersus1P = 0;
 constexpr int kVersus2P = 1;
 constexpr int kRace1P = 3;
 constexpr int kLockedWorld = 2;   // The Lost Tombs, before any match
-constexpr int kStepMs = 16;
+using testing::kStepMs;
 
 class CharSelStageTest : public CharSelFixture {
 protected:

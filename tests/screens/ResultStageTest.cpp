@@ -13,6 +13,7 @@
 #include "services/player/PlayerStats.h"
 #include "services/roster/Roster.h"
 #include "tests/services/MediaFixture.h"
+#include "tests/support/UpdateStep.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@
 namespace zelka {
 namespace {
 
-constexpr int kStepMs = 16;
+using testing::kStepMs;
 constexpr int kCharSelect = 2;
 constexpr int kCountSfx = 3;
 constexpr int kCountChannel = 1;

@@ -89,6 +89,30 @@ bool GameProcess::WaitForTrace(const std::string& text, Clock::duration limit)
         limit);
 }
 
+bool GameProcess::WaitGameTime(std::chrono::milliseconds span, Clock::duration limit)
+{
+    // "zelka: <ms> ms: events taken" follows each pass's poll. The first such line after
+    // the call may come from a poll begun before it; the second one's poll began after.
+    static const std::string marker = " ms: events taken\n";
+    const size_t from = Trace().size();
+    return WaitUntil(
+        [&] {
+            const std::string trace = Trace();
+            int seen = 0;
+            double takenAt = 0;
+            for (size_t at = trace.find(marker, from); at != std::string::npos;
+                 at = trace.find(marker, at + 1)) {
+                const size_t start = trace.rfind("zelka: ", at);
+                if (start == std::string::npos) continue;
+                const double stamp = std::atof(trace.c_str() + start + 7);
+                if (++seen == 2) takenAt = stamp;
+                if (seen >= 2 && stamp >= takenAt + static_cast<double>(span.count())) return true;
+            }
+            return false;
+        },
+        limit);
+}
+
 bool GameProcess::WaitForEnd(Clock::duration limit)
 {
     return WaitUntil([this] { return Ended(); }, limit);

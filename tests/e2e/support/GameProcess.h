@@ -50,6 +50,10 @@ public:
     }
     // Waits for `text` in the trace after the last text found.
     bool WaitForTrace(const std::string& text, Clock::duration limit);
+    // Waits until the game has taken every event sent before the call and then run for
+    // `span` of its own time: a loaded machine's game may take a key late, and its
+    // panels start sliding only then.
+    bool WaitGameTime(std::chrono::milliseconds span, Clock::duration limit);
     bool WaitForEnd(Clock::duration limit);
 
     // The stages the game went to ("leaving for stage N"), in order.

@@ -66,11 +66,12 @@ bool VirtualDisplay::Tap(const std::string& keysym, int holdMs)
     const KeySym symbol = XStringToKeysym(keysym.c_str());
     const KeyCode code = symbol == NoSymbol ? 0 : XKeysymToKeycode(display_, symbol);
     if (code == 0) return false;
+    // Synced, not just sent: on return the server has queued the key for the game.
     XTestFakeKeyEvent(display_, code, True, CurrentTime);
-    XFlush(display_);
+    XSync(display_, False);
     std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
-    XFlush(display_);
+    XSync(display_, False);
     return true;
 }
 
