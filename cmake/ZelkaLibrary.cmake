@@ -17,7 +17,8 @@ endfunction()
 # test that crashes or leaves state behind never touches another; only a file that does not
 # compile stops its folder's tests (and fails the build anyway). One executable instead of
 # one per file saves a link per file (GoogleTest and the leak suppressions in each) in both
-# trees; GoogleTest and the standard headers the tests use are precompiled once per folder.
+# trees; GoogleTest and the standard headers the tests use are precompiled once, for every
+# test program.
 #   zelka_tests(<folder> <libraries>... [LONG <GoogleTest filter>])
 # LONG names the tests that take seconds each (whole games, the real executable): a
 # parallel run starts them first, so that none is left running alone at its end on a

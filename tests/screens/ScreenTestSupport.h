@@ -9,6 +9,7 @@
 #include "platform/input/KeyCodes.h"
 #include "tests/screens/AppDriver.h"
 #include "tests/services/MediaFixture.h"
+#include "tests/support/UpdateStep.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ namespace zelka::testing_screens {
 
 class ScreenFixture : public AppDriver<MediaFixture> {
 protected:
-    static constexpr int kStepMs = 16;
+    static constexpr int kStepMs = testing::kStepMs;
 
     void SetUp() override
     {
