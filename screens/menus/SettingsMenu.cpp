@@ -202,6 +202,7 @@ void SettingsMenu::OkPressed(int index)
         // fold must not revert it any more.
         videoChangePending_ = false;
         CloseOverMsg();
+        ShowVideoInUse();
         return;
     }
     switch (index) {
@@ -244,6 +245,9 @@ void SettingsMenu::Apply()
         return;
     }
     GameData::ChangeVideoMode(selectedResolution_, wantFullScreen);
+    // The mode may differ from the rows: full screen from a window of a size no entry has
+    // opens at the desktop's size, and a windowed-only mode stays a window.
+    ShowVideoInUse();
     videoChangePending_ = true;
     ShowOverMsg(String(), kConfirmMs, false);
     RefreshOverMsgTimeOutText();
@@ -257,8 +261,13 @@ void SettingsMenu::RevertVideo()
         GameData::ChangeVideoMode(previousMode_, previousFullScreen_);
     }
     videoChangePending_ = false;
-    // The rows show the mode in use again: left on the refused one, the next APPLY (say,
-    // of the full-screen row alone) would bring the refused resolution back.
+    // Left on the refused mode, the next APPLY (say, of the full-screen row alone) would
+    // bring it back.
+    ShowVideoInUse();
+}
+
+void SettingsMenu::ShowVideoInUse()
+{
     ShowResolutionInUse();
     const bool fullScreen = GameData::options && GameData::options->fullscreen;
     fullScreenBar_->SetValue(fullScreen ? kFullScreenOn : 0);

@@ -47,6 +47,7 @@ private:
     void Apply();
     void RevertVideo();
     void ShowResolutionInUse();
+    void ShowVideoInUse();  // the resolution row and the full-screen bar
     void CloseThisDialog();
     void RefreshOverMsgTimeOutText();
     void RefreshBackText();

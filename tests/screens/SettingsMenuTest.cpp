@@ -123,6 +123,56 @@ TEST_F(SettingsMenuTest, CancelBackToAWindowOfItsOwnLeavesNothingToApply)
     EXPECT_EQ(Resolution(), U"800x600");
 }
 
+// Full screen from there opens at the desktop's size, an entry of the list or not: after
+// APPLY, accept and cancel the rows name the mode in use and BACK has nothing to discard.
+TEST_F(SettingsMenuTest, FullScreenAfterACancelToAWindowOfItsOwnNamesTheModeInUse)
+{
+    for (const DisplayMode desktop : {DisplayMode{1920, 1080}, DisplayMode{1600, 900}}) {
+        const String desktopText = FromLatin1(std::to_string(desktop.width) + "x" +
+                                              std::to_string(desktop.height));
+        SCOPED_TRACE(ToUtf8(desktopText));
+        UseDesktop(desktop, {});
+        GameData::SetToWindow(1000, 700);
+        Reopen();
+        menu->MoveCursorToOption(SettingsMenu::kRowResolution);
+        Hit({kActionLeft});
+        Accept(SettingsMenu::kRowApply);
+        Hit({kActionCancel});
+        Wait(30);
+        ASSERT_EQ(Resolution(), U"1000x700");
+
+        const auto expectInUse = [&](bool fullScreen) {
+            EXPECT_EQ(std::tuple(video_->DeviceWidth(), video_->DeviceHeight(), video_->IsFullscreen()),
+                      std::tuple(desktop.width, desktop.height, fullScreen));
+            EXPECT_EQ(Resolution(), desktopText);
+            EXPECT_EQ(menu->GetSelectedResolution(), GameData::GetCurrentVideoModeIndex());
+            EXPECT_EQ(FullScreenBar(), fullScreen ? 100 : 0);
+        };
+        Accept(SettingsMenu::kRowFullScreen);
+        Accept(SettingsMenu::kRowApply);
+        ASSERT_TRUE(menu->IsVideoChangePending());
+        expectInUse(true);
+        EXPECT_EQ(menu->GetBackLabel()->GetText(), U"BACK");
+        Hit({kActionAccept});
+        Wait(30);
+        ASSERT_FALSE(menu->OverMsgVisible());
+        expectInUse(true);
+        EXPECT_EQ(menu->GetBackLabel()->GetText(), U"BACK");
+
+        // A window at the desktop's size, refused: full screen there again.
+        Accept(SettingsMenu::kRowFullScreen);
+        EXPECT_EQ(menu->GetBackLabel()->GetText(), U"DISCARD");
+        Accept(SettingsMenu::kRowApply);
+        expectInUse(false);
+        Hit({kActionCancel});
+        Wait(30);
+        ASSERT_FALSE(menu->OverMsgVisible());
+        expectInUse(true);
+        EXPECT_EQ(menu->GetBackLabel()->GetText(), U"BACK");
+        EXPECT_FALSE(menu->IsVideoChangePending());
+    }
+}
+
 TEST_F(SettingsMenuTest, UnchangedApplySaysSoForOneSecondAndBlocksTheCursor)
 {
     const int changes = video_->WindowChanges();
