@@ -37,6 +37,8 @@ if [ $# -gt 0 ]; then names=("$@"); else names=("${all[@]}"); fi
 
 expand() {  # the harness's source list, folders expanded
   local item
+  # The sanitizer settings and system-library suppressions every test program has.
+  echo tests/support/LeakSuppressions.cpp
   for item in ${sources[$1]}; do
     if [[ $item == @* ]]; then
       (cd "$root" && find "${item#@}" -name '*.cpp' -not -path '*/main/*' | sort)
