@@ -17,6 +17,9 @@ std::atomic<int> refusedCount{0};
 
 using SiteKey = std::pair<std::string, unsigned>;
 
+std::mutex sitesMutex;
+std::set<SiteKey> reportedSites;
+
 }  // namespace
 
 void ReportRefusedProperty(std::u32string_view name)
@@ -28,17 +31,21 @@ void ReportRefusedProperty(std::u32string_view name)
 
 void ReportRefusedProperty(std::u32string_view name, const CallSite& site)
 {
-    static std::mutex mutex;
-    static std::set<SiteKey> reported;
     {
-        const std::lock_guard lock(mutex);
-        if (!reported.emplace(site.file, site.line).second) {
+        const std::lock_guard lock(sitesMutex);
+        if (!reportedSites.emplace(site.file, site.line).second) {
             return;
         }
     }
     ++refusedCount;
     std::fprintf(stderr, "refused float property \"%s\" at %s:%u\n", ToUtf8(name).c_str(),
                  site.file, site.line);
+}
+
+void ForgetRefusedCallSites()
+{
+    const std::lock_guard lock(sitesMutex);
+    reportedSites.clear();
 }
 
 int RefusedPropertyCount()

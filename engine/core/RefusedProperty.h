@@ -25,8 +25,11 @@ struct CallSite {
 // Writes "refused float property \"<name>\"" to standard error and counts it.
 void ReportRefusedProperty(std::u32string_view name);
 // The same for a direct call, once per calling line: later refusals there are neither
-// written nor counted.
+// written nor counted until ForgetRefusedCallSites.
 void ReportRefusedProperty(std::u32string_view name, const CallSite& site);
+// Every calling line reports again, once: a test that begins calls it, so each test that
+// reaches a refused line hears of it, whatever ran before in the process.
+void ForgetRefusedCallSites();
 // Reports counted since the process started (tests compare before and after).
 [[nodiscard]] int RefusedPropertyCount();
 

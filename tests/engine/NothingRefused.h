@@ -15,6 +15,9 @@ namespace zelka {
 // Mixed into a fixture whose TearDown calls ExpectNothingRefused.
 class NothingRefused {
 protected:
+    // A line refused by an earlier test in this process reports again in this one.
+    NothingRefused() { ForgetRefusedCallSites(); }
+
     // Refusals reported since the test began (or since the last Forgive).
     int RefusedSinceStart() const { return RefusedPropertyCount() - start_; }
     // For a test that provokes a refusal on purpose.

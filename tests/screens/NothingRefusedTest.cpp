@@ -30,5 +30,28 @@ TEST_F(NothingRefusedTest, ADirectlyRefusedKeyFailsTheScreenTest)
     ForgiveRefusals();   // provoked on purpose: the tear-down's check passes
 }
 
+void RefuseTextureFrame(Label& label)
+{
+    label.SetFloatProperty(U"textureframe", 2.0f);   // one calling line for every call
+}
+
+// A line is reported once per test, not once per process: run whole, a later test that
+// reaches the line an earlier one reached fails as well.
+TEST_F(NothingRefusedTest, ALineRefusedInAnEarlierTestFailsTheNextToo)
+{
+    const Ref<Label> label = Label::New(GameData::stdFont, 1.0f);
+    RefuseTextureFrame(*label);
+    RefuseTextureFrame(*label);   // the same test: reported already
+    EXPECT_EQ(RefusedSinceStart(), 1);
+    ForgiveRefusals();
+
+    struct NextTest : NothingRefused {
+        using NothingRefused::RefusedSinceStart;
+    } next;
+    RefuseTextureFrame(*label);
+    EXPECT_EQ(next.RefusedSinceStart(), 1);
+    ForgiveRefusals();
+}
+
 }  // namespace
 }  // namespace zelka::testing_screens

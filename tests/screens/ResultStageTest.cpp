@@ -12,6 +12,7 @@
 #include "services/config/PlayerConfig.h"
 #include "services/player/PlayerStats.h"
 #include "services/roster/Roster.h"
+#include "tests/engine/NothingRefused.h"
 #include "tests/services/MediaFixture.h"
 #include "tests/support/UpdateStep.h"
 
@@ -64,7 +65,7 @@ std::vector<String> Texts(const GDO& panel)
 
 }  // namespace
 
-class ResultStageTest : public MediaFixture {
+class ResultStageTest : public MediaFixture, public NothingRefused {
 protected:
     void SetUp() override
     {
@@ -77,6 +78,7 @@ protected:
 
     void TearDown() override
     {
+        ExpectNothingRefused();
         if (stage) {
             stage->Deallocate();
             stage.reset();
