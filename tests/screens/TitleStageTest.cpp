@@ -211,9 +211,16 @@ TEST_F(TitleStageTest, StatsPanelClosesOnAcceptCancelOrStartAlsoWhileOpening)
         ASSERT_TRUE(stats->IsOpen());
         Steps(2);    // pressed 48 ms after opening
         ASSERT_TRUE(stats->IsAnimating());
+        plays.clear();
         Press(key);
         EXPECT_EQ(stats->GetTween()->GetEnd(), 0.0f);   // folding away
-        Press(key);  // nothing more to do
+        EXPECT_EQ(plays, std::vector<int>{kSfxPanelClose});
+        const int folded = stats->GetTween()->GetElapsed();
+        plays.clear();
+        Press(key);  // nothing more to do: the fold goes on, not over again
+        EXPECT_TRUE(plays.empty());
+        EXPECT_GT(stats->GetTween()->GetElapsed(), folded);
+        EXPECT_EQ(stats->GetTween()->GetEnd(), 0.0f);
         Steps(30);
         EXPECT_FALSE(stats->IsOpen());
         EXPECT_TRUE(GameData::player1->GetInputMapping());   // the cancels never reached the menu
