@@ -8,6 +8,7 @@
 #include "platform/clock/null/FakeClock.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/null/RecordingGraphicsDevice.h"
+#include "tests/engine/MediaTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +88,7 @@ class GameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        testing_media::ForgetRegisteredTextures();   // a frame would draw them
         EventManager::RemoveAllListeners();
         EventManager::mute = false;
         graphics::ResetContext();

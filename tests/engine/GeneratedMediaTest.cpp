@@ -18,6 +18,7 @@
 #include "platform/graphics/Graphics.h"
 #include "platform/graphics/WindowGeneration.h"
 #include "platform/graphics/gl/GLGraphicsDevice.h"
+#include "tests/engine/MediaTestSupport.h"
 #include "tests/support/HiddenGlWindow.h"
 
 namespace zelka {
@@ -49,6 +50,7 @@ protected:
         same::ResetDrawingState();
         graphics::SetGraphicsDevice(device_.get());
         Texture::encryptionEnabled = true;
+        testing_media::ForgetRegisteredTextures();   // made on other devices
         BeginFrame();
     }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace zelka {
 namespace {
 
@@ -92,6 +94,7 @@ class SoundManagerDataTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        setenv("ALSOFT_DRIVERS", "null", 1);   // silent, and there without a sound card
         device_ = std::make_shared<OpenALAudioDevice>();
         audio::SetAudioDevice(device_);
         AudioManager::ResetState();
@@ -114,7 +117,7 @@ protected:
 
 TEST_F(SoundManagerDataTest, GeneratedEffectAndTrackLoadAndPlay)
 {
-    ASSERT_TRUE(device_->IsOpen()) << "no OpenAL output (set ALSOFT_DRIVERS=null)";
+    ASSERT_TRUE(device_->IsOpen()) << "OpenAL's null backend did not open";
     ASSERT_TRUE(SoundManager::PreloadSFX(7));
     ASSERT_EQ(SoundManager::PlaySFX(7, kSfxChannelPlayer1, true), kSfxChannelPlayer1);
     EXPECT_EQ(device_->ChannelState(kSfxChannelPlayer1), kChannelPlaying);

@@ -47,6 +47,8 @@ protected:
         // The focus and the window's place are the server's: on the shared test display
         // the other tests' windows would take them.
         ASSERT_TRUE(server_.StartAsDisplay(1920, 1080)) << server_.Error();
+        // A library an earlier test of the process initialised is on another display.
+        glfwTerminate();
         ASSERT_TRUE(glfwInit()) << "cannot open the display " << server_.Name();
         window_ = std::make_unique<GlfwWindow>();
         window_->SetEventSink(&events);

@@ -1,6 +1,7 @@
 // Every way the process ends, each in a child process whose status and standard output
 // are checked.
 
+#include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
 #include <sys/mman.h>
@@ -42,6 +43,15 @@ void StartHost(void (*program)())
     RunHost(1, argv, program);
 }
 
+// The real start-up initialises the window library in a child. One that an earlier test
+// left initialised in this process would be inherited with its display connection, which
+// parent and child would then share: the parent shuts it down first (no window of it is
+// left open between tests).
+void ShutDownInheritedWindowLibrary()
+{
+    glfwTerminate();
+}
+
 TEST(SignalHandler, EachFatalSignalPrintsItsLineAndEnds255)
 {
     // A genuine access violation on a page that may not be touched (not a null pointer,
@@ -72,6 +82,7 @@ TEST(SignalHandler, EachFatalSignalPrintsItsLineAndEnds255)
 
 TEST(ProcessEnd, EachEndGivesItsStatusAndLine)
 {
+    ShutDownInheritedWindowLibrary();
     const std::string fatal = "Kestro Runtime Error : ";
     const struct {
         const char* what;
@@ -140,6 +151,7 @@ TEST(RunHost, SetsOnlyTheCharacterTypeLocaleAndKeepsTheArguments)
 {
     // With a UTF-8 environment locale, only LC_CTYPE may follow it: numbers are parsed and
     // printed in the C locale.
+    ShutDownInheritedWindowLibrary();
     setenv("LC_ALL", "C.UTF-8", 1);
     const auto result = RunInChild([] {
         StartHost([] {

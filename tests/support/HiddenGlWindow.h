@@ -17,18 +17,17 @@ public:
 
     HiddenGlWindow(int width, int height)
     {
-        // Initialised once per process and terminated at its exit, before the leak check
-        // (that handler was registered first, so it runs last). Terminating ends the GL
-        // driver's threads (llvmpipe starts one per core); LeakSanitizer's tracer stops
-        // every thread of the process and must not find them alive. The driver stays mapped
-        // all the same (dlclose, tests/support/LeakSuppressions.cpp), so its own leaks are
-        // still matched to its library.
-        static const bool initialised = [] {
-            if (glfwInit() != GLFW_TRUE) return false;
-            std::atexit(glfwTerminate);
-            return true;
-        }();
-        if (!initialised) return;
+        // Terminated at the process's exit, before the leak check (that handler was
+        // registered first, so it runs last). Terminating ends the GL driver's threads
+        // (llvmpipe starts one per core); LeakSanitizer's tracer stops every thread of the
+        // process and must not find them alive. The driver stays mapped all the same
+        // (dlclose, tests/support/LeakSuppressions.cpp), so its own leaks are still matched
+        // to its library.
+        static const bool exitHandler = std::atexit(glfwTerminate) == 0;
+        (void)exitHandler;
+        // Initialised again if an earlier test of the process terminated the library: the
+        // call does nothing while it is initialised.
+        if (glfwInit() != GLFW_TRUE) return;
         glfwDefaultWindowHints();
         glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
         glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);

@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace zelka::testing {
@@ -69,10 +71,15 @@ public:
         return true;
     }
 
-    // Starts the server and makes it this process's $DISPLAY, for libraries that read it.
+    // Starts the server and makes it this process's $DISPLAY, for libraries that read it,
+    // until Stop puts the earlier one back: the tests that run after this one in the same
+    // process keep the display they were started on.
     bool StartAsDisplay(int width, int height)
     {
         if (!Start(width, height)) return false;
+        const char* earlier = std::getenv("DISPLAY");
+        earlierDisplay_ = earlier ? std::optional<std::string>(earlier) : std::nullopt;
+        setAsDisplay_ = true;
         setenv("DISPLAY", name_.c_str(), 1);
         return true;
     }
@@ -85,6 +92,14 @@ public:
             waitpid(server_, nullptr, 0);
         }
         server_ = 0;
+        if (setAsDisplay_) {
+            if (earlierDisplay_) {
+                setenv("DISPLAY", earlierDisplay_->c_str(), 1);
+            } else {
+                unsetenv("DISPLAY");
+            }
+            setAsDisplay_ = false;
+        }
     }
 
     // ":<number>", for the DISPLAY of the clients.
@@ -99,6 +114,8 @@ private:
     }
 
     pid_t server_ = 0;
+    bool setAsDisplay_ = false;
+    std::optional<std::string> earlierDisplay_;
     std::string name_;
     std::string error_;
 };
