@@ -16,7 +16,7 @@ namespace {
 // test of this program may have opened a device already: the case runs in a fresh run of
 // this program (GoogleTest's threadsafe death-test style re-executes it), with four
 // sources in all. What differs from the expected is written to standard error.
-void PlayOnFourSources()
+std::vector<std::string> FourSourcesMismatches()
 {
     std::vector<std::string> wrong;
     const auto expect = [&wrong](bool holds, const char* what) {
@@ -29,15 +29,14 @@ void PlayOnFourSources()
     dup2(STDERR_FILENO, STDOUT_FILENO);   // the device's own lines stay out of the way
     OpenALAudioDevice device;
     std::remove(conf.c_str());
-    if (!device.IsOpen()) {
-        std::fprintf(stderr, "the null output did not open\n");
-        std::exit(1);
-    }
+    if (!device.IsOpen()) return {"the null output did not open"};
     Ref<Sample> sample = device.NewSample(AudioData{std::vector<std::uint8_t>(8000, 128), 8000, 1, 1, 8000});
     expect(sample != nullptr, "no sample");
 
     // The music channel holds one source from the start: three are left for sounds.
-    for (int channel : {0, 1, 2}) expect(device.PlaySample(sample, channel, kPlayLoop) == kAudioOk, "a free source refused");
+    for (int channel : {0, 1, 2}) {
+        expect(device.PlaySample(sample, channel, kPlayLoop) == kAudioOk, "a free source refused");
+    }
     expect(device.PlaySample(sample, 3, kPlayLoop) == kAudioFailed, "a fourth sound played");   // none idle
     expect(device.ChannelState(3) == kChannelStopped, "channel 3 not stopped");
     // Setters on a channel without a source take nobody's.
@@ -49,7 +48,9 @@ void PlayOnFourSources()
 
     device.StopChannel(1);
     expect(device.PlaySample(sample, 3, kPlayLoop) == kAudioOk, "a stopped channel's source not handed over");
-    for (int channel : {0, 2, 3}) expect(device.IsSourcePlaying(channel), "a playing sound stopped after the hand-over");
+    for (int channel : {0, 2, 3}) {
+        expect(device.IsSourcePlaying(channel), "a playing sound stopped after the hand-over");
+    }
     expect(device.ChannelState(1) == kChannelStopped, "channel 1 not stopped");
     // Channel 1 lost its source; replaying there needs another idle one, and the music's
     // idle source is never handed over.
@@ -57,6 +58,12 @@ void PlayOnFourSources()
     device.StopMusic();
     expect(device.PlaySample(sample, 1, kPlayOnce) == kAudioFailed, "the music's source handed over");
     expect(device.PlaySample(sample, kMusicChannel, kPlayLoop) == kAudioOk, "the music lost its source");
+    return wrong;
+}
+
+void PlayOnFourSources()
+{
+    const std::vector<std::string> wrong = FourSourcesMismatches();   // the device closed
     for (const std::string& line : wrong) std::fprintf(stderr, "%s\n", line.c_str());
     std::exit(wrong.empty() ? 0 : 1);
 }
