@@ -7,7 +7,8 @@ struct LoopCounts;
 // Diagnostic lines on standard error, off unless the environment variable ZELKA_TRACE is
 // set to something other than "" or "0": the first frame, each pass's taking of the events,
 // each stage switch and, at exit, the main loop's update counts, each stamped with the
-// milliseconds since the process started. The end-to-end test and the scripts in bench/ follow the game by these lines.
+// milliseconds since the process started. The end-to-end test and the scripts in bench/
+// follow the game by these lines.
 namespace trace {
 
 [[nodiscard]] bool Enabled();

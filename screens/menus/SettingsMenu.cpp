@@ -130,18 +130,20 @@ void SettingsMenu::SelectResolution(int index)
     }
 }
 
-void SettingsMenu::ShowResolutionInUse()
+void SettingsMenu::ShowVideoInUse()
 {
     const int current = GameData::GetCurrentVideoModeIndex();
     if (current >= 0 || !GameData::options) {
         SelectResolution(current);
-        return;
+    } else {
+        // A window of a size no entry has: the row names that size and selects no entry,
+        // so the row matches the window (BACK) and APPLY finds nothing to change.
+        selectedResolution_ = -1;
+        resolutionLabel_->SetText(Decimal(GameData::options->screenWidth) + U"x" +
+                                  Decimal(GameData::options->screenHeight));
     }
-    // A window of a size no entry has: the row names that size and selects no entry, so
-    // the row matches the window (BACK) and APPLY finds nothing to change.
-    selectedResolution_ = -1;
-    resolutionLabel_->SetText(Decimal(GameData::options->screenWidth) + U"x" +
-                              Decimal(GameData::options->screenHeight));
+    const bool fullScreen = GameData::options && GameData::options->fullscreen;
+    fullScreenBar_->SetValue(fullScreen ? kFullScreenOn : 0);
 }
 
 bool SettingsMenu::SelectedIsWindowedOnly() const
@@ -202,7 +204,6 @@ void SettingsMenu::OkPressed(int index)
         // fold must not revert it any more.
         videoChangePending_ = false;
         CloseOverMsg();
-        ShowVideoInUse();
         return;
     }
     switch (index) {
@@ -264,13 +265,6 @@ void SettingsMenu::RevertVideo()
     // Left on the refused mode, the next APPLY (say, of the full-screen row alone) would
     // bring it back.
     ShowVideoInUse();
-}
-
-void SettingsMenu::ShowVideoInUse()
-{
-    ShowResolutionInUse();
-    const bool fullScreen = GameData::options && GameData::options->fullscreen;
-    fullScreenBar_->SetValue(fullScreen ? kFullScreenOn : 0);
 }
 
 void SettingsMenu::CancelPressed(int /*index*/, bool /*byEscape*/)

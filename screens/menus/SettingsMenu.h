@@ -46,7 +46,6 @@ public:
 private:
     void Apply();
     void RevertVideo();
-    void ShowResolutionInUse();
     void ShowVideoInUse();  // the resolution row and the full-screen bar
     void CloseThisDialog();
     void RefreshOverMsgTimeOutText();
